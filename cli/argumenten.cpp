@@ -1,0 +1,70 @@
+#include "cli/argumenten.h"
+
+#include "model/tekst.h"
+
+namespace velkaro::cli {
+
+Argumenten::Argumenten(const std::vector<std::string>& args,
+                       const std::set<std::string>& waardeOpties,
+                       const std::set<std::string>& vlagOpties) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a.size() > 2 && a.rfind("--", 0) == 0) {
+            std::string naam = a, waarde;
+            const auto is = a.find('=');
+            const bool metIs = is != std::string::npos;
+            if (metIs) {
+                naam = a.substr(0, is);
+                waarde = a.substr(is + 1);
+            }
+            if (naam == "--help" || vlagOpties.count(naam)) {
+                if (metIs) throw Gebruiksfout("option " + naam + " takes no value");
+                vlaggen_.insert(naam);
+            } else if (waardeOpties.count(naam)) {
+                if (!metIs) {
+                    if (i + 1 >= args.size()) throw Gebruiksfout("option " + naam + " needs a value");
+                    waarde = args[++i];
+                }
+                waarden_[naam] = waarde;
+            } else {
+                throw Gebruiksfout("unknown option " + naam);
+            }
+        } else {
+            posities_.push_back(a);
+        }
+    }
+}
+
+std::string Argumenten::Positie(std::size_t i, const char* naam) const {
+    if (i >= posities_.size()) throw Gebruiksfout(std::string("missing ") + naam);
+    return posities_[i];
+}
+
+std::optional<std::string> Argumenten::Waarde(const std::string& naam) const {
+    auto it = waarden_.find(naam);
+    if (it == waarden_.end()) return std::nullopt;
+    return it->second;
+}
+
+std::optional<long long> Argumenten::Getal(const std::string& naam, long long min,
+                                           long long max) const {
+    auto w = Waarde(naam);
+    if (!w) return std::nullopt;
+    return GetalArgument(*w, naam.c_str(), min, max);
+}
+
+void Argumenten::Aantal(std::size_t n) const {
+    if (posities_.size() < n) throw Gebruiksfout("too few arguments");
+    if (posities_.size() > n) throw Gebruiksfout("unexpected argument '" + posities_[n] + "'");
+}
+
+long long GetalArgument(const std::string& tekst, const char* naam, long long min, long long max) {
+    const auto g = LeesGetal(tekst);
+    if (!g || *g < min || *g > max)
+        throw Gebruiksfout(std::string(naam) + ": expected a whole number from " +
+                           std::to_string(min) + " to " + std::to_string(max) + ", got '" + tekst +
+                           "'");
+    return *g;
+}
+
+} // namespace velkaro::cli

@@ -1,0 +1,113 @@
+#include "cli/cli.h"
+
+#include "cli/context.h"
+#include "lang/teksten.h"
+
+#include <exception>
+
+namespace velkaro::cli {
+
+namespace {
+
+std::vector<Opdracht> Tabel() {
+    std::vector<Opdracht> t;
+    BestandOpdrachten(t);
+    GroepOpdrachten(t);
+    SpelerOpdrachten(t);
+    WedstrijdOpdrachten(t);
+    return t;
+}
+
+void AlgemeneHulp(std::ostream& out, const std::vector<Opdracht>& tabel) {
+    out << "Usage: velkaro-cli [--lang nl|en|fr] COMMAND [ARGS...]\n"
+           "Runs draughts competitions kept in Velkaro competition files (.xv7).\n"
+           "Players are named by drawing number. Commands that change the competition save it.\n"
+           "Exit status: 0 success, 1 the system refuses (its message on stderr), 2 usage error.\n\n"
+           "Commands:\n";
+    for (const auto& o : tabel) out << "  velkaro-cli " << o.Gebruik << '\n';
+    out << "\nRun 'velkaro-cli COMMAND --help' for the details of a command.\n";
+}
+
+} // namespace
+
+int Uitvoeren(const std::vector<std::string>& argsIn, std::ostream& out, std::ostream& err) {
+    std::vector<std::string> args = argsIn;
+    const auto tabel = Tabel();
+    try {
+        lang::KiesTaal(lang::Taal::Nederlands);
+        while (!args.empty() && args.front().rfind("--", 0) == 0) {
+            if (args.front() == "--help") {
+                AlgemeneHulp(out, tabel);
+                return 0;
+            }
+            if (args.front() == "--lang" || args.front().rfind("--lang=", 0) == 0) {
+                std::string code;
+                if (args.front() == "--lang") {
+                    if (args.size() < 2) throw Gebruiksfout("--lang needs a value");
+                    code = args[1];
+                    args.erase(args.begin(), args.begin() + 2);
+                } else {
+                    code = args.front().substr(7);
+                    args.erase(args.begin());
+                }
+                const auto taal = lang::TaalVanCode(code);
+                if (!taal) throw Gebruiksfout("--lang takes nl, en or fr");
+                lang::KiesTaal(*taal);
+                continue;
+            }
+            throw Gebruiksfout("unknown option " + args.front());
+        }
+        if (args.empty()) {
+            AlgemeneHulp(err, tabel);
+            return 2;
+        }
+        // Two-word commands ("group list") before one-word ones ("info").
+        const Opdracht* gekozen = nullptr;
+        std::size_t woorden = 0;
+        for (const auto& o : tabel) {
+            if (args.size() >= 2 && o.Naam == args[0] + " " + args[1]) {
+                gekozen = &o;
+                woorden = 2;
+                break;
+            }
+        }
+        if (!gekozen)
+            for (const auto& o : tabel)
+                if (o.Naam == args[0]) {
+                    gekozen = &o;
+                    woorden = 1;
+                    break;
+                }
+        if (!gekozen) {
+            bool groep = false;
+            for (const auto& o : tabel)
+                if (o.Naam.rfind(args[0] + " ", 0) == 0) groep = true;
+            if (groep) {
+                err << "velkaro-cli: '" << args[0] << "' needs a subcommand:\n";
+                for (const auto& o : tabel)
+                    if (o.Naam.rfind(args[0] + " ", 0) == 0) err << "  velkaro-cli " << o.Gebruik << '\n';
+                return 2;
+            }
+            throw Gebruiksfout("unknown command '" + args[0] + "'");
+        }
+        std::vector<std::string> rest(args.begin() + static_cast<long>(woorden), args.end());
+        Argumenten a(rest, gekozen->WaardeOpties, gekozen->VlagOpties);
+        if (a.Hulp()) {
+            out << "Usage: velkaro-cli " << gekozen->Gebruik << "\n\n" << gekozen->Uitleg << '\n';
+            return 0;
+        }
+        Uitvoer u{out, err};
+        return gekozen->Voer(a, u);
+    } catch (const Gebruiksfout& e) {
+        err << "velkaro-cli: " << e.what() << "\nRun 'velkaro-cli --help' for usage.\n";
+        return 2;
+    } catch (const Weigering& e) {
+        err << e.what() << '\n';
+        return 1;
+    } catch (const std::exception& e) {
+        err << "velkaro-cli: " << e.what() << '\n';
+        return 1;
+    }
+}
+
+} // namespace velkaro::cli

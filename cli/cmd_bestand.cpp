@@ -1,0 +1,64 @@
+// velkaro-cli new, info: creating a competition file and describing one.
+#include "cli/context.h"
+#include "lang/namen.h"
+#include "lang/teksten.h"
+#include "storage/bestandsnamen.h"
+
+#include <filesystem>
+
+namespace velkaro::cli {
+
+namespace {
+
+int Nieuw(const Argumenten& a, Uitvoer& u) {
+    a.Aantal(1);
+    const std::string pad = MetXv7(a.Positie(0, "FILE"));
+    std::error_code ec;
+    if (std::filesystem::exists(pad, ec) && !a.Vlag("--overwrite"))
+        throw Weigering(lang::Tekst(lang::T::BestandBestaatAl) + ": " + pad);
+    Competitie c;
+    c.Bestandsnaam = pad;
+    Bewaar(c);
+    u.out << pad << '\n';
+    return 0;
+}
+
+int Info(const Argumenten& a, Uitvoer& u) {
+    a.Aantal(1);
+    Competitie c;
+    Open(c, a.Positie(0, "FILE"));
+    c.Rondes.BerekenUitslagen(c.Wedstrijden);
+    int uitslagen = 0;
+    for (const auto& w : c.Wedstrijden) uitslagen += w->G().Gespeeld ? 1 : 0;
+    u.out << "File:         " << c.Bestandsnaam << '\n'
+          << "Version:      " << c.Bestandsversie << '\n'
+          << "Groups:       " << c.Groepen.Aantal() << '\n';
+    for (const auto& g : c.Groepen)
+        u.out << (g->G().Bestandsnummer == c.HuidigeDeelcomp ? "  * " : "    ")
+              << GroepRegel(g->G()) << "  (file " << Groepsbestand(c.Bestandsnaam, g->G().Bestandsnummer)
+              << ")\n";
+    u.out << "Open group:   " << c.HuidigCompetitienummer << " - " << c.Opties.Toernooinaam << '\n'
+          << "Players:      " << c.Spelers.Aantal() << '\n'
+          << "Rounds:       " << c.Rondes.Aantal() << '\n'
+          << "Matches:      " << c.Wedstrijden.Aantal() << " (" << uitslagen << " with a result)\n"
+          << "System:       " << c.Opties.Rekensysteem << " " << lang::SysteemNaam(c.Opties.Rekensysteem)
+          << '\n'
+          << "Sort order:   " << c.Opties.Sorteervolgorde << '\n'
+          << "Standings:    " << (c.Opties.IsActueel() ? "up to date" : "to be recomputed") << '\n';
+    return 0;
+}
+
+} // namespace
+
+void BestandOpdrachten(std::vector<Opdracht>& t) {
+    t.push_back({"new", "new FILE.xv7 [--overwrite]",
+                 "Creates a new competition with one empty group and saves it at once.\n"
+                 "An existing file is only replaced with --overwrite.",
+                 {}, {"--overwrite"}, Nieuw});
+    t.push_back({"info", "info FILE.xv7",
+                 "Shows the file version, the groups (the open one marked with *), and the\n"
+                 "players, rounds, matches, system and sort order of the open group.",
+                 {}, {}, Info});
+}
+
+} // namespace velkaro::cli

@@ -1,0 +1,49 @@
+// velkaro-cli group list|switch: the competition groups of a file.
+#include "cli/context.h"
+#include "lang/teksten.h"
+
+namespace velkaro::cli {
+
+namespace {
+
+int Lijst(const Argumenten& a, Uitvoer& u) {
+    a.Aantal(1);
+    Competitie c;
+    Open(c, a.Positie(0, "FILE"));
+    for (const auto& g : c.Groepen)
+        u.out << (g->G().Bestandsnummer == c.HuidigeDeelcomp ? "* " : "  ") << GroepRegel(g->G())
+              << "  file " << (100 + g->G().Bestandsnummer) << '\n';
+    return 0;
+}
+
+int Wissel(const Argumenten& a, Uitvoer& u) {
+    a.Aantal(2);
+    const auto nummer = GetalArgument(a.Positie(1, "NUMBER"), "NUMBER", 1, INT32_MAX);
+    Competitie c;
+    Open(c, a.Positie(0, "FILE"));
+    const TDeelcompObj* doel = c.Groepen.ZoekCompetitienummer(static_cast<int32_t>(nummer));
+    if (!doel)
+        throw Weigering(lang::Tekst(lang::T::GeenGroepMetNummer) + " " + std::to_string(nummer));
+    const int32_t bestandsnummer = doel->G().Bestandsnummer;
+    // Leaving a group always writes it; then the other is loaded and the file saved.
+    auto r = SchrijfDeelcomp(c);
+    if (!r.Ok()) throw Weigering(FoutTekst(r));
+    LeesDeelcomp(c, bestandsnummer);
+    Bewaar(c);
+    u.out << GroepRegel(c.Groepen.Zoek(bestandsnummer)->G()) << '\n';
+    return 0;
+}
+
+} // namespace
+
+void GroepOpdrachten(std::vector<Opdracht>& t) {
+    t.push_back({"group list", "group list FILE.xv7",
+                 "Lists the competition groups: number, title and group file; * marks the open one.",
+                 {}, {}, Lijst});
+    t.push_back({"group switch", "group switch FILE.xv7 NUMBER",
+                 "Opens the group with this number (Competitienummer): the open group is written,\n"
+                 "the other loaded, and the competition saved.",
+                 {}, {}, Wissel});
+}
+
+} // namespace velkaro::cli

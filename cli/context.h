@@ -1,0 +1,62 @@
+// What every command of velkaro-cli shares: the command table, opening and saving the
+// competition with the system's own messages, and the answers to the program's questions.
+#pragma once
+
+#include "cli/argumenten.h"
+#include "model/competitie.h"
+#include "model/gesprek.h"
+#include "storage/competitiebestand.h"
+
+#include <functional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace velkaro::cli {
+
+struct Uitvoer {
+    std::ostream& out;
+    std::ostream& err;
+};
+
+struct Opdracht {
+    std::string Naam;       // "info", "group list", ...
+    std::string Gebruik;    // the usage line(s) after "velkaro-cli "
+    std::string Uitleg;     // one paragraph for --help
+    std::set<std::string> WaardeOpties;
+    std::set<std::string> VlagOpties;
+    std::function<int(const Argumenten&, Uitvoer&)> Voer;
+};
+
+// Each command file adds its commands to the table.
+void BestandOpdrachten(std::vector<Opdracht>& tabel);
+void GroepOpdrachten(std::vector<Opdracht>& tabel);
+void SpelerOpdrachten(std::vector<Opdracht>& tabel);
+void WedstrijdOpdrachten(std::vector<Opdracht>& tabel);
+
+// The system's text for a failed file operation.
+std::string FoutTekst(const Bestandsresultaat& r);
+// Opens a competition; a refusal throws Weigering with the system's text.
+void Open(Competitie& c, const std::string& pad);
+// Saves; a failure throws Weigering.
+void Bewaar(Competitie& c);
+
+// Answers the program's questions from the command line: a question is answered only when
+// the command was given an answer for it, otherwise the command refuses with its text.
+class CliGesprek final : public Gesprek {
+public:
+    explicit CliGesprek(std::ostream& meldingen) : meldingen_(meldingen) {}
+    // The answer to give to the next questions (e.g. Ja for --yes).
+    std::optional<Antwoord> Antwoorden;
+    Antwoord Vraag(const std::string& tekst, const std::string& titel, Knoppen knoppen,
+                   Pictogram pictogram) override;
+    void Melding(const std::string& tekst, const std::string& titel, Pictogram pictogram) override;
+    std::optional<std::string> Invoer(const std::string& titel, const std::string& prompt,
+                                      const std::string& standaard) override;
+    std::optional<std::string> KiesBestand(Bestandskeuze& keuze) override;
+
+private:
+    std::ostream& meldingen_;
+};
+
+} // namespace velkaro::cli

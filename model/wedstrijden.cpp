@@ -1,0 +1,66 @@
+#include "model/wedstrijden.h"
+
+#include "model/rondes.h"
+
+#include <algorithm>
+
+namespace velkaro {
+
+void twedstrijdobj::ZetUitslag(uint8_t wit, uint8_t zwart, bool afgebroken, bool gespeeld) {
+    g_.UitslagWit = wit;
+    g_.UitslagZwart = zwart;
+    g_.Gespeeld = gespeeld;
+    if (afgebroken) g_.UitslagWit = UitslagAfgebroken;
+    if (g_.UitslagWit == 0 && g_.UitslagZwart == 0) g_.Reglementair = true;
+}
+
+namespace {
+bool Voor(const Wedstrijdgegevens& a, const Wedstrijdgegevens& b) {
+    if (a.Ronde != b.Ronde) return a.Ronde < b.Ronde;
+    return a.Wedstrijdnummer < b.Wedstrijdnummer;
+}
+} // namespace
+
+twedstrijdobj& twedstrijdverzameling::Voegtoe(const Wedstrijdgegevens& g) {
+    return Zet(std::make_unique<twedstrijdobj>(g));
+}
+
+twedstrijdobj& twedstrijdverzameling::Zet(std::unique_ptr<twedstrijdobj> w) {
+    if (!rondes_.RondeBestaat(w->G().Ronde)) rondes_.Voegtoe(Rondegegevens{w->G().Ronde, {}, 0, 0, 0});
+    // Matches mostly arrive in order (files, pairing): check the end first.
+    auto it = lijst_.end();
+    if (!lijst_.empty() && Voor(w->G(), lijst_.back()->G()))
+        it = std::upper_bound(lijst_.begin(), lijst_.end(), w->G(),
+                              [](const Wedstrijdgegevens& g, const auto& o) { return Voor(g, o->G()); });
+    it = lijst_.insert(it, std::move(w));
+    return **it;
+}
+
+std::unique_ptr<twedstrijdobj> twedstrijdverzameling::Neem(const twedstrijdobj* w) {
+    auto it = std::find_if(lijst_.begin(), lijst_.end(), [&](const auto& o) { return o.get() == w; });
+    if (it == lijst_.end()) return nullptr;
+    auto r = std::move(*it);
+    lijst_.erase(it);
+    return r;
+}
+
+void twedstrijdverzameling::Herschik() {
+    std::stable_sort(lijst_.begin(), lijst_.end(),
+                     [](const auto& a, const auto& b) { return Voor(a->G(), b->G()); });
+}
+
+void twedstrijdverzameling::verwijderronde(int32_t ronde) {
+    std::erase_if(lijst_, [&](const auto& o) { return o->G().Ronde == ronde && !o->G().Gespeeld; });
+}
+
+void twedstrijdverzameling::VerwijderRondeCompleet(int32_t ronde) {
+    std::erase_if(lijst_, [&](const auto& o) { return o->G().Ronde == ronde; });
+}
+
+void twedstrijdverzameling::VerwijderSpeler(int32_t internNummer) {
+    std::erase_if(lijst_, [&](const auto& o) {
+        return o->G().Wit == internNummer || o->G().Zwart == internNummer;
+    });
+}
+
+} // namespace velkaro

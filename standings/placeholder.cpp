@@ -1,0 +1,1 @@
+// Intentionally empty until the first unit of this library lands.

@@ -1,0 +1,30 @@
+#include "storage/bestandsnamen.h"
+
+namespace velkaro {
+
+namespace {
+std::size_t NaamBegin(const std::string& pad) {
+    const std::size_t s = pad.find_last_of("/\\");
+    return s == std::string::npos ? 0 : s + 1;
+}
+} // namespace
+
+std::string Extensie(const std::string& pad) {
+    const std::size_t punt = pad.rfind('.');
+    if (punt == std::string::npos || punt < NaamBegin(pad)) return {};
+    return pad.substr(punt);
+}
+
+std::string Basisnaam(const std::string& pad) {
+    return pad.substr(0, pad.size() - Extensie(pad).size());
+}
+
+std::string MetXv7(const std::string& pad) { return Basisnaam(pad) + ".xv7"; }
+
+std::string Groepsbestand(const std::string& pad, int32_t bestandsnummer) {
+    return Basisnaam(pad) + "." + std::to_string(100LL + bestandsnummer);
+}
+
+std::string Map(const std::string& pad) { return pad.substr(0, NaamBegin(pad)); }
+
+} // namespace velkaro

@@ -1,0 +1,21 @@
+// Names of the competition's files: the base name, the extension, the group files
+// (base + "." + (100 + Bestandsnummer)) and the working folder.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace velkaro {
+
+// The extension of the file name (from its last point, the point included); empty when the
+// file name has none.
+std::string Extensie(const std::string& pad);
+// The full path without the extension of the file name.
+std::string Basisnaam(const std::string& pad);
+// The path with its extension replaced by ".xv7".
+std::string MetXv7(const std::string& pad);
+std::string Groepsbestand(const std::string& pad, int32_t bestandsnummer);
+// The folder of a path with its final separator.
+std::string Map(const std::string& pad);
+
+} // namespace velkaro

@@ -1,0 +1,198 @@
+#include "model/competitie.h"
+#include "model/tekst.h"
+
+#include <gtest/gtest.h>
+
+using namespace velkaro;
+
+TEST(Spelers, InternNummersEnLotingnummers) {
+    TSpelersVerzameling s;
+    EXPECT_EQ(s.VrijIntern(), 1);
+    EXPECT_EQ(s.EersteLotingNummerVrij(), 1);
+    Spelergegevens g;
+    g.Lotingnummer = 1;
+    EXPECT_EQ(s.Voegtoe(g).InternNummer(), 1); // 0 is handed the next free number
+    g.Lotingnummer = 2;
+    g.InternNummer = 7;
+    s.Voegtoe(g);
+    g.Lotingnummer = 4;
+    g.InternNummer = 0;
+    EXPECT_EQ(s.Voegtoe(g).InternNummer(), 8);
+    EXPECT_EQ(s.EersteLotingNummerVrij(), 3);
+    EXPECT_TRUE(s.Verwijder(8));
+    EXPECT_EQ(s.VrijIntern(), 8); // only the highest number is reused
+    EXPECT_TRUE(s.zoek(7));
+    EXPECT_FALSE(s.zoek(8));
+    EXPECT_EQ(s.zoekloting(2)->InternNummer, 7);
+}
+
+TEST(Spelers, TekstenWordenOpCapaciteitGekapt) {
+    Spelergegevens g;
+    g.Naam = "Abcdefghijklmnopqrstuvwxyz";
+    g.Kort = "ÉÉÉÉ"; // characters, not bytes
+    g.VolledigeNaam = std::string(300, 'x');
+    TSpelerObj s(g);
+    EXPECT_EQ(s.G().Naam, "Abcdefghijklmnopqrst");
+    EXPECT_EQ(s.G().Kort, "ÉÉÉ");
+    EXPECT_EQ(s.G().VolledigeNaam.size(), 300u); // unbounded
+}
+
+TEST(Spelers, VlaggenEnRating) {
+    TSpelersVerzameling s;
+    Spelergegevens g;
+    g.LokaleRating = 1400;
+    g.FMJDRating = 2100;
+    g.Opnemen = OpnemenStand;
+    auto& a = s.Voegtoe(g);
+    s.Voegtoe(g).ZetRooster();
+    EXPECT_EQ(s.tel_rooster(), 1);
+    a.ZetRooster();
+    a.ZetSelectie();
+    EXPECT_EQ(a.G().Opnemen, 7);
+    a.WisRooster();
+    EXPECT_EQ(a.G().Opnemen, 5);
+    s.ResetRating(true);
+    EXPECT_EQ(a.G().Rating, 2100);
+    s.ResetRating(false);
+    EXPECT_EQ(a.G().Rating, 1400);
+}
+
+TEST(Wedstrijden, VolgordeEnRondeAanmaak) {
+    Competitie c;
+    c.Wedstrijden.Voegtoe({3, 2, 1, 2, 0, 0, false, false});
+    c.Wedstrijden.Voegtoe({1, 5, 3, 4, 0, 0, false, false});
+    c.Wedstrijden.Voegtoe({3, 1, 5, 6, 0, 0, false, false});
+    c.Wedstrijden.Voegtoe({1, 5, 7, 8, 0, 0, false, false}); // equal key: after the first
+    ASSERT_EQ(c.Wedstrijden.Aantal(), 4u);
+    EXPECT_EQ(c.Wedstrijden.At(0).G().Wit, 3);
+    EXPECT_EQ(c.Wedstrijden.At(1).G().Wit, 7);
+    EXPECT_EQ(c.Wedstrijden.At(2).G().Wit, 5);
+    EXPECT_EQ(c.Wedstrijden.At(3).G().Wit, 1);
+    // A match for a missing round creates it with an empty date.
+    ASSERT_EQ(c.Rondes.Aantal(), 2u);
+    EXPECT_EQ(c.Rondes.At(0).Rondenummer(), 1);
+    EXPECT_EQ(c.Rondes.At(1).Rondenummer(), 3);
+    EXPECT_EQ(c.Rondes.geef_datum(3), "");
+}
+
+TEST(Wedstrijden, UitslagZetten) {
+    Competitie c;
+    auto& w = c.Wedstrijden.Voegtoe({1, 1, 1, 2, 0, 0, false, false});
+    c.Gewijzigd = false;
+    c.Opties.WisHerberekenen();
+    c.ZetUitslag(w, 2, 0, false, true);
+    EXPECT_TRUE(w.G().Gespeeld);
+    EXPECT_FALSE(w.G().Reglementair);
+    EXPECT_TRUE(c.Gewijzigd);
+    EXPECT_FALSE(c.Opties.IsActueel());
+    // Adjourned: white's code becomes 9, black's stays.
+    c.ZetUitslag(w, 1, 1, true, false);
+    EXPECT_EQ(w.G().UitslagWit, 9);
+    EXPECT_EQ(w.G().UitslagZwart, 1);
+    EXPECT_TRUE(w.IsAfgebroken());
+    // 0-0 is the regulation result; another result does not clear the mark.
+    c.ZetUitslag(w, 0, 0, false, true);
+    EXPECT_TRUE(w.G().Reglementair);
+    c.ZetUitslag(w, 2, 0, false, true);
+    EXPECT_TRUE(w.G().Reglementair);
+}
+
+TEST(Wedstrijden, VerwijderenPerRondeEnSpeler) {
+    Competitie c;
+    c.Wedstrijden.Voegtoe({1, 1, 1, 2, 2, 0, true, false});
+    c.Wedstrijden.Voegtoe({1, 2, 3, 4, 0, 0, false, false});
+    c.Wedstrijden.Voegtoe({2, 1, 1, 3, 0, 0, false, false});
+    c.Wedstrijden.verwijderronde(1);
+    EXPECT_EQ(c.Wedstrijden.Aantal(), 2u); // the played match of round 1 stays
+    c.Wedstrijden.VerwijderSpeler(1);
+    EXPECT_EQ(c.Wedstrijden.Aantal(), 0u);
+}
+
+TEST(Rondes, BerekenUitslagenEnDatum) {
+    Competitie c;
+    c.Wedstrijden.Voegtoe({1, 1, 1, 2, 2, 0, true, false});
+    c.Wedstrijden.Voegtoe({1, 2, 3, 4, 0, 0, false, false});
+    c.Wedstrijden.Voegtoe({1001, 1, 3, 4, 0, 0, true, false});
+    c.Rondes.zoek(1001)->W().AantalWedstrijden = 42;
+    c.Rondes.BerekenUitslagen(c.Wedstrijden);
+    EXPECT_EQ(c.Rondes.zoek(1)->G().AantalWedstrijden, 2);
+    EXPECT_EQ(c.Rondes.zoek(1)->G().AantalUitslagen, 1);
+    // Rounds outside 1..1000 stay but are not recounted.
+    EXPECT_EQ(c.Rondes.zoek(1001)->G().AantalWedstrijden, 42);
+    EXPECT_EQ(c.Rondes.LaatsteRondeMetUitslagen(), 1);
+    c.Rondes.ZetRondeDatum(1, "02-09-2026");
+    c.Rondes.ZetRondeDatum(5, "niets");
+    EXPECT_EQ(c.Rondes.geef_datum(1), "02-09-2026");
+    EXPECT_FALSE(c.Rondes.RondeBestaat(5));
+}
+
+TEST(Groepen, VrijeNummersTitelEnRegel) {
+    TDeelcompVerzameling g;
+    EXPECT_EQ(g.VindVrijInternNummer(), 1);
+    g.Voegtoe({1, "A", 1, false, ""});
+    g.Voegtoe({3, "B", 3, false, ""});
+    EXPECT_EQ(g.VindVrijInternNummer(), 2);
+    EXPECT_EQ(g.VindVrijCompetitieNummer(), 2);
+    EXPECT_EQ(g.Voegtoe({2, "C", 0, false, ""}).G().Bestandsnummer, 2);
+    EXPECT_EQ(g.VraagNummer(3), 3);
+    EXPECT_EQ(g.VraagNummer(9), 0);
+    g.GeefTitel(1, std::string(100, 'T'));
+    EXPECT_EQ(AantalTekens(g.Zoek(1)->G().Titel), 80u);
+    EXPECT_EQ(GroepRegel({12, "Senioren", 1, false, ""}), "   12 - Senioren            ");
+}
+
+TEST(Competitie, OpstartEnResets) {
+    Competitie c;
+    ASSERT_EQ(c.Groepen.Aantal(), 1u);
+    EXPECT_EQ(c.Groepen.At(0).G().Competitienummer, 1);
+    EXPECT_EQ(c.Groepen.At(0).G().Bestandsnummer, 1);
+    EXPECT_EQ(c.HuidigeDeelcomp, 1);
+    EXPECT_EQ(c.Bestandsversie, 702);
+    EXPECT_EQ(c.RanglijstOpties, 39);
+    EXPECT_TRUE(c.VolledigeVoornaam);
+    EXPECT_EQ(c.RondesInMatrix, 1);
+
+    c.Spelers.Voegtoe({});
+    c.Wedstrijden.Voegtoe({1, 1, 1, 2, 0, 0, false, false});
+    c.Categorieen.push_back({"A", "x"});
+    c.RanglijstOpties = 1;
+    c.LotingModus = 2;
+    c.Toernooi.SpeelPlaats = "Zwolle";
+    c.Gewijzigd = true;
+    c.Reset();
+    EXPECT_TRUE(c.Spelers.Leeg());
+    EXPECT_EQ(c.Wedstrijden.Aantal(), 0u);
+    EXPECT_EQ(c.Rondes.Aantal(), 0u);
+    EXPECT_TRUE(c.Categorieen.empty());
+    EXPECT_EQ(c.RanglijstOpties, 39);
+    EXPECT_EQ(c.LotingModus, 0);
+    EXPECT_FALSE(c.Gewijzigd);
+    EXPECT_EQ(c.Toernooi.SpeelPlaats, "Zwolle"); // the reader overwrites it, not the reset
+    EXPECT_EQ(c.Groepen.Aantal(), 1u);
+
+    c.Opmaakfont = "Arial";
+    c.HuidigeDeelcomp = 4;
+    c.VolledigeReset();
+    EXPECT_EQ(c.Groepen.Aantal(), 0u);
+    EXPECT_EQ(c.HuidigeDeelcomp, 1);
+    EXPECT_EQ(c.Opmaakfont, "Times New Roman");
+}
+
+TEST(Ranglijst, LaterIngevoegdeGelijkeSleutelStaatVoor) {
+    TSpelersVerzameling s;
+    auto& a = s.Voegtoe({});
+    auto& b = s.Voegtoe({});
+    auto& c = s.Voegtoe({});
+    tranglijst r;
+    r.Voegtoe("2", &a);
+    r.Voegtoe("1", &b);
+    r.Voegtoe("2", &c);
+    ASSERT_EQ(r.Aantal(), 3u);
+    EXPECT_EQ(r.At(0).Speler, &b);
+    EXPECT_EQ(r.At(1).Speler, &c);
+    EXPECT_EQ(r.At(2).Speler, &a);
+    a.W().Opnemen = OpnemenStand;
+    r.verwijder_niet_ranglijst();
+    ASSERT_EQ(r.Aantal(), 1u);
+    EXPECT_EQ(r.At(0).Speler, &a);
+}

@@ -1,0 +1,147 @@
+// Files that are not competition files, or damaged ones: a clear refusal or a bounded read,
+// and the user's files never overwritten.
+#include "hulp.h"
+#include "storage/competitiebestand.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using namespace velkaro;
+using velkaro::test::Lees;
+using velkaro::test::Schrijf;
+using velkaro::test::TijdelijkeMap;
+
+namespace {
+const std::string kGoed =
+    "702\r\n1\r\n1\r\nGoed\r\n1\r\nFALSE\r\n\r\n1\r\nArial\r\n30\r\nTRUE\r\nCourier New\r\n";
+}
+
+TEST(SlechteInvoer, GeenCompetitiebestandWordtGeweigerd) {
+    TijdelijkeMap map;
+    const std::pair<const char*, std::string> gevallen[] = {
+        {"leeg.xv7", ""},
+        {"binair.xv7", std::string("702\r\n\0\x01\x02", 8)},
+        {"tekst.xv7", "Dit is een brief aan de club.\r\n"},
+        {"negatief.xv7", "-5\r\n"},
+    };
+    for (const auto& [naam, inhoud] : gevallen) {
+        Schrijf(map / naam, inhoud);
+        Competitie c;
+        c.Bestandsnaam = "vorige.xv7";
+        c.Spelers.Voegtoe({});
+        const auto r = LeesBestand(c, map / naam);
+        EXPECT_EQ(r.Fout, Bestandsfout::GeenCompetitiebestand) << naam;
+        // The open competition is untouched, and nothing of the refused file is written.
+        EXPECT_EQ(c.Bestandsnaam, "vorige.xv7") << naam;
+        EXPECT_EQ(c.Spelers.Aantal(), 1u) << naam;
+        EXPECT_EQ(Lees(map / naam), inhoud) << naam;
+    }
+}
+
+TEST(SlechteInvoer, AndereFoutenBijOpenen) {
+    TijdelijkeMap map;
+    Competitie c;
+    EXPECT_EQ(LeesBestand(c, map / "bestaat-niet.xv7").Fout, Bestandsfout::NietTeOpenen);
+    std::filesystem::create_directory(map / "map.xv7");
+    EXPECT_EQ(LeesBestand(c, map / "map.xv7").Fout, Bestandsfout::NietTeOpenen);
+    Schrijf(map / "club.z6e", "x");
+    EXPECT_EQ(LeesBestand(c, map / "club.z6e").Fout, Bestandsfout::AnderFormaat);
+    Schrijf(map / "nieuw.xv7", "703\r\n1\r\n");
+    EXPECT_EQ(LeesBestand(c, map / "nieuw.xv7").Fout, Bestandsfout::NieuwereVersie);
+    EXPECT_FALSE(c.Geladen());
+}
+
+TEST(SlechteInvoer, AbsurdeAantallenLezenBegrensd) {
+    TijdelijkeMap map;
+    Schrijf(map / "a.xv7", "702\r\n2000000000\r\n1\r\nX\r\n1\r\nFALSE\r\n\r\n");
+    Competitie c;
+    ASSERT_TRUE(LeesBestand(c, map / "a.xv7").Ok());
+    EXPECT_EQ(c.Groepen.Aantal(), 1u);
+    EXPECT_EQ(c.Opmaakfont, "Times New Roman"); // unread values take their defaults
+    EXPECT_EQ(c.MaximumPerRegel, 30);
+
+    Competitie d;
+    LeesGroepTekst(d, "2000000000\r\n1\r\nNaam\r\n", 702);
+    EXPECT_EQ(d.Spelers.Aantal(), 1u);
+    Competitie e;
+    LeesGroepTekst(e, "0\r\n0\r\n2000000000\r\n1\r\n1\r\n1\r\n2\r\n", 702);
+    EXPECT_EQ(e.Wedstrijden.Aantal(), 1u);
+}
+
+TEST(SlechteInvoer, AfgebrokenGroepsbestand) {
+    TijdelijkeMap map;
+    Competitie c;
+    c.Bestandsnaam = map / "t.xv7";
+    for (int i = 1; i <= 4; ++i) {
+        Spelergegevens g;
+        g.Naam = "Speler " + std::to_string(i);
+        g.Lotingnummer = i;
+        c.Spelers.Voegtoe(g);
+    }
+    c.Wedstrijden.Voegtoe({1, 1, 1, 2, 2, 0, true, false});
+    c.Opties.Toernooinaam = "Afgebroken";
+    const std::string heel = SchrijfGroepTekst(c);
+    // Every cut gives a bounded read with the values read so far.
+    for (std::size_t lengte = 0; lengte < heel.size(); lengte += 7) {
+        Competitie d;
+        LeesGroepTekst(d, std::string_view(heel).substr(0, lengte), 702);
+        EXPECT_LE(d.Spelers.Aantal(), 4u);
+        EXPECT_LE(d.Wedstrijden.Aantal(), 1u);
+    }
+    // Cut in the middle of the second player: one player, then empty blocks.
+    const std::size_t tweede = heel.find("Speler 2");
+    Competitie d;
+    LeesGroepTekst(d, std::string_view(heel).substr(0, tweede + 3), 702);
+    EXPECT_EQ(d.Spelers.Aantal(), 2u);
+    EXPECT_EQ(d.Spelers.At(0).G().Naam, "Speler 1");
+    EXPECT_EQ(d.Wedstrijden.Aantal(), 0u);
+}
+
+TEST(SlechteInvoer, OnleesbareWaardenWordenNul) {
+    Competitie c;
+    LeesGroepTekst(c, "1\r\nabc\r\nNaam\r\nK\r\nP\r\nL\r\nveel\r\n", 702);
+    ASSERT_EQ(c.Spelers.Aantal(), 1u);
+    EXPECT_EQ(c.Spelers.At(0).G().Lotingnummer, 0);
+    EXPECT_EQ(c.Spelers.At(0).G().FMJDRating, 0);
+    EXPECT_EQ(c.Spelers.At(0).G().InternNummer, 1); // 0 handed the next free number
+}
+
+TEST(SlechteInvoer, MisluktOpslaanLaatBestandHeel) {
+    TijdelijkeMap map;
+    Competitie c;
+    c.Bestandsnaam = map / "club.xv7";
+    c.Spelers.Voegtoe({});
+    ASSERT_TRUE(SchrijfBestand(c).Ok());
+    const std::string voor = Lees(map / "club.xv7");
+
+    // A folder that does not exist (its parent is a file).
+    Schrijf(map / "bestand", "x");
+    Competitie d;
+    d.Bestandsnaam = map / "bestand/club.xv7";
+    d.Gewijzigd = true;
+    auto r = SchrijfBestand(d);
+    EXPECT_EQ(r.Fout, Bestandsfout::SchrijvenMislukt);
+    EXPECT_FALSE(r.Detail.empty());
+    EXPECT_TRUE(d.Gewijzigd);
+
+    // The main file cannot be replaced (a folder stands in the way of its group file).
+    std::filesystem::remove(map / "club.101");
+    std::filesystem::create_directory(map / "club.101");
+    c.Spelers.Voegtoe({});
+    c.Gewijzigd = true;
+    r = SchrijfBestand(c);
+    EXPECT_EQ(r.Fout, Bestandsfout::SchrijvenMislukt);
+    EXPECT_TRUE(c.Gewijzigd);
+    EXPECT_FALSE(std::filesystem::exists(map / "club.101.tmp~"));
+    EXPECT_EQ(Lees(map / "club.xv7"), voor);
+}
+
+TEST(SlechteInvoer, OnbekendeOpenGroepOpentDeEerste) {
+    TijdelijkeMap map;
+    Schrijf(map / "g.xv7", "702\r\n1\r\n4\r\nVier\r\n7\r\nFALSE\r\n\r\n99\r\n");
+    Competitie c;
+    ASSERT_TRUE(LeesBestand(c, map / "g.xv7").Ok());
+    EXPECT_EQ(c.HuidigeDeelcomp, 7);
+    EXPECT_EQ(c.HuidigCompetitienummer, 4);
+}
