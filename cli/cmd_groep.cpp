@@ -1,5 +1,6 @@
 // velkaro-cli group list|switch: the competition groups of a file.
 #include "cli/context.h"
+#include "entry/bestand.h"
 #include "lang/teksten.h"
 
 namespace velkaro::cli {
@@ -28,7 +29,7 @@ int Wissel(const Argumenten& a, Uitvoer& u) {
     // Leaving a group always writes it; then the other is loaded and the file saved.
     auto r = SchrijfDeelcomp(c);
     if (!r.Ok()) throw Weigering(FoutTekst(r));
-    LeesDeelcomp(c, bestandsnummer);
+    LaadGroep(c, bestandsnummer);
     Bewaar(c);
     u.out << GroepRegel(c.Groepen.Zoek(bestandsnummer)->G()) << '\n';
     return 0;

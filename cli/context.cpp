@@ -1,5 +1,6 @@
 #include "cli/context.h"
 
+#include "entry/bestand.h"
 #include "lang/teksten.h"
 
 namespace velkaro::cli {
@@ -37,7 +38,7 @@ std::string FoutTekst(const Bestandsresultaat& r) {
 }
 
 void Open(Competitie& c, const std::string& pad) {
-    auto r = LeesBestand(c, pad);
+    auto r = OpenBestand(c, pad);
     if (!r.Ok()) throw Weigering(FoutTekst(r));
 }
 
