@@ -555,6 +555,11 @@ void WerkRecenteBij(Competitie& c, const std::string& naam) {
 } // namespace
 
 Bestandsresultaat SchrijfBestand(Competitie& c) {
+    // Only a loaded competition has a name; without one there is nowhere to save.
+    if (c.Bestandsnaam.empty()) {
+        c.Gewijzigd = true;
+        return Fout(Bestandsfout::SchrijvenMislukt, c.Bestandsnaam);
+    }
     c.Bestandsnaam = MetXv7(c.Bestandsnaam);
     auto res = SchrijfVeilig(c.Bestandsnaam, SchrijfHoofdbestandTekst(c));
     if (!res.Ok()) {

@@ -125,6 +125,13 @@ TEST(SlechteInvoer, MisluktOpslaanLaatBestandHeel) {
     EXPECT_FALSE(r.Detail.empty());
     EXPECT_TRUE(d.Gewijzigd);
 
+    // No name: nothing is written anywhere.
+    Competitie naamloos;
+    naamloos.Gewijzigd = true;
+    EXPECT_EQ(SchrijfBestand(naamloos).Fout, Bestandsfout::SchrijvenMislukt);
+    EXPECT_TRUE(naamloos.Gewijzigd);
+    EXPECT_FALSE(std::filesystem::exists(".xv7"));
+
     // The main file cannot be replaced (a folder stands in the way of its group file).
     std::filesystem::remove(map / "club.101");
     std::filesystem::create_directory(map / "club.101");
