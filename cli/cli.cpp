@@ -15,6 +15,11 @@ std::vector<Opdracht> Tabel() {
     GroepOpdrachten(t);
     SpelerOpdrachten(t);
     WedstrijdOpdrachten(t);
+    RegisterOpdrachten(t);
+    RondeOpdrachten(t);
+    WedstrijdlijstOpdrachten(t);
+    UitslagOpdrachten(t);
+    CategorieOpdrachten(t);
     return t;
 }
 

@@ -8,8 +8,6 @@ namespace velkaro {
 
 namespace {
 
-constexpr std::size_t kCategorieVelden = 4;
-
 int Lijstpositie(int32_t titel) {
     return titel >= 0 && titel <= 3 ? titel : 0;
 }
@@ -21,6 +19,17 @@ std::optional<int32_t> VeldGetal(const std::string& tekst, Gesprek& gesprek) {
 }
 
 } // namespace
+
+std::array<std::string, 4> CategorieVelden(std::string_view categorieen) {
+    std::array<std::string, 4> velden;
+    std::size_t begin = 0;
+    for (auto& veld : velden) {
+        const std::string tot = Kap(categorieen.substr(begin), 1);
+        begin += tot.size();
+        veld = tot == " " ? std::string() : tot;
+    }
+    return velden;
+}
 
 void TInvoerSpelers::SetData(const Spelergegevens& g, bool nummerToegestaan) {
     nummerToegestaan_ = nummerToegestaan;
@@ -34,11 +43,7 @@ void TInvoerSpelers::SetData(const Spelergegevens& g, bool nummerToegestaan) {
     Velden.Kort = g.Kort;
     Velden.Plaats = g.Plaats;
     Velden.Land = g.Land;
-    const std::string cat = VulRechts(g.Categorieen, 5);
-    for (std::size_t i = 0; i < kCategorieVelden; ++i) {
-        std::string letter = Kap(Kap(cat, i + 1).substr(Kap(cat, i).size()), 1);
-        Velden.Cat[i] = letter == " " ? std::string() : letter;
-    }
+    Velden.Cat = CategorieVelden(g.Categorieen);
     Velden.Barrage = std::to_string(g.Barrage);
     Velden.Stand = (g.Opnemen & OpnemenStand) != 0;
     Velden.Rooster = (g.Opnemen & OpnemenRooster) != 0;
@@ -57,6 +62,8 @@ void TInvoerSpelers::NaamVerlaten() {
 }
 
 bool TInvoerSpelers::GetData(Spelergegevens& g) {
+    // A player without a name cannot be found in any list: nothing is read back.
+    if (Trim(Velden.Naam).empty()) return false;
     // Every conversion first, so that a failure changes nothing.
     const auto loting = VeldGetal(Velden.LotingNr, gesprek_);
     if (!loting) return false;

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace velkaro {
 
@@ -30,6 +31,10 @@ struct Spelervelden {
     std::string FMJDID;
 };
 
+// The four category fields of a category text: its first four characters, a blank (or a
+// missing character) giving an empty field.
+std::array<std::string, 4> CategorieVelden(std::string_view categorieen);
+
 class TInvoerSpelers {
 public:
     TInvoerSpelers(const TSpelersVerzameling& spelers, const trekenopties& opties, Gesprek& gesprek)
@@ -42,7 +47,7 @@ public:
     void NaamVerlaten();
     // Reads the fields back into the record. A drawing number, barrage or FMJD number that is
     // not a whole number is reported and leaves the record (and the remembered number) as
-    // they were: false.
+    // they were: false. A blank name reads back nothing either (false, without a message).
     bool GetData(Spelergegevens& g);
 
     Spelervelden Velden;

@@ -58,6 +58,12 @@ TEST(Spelerinvoer, VeldenUitHetRecord) {
     EXPECT_FALSE(i.d.NummerToegestaan());
 }
 
+TEST(Spelerinvoer, Categorievelden) {
+    EXPECT_EQ(CategorieVelden("ÜA"), (std::array<std::string, 4>{"Ü", "A", "", ""}));
+    EXPECT_EQ(CategorieVelden(" B C D"), (std::array<std::string, 4>{"", "B", "", "C"}));
+    EXPECT_EQ(CategorieVelden(""), (std::array<std::string, 4>{}));
+}
+
 TEST(Spelerinvoer, TerugInHetRecord) {
     Invoer i;
     auto g = Voorbeeld();
@@ -107,6 +113,7 @@ TEST(Spelerinvoer, AangebodenLotingnummer) {
     i.d.SetData(g, true);
     EXPECT_EQ(i.d.Velden.LotingNr, "1");
     i.d.Velden.LotingNr = "7";
+    i.d.Velden.Naam = "Zeven";
     ASSERT_TRUE(i.d.GetData(g));
     Spelergegevens nieuw;
     i.d.SetData(nieuw, true);
@@ -145,6 +152,18 @@ TEST(Spelerinvoer, ConversiefoutLaatAllesOnveranderd) {
     ASSERT_TRUE(i.d.GetData(g));
     EXPECT_EQ(g.Barrage, 0);
     EXPECT_EQ(g.FMJDID, 0);
+}
+
+TEST(Spelerinvoer, LegeNaamLeestNietsTerug) {
+    Invoer i;
+    auto g = Voorbeeld();
+    i.d.SetData(g, false);
+    i.d.Velden.Naam = "   ";
+    i.d.Velden.Plaats = "Elders";
+    const auto voor = g;
+    EXPECT_FALSE(i.d.GetData(g));
+    EXPECT_EQ(g, voor);
+    EXPECT_TRUE(i.gesprek.Meldingen.empty());
 }
 
 TEST(Spelerinvoer, NaamAlIngevoerd) {
