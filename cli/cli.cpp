@@ -16,6 +16,11 @@ std::vector<Opdracht> Tabel() {
     SpelerOpdrachten(t);
     WedstrijdOpdrachten(t);
     StandOpdrachten(t);
+    RegisterOpdrachten(t);
+    RondeOpdrachten(t);
+    WedstrijdlijstOpdrachten(t);
+    UitslagOpdrachten(t);
+    CategorieOpdrachten(t);
     return t;
 }
 

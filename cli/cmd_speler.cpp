@@ -1,5 +1,8 @@
 // velkaro-cli player add|list: the players of the open group, named by drawing number.
 #include "cli/context.h"
+#include "cli/spelervelden.h"
+#include "entry/register.h"
+#include "model/systeem.h"
 #include "model/tekst.h"
 
 #include <cstdio>
@@ -10,29 +13,30 @@ namespace {
 
 int Toevoegen(const Argumenten& a, Uitvoer& u) {
     a.Aantal(1);
-    Spelergegevens g;
-    g.Naam = a.Waarde("--name").value_or("");
-    if (Trim(g.Naam).empty()) throw Gebruiksfout("--name is required and cannot be empty");
-    g.VolledigeNaam = g.Naam;
-    g.Kort = a.Waarde("--short").value_or("");
-    g.Plaats = a.Waarde("--place").value_or("");
-    g.Land = a.Waarde("--country").value_or("");
-    g.LokaleRating = static_cast<int32_t>(a.Getal("--rating", 0, 9999).value_or(0));
-    g.FMJDRating = static_cast<int32_t>(a.Getal("--fmjd-rating", 0, 9999).value_or(2100));
-    g.FMJDID = static_cast<int32_t>(a.Getal("--fmjd-id", 0, INT32_MAX).value_or(0));
-    const std::string cat = a.Waarde("--categories").value_or("");
-    if (AantalTekens(cat) > 4) throw Gebruiksfout("--categories takes at most four letters");
-    g.Categorieen = VulRechts(cat, 5);
-    const auto nummer = a.Getal("--number", 1, 9999);
+    if (!a.Waarde("--name")) throw Gebruiksfout("--name is required and cannot be empty");
+    const auto zaad = a.Getal("--seed", 0, UINT32_MAX);
     Competitie c;
     Open(c, a.Positie(0, "FILE"));
-    g.Rating = c.Opties.FMJDRatingHanteren() ? g.FMJDRating : g.LokaleRating;
-    g.Opnemen = OpnemenStand | OpnemenRooster;
-    g.Lotingnummer = static_cast<int32_t>(nummer.value_or(c.Spelers.EersteLotingNummerVrij()));
-    g.InternNummer = c.Spelers.VrijIntern();
-    const auto& s = c.Spelers.Voegtoe(g);
-    c.MarkeerHerberekenen();
+    CliGesprek gesprek(u.err);
+    MersenneToeval toeval = zaad ? MersenneToeval(static_cast<unsigned>(*zaad)) : MersenneToeval();
+    TSpelerLijst lijst(c, gesprek, toeval);
+    lijst.Activeer();
+    // A given number is typed in, as in the mode "Ingeven"; otherwise the group's own mode.
+    if (a.Waarde("--number"))
+        lijst.KiesLoting(LotingKeuze::Ingeven);
+    else if (lijst.Keuze() == LotingKeuze::Ingeven)
+        throw Gebruiksfout("this group numbers new players by hand: give --number");
+    if (auto m = a.Waarde("--max")) lijst.ZetMaximum(*m);
+    const std::size_t voor = c.Spelers.Aantal();
+    lijst.Nieuw([&](TInvoerSpelers& d) {
+        d.Velden.FMJDRating = 2100; // no FMJD rating known
+        VulSpelervelden(a, d.Velden);
+        d.NaamVerlaten();
+        return true;
+    });
+    if (c.Spelers.Aantal() == voor) throw Gebruiksfout("--name cannot be empty");
     Bewaar(c);
+    const auto& s = c.Spelers.At(c.Spelers.Aantal() - 1);
     u.out << s.Lotingnummer() << '\t' << s.G().Naam << '\n';
     return 0;
 }
@@ -63,19 +67,26 @@ int Lijst(const Argumenten& a, Uitvoer& u) {
 } // namespace
 
 void SpelerOpdrachten(std::vector<Opdracht>& t) {
+    auto opties = SpelerveldOpties();
+    opties.insert({"--max", "--seed"});
     t.push_back({"player add",
-                 "player add FILE.xv7 --name NAME [--short CODE] [--place P] [--country C]\n"
-                 "         [--rating N] [--fmjd-rating N] [--fmjd-id N] [--categories LETTERS] [--number N]",
-                 "Adds a player to the open group as the register does: marked R and S, the first\n"
-                 "free drawing number unless --number is given, FMJD rating 2100 unless given.",
-                 {"--name", "--short", "--place", "--country", "--rating", "--fmjd-rating",
-                  "--fmjd-id", "--categories", "--number"},
+                 std::string("player add FILE.xv7 --name NAME ") + kSpelerveldGebruik +
+                     "\n         [--max N] [--seed N]",
+                 "Adds a player as the register does: marked R and S, FMJD rating 2100 unless\n"
+                 "given. The drawing number follows the group's mode (see 'player number'):\n"
+                 "the first free number, or a random free number up to --max (at least 3/2 of\n"
+                 "the players, never below 15); --number gives it by hand. A name already in\n"
+                 "the group is warned about and kept.",
+                 opties,
                  {},
                  Toevoegen});
-    t.push_back({"player list", "player list FILE.xv7",
+    t.push_back({"player list",
+                 "player list FILE.xv7",
                  "Lists the players of the open group by drawing number with rating and the R\n"
                  "(pairing) and S (standings) marks.",
-                 {}, {}, Lijst});
+                 {},
+                 {},
+                 Lijst});
 }
 
 } // namespace velkaro::cli

@@ -1,5 +1,7 @@
 // velkaro-cli match add, result: matches and results of the open group.
 #include "cli/context.h"
+#include "entry/uitslagknoppen.h"
+#include "entry/uitslagtekst.h"
 #include "lang/teksten.h"
 #include "model/tekst.h"
 
@@ -39,41 +41,33 @@ int Toevoegen(const Argumenten& a, Uitvoer& u) {
 
 int Uitslag(const Argumenten& a, Uitvoer& u) {
     if (a.Posities().size() != 4 && a.Posities().size() != 5)
-        throw Gebruiksfout("expected FILE ROUND BOARD WHITECODE BLACKCODE, or adj/clear");
+        throw Gebruiksfout(
+            "expected FILE ROUND MATCH BUTTON, or FILE ROUND MATCH WHITECODE BLACKCODE");
     const auto ronde = GetalArgument(a.Positie(1, "ROUND"), "ROUND", 1, kMaxRonde);
-    const auto bord = GetalArgument(a.Positie(2, "BOARD"), "BOARD", 0, INT32_MAX);
+    const auto bord = GetalArgument(a.Positie(2, "MATCH"), "MATCH", INT32_MIN, INT32_MAX);
     Competitie c;
     Open(c, a.Positie(0, "FILE"));
-    twedstrijdobj* w = nullptr;
-    for (auto& m : c.Wedstrijden)
-        if (m->G().Ronde == ronde && m->G().Wedstrijdnummer == bord) {
-            w = m.get();
-            break;
+    auto& w = ZoekWedstrijd(c, ronde, bord);
+    if (a.Posities().size() == 4) {
+        const std::string naam = a.Positie(3, "BUTTON");
+        const auto knop = KnopVoorNaam(c.Opties, naam);
+        if (!knop) {
+            std::string namen;
+            for (const auto& [n, k] : Knopnamen(c.Opties)) namen += " " + n;
+            throw Gebruiksfout("no result button '" + naam +
+                               "' in this group; the buttons:" + namen);
         }
-    if (!w) throw Weigering(lang::Tekst(lang::T::GeenWedstrijd));
-    const std::string eerste = a.Positie(3, "WHITECODE");
-    if (eerste == "clear" || eerste == "adj") {
-        if (a.Posities().size() != 4) throw Gebruiksfout(eerste + " takes no black code");
-        if (eerste == "clear") {
-            // The result goes; the codes stay behind unseen and Reglementair is kept.
-            w->W().Gespeeld = false;
-            if (w->IsAfgebroken()) w->W().UitslagWit = 0;
-            c.MarkeerHerberekenen();
-        } else
-            c.ZetUitslag(*w, w->G().UitslagWit, w->G().UitslagZwart, true, false);
+        DrukKnop(c, w, *knop);
     } else {
-        if (a.Posities().size() != 5) throw Gebruiksfout("missing BLACKCODE");
         const long long max = c.Opties.Bordpunten() ? 8 : 4;
-        const auto wc = LeesGetal(eerste);
+        const auto wc = LeesGetal(a.Positie(3, "WHITECODE"));
         const auto zc = LeesGetal(a.Positie(4, "BLACKCODE"));
         if (!wc || !zc || *wc < 0 || *zc < 0 || *wc > max || *zc > max)
             throw Weigering(lang::Tekst(lang::T::OngeldigeUitslag));
-        c.ZetUitslag(*w, static_cast<uint8_t>(*wc), static_cast<uint8_t>(*zc), false, true);
+        c.ZetUitslag(w, static_cast<uint8_t>(*wc), static_cast<uint8_t>(*zc), false, true);
     }
     Bewaar(c);
-    const auto& g = w->G();
-    u.out << g.Ronde << '\t' << g.Wedstrijdnummer << '\t' << int(g.UitslagWit) << '-'
-          << int(g.UitslagZwart) << (g.Gespeeld ? "" : " (no result)") << '\n';
+    u.out << WedstrijdRegel(w.G(), c.Spelers, c.Opties, true) << '\n';
     return 0;
 }
 
@@ -84,11 +78,21 @@ void WedstrijdOpdrachten(std::vector<Opdracht>& t) {
                  "Adds a match to a round (created when missing); players by drawing number,\n"
                  "white first. The match gets the next free number of the round.",
                  {}, {}, Toevoegen});
-    t.push_back({"result", "result FILE.xv7 ROUND BOARD WHITECODE BLACKCODE | adj | clear",
-                 "Sets the result of match BOARD of ROUND. Codes as stored: 0 loss, 1 draw,\n"
-                 "2 win, 3 minus-draw, 4 plus-draw; board points 0-8 in board-point mode.\n"
-                 "'adj' marks the game adjourned, 'clear' removes the result.",
-                 {}, {}, Uitslag});
+    t.push_back({"result",
+                 "result FILE.xv7 ROUND MATCH BUTTON\n"
+                 "         result FILE.xv7 ROUND MATCH WHITECODE BLACKCODE",
+                 "Presses a result button of the match list on match MATCH of ROUND. The buttons\n"
+                 "are named by the result they give in the notation in force, without blanks:\n"
+                 "'2-0', '1-1', '0-2' with the usual points; '1-0', '½-½' (or '1/2-1/2'), '0-1'\n"
+                 "in chess notation; '1½-½' and the like under KNDB-Delfts; '5-3' and the like\n"
+                 "for board points; 'res0'..'res8' by position. Further: 'regl' (regulation\n"
+                 "0-0, both lose), 'adj' (adjourned), 'clear' (result removed; the codes 0-0\n"
+                 "mark it R), 'toggle-regl' (the R mark on or off). 'match list --buttons'\n"
+                 "shows the names. Two numbers set the stored codes themselves: 0 loss, 1 draw,\n"
+                 "2 win, 3 minus-draw, 4 plus-draw, board points 0-8.",
+                 {},
+                 {},
+                 Uitslag});
 }
 
 } // namespace velkaro::cli

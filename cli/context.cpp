@@ -52,13 +52,23 @@ Antwoord CliGesprek::Vraag(const std::string& tekst, const std::string&, Knoppen
     return *Antwoorden;
 }
 
-void CliGesprek::Melding(const std::string& tekst, const std::string& titel, Pictogram) {
+void CliGesprek::Melding(const std::string& tekst, const std::string& titel, Pictogram pictogram) {
+    if (pictogram == Pictogram::Fout) throw Weigering(tekst);
     meldingen_ << titel << ": " << tekst << '\n';
 }
 
 std::optional<std::string> CliGesprek::Invoer(const std::string&, const std::string& prompt,
                                               const std::string&) {
-    throw Weigering(prompt);
+    if (Invoeren.empty()) throw Weigering(prompt);
+    std::string t = Invoeren.front();
+    Invoeren.pop_front();
+    return t;
+}
+
+twedstrijdobj& ZoekWedstrijd(Competitie& c, long long ronde, long long nummer) {
+    for (auto& w : c.Wedstrijden)
+        if (w->G().Ronde == ronde && w->G().Wedstrijdnummer == nummer) return *w;
+    throw Weigering(lang::Tekst(T::GeenWedstrijd));
 }
 
 std::optional<std::string> CliGesprek::KiesBestand(Bestandskeuze& keuze) {

@@ -7,6 +7,7 @@
 #include "model/gesprek.h"
 #include "storage/competitiebestand.h"
 
+#include <deque>
 #include <functional>
 #include <ostream>
 #include <string>
@@ -34,6 +35,11 @@ void GroepOpdrachten(std::vector<Opdracht>& tabel);
 void SpelerOpdrachten(std::vector<Opdracht>& tabel);
 void WedstrijdOpdrachten(std::vector<Opdracht>& tabel);
 void StandOpdrachten(std::vector<Opdracht>& tabel);
+void RegisterOpdrachten(std::vector<Opdracht>& tabel);
+void RondeOpdrachten(std::vector<Opdracht>& tabel);
+void WedstrijdlijstOpdrachten(std::vector<Opdracht>& tabel);
+void UitslagOpdrachten(std::vector<Opdracht>& tabel);
+void CategorieOpdrachten(std::vector<Opdracht>& tabel);
 
 // The system's text for a failed file operation.
 std::string FoutTekst(const Bestandsresultaat& r);
@@ -41,14 +47,20 @@ std::string FoutTekst(const Bestandsresultaat& r);
 void Open(Competitie& c, const std::string& pad);
 // Saves; a failure throws Weigering.
 void Bewaar(Competitie& c);
+// The match with this number in this round; none throws Weigering.
+twedstrijdobj& ZoekWedstrijd(Competitie& c, long long ronde, long long nummer);
 
 // Answers the program's questions from the command line: a question is answered only when
-// the command was given an answer for it, otherwise the command refuses with its text.
+// the command was given an answer for it, otherwise the command refuses with its text. An
+// error message (icon Fout) is the system refusing: it throws Weigering with its text; other
+// messages are written out and the command goes on.
 class CliGesprek final : public Gesprek {
 public:
     explicit CliGesprek(std::ostream& meldingen) : meldingen_(meldingen) {}
     // The answer to give to the next questions (e.g. Ja for --yes).
     std::optional<Antwoord> Antwoorden;
+    // The texts for the next input boxes, in turn; without one the command refuses.
+    std::deque<std::string> Invoeren;
     Antwoord Vraag(const std::string& tekst, const std::string& titel, Knoppen knoppen,
                    Pictogram pictogram) override;
     void Melding(const std::string& tekst, const std::string& titel, Pictogram pictogram) override;

@@ -1,5 +1,6 @@
 #include "model/spelers.h"
 
+#include "model/gesprek.h"
 #include "model/tekst.h"
 
 #include <algorithm>
@@ -81,6 +82,49 @@ int TSpelersVerzameling::tel_rooster() const {
 
 void TSpelersVerzameling::ResetRating(bool fmjd) {
     for (auto& s : lijst_) s->W().Rating = fmjd ? s->G().FMJDRating : s->G().LokaleRating;
+}
+
+int32_t TSpelersVerzameling::KiesRandomNummer(int32_t max, Toeval& toeval) const {
+    toeval.Herstart();
+    const int32_t m = max < 1 ? 10 : max;
+    bool vrij = false;
+    for (int32_t n = 1; n <= m && !vrij; ++n) vrij = !BestaatLotingNummer(n);
+    if (!vrij) return EersteLotingNummerVrij();
+    for (;;) {
+        const int32_t n = 1 + toeval.Getal(m);
+        if (!BestaatLotingNummer(n)) return n;
+    }
+}
+
+std::optional<Spelergegevens> TSpelersVerzameling::zoeknaam(std::string_view tekst) const {
+    if (tekst.empty()) return std::nullopt;
+    const std::string groot = Hoofdletters(tekst);
+    auto zoek = [&](auto past) -> std::optional<Spelergegevens> {
+        for (const auto& s : lijst_)
+            if (past(s->G())) return s->Gegevens();
+        return std::nullopt;
+    };
+    if (auto r = zoek([&](const Spelergegevens& g) { return g.Kort == tekst; })) return r;
+    if (auto r =
+            zoek([&](const Spelergegevens& g) { return g.Naam.find(tekst) != std::string::npos; }))
+        return r;
+    if (auto r = zoek([&](const Spelergegevens& g) { return Hoofdletters(g.Kort) == groot; }))
+        return r;
+    return zoek([&](const Spelergegevens& g) {
+        return Hoofdletters(g.Naam).find(groot) != std::string::npos;
+    });
+}
+
+bool TSpelersVerzameling::GelijkAantalWedstrijden() const {
+    const TSpelerObj* eerste = nullptr;
+    for (const auto& s : lijst_) {
+        if (!s->InRooster()) continue;
+        if (!eerste)
+            eerste = s.get();
+        else if (s->G().AantalPartijen != eerste->G().AantalPartijen)
+            return false;
+    }
+    return true;
 }
 
 } // namespace velkaro

@@ -8,9 +8,12 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace velkaro {
+
+class Toeval;
 
 // Bits of Opnemen.
 enum OpnemenBit : uint16_t {
@@ -159,6 +162,17 @@ public:
     TSpelerObj* zoeklotingptr(int32_t lotingnummer);
     int tel_rooster() const;
     void ResetRating(bool fmjd);
+    // A drawing number from 1..max (1..10 when max < 1) that no player has yet, drawn after
+    // reseeding the source. When every number of that range is taken it gives the first free
+    // number above it rather than drawing for ever.
+    int32_t KiesRandomNummer(int32_t max, Toeval& toeval) const;
+    // The player a typed text names, in four passes over the collection: Kort equal to the
+    // text, the text inside Naam, Kort equal ignoring case, the text inside Naam ignoring case.
+    // An empty text names nobody.
+    std::optional<Spelergegevens> zoeknaam(std::string_view tekst) const;
+    // True when every player marked for pairing counted as many games (AantalPartijen of the
+    // last standings computation) as the first such player; true for an empty collection.
+    bool GelijkAantalWedstrijden() const;
 
 private:
     Lijst lijst_;

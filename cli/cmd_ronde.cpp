@@ -1,0 +1,108 @@
+// velkaro-cli round list|new|insert|delete: the rounds of the open group, through the rounds
+// dialog's own rules.
+#include "cli/context.h"
+#include "entry/rondescherm.h"
+#include "lang/teksten.h"
+#include "model/systeem.h"
+
+namespace velkaro::cli {
+
+namespace {
+
+int32_t BestaandeRonde(const Competitie& c, const std::string& tekst) {
+    const auto r = static_cast<int32_t>(GetalArgument(tekst, "ROUND", 1, kMaxRonde));
+    if (!c.Rondes.RondeBestaat(r)) throw Weigering(lang::Tekst(lang::T::RondeBestaatNiet));
+    return r;
+}
+
+void Toon(Competitie& c, Uitvoer& u) {
+    const int32_t huidig = HuidigeRonde(c);
+    for (const auto& r : c.Rondes)
+        u.out << (r->Rondenummer() == huidig ? "* " : "  ") << RondeRegel(r->G()) << '\n';
+}
+
+int Lijst(const Argumenten& a, Uitvoer& u) {
+    a.Aantal(1);
+    Competitie c;
+    Open(c, a.Positie(0, "FILE"));
+    Toon(c, u);
+    return 0;
+}
+
+int Nieuw(const Argumenten& a, Uitvoer& u) {
+    a.Aantal(1);
+    Competitie c;
+    Open(c, a.Positie(0, "FILE"));
+    SysteemKlok klok;
+    const int32_t r = NieuweRonde(c, klok);
+    if (auto datum = a.Waarde("--date")) c.Rondes.ZetRondeDatum(r, *datum);
+    Bewaar(c);
+    u.out << r << '\t' << c.Rondes.geef_datum(r) << '\n';
+    return 0;
+}
+
+int Invoegen(const Argumenten& a, Uitvoer& u) {
+    a.Aantal(2);
+    Competitie c;
+    Open(c, a.Positie(0, "FILE"));
+    const int32_t r = BestaandeRonde(c, a.Positie(1, "ROUND"));
+    SysteemKlok klok;
+    VoegRondeIn(c, r, klok);
+    if (auto datum = a.Waarde("--date")) c.Rondes.ZetRondeDatum(r, *datum);
+    Bewaar(c);
+    Toon(c, u);
+    return 0;
+}
+
+int Verwijder(const Argumenten& a, Uitvoer& u) {
+    a.Aantal(2);
+    if (a.Vlag("--yes") && a.Vlag("--keep-matches"))
+        throw Gebruiksfout(
+            "--yes deletes the round's matches, --keep-matches keeps them: not both");
+    Competitie c;
+    Open(c, a.Positie(0, "FILE"));
+    const int32_t r = BestaandeRonde(c, a.Positie(1, "ROUND"));
+    CliGesprek gesprek(u.err);
+    if (a.Vlag("--yes")) gesprek.Antwoorden = Antwoord::Ja;
+    if (a.Vlag("--keep-matches")) gesprek.Antwoorden = Antwoord::Nee;
+    if (VerwijderRonde(c, r, gesprek) != RondeWeg::Verwijderd) return 1;
+    Bewaar(c);
+    Toon(c, u);
+    return 0;
+}
+
+} // namespace
+
+void RondeOpdrachten(std::vector<Opdracht>& t) {
+    t.push_back({"round list",
+                 "round list FILE.xv7",
+                 "Lists the rounds: number, date, matches, [results]; * marks the round the\n"
+                 "program would open for result entry.",
+                 {},
+                 {},
+                 Lijst});
+    t.push_back({"round new",
+                 "round new FILE.xv7 [--date TEXT]",
+                 "Adds a round after the last one, dated today (dd-mm-yyyy) unless --date is\n"
+                 "given.",
+                 {"--date"},
+                 {},
+                 Nieuw});
+    t.push_back({"round insert",
+                 "round insert FILE.xv7 ROUND [--date TEXT]",
+                 "Inserts an empty round before ROUND: that round and the later ones move one\n"
+                 "up with their matches.",
+                 {"--date"},
+                 {},
+                 Invoegen});
+    t.push_back({"round delete",
+                 "round delete FILE.xv7 ROUND --yes | --keep-matches",
+                 "Deletes a round. The program asks whether the round's matches go too: --yes\n"
+                 "deletes them, --keep-matches keeps them (they join the round before; refused\n"
+                 "for the only round of a group with matches). The later rounds move one down.",
+                 {},
+                 {"--yes", "--keep-matches"},
+                 Verwijder});
+}
+
+} // namespace velkaro::cli

@@ -1,0 +1,65 @@
+#include "cli/spelervelden.h"
+
+#include "model/tekst.h"
+
+#include <array>
+
+namespace velkaro::cli {
+
+namespace {
+
+int Titel(const std::string& tekst, const std::array<const char*, 4>& namen, const char* optie) {
+    for (std::size_t i = 0; i < namen.size(); ++i)
+        if (Hoofdletters(tekst) == Hoofdletters(namen[i])) return static_cast<int>(i);
+    throw Gebruiksfout(std::string(optie) + " takes " + namen[0] + ", " + namen[1] + ", " +
+                       namen[2] + " or " + namen[3]);
+}
+
+bool JaNee(const std::string& tekst, const char* optie) {
+    if (tekst == "yes") return true;
+    if (tekst == "no") return false;
+    throw Gebruiksfout(std::string(optie) + " takes yes or no");
+}
+
+} // namespace
+
+const std::set<std::string>& SpelerveldOpties() {
+    static const std::set<std::string> opties{
+        "--name",        "--short",      "--place",      "--country", "--rating",
+        "--fmjd-rating", "--fmjd-id",    "--categories", "--barrage", "--number",
+        "--title",       "--fmjd-title", "--standings",  "--pairing"};
+    return opties;
+}
+
+const char* const kSpelerveldGebruik =
+    "[--name NAME] [--short CODE] [--place P] [--country C] [--rating N]\n"
+    "         [--fmjd-rating N] [--fmjd-id N] [--categories LETTERS] [--barrage N] [--number N]\n"
+    "         [--title none|cMN|MN|GMN] [--fmjd-title none|MF|MI|GMI] [--standings yes|no]\n"
+    "         [--pairing yes|no]";
+
+void VulSpelervelden(const Argumenten& a, Spelervelden& v) {
+    if (auto n = a.Waarde("--name")) {
+        if (Trim(*n).empty()) throw Gebruiksfout("--name cannot be empty");
+        v.Naam = *n;
+    }
+    if (auto k = a.Waarde("--short")) v.Kort = *k;
+    if (auto p = a.Waarde("--place")) v.Plaats = *p;
+    if (auto l = a.Waarde("--country")) v.Land = *l;
+    if (auto r = a.Getal("--rating", 0, 9999)) v.Rating = static_cast<int32_t>(*r);
+    if (auto r = a.Getal("--fmjd-rating", 0, 9999)) v.FMJDRating = static_cast<int32_t>(*r);
+    if (auto f = a.Waarde("--fmjd-id")) v.FMJDID = *f;
+    if (auto b = a.Waarde("--barrage")) v.Barrage = *b;
+    if (auto n = a.Waarde("--number")) v.LotingNr = *n;
+    if (auto c = a.Waarde("--categories")) {
+        if (AantalTekens(*c) > 4) throw Gebruiksfout("--categories takes at most four letters");
+        v.Cat = CategorieVelden(*c);
+    }
+    if (auto t = a.Waarde("--title"))
+        v.LokaleTitel = Titel(*t, {"none", "cMN", "MN", "GMN"}, "--title");
+    if (auto t = a.Waarde("--fmjd-title"))
+        v.FMJDTitel = Titel(*t, {"none", "MF", "MI", "GMI"}, "--fmjd-title");
+    if (auto s = a.Waarde("--standings")) v.Stand = JaNee(*s, "--standings");
+    if (auto s = a.Waarde("--pairing")) v.Rooster = JaNee(*s, "--pairing");
+}
+
+} // namespace velkaro::cli

@@ -1,0 +1,269 @@
+// The data-entry commands on a copy of the demo competition: players, drawing numbers,
+// rounds, the match list, result buttons, random results and categories.
+#include "../storage/hulp.h"
+#include "cli/cli.h"
+#include "model/competitie.h"
+#include "storage/competitiebestand.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+using namespace velkaro;
+using velkaro::test::Lees;
+using velkaro::test::TijdelijkeMap;
+
+namespace {
+
+struct Uitkomst {
+    int status;
+    std::string out, err;
+};
+
+Uitkomst Cli(std::vector<std::string> args) {
+    std::ostringstream out, err;
+    const int s = cli::Uitvoeren(args, out, err);
+    return {s, out.str(), err.str()};
+}
+
+// A copy of the demo competition (its open group: a 14-player Swiss, five rounds played).
+struct Demo {
+    TijdelijkeMap map;
+    std::string f = map / "club.xv7";
+    Demo() {
+        for (const char* n : {"club.xv7", "club.101", "club.102"})
+            std::filesystem::copy_file(std::string(VELKARO_EXAMPLES) + "/" + n, map / n);
+    }
+    std::string Groep() const { return Lees(map / "club.101"); }
+    void Lees_(Competitie& c) const { ASSERT_TRUE(LeesBestand(c, f).Ok()); }
+    const Wedstrijdgegevens* Wedstrijd(const Competitie& c, int r, int n) const {
+        for (const auto& w : c.Wedstrijden)
+            if (w->G().Ronde == r && w->G().Wedstrijdnummer == n) return &w->G();
+        return nullptr;
+    }
+};
+
+} // namespace
+
+TEST(CliInvoer, RondeWedstrijdenEnUitslagknoppen) {
+    Demo d;
+    auto r = Cli({"round", "new", d.f, "--date", "11-11-2026"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "6\t11-11-2026\n");
+    ASSERT_EQ(Cli({"match", "add", d.f, "6", "1", "2"}).status, 0);
+    ASSERT_EQ(Cli({"match", "add", d.f, "6", "3", "4"}).status, 0);
+    r = Cli({"match", "renumber", d.f, "6"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find(" 6\t  20\t3\tBakker, A.\t-\t4\tVisser, K."), std::string::npos) << r.out;
+
+    r = Cli({"result", d.f, "6", "10", "2-0"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, " 6\t  10\t1\tJansen, P.\t-\t2\tde Vries, H.\t 2- 0\t \n");
+    EXPECT_EQ(Cli({"result", d.f, "6", "20", "1-0"}).status, 2); // not a button of this group
+    EXPECT_EQ(Cli({"result", d.f, "6", "99", "2-0"}).status, 1); // no such match
+    ASSERT_EQ(Cli({"result", d.f, "6", "20", "1-1"}).status, 0);
+    ASSERT_EQ(Cli({"result", d.f, "6", "20", "clear"}).status, 0);
+    ASSERT_EQ(Cli({"match", "swap", d.f, "6", "10"}).status, 0);
+    {
+        Competitie c;
+        d.Lees_(c);
+        const auto* a = d.Wedstrijd(c, 6, 10);
+        ASSERT_TRUE(a);
+        EXPECT_EQ(a->UitslagWit, 0); // mirrored with the players
+        EXPECT_EQ(a->UitslagZwart, 2);
+        EXPECT_EQ(c.Spelers.zoek(a->Wit)->Lotingnummer, 2);
+        const auto* b = d.Wedstrijd(c, 6, 20);
+        EXPECT_FALSE(b->Gespeeld);
+        EXPECT_TRUE(b->Reglementair); // "Uitslag weg" stores 0-0, which marks it
+    }
+    ASSERT_EQ(Cli({"result", d.f, "6", "20", "toggle-regl"}).status, 0);
+
+    // Bad match and round numbers leave the file as it was.
+    const std::string voor = d.Groep();
+    EXPECT_EQ(Cli({"match", "renumber", d.f, "6", "20", "abc"}).status, 2);
+    EXPECT_EQ(Cli({"match", "renumber", d.f, "6", "20", "0"}).status, 2);
+    EXPECT_EQ(Cli({"match", "move", d.f, "6", "20", "8"}).status, 1);
+    EXPECT_EQ(Cli({"match", "move", d.f, "6", "x", "5"}).status, 2);
+    EXPECT_EQ(Cli({"match", "list", d.f, "9"}).status, 1);
+    EXPECT_EQ(Cli({"match", "swap", d.f, "zes", "10"}).status, 2);
+    EXPECT_EQ(d.Groep(), voor);
+
+    ASSERT_EQ(Cli({"match", "renumber", d.f, "6", "20", "5"}).status, 0);
+    ASSERT_EQ(Cli({"match", "move", d.f, "6", "5", "5"}).status, 0);
+    r = Cli({"match", "list", d.f, "5"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("  5\t   5\t \tBakker, A."), std::string::npos) << r.out;
+    ASSERT_EQ(Cli({"match", "delete", d.f, "5", "5"}).status, 0);
+    Competitie c;
+    d.Lees_(c);
+    EXPECT_EQ(c.Wedstrijden.Aantal(), 36u);
+    EXPECT_FALSE(d.Wedstrijd(c, 5, 5));
+}
+
+TEST(CliInvoer, SchaaknotatieKnoppen) {
+    Demo d;
+    {
+        Competitie c;
+        d.Lees_(c);
+        c.Opties.ZetVlag(VlagSchaaknotatie, true);
+        ASSERT_TRUE(SchrijfBestand(c).Ok());
+    }
+    auto r = Cli({"match", "list", d.f, "1", "--buttons"});
+    EXPECT_NE(r.out.find("result buttons: 0-1 ½-½ 1-0"), std::string::npos) << r.out;
+    ASSERT_EQ(Cli({"result", d.f, "1", "1", "1/2-1/2"}).status, 0);
+    r = Cli({"result", d.f, "1", "2", "0-1"});
+    ASSERT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("\t0-1\t"), std::string::npos) << r.out;
+    Competitie c;
+    d.Lees_(c);
+    EXPECT_EQ(c.Wedstrijden.At(0).G().UitslagWit, 1);
+    EXPECT_EQ(c.Wedstrijden.At(1).G().UitslagZwart, 2);
+}
+
+TEST(CliInvoer, RondesInvoegenEnVerwijderen) {
+    Demo d;
+    const std::string voor = d.Groep();
+    auto r = Cli({"round", "delete", d.f, "2"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("Wilt u ook de wedstrijden verwijderen uit ronde 2"), std::string::npos);
+    EXPECT_EQ(Cli({"round", "delete", d.f, "2", "--yes", "--keep-matches"}).status, 2);
+    EXPECT_EQ(Cli({"round", "delete", d.f, "8", "--yes"}).status, 1);
+    EXPECT_EQ(Cli({"round", "insert", d.f, "0"}).status, 2);
+    EXPECT_EQ(d.Groep(), voor);
+
+    ASSERT_EQ(Cli({"round", "insert", d.f, "2", "--date", "09-09-2026"}).status, 0);
+    {
+        Competitie c;
+        d.Lees_(c);
+        EXPECT_EQ(c.Rondes.Aantal(), 6u);
+        EXPECT_EQ(c.Rondes.geef_datum(2), "09-09-2026");
+        EXPECT_EQ(c.Rondes.geef_datum(3), "16-09-2026");
+        for (const auto& w : c.Wedstrijden) EXPECT_NE(w->G().Ronde, 2);
+    }
+    ASSERT_EQ(Cli({"round", "delete", d.f, "2", "--keep-matches"}).status, 0);
+    ASSERT_EQ(Cli({"round", "delete", d.f, "5", "--yes"}).status, 0);
+    Competitie c;
+    d.Lees_(c);
+    EXPECT_EQ(c.Rondes.Aantal(), 4u);
+    EXPECT_EQ(c.Wedstrijden.Aantal(), 28u);
+    r = Cli({"round", "list", d.f});
+    EXPECT_NE(r.out.find("  4\t14-10-2026\t 7\t[ 7]\tWedstrijden"), std::string::npos) << r.out;
+}
+
+TEST(CliInvoer, SpelersWijzigenVerwijderenNummeren) {
+    Demo d;
+    const std::string voor = d.Groep();
+    auto r = Cli({"player", "edit", d.f, "3", "--number", "drie"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("'drie' is geen geldig geheel getal"), std::string::npos);
+    EXPECT_EQ(Cli({"player", "edit", d.f, "x3", "--place", "Ede"}).status, 2);
+    EXPECT_EQ(Cli({"player", "edit", d.f, "3", "--name", ""}).status, 2);
+    EXPECT_EQ(Cli({"player", "edit", d.f, "3", "--title", "GM"}).status, 2);
+    EXPECT_EQ(Cli({"player", "delete", d.f, "3"}).status, 1); // the question needs --yes
+    EXPECT_EQ(d.Groep(), voor);
+
+    r = Cli({"player", "edit", d.f, "3", "--name", "Jansen, P.", "--number", "30", "--categories",
+             "SJ", "--pairing", "no"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.err.find("Naam speler al ingevoerd"), std::string::npos); // a warning only
+    {
+        Competitie c;
+        d.Lees_(c);
+        const auto s = c.Spelers.zoekloting(30);
+        ASSERT_TRUE(s);
+        EXPECT_EQ(s->Naam, "Jansen, P.");
+        EXPECT_EQ(s->Categorieen, "SJ   ");
+        EXPECT_EQ(s->Opnemen, OpnemenStand);
+        EXPECT_EQ(s->Plaats, "Zwolle"); // not given, not changed
+    }
+    r = Cli({"player", "delete", d.f, "30", "--yes"});
+    ASSERT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "deleted, with 5 matches\n");
+
+    ASSERT_EQ(Cli({"player", "number", d.f, "random"}).status, 0);
+    {
+        Competitie c;
+        d.Lees_(c);
+        EXPECT_EQ(c.LotingModus, 1);
+    }
+    EXPECT_EQ(Cli({"player", "number", d.f, "random", "--groups", "2"}).status, 2);
+    EXPECT_EQ(Cli({"player", "number", d.f, "sorted"}).status, 2);
+    ASSERT_EQ(Cli({"player", "number", d.f, "auto", "--groups", "2", "--seed", "4"}).status, 0);
+    Competitie c;
+    d.Lees_(c);
+    std::vector<int> nummers;
+    for (const auto& s : c.Spelers) nummers.push_back(s->Lotingnummer());
+    std::sort(nummers.begin(), nummers.end());
+    for (std::size_t i = 0; i < nummers.size(); ++i) EXPECT_EQ(nummers[i], static_cast<int>(i + 1));
+}
+
+TEST(CliInvoer, NieuweSpelerVolgtDeModus) {
+    Demo d;
+    ASSERT_EQ(Cli({"player", "number", d.f, "entry"}).status, 0);
+    EXPECT_EQ(Cli({"player", "add", d.f, "--name", "Zonder, N."}).status, 2);
+    auto r = Cli({"player", "add", d.f, "--name", "Met, N.", "--number", "40"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "40\tMet, N.\n");
+    ASSERT_EQ(Cli({"player", "number", d.f, "random"}).status, 0);
+    r = Cli({"player", "add", d.f, "--name", "Toeval, T.", "--seed", "8", "--max", "60"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const int n = std::stoi(r.out);
+    EXPECT_GE(n, 15);
+    EXPECT_LE(n, 60);
+    EXPECT_NE(n, 40);
+}
+
+TEST(CliInvoer, WillekeurigeUitslagenHerhaalbaar) {
+    Demo d, e;
+    for (Demo* x : {&d, &e}) {
+        ASSERT_EQ(Cli({"round", "new", x->f}).status, 0);
+        for (int i = 1; i <= 13; i += 2)
+            ASSERT_EQ(
+                Cli({"match", "add", x->f, "6", std::to_string(i), std::to_string(i + 1)}).status,
+                0);
+        ASSERT_EQ(Cli({"match", "add", x->f, "6", "14", "-1800"}).status, 2); // by number only
+    }
+    auto r = Cli({"results", "random", d.f, "6", "--seed", "11"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(Cli({"results", "random", e.f, "6", "--seed", "11"}).out, r.out);
+    EXPECT_EQ(Cli({"results", "random", e.f, "7"}).status, 1);
+    Competitie c;
+    d.Lees_(c);
+    int gespeeld = 0;
+    for (const auto& w : c.Wedstrijden)
+        if (w->G().Ronde == 6) {
+            gespeeld += w->G().Gespeeld;
+            EXPECT_EQ(w->G().UitslagWit + w->G().UitslagZwart, 2);
+        }
+    EXPECT_EQ(gespeeld, 7);
+}
+
+TEST(CliInvoer, Categorieen) {
+    Demo d;
+    auto r = Cli({"category", "list", d.f});
+    ASSERT_EQ(r.status, 0);
+    const std::string lijst = r.out;
+    EXPECT_EQ(Cli({"category", "add", d.f, " ", "Niets"}).status, 2);
+    ASSERT_EQ(Cli({"category", "add", d.f, "Jeugd", "Jeugd tot 18"}).status, 0);
+    r = Cli({"category", "list", d.f});
+    EXPECT_NE(r.out.find("\tJ Jeugd tot 18\n"), std::string::npos);
+    r = Cli({"category", "delete", d.f, "1"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("Verwijder categorie?"), std::string::npos);
+    EXPECT_EQ(Cli({"category", "delete", d.f, "99", "--yes"}).status, 1);
+    ASSERT_EQ(Cli({"category", "delete", d.f, "1", "--yes"}).status, 0);
+    r = Cli({"category", "list", d.f});
+    EXPECT_EQ(r.out.find(lijst.substr(0, lijst.find('\n'))), std::string::npos);
+}
+
+TEST(CliInvoer, LezendeOpdrachtenSchrijvenNiets) {
+    Demo d;
+    const auto tijd = std::filesystem::last_write_time(d.f);
+    const std::string voor = d.Groep();
+    EXPECT_EQ(Cli({"round", "list", d.f}).status, 0);
+    EXPECT_EQ(Cli({"match", "list", d.f, "3", "--numbers"}).status, 0);
+    EXPECT_EQ(Cli({"category", "list", d.f}).status, 0);
+    EXPECT_EQ(std::filesystem::last_write_time(d.f), tijd);
+    EXPECT_EQ(d.Groep(), voor);
+}

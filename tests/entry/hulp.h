@@ -1,0 +1,99 @@
+// Shared helpers of the entry tests: a conversation with scripted answers that records what
+// was asked, a fixed clock, a scripted random source, and a small competition.
+#pragma once
+
+#include "model/competitie.h"
+#include "model/gesprek.h"
+
+#include <deque>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace velkaro::test {
+
+class ScriptGesprek final : public Gesprek {
+public:
+    struct Bericht {
+        std::string Tekst, Titel;
+        Pictogram Icoon = Pictogram::Geen;
+    };
+    std::deque<Antwoord> Antwoorden;
+    std::deque<std::optional<std::string>> Invoeren;
+    std::vector<Bericht> Vragen, Meldingen;
+    std::vector<std::string> Prompts;
+    std::vector<std::string> Standaarden;
+
+    Antwoord Vraag(const std::string& tekst, const std::string& titel, Knoppen,
+                   Pictogram p) override {
+        Vragen.push_back({tekst, titel, p});
+        if (Antwoorden.empty()) throw std::logic_error("unexpected question: " + tekst);
+        const auto a = Antwoorden.front();
+        Antwoorden.pop_front();
+        return a;
+    }
+    void Melding(const std::string& tekst, const std::string& titel, Pictogram p) override {
+        Meldingen.push_back({tekst, titel, p});
+    }
+    std::optional<std::string> Invoer(const std::string& titel, const std::string& prompt,
+                                      const std::string& standaard) override {
+        Prompts.push_back(titel + "|" + prompt);
+        Standaarden.push_back(standaard);
+        if (Invoeren.empty()) throw std::logic_error("unexpected input box: " + prompt);
+        auto a = Invoeren.front();
+        Invoeren.pop_front();
+        return a;
+    }
+    std::optional<std::string> KiesBestand(Bestandskeuze&) override { return std::nullopt; }
+};
+
+class VasteKlok final : public Klok {
+public:
+    Datum Nu() const override { return Datum{2024, 3, 7, 20, 15}; }
+};
+
+// Gives the scripted numbers in turn (0 when they run out) and records each range asked.
+class RijToeval final : public Toeval {
+public:
+    explicit RijToeval(std::deque<int> getallen = {}) : getallen(std::move(getallen)) {}
+    int Getal(int n) override {
+        bereiken.push_back(n);
+        if (getallen.empty()) return 0;
+        const int g = getallen.front();
+        getallen.pop_front();
+        return g;
+    }
+    std::deque<int> getallen;
+    std::vector<int> bereiken;
+};
+
+inline TSpelerObj& VoegSpelerToe(Competitie& c, int32_t loting, const std::string& naam,
+                                 int32_t rating = 0, const std::string& kort = "") {
+    Spelergegevens g;
+    g.Lotingnummer = loting;
+    g.Naam = naam;
+    g.VolledigeNaam = naam;
+    g.Kort = kort;
+    g.Rating = g.LokaleRating = rating;
+    g.FMJDRating = 2100;
+    g.Opnemen = OpnemenStand | OpnemenRooster;
+    return c.Spelers.Voegtoe(g);
+}
+
+inline twedstrijdobj& VoegWedstrijdToe(Competitie& c, int32_t ronde, int32_t nummer, int32_t wit,
+                                       int32_t zwart, int wc = -1, int zc = -1) {
+    Wedstrijdgegevens g;
+    g.Ronde = ronde;
+    g.Wedstrijdnummer = nummer;
+    g.Wit = wit;
+    g.Zwart = zwart;
+    if (wc >= 0) {
+        g.UitslagWit = static_cast<uint8_t>(wc);
+        g.UitslagZwart = static_cast<uint8_t>(zc);
+        g.Gespeeld = true;
+    }
+    return c.Wedstrijden.Voegtoe(g);
+}
+
+} // namespace velkaro::test

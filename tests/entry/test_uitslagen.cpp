@@ -1,0 +1,307 @@
+// Results: the result text in every notation, the match line, the buttons per mode with their
+// captions and keys, exchanging colours, and random results from ratings.
+#include "entry/uitslagknoppen.h"
+#include "entry/uitslagtekst.h"
+#include "entry/wedstrijdregels.h"
+#include "hulp.h"
+#include "lang/teksten.h"
+
+#include <gtest/gtest.h>
+
+using namespace velkaro;
+using namespace velkaro::test;
+
+namespace {
+
+Wedstrijdgegevens Uitslag(int wit, int zwart, bool gespeeld = true) {
+    Wedstrijdgegevens g;
+    g.UitslagWit = static_cast<uint8_t>(wit);
+    g.UitslagZwart = static_cast<uint8_t>(zwart);
+    g.Gespeeld = gespeeld;
+    return g;
+}
+
+std::optional<std::pair<uint8_t, uint8_t>> P(int w, int z) {
+    return std::make_pair(static_cast<uint8_t>(w), static_cast<uint8_t>(z));
+}
+
+trekenopties Standaard() {
+    trekenopties o;
+    o.ZetStandaard();
+    return o;
+}
+
+trekenopties KNDB() {
+    auto o = Standaard();
+    o.ZetVlag(VlagKNDBDelfts, true);
+    o.PuntenWinst = 4;
+    o.PuntenRemise = 2;
+    o.PuntenVerlies = 0;
+    o.PuntenPlusRemise = 3;
+    o.PuntenMinRemise = 1;
+    return o;
+}
+
+trekenopties Bord() {
+    auto o = Standaard();
+    o.Viertallentoernooi = true;
+    return o;
+}
+
+} // namespace
+
+TEST(Uitslagtekst, Notaties) {
+    auto o = Standaard();
+    EXPECT_EQ(UitslagTekst(Uitslag(2, 0), o), " 2- 0");
+    EXPECT_EQ(UitslagTekst(Uitslag(1, 1), o), " 1- 1");
+    EXPECT_EQ(UitslagTekst(Uitslag(2, 0, false), o), "   ");
+    EXPECT_EQ(UitslagTekst(Uitslag(9, 0, false), o), "AFG");
+    lang::KiesTaal(lang::Taal::Engels);
+    EXPECT_EQ(UitslagTekst(Uitslag(9, 0, false), o), "ADJ");
+    lang::KiesTaal(lang::Taal::Nederlands);
+    o.PuntenWinst = 3;
+    EXPECT_EQ(UitslagTekst(Uitslag(0, 2), o), " 0- 3");
+
+    auto s = Standaard();
+    s.ZetVlag(VlagSchaaknotatie, true);
+    EXPECT_EQ(UitslagTekst(Uitslag(2, 0), s), "1-0");
+    EXPECT_EQ(UitslagTekst(Uitslag(1, 1), s), "½-½");
+    EXPECT_EQ(UitslagTekst(Uitslag(4, 3), s), "½-½");
+    EXPECT_EQ(UitslagTekst(Uitslag(0, 7), s), "0- ");
+
+    auto k = KNDB();
+    EXPECT_EQ(UitslagTekst(Uitslag(4, 3), k), "1½-  ½");
+    EXPECT_EQ(UitslagTekst(Uitslag(2, 0), k), "2  -0  ");
+    EXPECT_EQ(UitslagTekst(Uitslag(1, 1), k), "1  -1  ");
+
+    EXPECT_EQ(UitslagTekst(Uitslag(3, 5), Bord()), " 3- 5");
+}
+
+TEST(Uitslagtekst, Wedstrijdregel) {
+    Competitie c;
+    const int a = VoegSpelerToe(c, 7, "Post, H.").InternNummer();
+    Wedstrijdgegevens g = Uitslag(0, 0);
+    g.Ronde = 3;
+    g.Wedstrijdnummer = 20;
+    g.Wit = a;
+    g.Zwart = -1725;
+    g.Reglementair = true;
+    EXPECT_EQ(WedstrijdRegel(g, c.Spelers, c.Opties, false),
+              "  3\t  20\t \tPost, H.\t-\t \t1725 Rating\t 0- 0\tR");
+    g.Zwart = 99; // nobody
+    g.Gespeeld = false;
+    g.Reglementair = false;
+    EXPECT_EQ(WedstrijdRegel(g, c.Spelers, c.Opties, true),
+              " 3\t  20\t7\tPost, H.\t-\t0\t\t   \t ");
+}
+
+TEST(Uitslagknoppen, CodesPerModus) {
+    auto n = Standaard();
+    EXPECT_EQ(KnopCodes(n, 0), P(0, 2));
+    EXPECT_EQ(KnopCodes(n, 1), P(1, 1));
+    EXPECT_EQ(KnopCodes(n, 2), P(2, 0));
+    EXPECT_FALSE(KnopCodes(n, 3));
+
+    auto k = KNDB(); // plus/minus-draw mode through KNDB-Delfts
+    EXPECT_EQ(KnopCodes(k, 1), P(3, 4));
+    EXPECT_EQ(KnopCodes(k, 2), P(1, 1));
+    EXPECT_EQ(KnopCodes(k, 3), P(4, 3));
+    EXPECT_EQ(KnopCodes(k, 4), P(2, 0));
+    EXPECT_FALSE(KnopCodes(k, 5));
+
+    auto b = Bord();
+    EXPECT_EQ(KnopCodes(b, 3), P(3, 5));
+    EXPECT_EQ(KnopCodes(b, 8), P(8, 0));
+    auto z = Standaard();
+    z.Rekensysteem = SysteemZwitsers;
+    z.PuntenWinst = 8;
+    EXPECT_EQ(KnopCodes(z, 6), P(6, 2));
+    // Plus/minus-draw mode is tested first.
+    b.PuntenPlusRemise = 3;
+    EXPECT_EQ(KnopCodes(b, 3), P(4, 3));
+    EXPECT_FALSE(KnopCodes(b, 6));
+}
+
+TEST(Uitslagknoppen, OpschriftenEnToetsen) {
+    auto n = Standaard();
+    auto p = MaakKnoppaneel(n);
+    EXPECT_EQ(p.Opschrift[0], "&0");
+    EXPECT_EQ(p.Opschrift[2], "&2");
+    EXPECT_FALSE(p.Zichtbaar[3]);
+    EXPECT_EQ(KnopVoorToets(n, '2'), Uitslagknop::Res2);
+    EXPECT_EQ(KnopVoorToets(n, '1'), Uitslagknop::Res1);
+    EXPECT_FALSE(KnopVoorToets(n, '/')); // the rest of the table, but those buttons are hidden
+    EXPECT_FALSE(KnopVoorToets(n, '5'));
+    EXPECT_EQ(KnopVoorToets(n, 'a'), Uitslagknop::Afgebroken);
+    EXPECT_EQ(KnopVoorToets(n, 'R'), Uitslagknop::Regl00);
+    EXPECT_EQ(KnopVoorToets(n, 'u'), Uitslagknop::UitslagWeg);
+
+    auto s = Standaard();
+    s.ZetVlag(VlagSchaaknotatie, true);
+    p = MaakKnoppaneel(s);
+    EXPECT_EQ(p.Opschrift[1], "½");
+    EXPECT_EQ(KnopVoorToets(s, '1'), Uitslagknop::Res2);
+    EXPECT_EQ(KnopVoorToets(s, 'h'), Uitslagknop::Res1);
+    EXPECT_EQ(KnopVoorToets(s, '/'), Uitslagknop::Res1);
+    EXPECT_EQ(KnopVoorToets(s, '0'), Uitslagknop::Res0);
+    EXPECT_FALSE(KnopVoorToets(s, '2'));
+
+    auto pm = Standaard();
+    pm.PuntenWinst = 4;
+    pm.PuntenRemise = 2;
+    pm.PuntenPlusRemise = 3;
+    pm.PuntenMinRemise = 1;
+    p = MaakKnoppaneel(pm);
+    EXPECT_EQ(p.Opschrift, (std::array<std::string, 9>{"&0", "&1", "&2", "&3", "&4"}));
+    EXPECT_TRUE(p.Zichtbaar[4]);
+    EXPECT_EQ(KnopVoorToets(pm, '3'), Uitslagknop::Res3);
+    EXPECT_EQ(KnopVoorToets(pm, '4'), Uitslagknop::Res4);
+
+    auto k = KNDB();
+    p = MaakKnoppaneel(k);
+    EXPECT_EQ(p.Opschrift[3], "1½");
+    EXPECT_EQ(p.Opschrift[1], " ½");
+    EXPECT_EQ(KnopVoorToets(k, '3'), Uitslagknop::Res3);
+
+    auto b = Bord();
+    p = MaakKnoppaneel(b);
+    EXPECT_TRUE(p.Zichtbaar[8]);
+    EXPECT_EQ(p.Opschrift[8], "&8");
+    EXPECT_EQ(KnopVoorToets(b, '7'), Uitslagknop::Res7);
+}
+
+TEST(Uitslagknoppen, DrukkenEnReglementair) {
+    Competitie c;
+    auto& w = VoegWedstrijdToe(c, 1, 1, 1, 2);
+    c.Opties.WisHerberekenen();
+    EXPECT_TRUE(DrukKnop(c, w, Uitslagknop::Res2));
+    EXPECT_EQ(w.G(), (Wedstrijdgegevens{1, 1, 1, 2, 2, 0, true, false}));
+    EXPECT_FALSE(c.Opties.IsActueel());
+    EXPECT_FALSE(DrukKnop(c, w, Uitslagknop::Res4)); // hidden in normal mode
+    EXPECT_EQ(w.G().UitslagWit, 2);
+    EXPECT_TRUE(DrukKnop(c, w, Uitslagknop::Afgebroken));
+    EXPECT_EQ(w.G(), (Wedstrijdgegevens{1, 1, 1, 2, 9, 0, false, false}));
+    // "Uitslag weg" sets the codes to 0/0, which marks the match as a regulation result.
+    EXPECT_TRUE(DrukKnop(c, w, Uitslagknop::UitslagWeg));
+    EXPECT_EQ(w.G(), (Wedstrijdgegevens{1, 1, 1, 2, 0, 0, false, true}));
+    EXPECT_TRUE(DrukKnop(c, w, Uitslagknop::Res0));
+    EXPECT_TRUE(w.G().Reglementair); // kept
+    EXPECT_TRUE(DrukKnop(c, w, Uitslagknop::ReglUitslag));
+    EXPECT_FALSE(w.G().Reglementair);
+    EXPECT_TRUE(DrukKnop(c, w, Uitslagknop::Regl00));
+    EXPECT_EQ(w.G(), (Wedstrijdgegevens{1, 1, 1, 2, 0, 0, true, true}));
+}
+
+TEST(Uitslagknoppen, NamenOpDeOpdrachtregel) {
+    auto s = Standaard();
+    s.ZetVlag(VlagSchaaknotatie, true);
+    EXPECT_EQ(KnopVoorNaam(s, "1-0"), Uitslagknop::Res2);
+    EXPECT_EQ(KnopVoorNaam(s, "½-½"), Uitslagknop::Res1);
+    EXPECT_EQ(KnopVoorNaam(s, "1/2-1/2"), Uitslagknop::Res1);
+    EXPECT_EQ(KnopVoorNaam(s, "0-1"), Uitslagknop::Res0);
+    EXPECT_FALSE(KnopVoorNaam(s, "2-0"));
+    auto n = Standaard();
+    EXPECT_EQ(KnopVoorNaam(n, "2-0"), Uitslagknop::Res2);
+    EXPECT_EQ(KnopVoorNaam(n, "regl"), Uitslagknop::Regl00);
+    EXPECT_EQ(KnopVoorNaam(n, "adj"), Uitslagknop::Afgebroken);
+    EXPECT_EQ(KnopVoorNaam(n, "clear"), Uitslagknop::UitslagWeg);
+    EXPECT_EQ(KnopVoorNaam(n, "toggle-regl"), Uitslagknop::ReglUitslag);
+    EXPECT_EQ(KnopVoorNaam(n, "res1"), Uitslagknop::Res1);
+    EXPECT_FALSE(KnopVoorNaam(n, "res3"));
+    EXPECT_EQ(KnopVoorNaam(KNDB(), "1½-½"), Uitslagknop::Res3);
+    EXPECT_EQ(KnopVoorNaam(KNDB(), "11/2-1/2"), Uitslagknop::Res3);
+    EXPECT_EQ(KnopVoorNaam(Bord(), "5-3"), Uitslagknop::Res5);
+    // Points that coincide make a name ambiguous; the numbered names still work.
+    auto pm = Standaard();
+    pm.PuntenPlusRemise = 1;
+    pm.PuntenMinRemise = 1;
+    EXPECT_FALSE(KnopVoorNaam(pm, "1-1"));
+    EXPECT_EQ(KnopVoorNaam(pm, "res3"), Uitslagknop::Res3);
+}
+
+TEST(KleurenWisselen, SpiegelregelEnBordpunten) {
+    struct Geval {
+        int wit, zwart, nwit, nzwart;
+    };
+    auto n = Standaard();
+    for (auto [w, z, nw, nz] : std::vector<Geval>{{2, 0, 0, 2},
+                                                  {0, 2, 2, 0},
+                                                  {3, 4, 4, 3},
+                                                  {4, 3, 3, 4},
+                                                  {1, 1, 1, 1},
+                                                  {0, 0, 0, 0},
+                                                  {9, 0, 9, 0}}) {
+        twedstrijdobj m(Wedstrijdgegevens{1, 10, 5, 6, static_cast<uint8_t>(w),
+                                          static_cast<uint8_t>(z), w != 9, false});
+        WisselKleuren(m, n);
+        EXPECT_EQ(m.G().Wit, 6);
+        EXPECT_EQ(m.G().Zwart, 5);
+        EXPECT_EQ(m.G().UitslagWit, nw) << w << "/" << z;
+        EXPECT_EQ(m.G().UitslagZwart, nz) << w << "/" << z;
+    }
+    twedstrijdobj m(Wedstrijdgegevens{1, 10, 5, 6, 3, 5, true, false});
+    WisselKleuren(m, Bord());
+    EXPECT_EQ(m.G().UitslagWit, 5);
+    EXPECT_EQ(m.G().UitslagZwart, 3);
+    // Board points of a Swiss group with 8 points for a win are swapped as well.
+    auto z = Standaard();
+    z.Rekensysteem = SysteemZwitsers;
+    z.PuntenWinst = 8;
+    twedstrijdobj b(Wedstrijdgegevens{1, 10, 5, 6, 3, 5, true, false});
+    WisselKleuren(b, z);
+    EXPECT_EQ(b.G().UitslagWit, 5);
+    EXPECT_EQ(b.G().UitslagZwart, 3);
+}
+
+TEST(Nummers, WedstrijdEnRonde) {
+    Competitie c;
+    c.Rondes.Voegtoe({1, "", 0, 0, 0});
+    c.Rondes.Voegtoe({3, "", 0, 0, 0});
+    twedstrijdobj m(Wedstrijdgegevens{1, 10, 1, 2, 0, 0, false, false});
+    EXPECT_FALSE(ZetWedstrijdnummer(m, "abc"));
+    EXPECT_FALSE(ZetWedstrijdnummer(m, "0"));
+    EXPECT_FALSE(ZetWedstrijdnummer(m, ""));
+    EXPECT_EQ(m.G().Wedstrijdnummer, 10);
+    EXPECT_TRUE(ZetWedstrijdnummer(m, " 15 "));
+    EXPECT_EQ(m.G().Wedstrijdnummer, 15);
+    EXPECT_FALSE(ZetRondenummer(m, "2", c.Rondes)); // no round 2
+    EXPECT_FALSE(ZetRondenummer(m, "x", c.Rondes));
+    EXPECT_FALSE(ZetRondenummer(m, "0", c.Rondes));
+    EXPECT_EQ(m.G().Ronde, 1);
+    EXPECT_TRUE(ZetRondenummer(m, "3", c.Rondes));
+    EXPECT_EQ(m.G().Ronde, 3);
+}
+
+TEST(RandomUitslag, DrempelsUitDeVerwachting) {
+    Competitie c;
+    c.Opties.ZetStandaard();
+    const int a = VoegSpelerToe(c, 1, "A", 1600).InternNummer();
+    const int b = VoegSpelerToe(c, 2, "B", 0).InternNummer(); // counts as 2100
+    auto& w = VoegWedstrijdToe(c, 1, 1, a, b);
+    // d = -500: E = 0.5 - T(500), about 0.04; the first range is floor(7p/3).
+    RijToeval r({0, 0});
+    ASSERT_TRUE(RandomUitslag(c, w, r));
+    ASSERT_EQ(r.bereiken.size(), 2u);
+    const int m = r.bereiken[0] * 3 / 7; // the first range is floor(7m/3)
+    EXPECT_GE(m, 35);
+    EXPECT_LE(m, 50);
+    EXPECT_EQ(r.bereiken[1], 1000);
+    // d = 1, lo = p: x = 1 <= lo: white wins.
+    EXPECT_EQ(w.G(), (Wedstrijdgegevens{1, 1, a, b, 2, 0, true, false}));
+    // Even ratings: p = 500, m = 500, range 1166; d = 1 + 600, lo = 200, hi = 801.
+    c.Spelers.zoekptr(b)->W().Rating = 1600;
+    for (auto [x, wit] : std::vector<std::pair<int, int>>{{199, 2}, {200, 1}, {800, 1}, {801, 0}}) {
+        RijToeval q({600, x});
+        ASSERT_TRUE(RandomUitslag(c, w, q));
+        EXPECT_EQ(q.bereiken[0], 1166);
+        EXPECT_EQ(w.G().UitslagWit, wit) << x;
+        EXPECT_EQ(w.G().UitslagZwart, 2 - wit) << x;
+        EXPECT_TRUE(w.G().Gespeeld);
+    }
+    // An outside opponent: no result.
+    auto& buiten = VoegWedstrijdToe(c, 1, 2, a, -1500);
+    RijToeval q;
+    EXPECT_FALSE(RandomUitslag(c, buiten, q));
+    EXPECT_FALSE(buiten.G().Gespeeld);
+    EXPECT_TRUE(q.bereiken.empty());
+}

@@ -1,0 +1,115 @@
+// Player collection look-ups of the register: random free number, name search in four passes
+// and the equal-games test of the pairing pre-check.
+#include "model/gesprek.h"
+#include "model/spelers.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+
+using namespace velkaro;
+
+namespace {
+
+// Gives the scripted numbers in turn and records every request.
+class Rij final : public Toeval {
+public:
+    explicit Rij(std::deque<int> getallen) : getallen_(std::move(getallen)) {}
+    int Getal(int n) override {
+        bereiken.push_back(n);
+        if (getallen_.empty()) return 0;
+        const int g = getallen_.front();
+        getallen_.pop_front();
+        return g;
+    }
+    void Herstart() override { ++herstarts; }
+    std::vector<int> bereiken;
+    int herstarts = 0;
+
+private:
+    std::deque<int> getallen_;
+};
+
+Spelergegevens Speler(int32_t loting, std::string naam, std::string kort) {
+    Spelergegevens g;
+    g.Lotingnummer = loting;
+    g.Naam = std::move(naam);
+    g.Kort = std::move(kort);
+    return g;
+}
+
+} // namespace
+
+TEST(KiesRandomNummer, TrektTotHetNummerVrijIs) {
+    TSpelersVerzameling s;
+    s.Voegtoe(Speler(3, "A", ""));
+    s.Voegtoe(Speler(5, "B", ""));
+    Rij r({2, 4, 0}); // 3 and 5 are taken, 1 is free
+    EXPECT_EQ(s.KiesRandomNummer(6, r), 1);
+    EXPECT_EQ(r.herstarts, 1);
+    EXPECT_EQ(r.bereiken, (std::vector<int>{6, 6, 6}));
+}
+
+TEST(KiesRandomNummer, MaximumOnderEenTrektUitTien) {
+    TSpelersVerzameling s;
+    Rij r({9});
+    EXPECT_EQ(s.KiesRandomNummer(0, r), 10);
+    EXPECT_EQ(r.bereiken, std::vector<int>{10});
+    Rij q({0});
+    EXPECT_EQ(s.KiesRandomNummer(-4, q), 1);
+    EXPECT_EQ(q.bereiken, std::vector<int>{10});
+}
+
+TEST(KiesRandomNummer, VolBereikLooptNietVast) {
+    TSpelersVerzameling s;
+    for (int i = 1; i <= 3; ++i) s.Voegtoe(Speler(i, "x", ""));
+    Rij r({});
+    EXPECT_EQ(s.KiesRandomNummer(3, r), 4);
+    EXPECT_TRUE(r.bereiken.empty());
+}
+
+TEST(Zoeknaam, VierRondesInVolgorde) {
+    TSpelersVerzameling s;
+    s.Voegtoe(Speler(1, "de Vries, Jan", "jv"));
+    s.Voegtoe(Speler(2, "Jansen, Piet", "JAN"));
+    s.Voegtoe(Speler(3, "Bakker, Jv", "BAK"));
+    // 1: Kort exactly, although "Jan" also occurs in the first name.
+    EXPECT_EQ(s.zoeknaam("JAN")->Lotingnummer, 2);
+    // 2: inside Naam, case-sensitive, before the case-free Kort "jv" of player 1.
+    EXPECT_EQ(s.zoeknaam("Jv")->Lotingnummer, 3);
+    // 1 again: exact Kort beats everything.
+    EXPECT_EQ(s.zoeknaam("jv")->Lotingnummer, 1);
+    // 3: Kort ignoring case.
+    EXPECT_EQ(s.zoeknaam("bak")->Lotingnummer, 3);
+    // 4: inside Naam ignoring case.
+    EXPECT_EQ(s.zoeknaam("VRIES")->Lotingnummer, 1);
+    EXPECT_EQ(s.zoeknaam("piet")->Lotingnummer, 2);
+    EXPECT_FALSE(s.zoeknaam("Smit"));
+    EXPECT_FALSE(s.zoeknaam(""));
+}
+
+TEST(Zoeknaam, HoofdlettersMetAccenten) {
+    TSpelersVerzameling s;
+    s.Voegtoe(Speler(4, "Müller, É.", "MUL"));
+    EXPECT_EQ(s.zoeknaam("MÜLLER")->Lotingnummer, 4);
+    EXPECT_EQ(s.zoeknaam("é.")->Lotingnummer, 4);
+}
+
+TEST(GelijkAantalWedstrijden, AlleenSpelersVoorHetRooster) {
+    TSpelersVerzameling s;
+    EXPECT_TRUE(s.GelijkAantalWedstrijden());
+    auto maak = [&](int partijen, uint16_t opnemen) {
+        Spelergegevens g;
+        g.AantalPartijen = partijen;
+        g.Opnemen = opnemen;
+        s.Voegtoe(g);
+    };
+    maak(1, OpnemenStand); // not marked for pairing: ignored
+    maak(3, OpnemenStand | OpnemenRooster);
+    maak(3, OpnemenRooster);
+    EXPECT_TRUE(s.GelijkAantalWedstrijden());
+    maak(2, OpnemenStand);
+    EXPECT_TRUE(s.GelijkAantalWedstrijden());
+    maak(2, OpnemenRooster);
+    EXPECT_FALSE(s.GelijkAantalWedstrijden());
+}
