@@ -15,6 +15,7 @@ std::vector<Opdracht> Tabel() {
     GroepOpdrachten(t);
     SpelerOpdrachten(t);
     WedstrijdOpdrachten(t);
+    StandOpdrachten(t);
     return t;
 }
 
