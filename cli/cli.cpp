@@ -16,6 +16,7 @@ std::vector<Opdracht> Tabel() {
     SpelerOpdrachten(t);
     WedstrijdOpdrachten(t);
     StandOpdrachten(t);
+    RapportOpdrachten(t);
     return t;
 }
 

@@ -9,7 +9,7 @@ namespace velkaro {
 void BepaalBreedtes(std::vector<Kolom>& kolommen, const tranglijst& lijst) {
     for (auto& k : kolommen) {
         if (k.VasteBreedte) continue;
-        std::size_t b = AantalTekens(k.Kop);
+        std::size_t b = std::max(AantalTekens(k.Kop), static_cast<std::size_t>(k.MinBreedte));
         for (std::size_t i = 0; i < lijst.Aantal(); ++i) {
             const Uitvoercel cel = k.Waarde(i + 1, *lijst.At(i).Speler);
             b = std::max(b, AantalTekens(KaleWaarde(cel)));

@@ -21,6 +21,7 @@ struct Kolom {
     bool Rechts = false; // numbers and right-aligned texts
     int Breedte = 0;     // set by BepaalBreedtes unless VasteBreedte
     bool VasteBreedte = false;
+    int MinBreedte = 0;
     Uitvoercel Kopcel; // when set (Kopcel.Kopcel), written instead of the heading text
 };
 

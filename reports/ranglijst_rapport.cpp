@@ -126,6 +126,9 @@ std::vector<Kolom> RanglijstKolommen(const Competitie& c, const Afdrukopties& a,
     }
     k.push_back(
         GeheelKolom(Tekst(T::KopAW), [](const Spelergegevens& g) { return g.AantalPartijen; }));
+    // Two-letter headings get a third position, so that a bold heading in a proportional font
+    // keeps clear of the column before it.
+    k.back().MinBreedte = 3;
     if (a.Statistiek) {
         const bool bijzonder = o.BijzondereRemises();
         k.push_back(GeheelKolom("+", [](const Spelergegevens& g) { return g.AantalWinst; }));
@@ -142,6 +145,7 @@ std::vector<Kolom> RanglijstKolommen(const Competitie& c, const Afdrukopties& a,
             true));
     else
         k.push_back(GeheelKolom(Tekst(T::KopPt), [](const Spelergegevens& g) { return g.Punten; }));
+    k.back().MinBreedte = 3;
 
     switch (o.Rekensysteem) {
     case SysteemNormaal:

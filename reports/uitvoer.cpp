@@ -401,7 +401,8 @@ void TUitvoerObject::Cel(const Uitvoercel& cel) {
     case Bestandsformaat::Komma: {
         const char scheiding = formaat_ == Bestandsformaat::Tab ? '\t' : ',';
         if (!regelLeeg_) bestandsregel_ += scheiding;
-        bestandsregel_ += Gescheiden(KaleWaarde(cel), scheiding);
+        // The blanks that align a column on screen are no part of a separated value.
+        bestandsregel_ += Gescheiden(Trim(KaleWaarde(cel)), scheiding);
         break;
     }
     case Bestandsformaat::Html:
