@@ -269,3 +269,25 @@ TEST(Rapportopties, NamenEnBits) {
     EXPECT_TRUE(c.ToonLotingnummer);
     EXPECT_NE(AfdrukoptieNamen().find("second-rating"), std::string::npos);
 }
+
+TEST(Rapport, StandVoorHetRapport) {
+    Competitie c;
+    c.Opties.ZetStandaard();
+    for (int i = 1; i <= 4; ++i) NieuweSpeler(c, "S" + std::to_string(i), i);
+    c.Spelers.At(3).W().Opnemen = OpnemenRooster; // not in the standings
+    Speel(c, 1, 1, 2, UitslagWinst, UitslagVerlies);
+    Speel(c, 1, 3, 4, UitslagWinst, UitslagVerlies);
+    Speel(c, 2, 2, 3, UitslagRemise, UitslagRemise);
+    Speel(c, 3, 1, 3, UitslagVerlies, UitslagWinst);
+    c.RondesInMatrix = 7;
+    Rapportopties o;
+    o.VanRonde = 2;
+    BerekenStandVoorRapport(c, o);
+    EXPECT_EQ(c.RondesInMatrix, 4);
+    EXPECT_EQ(c.Opties.VanRonde, 2);
+    EXPECT_EQ(c.Opties.TotRonde, 3);
+    ASSERT_EQ(c.Ranglijst.Aantal(), 3u);
+    EXPECT_EQ(c.Ranglijst.At(0).Speler->InternNummer(), 3); // 3 points from rounds 2 and 3
+    EXPECT_TRUE(c.Opties.IsActueel());
+    EXPECT_EQ(Rapporttitel(c, Rapportsoort::Ranglijst), "Ranglijst rondes 2 t/m 3");
+}

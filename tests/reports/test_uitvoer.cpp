@@ -10,6 +10,7 @@
 #include <csignal>
 #include <filesystem>
 #include <sys/resource.h>
+#include <unistd.h>
 
 using namespace velkaro;
 using velkaro::test::Lees;
@@ -368,4 +369,18 @@ TEST(Uitvoer, BestandDatNietKanWordenGemaaktOfGeschreven) {
         namen.push_back(e.path().filename().string());
     std::sort(namen.begin(), namen.end());
     EXPECT_EQ(namen, (std::vector<std::string>{"map.txt", "r.txt"}));
+}
+
+TEST(Uitvoer, MapZonderSchrijfrecht) {
+    if (geteuid() == 0) GTEST_SKIP() << "root may write into any folder";
+    TijdelijkeMap map;
+    const auto dicht = map.Pad() / "dicht";
+    std::filesystem::create_directory(dicht);
+    std::filesystem::permissions(dicht, std::filesystem::perms::owner_read |
+                                            std::filesystem::perms::owner_exec);
+    SchriftGesprek g;
+    TUitvoerObject u(g);
+    EXPECT_FALSE(u.OpenUitvoerbestand((dicht / "r.rtf").string(), Bestandsformaat::Rtf, "t"));
+    EXPECT_TRUE(u.Fout().has_value());
+    EXPECT_TRUE(std::filesystem::is_empty(dicht));
 }
