@@ -74,8 +74,6 @@ Uitvoercel MatrixCel(const Competitie& c, const Partijtabellen& t, std::size_t r
         return cel;
     }
     cel.Tekst = PuntenTekst(o, punten);
-    // A single column cannot hold the blank that aligns whole points with halves.
-    if (breedte == 1 && cel.Tekst.size() > 1 && cel.Tekst.back() == ' ') cel.Tekst.pop_back();
     return cel;
 }
 

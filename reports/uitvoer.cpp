@@ -156,7 +156,6 @@ bool TUitvoerObject::KiesUitvoerbestand(const std::string& startmap, const std::
     }
     bestandsnaam_ = pad;
     formaat_ = formaat;
-    bestemming_ = 2;
     gekozen_ = true;
     toevoegen_ = toevoegen;
     return true;

@@ -103,6 +103,8 @@ public:
     bool Toevoegen() const { return toevoegen_; }
     const std::optional<std::string>& Fout() const { return fout_; }
     const Afdrukdocument& Document() const { return document_; }
+    // Lines passed to the printer since StartPrinter.
+    int Regelteller() const { return regelteller_; }
 
 private:
     BestaandBestand VraagBestaand(Bestandsformaat formaat);
@@ -116,7 +118,6 @@ private:
 
     Gesprek& gesprek_;
     Bestandsformaat formaat_ = Bestandsformaat::Tekst;
-    int bestemming_ = 0; // 2 when a file was chosen
     std::string bestandsnaam_;
     bool gekozen_ = false;
     bool toevoegen_ = false;

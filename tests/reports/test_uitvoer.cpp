@@ -250,6 +250,7 @@ TEST(Uitvoer, AttribuutregelVoorDePrinter) {
     EXPECT_EQ(d.Regels[0], (Afdrukregel{"+ 2 ", "  V"}));
     EXPECT_EQ(d.Regels[1], (Afdrukregel{"gewoon", ""}));
     EXPECT_EQ(d.Koppen[0], "Ranglijst");
+    EXPECT_EQ(u.Regelteller(), 2);
     EXPECT_TRUE(d.Staand);
 }
 
