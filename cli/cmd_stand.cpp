@@ -6,8 +6,10 @@
 #include "standings/sleutels.h"
 #include "standings/stand.h"
 
-#include <algorithm>
+#include <cstdio>
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace velkaro::cli {
 
@@ -40,13 +42,58 @@ std::string Kop(int cijfer) {
     }
 }
 
-// The criteria in the order of Sorteervolgorde, for the systems that rank by them.
-std::vector<int> CriteriaInGebruik(const trekenopties& o) {
-    std::vector<int> cijfers;
-    const bool metCriteria = o.Rekensysteem == SysteemNormaal || o.IsZwitsers();
-    for (int i = 1; metCriteria && o.SorteerCriterium(i) != 0; ++i)
-        cijfers.push_back(o.SorteerCriterium(i));
-    return cijfers;
+// A value column after the points: its heading, width and value.
+struct Kolom {
+    std::string Kop;
+    std::size_t Breedte;
+    std::function<std::string(const Spelergegevens&)> Waarde;
+};
+
+std::string Decimaal(double x, int decimalen) {
+    char tekst[64];
+    std::snprintf(tekst, sizeof tekst, "%.*f", decimalen, x);
+    return tekst;
+}
+
+// The columns of the calculation system: the criteria of the sort order for the normal and
+// Swiss tables, the computed values for the Keizer, average and rating systems.
+std::vector<Kolom> Kolommen(const trekenopties& o) {
+    std::vector<Kolom> k;
+    auto Geheel = [](int32_t Spelergegevens::*veld) {
+        return [veld](const Spelergegevens& g) { return std::to_string(g.*veld); };
+    };
+    switch (o.Rekensysteem) {
+    case SysteemKeizer:
+        k.push_back({Tekst(T::KTot), 7,
+                     [](const Spelergegevens& g) { return Decimaal(g.Keizerpunten, 0); }});
+        k.push_back({Tekst(T::KPnt), 7, Geheel(&Spelergegevens::Keizerwaarde)});
+        break;
+    case SysteemMoyenne:
+        k.push_back({Tekst(T::KopEigen), 7,
+                     [](const Spelergegevens& g) { return Decimaal(g.EigenMoyenne, 3); }});
+        k.push_back({Tekst(T::KopTegen), 7,
+                     [](const Spelergegevens& g) { return Decimaal(g.TegenstanderMoyenne, 3); }});
+        k.push_back({Tekst(T::KopTotal), 7,
+                     [](const Spelergegevens& g) { return Decimaal(g.TotaalMoyenne, 3); }});
+        break;
+    case SysteemRating:
+        // Beginrating and Nurating live in the fields of the opponent extremes.
+        k.push_back({Tekst(T::TsR), 7, Geheel(&Spelergegevens::MinTegenstanderPunten)});
+        k.push_back({Tekst(T::KopBegin), 7, Geheel(&Spelergegevens::Rating)});
+        k.push_back({Trim(Tekst(T::KopNu)), 7, Geheel(&Spelergegevens::MaxTegenstanderPunten)});
+        break;
+    default:
+        if (o.Rekensysteem != SysteemNormaal && !o.IsZwitsers()) break;
+        for (int i = 1; o.SorteerCriterium(i) != 0; ++i) {
+            const int cijfer = o.SorteerCriterium(i);
+            k.push_back(
+                {Trim(Kop(cijfer)), cijfer == 9 ? 11u : 7u, [cijfer](const Spelergegevens& g) {
+                     return std::to_string(Criteriumwaarde(g, cijfer));
+                 }});
+        }
+        break;
+    }
+    return k;
 }
 
 std::string Rechts(const std::string& s, std::size_t breedte) {
@@ -71,13 +118,12 @@ int Stand(const Argumenten& a, Uitvoer& u) {
     c.Opties.Herberekenen = 1;
     ranglijst_sorteren(c, false, &keuze);
 
-    const auto criteria = CriteriaInGebruik(c.Opties);
+    const auto kolommen = Kolommen(c.Opties);
     constexpr std::size_t kNaam = 21;
-    auto breedte = [](int cijfer) { return std::size_t{cijfer == 9 ? 11u : 7u}; };
     u.out << Rechts(Tekst(T::Nr), 4) << Rechts(Tekst(T::LNR), 5) << "  "
           << VulRechts(Tekst(T::Naam), kNaam) << Rechts(Tekst(T::KopAW), 4)
           << Rechts(Tekst(T::KopPt), 5);
-    for (int cijfer : criteria) u.out << Rechts(Trim(Kop(cijfer)), breedte(cijfer));
+    for (const auto& k : kolommen) u.out << Rechts(k.Kop, k.Breedte);
     u.out << '\n';
     for (const auto& regel : c.Ranglijst) {
         const TSpelerObj& s = *regel.Speler;
@@ -86,8 +132,7 @@ int Stand(const Argumenten& a, Uitvoer& u) {
         u.out << Rechts(std::to_string(g.Notering), 4) << Rechts(std::to_string(g.Lotingnummer), 5)
               << "  " << VulRechts(Kap(g.Naam, kNaam - 1), kNaam)
               << Rechts(std::to_string(g.AantalPartijen), 4) << Rechts(std::to_string(g.Punten), 5);
-        for (int cijfer : criteria)
-            u.out << Rechts(std::to_string(Criteriumwaarde(g, cijfer)), breedte(cijfer));
+        for (const auto& k : kolommen) u.out << Rechts(k.Waarde(g), k.Breedte);
         u.out << '\n';
     }
     if (!a.Vlag("--no-save")) Bewaar(c);
@@ -102,7 +147,9 @@ void StandOpdrachten(std::vector<Opdracht>& t) {
          "standings FILE.xv7 [--from R] [--to R] [--min-games N] [--keep-previous] [--no-save]",
          "Computes the standings of the open group as before a ranking report and prints one\n"
          "line per player counted in the standings (marked S): place, drawing number, name,\n"
-         "games, points and the values of the tie-break criteria of the sort order.\n"
+         "games, points and the values of the tie-break criteria of the sort order (Keizer:\n"
+         "total and value; average system: own, opponents' and total average; rating system:\n"
+         "opponents' average, starting and computed rating).\n"
          "The rounds counted run from the lowest round (--from) to the last round with results\n"
          "(--to); players with fewer games than the minimum (--min-games, default the group's\n"
          "own, which this option replaces) rank below the others. Each player's previous place\n"

@@ -18,6 +18,7 @@ namespace velkaro::stand {
 // only by his rating (Speler is then nullptr).
 struct Zijde {
     TSpelerObj* Speler = nullptr;
+    std::size_t Index = 0; // the registered player's position in the register
     int32_t Buitenrating = 0;
     uint8_t Code = 0;
 };

@@ -112,9 +112,10 @@ int32_t LaatsteRondeMetUitslagen(const Competitie& c) {
 
 std::vector<GeteldeWedstrijd> GeteldeWedstrijden(Competitie& c, int32_t van, int32_t tot) {
     // The first player with a number wins, as a search through the register would find him.
-    std::unordered_map<int32_t, TSpelerObj*> register_;
+    std::unordered_map<int32_t, std::size_t> register_;
     register_.reserve(c.Spelers.Aantal() * 2);
-    for (auto& s : c.Spelers) register_.try_emplace(s->InternNummer(), s.get());
+    for (std::size_t i = 0; i < c.Spelers.Aantal(); ++i)
+        register_.try_emplace(c.Spelers.At(i).InternNummer(), i);
 
     // Resolves one side; false when the side is absent.
     auto Zoek = [&](int32_t nummer, uint8_t code, Zijde& z) {
@@ -126,7 +127,8 @@ std::vector<GeteldeWedstrijd> GeteldeWedstrijden(Competitie& c, int32_t van, int
         }
         const auto it = register_.find(nummer);
         if (it == register_.end()) return false;
-        z.Speler = it->second;
+        z.Index = it->second;
+        z.Speler = &c.Spelers.At(it->second);
         return true;
     };
 

@@ -175,6 +175,52 @@ TEST_F(DemoStand, VorigeNotering) {
         EXPECT_EQ(s->G().VorigeNotering, behouden.Spelers.zoekloting(s->Lotingnummer())->Notering);
 }
 
+TEST(StandCli, KeizerwaardenBlijvenBewaard) {
+    // Four players under Keizer (first place 60, step 2, one pass): 4 beats 1 and 2, 2 and 3
+    // draw. Opening computes one pass silently (start values 60, 58, 56, 54 in register order,
+    // then by rank 4, 3, 2, 1); the command computes the next pass from those values:
+    //   1: 54 + 33% of 54 (17) = 71;  2: 29 + 56 = 85;  3: 28 + 58 + 19 = 105;  4: 54 + 56 + 60
+    TijdelijkeMap map;
+    {
+        Competitie c;
+        c.Bestandsnaam = map / "keizer.xv7";
+        auto& o = c.Opties;
+        o.Rekensysteem = SysteemKeizer;
+        o.PuntenNr1 = 60;
+        o.Afloopfactor = 2;
+        o.NietOptimaliseren = 1;
+        o.KerenRekenen = 1;
+        for (int n = 1; n <= 4; ++n) {
+            Spelergegevens g;
+            g.Lotingnummer = g.InternNummer = n;
+            g.Naam = "Speler " + std::to_string(n);
+            g.Opnemen = OpnemenStand | OpnemenRooster;
+            c.Spelers.Voegtoe(g);
+        }
+        auto partij = [&](int32_t ronde, int32_t wit, int32_t zwart, uint8_t uw, uint8_t uz) {
+            Wedstrijdgegevens w;
+            w.Ronde = ronde;
+            w.Wit = wit;
+            w.Zwart = zwart;
+            c.Wedstrijden.Voegtoe(w).ZetUitslag(uw, uz, false, true);
+        };
+        partij(1, 4, 1, 2, 0);
+        partij(1, 2, 3, 1, 1);
+        partij(2, 4, 2, 2, 0);
+        ASSERT_TRUE(SchrijfBestand(c).Ok());
+    }
+    const auto r = Cli({"standings", map / "keizer.xv7"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("KTot"), std::string::npos);
+    std::vector<std::pair<int, int>> totaalEnWaarde;
+    for (const auto& regel : LeesRegels(r.out)) totaalEnWaarde.emplace_back(regel.wp, regel.sb);
+    EXPECT_EQ(totaalEnWaarde,
+              (std::vector<std::pair<int, int>>{{170, 60}, {105, 58}, {85, 56}, {71, 54}}));
+    Competitie na;
+    ASSERT_TRUE(LeesBestand(na, map / "keizer.xv7").Ok());
+    for (int n = 1; n <= 4; ++n) EXPECT_EQ(na.Spelers.zoekloting(n)->Keizerwaarde, 52 + 2 * n) << n;
+}
+
 TEST(Laden, StandVolgtOpElkeLading) {
     // Opening computes the standings silently: the totals follow the results, whatever the
     // file holds, and the flag stays as the file has it.

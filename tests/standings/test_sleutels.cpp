@@ -273,6 +273,12 @@ TEST(Sleutels, SleutelsPerSysteem) {
     EXPECT_EQ(Sleutels(SysteemLaren), (K{9999 - 123, 21, 0, -7, 0, 0, 0}));
     s.W().Punten = 0;
     EXPECT_EQ(Sleutels(SysteemLaren)[2], -5);
+    // Exact halves round to the even neighbour: 1/32 and 3/32 give 312.5 and 937.5.
+    s.W().EigenMoyenne = 1.0 / 32;
+    s.W().TotaalMoyenne = 3.0 / 32;
+    const K m = Sleutels(SysteemMoyenne);
+    EXPECT_EQ(m[0], 938);
+    EXPECT_EQ(m[2], 312);
 }
 
 TEST(Sleutels, KeizerGelijkeTotalenMeerPartijenEerst) {

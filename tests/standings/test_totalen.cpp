@@ -233,28 +233,16 @@ TEST(Totalen, TegenstandersSBEnKleuren) {
     EXPECT_EQ(a.WPMinLaagsteHoogste, 7 - 1 - 4);
 }
 
-TEST(Totalen, ZwitsersRatingTeltTegenstanderratings) {
-    Toernooi t(SysteemZwitsersRating, 21);
-    t.c.Opties.ZetVlag(VlagFMJDRatingHanteren, true);
-    t.Spelers(3);
-    t.G(2).FMJDRating = 2200;
-    t.G(3).FMJDRating = 1900;
-    t.G(3).LokaleRating = 1000; // not the rating in use
-    t.Winst(1, 1, 2);
-    t.Winst(2, 3, 1);
-    t.Bereken();
-    EXPECT_EQ(t.G(3).Rating, 1900);
-    EXPECT_EQ(t.G(1).MinTegenstanderPunten, 2200 + 1900);
-    EXPECT_EQ(t.G(1).MaxTegenstanderPunten, 0);
-    EXPECT_EQ(t.G(1).Weerstandspunten, 0 + 2);
-
+TEST(Totalen, ExtremenAlleenVoorNormaalEnZwitsers) {
     // Under systems that use the fields for their own values the extremes are not kept.
-    Toernooi k(SysteemKeizer);
-    k.Spelers(2);
-    k.Winst(1, 1, 2);
-    k.Bereken();
-    EXPECT_EQ(k.G(1).MinTegenstanderPunten, 0);
-    EXPECT_EQ(k.G(1).MaxTegenstanderPunten, 0);
+    for (uint16_t systeem : {SysteemKeizer, SysteemMoyenne, Systeem16, SysteemLaren}) {
+        Toernooi k(systeem);
+        k.Spelers(2);
+        k.Winst(1, 1, 2);
+        k.Bereken();
+        EXPECT_EQ(k.G(1).MinTegenstanderPunten, 0) << systeem;
+        EXPECT_EQ(k.G(1).MaxTegenstanderPunten, 0) << systeem;
+    }
 }
 
 TEST(Totalen, OnbekendSysteemWordtNormaal) {
