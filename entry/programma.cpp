@@ -52,8 +52,9 @@ Panelen BerekenPanelen(const Competitie& c) {
     p.Spelers = Aantal(geladen, c.Spelers.Aantal());
     p.Rondes = Aantal(geladen, c.Rondes.Aantal());
     p.Wedstrijden = Aantal(geladen, c.Wedstrijden.Aantal());
-    p.Systeem = lang::SysteemNaam(c.Opties.Rekensysteem);
-    p.Sorteervolgorde = SorteervolgordeTekst(c.Opties.Sorteervolgorde);
+    // Before anything is loaded there is no system to show, only the defaults of nothing.
+    p.Systeem = geladen ? lang::SysteemNaam(c.Opties.Rekensysteem) : "-";
+    p.Sorteervolgorde = geladen ? SorteervolgordeTekst(c.Opties.Sorteervolgorde) : "";
     p.SorteervolgordeZichtbaar = !Trim(p.Sorteervolgorde).empty();
     const std::string nummer = std::to_string(c.HuidigCompetitienummer);
     p.Competitie = c.Opties.Toernooinaam.empty() ? nummer + Tekst(T::GeenTitel)

@@ -4,10 +4,12 @@
 #include "ui/tekst.h"
 
 #include <QHBoxLayout>
+
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace velkaro::ui {
 
@@ -99,6 +101,12 @@ void GroepenDialoog::Vul(int32_t selecteer) {
         if (r.Bestandsnummer == selecteer) rij = lijst_->count() - 1;
     }
     if (lijst_->count() > 0) lijst_->setCurrentRow(rij);
+    // Wide enough for the longest title, up to the 80 characters a title may have.
+    int breedte = 320;
+    for (int i = 0; i < lijst_->count(); ++i)
+        breedte =
+            std::max(breedte, lijst_->fontMetrics().horizontalAdvance(lijst_->item(i)->text()));
+    lijst_->setMinimumWidth(std::min(breedte + 40, 760));
 }
 
 int32_t GroepenDialoog::Gekozen() const {

@@ -118,7 +118,6 @@ InstellingenDialoog::InstellingenDialoog(Omgeving& o, QWidget* ouder)
     basis->addWidget(sbBasis_);
     basis->addStretch();
     lAlgemeen->addLayout(basis);
-    lAlgemeen->addStretch();
 
     connect(cbSchaak_, &QCheckBox::clicked, this, [this](bool aan) {
         if (scherm_) scherm_->ZetSchaaknotatie(aan), Toon();
@@ -278,7 +277,8 @@ InstellingenDialoog::InstellingenDialoog(Omgeving& o, QWidget* ouder)
 
     auto* links = new QVBoxLayout;
     links->addWidget(grpSysteem_);
-    links->addWidget(grpAlgemeen_, 1);
+    links->addWidget(grpAlgemeen_);
+    links->addStretch();
     auto* rechts = new QVBoxLayout;
     rechts->addWidget(grpSorteer_);
     for (QGroupBox* g : {grpKeizer_, grpZwitsers_, grpRating_, grpMoyenne_}) rechts->addWidget(g);

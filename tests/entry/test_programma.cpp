@@ -173,6 +173,8 @@ TEST(Programma, Panelen) {
     Competitie c;
     Panelen leeg = BerekenPanelen(c);
     EXPECT_EQ(leeg.Spelers, "-");
+    EXPECT_EQ(leeg.Systeem, "-");
+    EXPECT_FALSE(leeg.SorteervolgordeZichtbaar);
     EXPECT_EQ(leeg.Venstertitel, "Velkaro " + Versietekst());
     TijdelijkeMap map;
     MaakCompetitie(c, map / "c.xv7", {"Najaar", ""}, {1, 2}, 1);
