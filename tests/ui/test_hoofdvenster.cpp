@@ -401,6 +401,38 @@ void TestHoofdvenster::f1OpentHetHulpstuk() {
     QVERIFY(w->Help()->Browser()->toPlainText().contains("Velkaro"));
 }
 
+// Open the demo, switch groups, change a setting, exit: everything saved, nothing asked.
+void TestHoofdvenster::rondgangVanEenNieuweGebruiker() {
+    const std::string demo = Demo();
+    test::Programma p(map_.path());
+    auto* w = p.venster.get();
+    p.g.Bestanden = {demo};
+    Zoek<QAction>(w, "mnuOpenen")->trigger();
+    BijModaal([&](QWidget* d) {
+        auto* lijst = Zoek<QListWidget>(d, "lijstGroepen");
+        const QPoint regel = lijst->visualItemRect(lijst->item(1)).center();
+        QTest::mouseClick(lijst->viewport(), Qt::LeftButton, {}, regel);
+        QTest::mouseDClick(lijst->viewport(), Qt::LeftButton, {}, regel);
+    });
+    QTest::mouseClick(Zoek<QToolButton>(w, "knopWisselen"), Qt::LeftButton);
+    QCOMPARE(p.c.HuidigeDeelcomp, 2);
+    QCOMPARE(Status(p, 5), QString("Rondtoernooi Winst   "));
+    BijModaal([&](QWidget* d) {
+        Zoek<QCheckBox>(d, "cbPlusMin")->click();
+        QTest::mouseClick(Zoek<QPushButton>(d, "knopOk"), Qt::LeftButton);
+    });
+    QTest::mouseClick(Zoek<QToolButton>(w, "knopInstellingen"), Qt::LeftButton);
+    QTest::mouseClick(Zoek<QToolButton>(w, "knopAfsluiten"), Qt::LeftButton);
+    QVERIFY(!w->isVisible());
+    QVERIFY(p.g.Vragen.empty());
+    QVERIFY(p.g.Meldingen.empty());
+    Competitie terug;
+    QVERIFY(LeesBestand(terug, demo).Ok());
+    QCOMPARE(terug.HuidigeDeelcomp, 2);
+    QCOMPARE(terug.Opties.PuntenWinst, 4);
+    QCOMPARE(terug.Opties.PuntenPlusRemise, 3);
+}
+
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

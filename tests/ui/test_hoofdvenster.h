@@ -31,4 +31,5 @@ private slots:
     void engelsInDeStatusbalkNaWisselen();
     void afsluitenBewaartZonderVraagEnMeldtEenFout();
     void f1OpentHetHulpstuk();
+    void rondgangVanEenNieuweGebruiker();
 };
