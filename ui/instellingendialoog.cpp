@@ -294,6 +294,8 @@ InstellingenDialoog::InstellingenDialoog(Omgeving& o, QWidget* ouder)
     auto* alles = new QVBoxLayout(this);
     alles->addLayout(midden);
     alles->addLayout(knoppen);
+    // The dialog fits its contents, which change with the system chosen and the language.
+    alles->setSizeConstraint(QLayout::SetFixedSize);
     Vertaal();
 }
 

@@ -44,6 +44,8 @@ OverVenster::OverVenster(Omgeving& o, QWidget* ouder) : Dialoog(o, "TAboutBox", 
     auto* alles = new QVBoxLayout(this);
     alles->addLayout(boven);
     alles->addLayout(knoppen);
+    // The dialog fits its contents, which change with the system chosen and the language.
+    alles->setSizeConstraint(QLayout::SetFixedSize);
     Vertaal();
 }
 

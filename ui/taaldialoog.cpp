@@ -40,6 +40,8 @@ TaalDialoog::TaalDialoog(Omgeving& o, std::function<void()> taalGewijzigd, QWidg
     knoppen->addWidget(knopOk_);
     knoppen->addWidget(knopAnnuleren_);
     l->addLayout(knoppen);
+    // The dialog fits its contents, which change with the system chosen and the language.
+    l->setSizeConstraint(QLayout::SetFixedSize);
     Vertaal();
 }
 
