@@ -7,7 +7,7 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 DEMO_DIR ?= $(BUILD)/demo
 
-.PHONY: deps build run demo test test-asan bench fuzz format clean
+.PHONY: deps build run demo test test-asan bench fuzz format clean screenshots install
 
 deps:
 	@scripts/install-deps
@@ -53,6 +53,17 @@ fuzz: deps
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 	@for f in $(FUZZ_BUILD)/fuzz/fuzz_*; do echo "== $$f"; mkdir -p $(FUZZ_BUILD)/corpus/$$(basename $$f); \
 	  $$f -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=2048 $(FUZZ_BUILD)/corpus/$$(basename $$f) fuzz/corpus || exit 1; done
+
+# Pictures of the main window and every dialog, Dutch and English, under Xvfb.
+screenshots: build
+	QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" \
+	  $(BUILD)/ui/velkaro-schermafdrukken examples/club.xv7 docs/screenshots
+
+# Installs velkaro, velkaro-cli, the user guide, the desktop entry and the icon
+# (PREFIX=/usr/local by default).
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
 
 format:
 	clang-format -i $$(git ls-files '*.h' '*.cpp')

@@ -1,41 +1,12 @@
 #include "cli/context.h"
 
 #include "entry/bestand.h"
+#include "entry/bestandsfout.h"
 #include "lang/teksten.h"
 
 namespace velkaro::cli {
 
-using lang::T;
-using lang::Tekst;
-
-std::string FoutTekst(const Bestandsresultaat& r) {
-    std::string t;
-    switch (r.Fout) {
-    case Bestandsfout::Geen:
-        return {};
-    case Bestandsfout::NietTeOpenen:
-        t = Tekst(T::BestandNietTeOpenen);
-        break;
-    case Bestandsfout::GeenCompetitiebestand:
-        t = Tekst(T::GeenCompetitiebestand);
-        break;
-    case Bestandsfout::NieuwereVersie:
-        t = Tekst(T::NieuwereVersie);
-        break;
-    case Bestandsfout::AnderFormaat:
-        t = Tekst(T::ImportNietBeschikbaar);
-        break;
-    case Bestandsfout::TeGroot:
-        t = Tekst(T::BestandTeGroot);
-        break;
-    case Bestandsfout::SchrijvenMislukt:
-        t = Tekst(T::OpslaanMislukt);
-        break;
-    }
-    t += ": " + r.Pad;
-    if (!r.Detail.empty()) t += " (" + r.Detail + ")";
-    return t;
-}
+std::string FoutTekst(const Bestandsresultaat& r) { return BestandsfoutTekst(r); }
 
 void Open(Competitie& c, const std::string& pad) {
     auto r = OpenBestand(c, pad);
@@ -68,7 +39,7 @@ std::optional<std::string> CliGesprek::Invoer(const std::string&, const std::str
 twedstrijdobj& ZoekWedstrijd(Competitie& c, long long ronde, long long nummer) {
     for (auto& w : c.Wedstrijden)
         if (w->G().Ronde == ronde && w->G().Wedstrijdnummer == nummer) return *w;
-    throw Weigering(lang::Tekst(T::GeenWedstrijd));
+    throw Weigering(lang::Tekst(lang::T::GeenWedstrijd));
 }
 
 std::optional<std::string> CliGesprek::KiesBestand(Bestandskeuze& keuze) {

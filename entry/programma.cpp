@@ -1,0 +1,201 @@
+#include "entry/programma.h"
+
+#include "entry/bestand.h"
+#include "entry/bestandsfout.h"
+#include "entry/instellingen.h"
+#include "lang/namen.h"
+#include "lang/teksten.h"
+#include "model/tekst.h"
+#include "storage/bestandsnamen.h"
+
+#include <filesystem>
+
+#ifndef VELKARO_VERSIE
+#define VELKARO_VERSIE "0"
+#endif
+
+namespace velkaro {
+
+namespace fs = std::filesystem;
+using lang::T;
+using lang::Tekst;
+
+namespace {
+
+const char* kBestanden = "Bestanden";
+constexpr std::size_t kWerkmapLengte = 100;
+
+std::string Bestandsdeel(const std::string& pad) {
+    return fs::path(pad).filename().string();
+}
+
+bool Bestaat(const std::string& pad) {
+    std::error_code ec;
+    return !pad.empty() && fs::is_regular_file(pad, ec);
+}
+
+std::string Aantal(bool geladen, std::size_t n) {
+    return geladen ? std::to_string(n) : "-";
+}
+
+} // namespace
+
+std::string Versietekst() {
+    return VELKARO_VERSIE;
+}
+
+Panelen BerekenPanelen(const Competitie& c) {
+    Panelen p;
+    const bool geladen = c.Geladen();
+    p.Venstertitel = geladen ? Tekst(T::Velkaro) + " - " + Bestandsdeel(c.Bestandsnaam)
+                             : Tekst(T::Velkaro) + " " + Versietekst();
+    p.Spelers = Aantal(geladen, c.Spelers.Aantal());
+    p.Rondes = Aantal(geladen, c.Rondes.Aantal());
+    p.Wedstrijden = Aantal(geladen, c.Wedstrijden.Aantal());
+    // Before anything is loaded there is no system to show, only the defaults of nothing.
+    p.Systeem = geladen ? lang::SysteemNaam(c.Opties.Rekensysteem) : "-";
+    p.Sorteervolgorde = geladen ? SorteervolgordeTekst(c.Opties.Sorteervolgorde) : "";
+    p.SorteervolgordeZichtbaar = !Trim(p.Sorteervolgorde).empty();
+    const std::string nummer = std::to_string(c.HuidigCompetitienummer);
+    p.Competitie = c.Opties.Toernooinaam.empty() ? nummer + Tekst(T::GeenTitel)
+                                                 : nummer + " " + c.Opties.Toernooinaam;
+    p.Bestand = Tekst(T::Bestand) + " " + c.Bestandsnaam;
+    p.Groepen = Tekst(T::AantalCompetities) + ": " + std::to_string(c.Groepen.Aantal());
+    if (geladen) {
+        p.Status = {p.Competitie,
+                    "",
+                    Tekst(T::Sp) + p.Spelers,
+                    Tekst(T::Ro) + p.Rondes,
+                    Tekst(T::We) + p.Wedstrijden,
+                    p.Systeem + " " + p.Sorteervolgorde};
+    }
+    return p;
+}
+
+std::vector<std::string> OpenFilters() {
+    return {Tekst(T::FilterVelkaro) + "|*.xv7",      Tekst(T::FilterZandor) + "|*.z6e",
+            Tekst(T::FilterWDS) + "|*.wds",          Tekst(T::FilterZwitsers) + "|*.dee",
+            Tekst(T::FilterTurboDambase) + "|*.doc", Tekst(T::FilterAlles) + "|*"};
+}
+
+void Programma::LeesInstellingen(const Ini& ini) {
+    if (auto m = ini.Waarde(kBestanden, "DataPath")) c_.Werkmap = Kap(*m, kWerkmapLengte);
+    for (std::size_t i = 0; i < c_.RecenteBestanden.size(); ++i)
+        if (auto f = ini.Waarde(kBestanden, "File_" + std::to_string(i + 1)))
+            c_.RecenteBestanden[i] = *f;
+    if (auto t = ini.Waarde(kBestanden, "Taal")) lang::KiesTaal(lang::TaalVanNaam(*t));
+}
+
+void Programma::SchrijfInstellingen(Ini& ini) const {
+    ini.Zet(kBestanden, "DataPath", c_.Werkmap);
+    for (std::size_t i = 0; i < c_.RecenteBestanden.size(); ++i)
+        ini.Zet(kBestanden, "File_" + std::to_string(i + 1), c_.RecenteBestanden[i]);
+    ini.Zet(kBestanden, "Taal", std::string(lang::NaamVanTaal(lang::HuidigeTaal())));
+}
+
+bool Programma::BewaarVoorWissel() {
+    if (!Geladen()) return true;
+    if (MeldBestandsfout(gesprek_, SchrijfBestand(c_))) return true;
+    return gesprek_.Vraag(Tekst(T::NietOpgeslagenDoorgaan), Tekst(T::Waarschuwing), Knoppen::JaNee,
+                          Pictogram::Waarschuwing) == Antwoord::Ja;
+}
+
+bool Programma::Lees(const std::string& naam) {
+    return MeldBestandsfout(gesprek_, OpenBestand(c_, naam));
+}
+
+bool Programma::Openen() {
+    Bestandskeuze k;
+    k.Titel = Tekst(T::DlgOpenen);
+    k.Map = c_.Werkmap;
+    k.Filters = OpenFilters();
+    k.FilterIndex = 1;
+    const auto naam = gesprek_.KiesBestand(k);
+    if (!naam) return false;
+    if (!BewaarVoorWissel()) return false;
+    c_.Werkmap = Kap(Map(*naam), kWerkmapLengte);
+    return Lees(*naam);
+}
+
+bool Programma::OpenNaam(const std::string& naam) {
+    if (!BewaarVoorWissel()) return false;
+    return Lees(naam);
+}
+
+bool Programma::Nieuw() {
+    if (!BewaarVoorWissel()) return false;
+    Bestandskeuze k;
+    k.Opslaan = true;
+    k.Titel = Tekst(T::DlgNieuw);
+    k.Map = c_.Werkmap;
+    k.Filters = {Tekst(T::FilterVelkaro) + "|*.xv7"};
+    auto naam = gesprek_.KiesBestand(k);
+    if (!naam || naam->empty()) return false;
+    if (Extensie(*naam).empty()) *naam += ".xv7";
+    if (Bestaat(MetXv7(*naam)) &&
+        gesprek_.Vraag(Tekst(T::Overschrijven) + "?", Tekst(T::BestandBestaatAl), Knoppen::JaNee) !=
+            Antwoord::Ja)
+        return false;
+    c_.VolledigeReset();
+    // A new competition starts without the particulars of the one before.
+    c_.Toernooi = Toernooigegevens{};
+    c_.Bestandsnaam = *naam;
+    Deelcompgegevens g;
+    g.Competitienummer = 1;
+    g.Bestandsnummer = c_.Groepen.VindVrijInternNummer();
+    c_.Groepen.Voegtoe(g);
+    c_.HuidigeDeelcomp = g.Bestandsnummer;
+    c_.HuidigCompetitienummer = 1;
+    MeldBestandsfout(gesprek_, SchrijfBestand(c_));
+    return true;
+}
+
+bool Programma::Opslaan() {
+    if (!Geladen()) return false;
+    if (!MeldBestandsfout(gesprek_, SchrijfBestand(c_))) return false;
+    gesprek_.Melding(Tekst(T::Bestand) + " " + c_.Bestandsnaam + " " + Tekst(T::Weggeschreven),
+                     Tekst(T::Informatie), Pictogram::Informatie);
+    return true;
+}
+
+bool Programma::WisAlleUitslagen() {
+    if (!Geladen()) return false;
+    if (gesprek_.Vraag(Tekst(T::AlleUitslagenWissen) + "?", Tekst(T::Bevestiging),
+                       Knoppen::JaNee) != Antwoord::Ja)
+        return false;
+    c_.Wedstrijden.Wissen();
+    c_.Rondes.Wissen();
+    c_.MarkeerHerberekenen();
+    return true;
+}
+
+bool Programma::Heropenen() {
+    if (!Geladen()) return false;
+    if (gesprek_.Vraag(Tekst(T::WeetUHetZeker), Tekst(T::Waarschuwing), Knoppen::OkAnnuleren,
+                       Pictogram::Waarschuwing) != Antwoord::Ok)
+        return false;
+    LaadGroep(c_, c_.HuidigeDeelcomp);
+    return true;
+}
+
+void Programma::Hersorteren() {
+    if (Geladen()) c_.MarkeerHerberekenen();
+}
+
+bool Programma::Afsluiten() {
+    return BewaarVoorWissel();
+}
+
+std::vector<std::string> Programma::RecenteMenu() const {
+    std::vector<std::string> r;
+    for (const auto& f : c_.RecenteBestanden)
+        if (Bestaat(f)) r.push_back(f);
+    return r;
+}
+
+std::optional<std::string> Programma::Snelknop() const {
+    if (Geladen() || !Bestaat(c_.RecenteBestanden[0])) return std::nullopt;
+    return Bestandsdeel(c_.RecenteBestanden[0]);
+}
+
+} // namespace velkaro

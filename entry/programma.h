@@ -1,0 +1,87 @@
+// What the main window decides: opening, creating and saving competitions with the
+// automatic save before every change of file and at exit, the recent files and quick load,
+// clearing all results, reopening, the program settings ("Bestanden") and the panel texts.
+// A failed save is always shown; before another file is opened or the program ends the user
+// is asked whether to go on without saving, and nothing happens unless he says Yes.
+#pragma once
+
+#include "entry/ini.h"
+#include "model/competitie.h"
+#include "model/gesprek.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace velkaro {
+
+// The program's version as "--version" and the about box show it.
+std::string Versietekst();
+
+// What the main window shows of the competition, refreshed when the program is idle.
+struct Panelen {
+    std::string Venstertitel;
+    std::string Spelers, Rondes, Wedstrijden; // counts; "-" before anything is loaded
+    std::string Systeem;
+    std::string Sorteervolgorde;
+    bool SorteervolgordeZichtbaar = false; // its caption is hidden when the text is blank
+    std::string Competitie;                // number and tournament name
+    std::string Bestand;
+    std::string Groepen;
+    std::array<std::string, 6> Status;
+};
+
+Panelen BerekenPanelen(const Competitie& c);
+
+// The open-dialog filters; only ".xv7" can be read until the import exists.
+std::vector<std::string> OpenFilters();
+
+class Programma {
+public:
+    Programma(Competitie& c, Gesprek& gesprek) : c_(c), gesprek_(gesprek) {}
+
+    // The "Bestanden" section: working folder, recent files and language. A missing key
+    // leaves the current value.
+    void LeesInstellingen(const Ini& ini);
+    void SchrijfInstellingen(Ini& ini) const;
+
+    bool Geladen() const { return c_.Geladen(); }
+
+    // "&Openen": the open dialog, then as OpenNaam.
+    bool Openen();
+    // A recent file, the quick-load button or the command line: the loaded competition is
+    // saved first, then the file is read. True when it was opened.
+    bool OpenNaam(const std::string& naam);
+    // "&Nieuw": save, ask a name (and whether to overwrite), start an empty competition with
+    // one group and save it at once.
+    bool Nieuw();
+    // "Op&slaan", with its message.
+    bool Opslaan();
+    // "&Wissen alle uitslagen": every round and match goes, after a question.
+    bool WisAlleUitslagen();
+    // "&Heropenen": reload the open group from its file, after a question.
+    bool Heropenen();
+    // "&Hersorteren".
+    void Hersorteren();
+    // Closing the program saves the loaded competition. False when the save failed and the
+    // user chose to stay.
+    bool Afsluiten();
+
+    // The recent files that exist, most recent first.
+    std::vector<std::string> RecenteMenu() const;
+    // The quick-load button's caption (the first recent file's name) while it is shown:
+    // only before a competition is loaded, and only when that file exists.
+    std::optional<std::string> Snelknop() const;
+
+private:
+    // The save before another file replaces the loaded one. False when it failed and the
+    // user did not choose to go on without it.
+    bool BewaarVoorWissel();
+    bool Lees(const std::string& naam);
+
+    Competitie& c_;
+    Gesprek& gesprek_;
+};
+
+} // namespace velkaro

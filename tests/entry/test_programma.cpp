@@ -1,0 +1,254 @@
+#include "../storage/hulp.h"
+#include "entry/ini.h"
+#include "entry/programma.h"
+#include "entry/vensterplaatsing.h"
+#include "lang/teksten.h"
+#include "maak.h"
+#include "scriptgesprek.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using namespace velkaro;
+using velkaro::test::MaakCompetitie;
+using velkaro::test::ScriptGesprek;
+using velkaro::test::TijdelijkeMap;
+
+namespace fs = std::filesystem;
+
+TEST(Programma, OpenenSlaatDeGeladenCompetitieEerstOpZonderVraag) {
+    TijdelijkeMap map;
+    {
+        Competitie a, b;
+        MaakCompetitie(a, map / "a.xv7", {"A"}, {1}, 1);
+        MaakCompetitie(b, map / "b.xv7", {"B"}, {1}, 1);
+    }
+    Competitie c;
+    ScriptGesprek g;
+    Programma p(c, g);
+    EXPECT_FALSE(p.Geladen());
+    g.Bestanden = {map / "a.xv7"};
+    ASSERT_TRUE(p.Openen());
+    EXPECT_EQ(g.Keuzes[0].Filters.size(), 6u);
+    EXPECT_EQ(g.Keuzes[0].Filters[0], "Velkaro|*.xv7");
+    c.Spelers.At(0).W().Naam = "Bewaard";
+    ASSERT_TRUE(p.OpenNaam(map / "b.xv7"));
+    EXPECT_TRUE(g.Vragen.empty());
+    EXPECT_EQ(c.Spelers.At(0).G().Naam, "Speler B");
+    Competitie terug;
+    ASSERT_TRUE(LeesBestand(terug, map / "a.xv7").Ok());
+    EXPECT_EQ(terug.Spelers.At(0).G().Naam, "Bewaard");
+    // Saving put a.xv7 at the top of the recent files.
+    EXPECT_EQ(c.RecenteBestanden[0], map / "a.xv7");
+}
+
+TEST(Programma, GeweigerdBestandLaatDeCompetitieStaan) {
+    TijdelijkeMap map;
+    velkaro::test::Schrijf(map / "rommel.xv7", "geen competitie\r\n");
+    velkaro::test::Schrijf(map / "oud.z6e", "x");
+    Competitie c;
+    ScriptGesprek g;
+    Programma p(c, g);
+    EXPECT_FALSE(p.OpenNaam(map / "rommel.xv7"));
+    EXPECT_FALSE(p.OpenNaam(map / "oud.z6e"));
+    ASSERT_EQ(g.Meldingen.size(), 2u);
+    EXPECT_EQ(g.Meldingen[1].first.rfind("Dit bestandsformaat kan (nog) niet worden ingelezen", 0),
+              0u);
+    EXPECT_FALSE(p.Geladen());
+    EXPECT_EQ(velkaro::test::Lees(map / "rommel.xv7"), "geen competitie\r\n");
+}
+
+TEST(Programma, NieuwVraagtBijBestaandBestand) {
+    TijdelijkeMap map;
+    velkaro::test::Schrijf(map / "club.xv7", "702\r\n");
+    Competitie c;
+    ScriptGesprek g;
+    Programma p(c, g);
+    g.Bestanden = {map / "club"};
+    g.Antwoorden = {Antwoord::Nee};
+    EXPECT_FALSE(p.Nieuw());
+    EXPECT_EQ(g.Vragen.at(0).Tekst, "Overschrijven?");
+    EXPECT_EQ(g.Vragen.at(0).Titel, "Bestand bestaat al");
+    EXPECT_FALSE(p.Geladen());
+    g.Bestanden = {map / "club.xv7"};
+    g.Antwoorden = {Antwoord::Ja};
+    ASSERT_TRUE(p.Nieuw());
+    EXPECT_TRUE(p.Geladen());
+    EXPECT_TRUE(g.Keuzes.back().Opslaan);
+    EXPECT_EQ(c.Groepen.Aantal(), 1u);
+    EXPECT_TRUE(fs::exists(map / "club.101"));
+    Competitie terug;
+    ASSERT_TRUE(LeesBestand(terug, map / "club.xv7").Ok());
+    EXPECT_EQ(terug.Groepen.At(0).G().Competitienummer, 1);
+}
+
+TEST(Programma, OpslaanMeldtHetBestand) {
+    TijdelijkeMap map;
+    Competitie c;
+    MaakCompetitie(c, map / "c.xv7", {"Een"}, {1}, 1);
+    ScriptGesprek g;
+    Programma p(c, g);
+    ASSERT_TRUE(p.Opslaan());
+    ASSERT_EQ(g.Meldingen.size(), 1u);
+    EXPECT_EQ(g.Meldingen[0].first, "Bestand " + (map / "c.xv7") + " weggeschreven");
+}
+
+TEST(Programma, MisluktOpslaanBijAfsluitenWordtGemeldEnGevraagd) {
+    TijdelijkeMap map;
+    Competitie c;
+    MaakCompetitie(c, map / "c.xv7", {"Een"}, {1}, 1);
+    fs::remove(map / "c.xv7");
+    fs::create_directories(map / "c.xv7/bezet");
+    ScriptGesprek g;
+    Programma p(c, g);
+    g.Antwoorden = {Antwoord::Nee};
+    EXPECT_FALSE(p.Afsluiten());
+    ASSERT_EQ(g.Meldingen.size(), 1u);
+    EXPECT_EQ(g.Meldingen[0].second, "Fout");
+    EXPECT_EQ(g.Vragen.at(0).Titel, "Waarschuwing");
+    EXPECT_TRUE(c.Gewijzigd);
+    g.Antwoorden = {Antwoord::Ja};
+    EXPECT_TRUE(p.Afsluiten());
+    // Another file is not opened over a failed save unless the user says so.
+    g.Antwoorden = {Antwoord::Nee};
+    EXPECT_FALSE(p.OpenNaam(map / "ander.xv7"));
+    EXPECT_EQ(c.Bestandsnaam, map / "c.xv7");
+}
+
+TEST(Programma, WissenAlleUitslagenEnHeropenen) {
+    TijdelijkeMap map;
+    Competitie c;
+    MaakCompetitie(c, map / "c.xv7", {"Een"}, {1}, 1);
+    Wedstrijdgegevens w;
+    w.Ronde = 1, w.Wedstrijdnummer = 1, w.Wit = 1, w.Zwart = 2;
+    c.Wedstrijden.Voegtoe(w);
+    ScriptGesprek g;
+    Programma p(c, g);
+    g.Antwoorden = {Antwoord::Nee, Antwoord::Ja};
+    EXPECT_FALSE(p.WisAlleUitslagen());
+    EXPECT_EQ(c.Wedstrijden.Aantal(), 1u);
+    EXPECT_TRUE(p.WisAlleUitslagen());
+    EXPECT_EQ(g.Vragen[1].Tekst, "Alle uitslagen wissen?");
+    EXPECT_EQ(c.Wedstrijden.Aantal(), 0u);
+    EXPECT_EQ(c.Rondes.Aantal(), 0u);
+    EXPECT_EQ(c.Spelers.Aantal(), 1u);
+    EXPECT_EQ(c.Opties.Herberekenen, 1);
+    // Reopening discards everything since the group file was written.
+    c.Spelers.At(0).W().Naam = "Weg";
+    g.Antwoorden = {Antwoord::Annuleren, Antwoord::Ok};
+    EXPECT_FALSE(p.Heropenen());
+    EXPECT_TRUE(p.Heropenen());
+    EXPECT_EQ(g.Vragen[3].Knoppen, Knoppen::OkAnnuleren);
+    EXPECT_EQ(c.Spelers.At(0).G().Naam, "Speler Een");
+}
+
+TEST(Programma, RecenteBestandenEnSnelknop) {
+    TijdelijkeMap map;
+    Competitie c;
+    ScriptGesprek g;
+    Programma p(c, g);
+    const Ini ini = Ini::VanTekst("[Bestanden]\r\nDataPath=" + map.Pad().string() +
+                                  "/\r\nFile_1=" + (map / "weg.xv7") +
+                                  "\r\nFile_2=" + (map / "er.xv7") + "\r\nTaal=Klingon\r\n");
+    velkaro::test::Schrijf(map / "er.xv7", "702\r\n");
+    p.LeesInstellingen(ini);
+    EXPECT_EQ(lang::HuidigeTaal(), lang::Taal::Nederlands);
+    EXPECT_EQ(c.Werkmap, map.Pad().string() + "/");
+    EXPECT_EQ(p.RecenteMenu(), std::vector<std::string>{map / "er.xv7"});
+    EXPECT_FALSE(p.Snelknop()); // the first one is gone
+    velkaro::test::Schrijf(map / "weg.xv7", "702\r\n");
+    EXPECT_EQ(p.Snelknop(), std::optional<std::string>("weg.xv7"));
+    // Written back with the language in force; the missing files stay in the list.
+    Ini uit;
+    lang::KiesTaal(lang::Taal::Engels);
+    p.SchrijfInstellingen(uit);
+    lang::KiesTaal(lang::Taal::Nederlands);
+    EXPECT_EQ(uit.Waarde("Bestanden", "Taal"), std::optional<std::string>("Engels"));
+    EXPECT_EQ(uit.Waarde("Bestanden", "File_1"), std::optional<std::string>(map / "weg.xv7"));
+    EXPECT_EQ(uit.Waarde("Bestanden", "File_4"), std::optional<std::string>(""));
+}
+
+TEST(Programma, Panelen) {
+    Competitie c;
+    Panelen leeg = BerekenPanelen(c);
+    EXPECT_EQ(leeg.Spelers, "-");
+    EXPECT_EQ(leeg.Systeem, "-");
+    EXPECT_FALSE(leeg.SorteervolgordeZichtbaar);
+    EXPECT_EQ(leeg.Venstertitel, "Velkaro " + Versietekst());
+    TijdelijkeMap map;
+    MaakCompetitie(c, map / "c.xv7", {"Najaar", ""}, {1, 2}, 1);
+    c.Opties.Rekensysteem = SysteemZwitsers;
+    c.Opties.Sorteervolgorde = 47;
+    Panelen p = BerekenPanelen(c);
+    EXPECT_EQ(p.Venstertitel, "Velkaro - c.xv7");
+    EXPECT_EQ(p.Competitie, "1 Najaar");
+    EXPECT_EQ(p.Groepen, "Aantal competities: 2");
+    EXPECT_EQ(p.Status[2], "Sp: 1");
+    EXPECT_EQ(p.Status[5], "Zwitsers Weerstand   SB ");
+    EXPECT_TRUE(p.SorteervolgordeZichtbaar);
+    lang::KiesTaal(lang::Taal::Engels);
+    p = BerekenPanelen(c);
+    lang::KiesTaal(lang::Taal::Nederlands);
+    EXPECT_EQ(p.Status[5], "Swiss Resistance   SB ");
+    EXPECT_EQ(p.Status[2], "Pl: 1");
+    c.Opties.Rekensysteem = SysteemKeizer;
+    c.Opties.Sorteervolgorde = 0;
+    c.Opties.Toernooinaam.clear();
+    p = BerekenPanelen(c);
+    EXPECT_FALSE(p.SorteervolgordeZichtbaar);
+    EXPECT_EQ(p.Competitie, "1 Geen titel");
+}
+
+TEST(Ini, LezenSchrijvenEnHex) {
+    const Ini ini = Ini::VanTekst("; opmerking\n[windowsrestorer]\nForm1_Width = 0x1F4\n"
+                                  "Form1_Height=-12\nkapot=12a\n[Bestanden]\nTaal=Frans\n");
+    EXPECT_EQ(ini.Getal("WindowsRestorer", "FORM1_WIDTH"), std::optional<long long>(500));
+    EXPECT_EQ(ini.Getal("WindowsRestorer", "Form1_Height"), std::optional<long long>(-12));
+    EXPECT_FALSE(ini.Getal("WindowsRestorer", "kapot"));
+    EXPECT_FALSE(ini.Getal("WindowsRestorer", "ontbreekt"));
+    Ini kopie = Ini::VanTekst(ini.Tekst());
+    kopie.Zet("Bestanden", "taal", "Engels\r\nFile_1=x");
+    EXPECT_EQ(kopie.Waarde("Bestanden", "Taal"), std::optional<std::string>("Engels  File_1=x"));
+    EXPECT_FALSE(kopie.Waarde("Bestanden", "File_1"));
+    // A file written in Windows-1252 reads as the same text.
+    const Ini oud = Ini::VanTekst("[Bestanden]\r\nFile_1=C:\\Caf\xe9.xv7\r\n");
+    EXPECT_EQ(oud.Waarde("Bestanden", "File_1"), std::optional<std::string>("C:\\Café.xv7"));
+}
+
+TEST(Ini, PadNaastHetProgrammaOfInDeConfiguratiemap) {
+    TijdelijkeMap map;
+    fs::create_directories(map / "bin");
+    EXPECT_EQ(InstellingenPad(map / "bin/velkaro", map / "conf"), map / "bin/velkaro.INI");
+    EXPECT_EQ(InstellingenPad(map / "bestaat-niet/velkaro", map / "conf"),
+              map / "conf/velkaro.INI");
+    Ini ini;
+    ini.Zet("Bestanden", "Taal", "Frans");
+    ASSERT_TRUE(ini.Schrijf(map / "conf/velkaro.INI").Ok());
+    EXPECT_EQ(Ini::Lees(map / "conf/velkaro.INI").Waarde("Bestanden", "Taal"),
+              std::optional<std::string>("Frans"));
+    EXPECT_FALSE(Ini::Lees(map / "geen.INI").Waarde("Bestanden", "Taal"));
+}
+
+TEST(Vensterplaatsing, OpslaanEnTerugHalen) {
+    Ini ini;
+    const Plaatsing p{Venstertoestand::Gemaximaliseerd, {10, 20, 800, 600}};
+    SchrijfPlaatsing(ini, "TForm1", p);
+    EXPECT_EQ(LeesPlaatsing(ini, "TForm1"), std::optional<Plaatsing>(p));
+    EXPECT_FALSE(LeesPlaatsing(ini, "TDeelComp"));
+    ini.Zet("WindowsRestorer", "TForm1_Width", "0");
+    EXPECT_FALSE(LeesPlaatsing(ini, "TForm1"));
+}
+
+TEST(Vensterplaatsing, TerugOpHetScherm) {
+    const std::vector<Rechthoek> schermen{{0, 0, 1920, 1080}, {1920, 0, 1280, 1024}};
+    // Wholly on the second screen: unchanged.
+    EXPECT_EQ(OpScherm({2000, 100, 800, 600}, schermen), (Rechthoek{2000, 100, 800, 600}));
+    // On an unplugged third screen: pulled onto the first.
+    EXPECT_EQ(OpScherm({4000, 100, 800, 600}, schermen), (Rechthoek{1920 - 800, 100, 800, 600}));
+    // Half off the top left: moved in.
+    EXPECT_EQ(OpScherm({-300, -50, 800, 600}, schermen), (Rechthoek{0, 0, 800, 600}));
+    // Straddling both, mostly on the second: onto the second, shrunk to fit.
+    EXPECT_EQ(OpScherm({1800, 0, 1400, 1100}, schermen), (Rechthoek{1920, 0, 1280, 1024}));
+    EXPECT_EQ(OpScherm({1, 2, 3, 4}, {}), (Rechthoek{1, 2, 3, 4}));
+}

@@ -1,0 +1,78 @@
+// The control texts of the desktop program: within one menu or dialog no two items may share
+// an accelerator letter, in any language, or one of them cannot be reached from the keyboard.
+#include "lang/teksten.h"
+#include "model/tekst.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <vector>
+
+using namespace velkaro::lang;
+
+namespace {
+
+// The letter after the single "&" of a text, upper case; empty when it has none.
+std::string Sneltoets(const std::string& t) {
+    for (std::size_t i = 0; i + 1 < t.size(); ++i) {
+        if (t[i] != '&') continue;
+        if (t[i + 1] == '&') {
+            ++i;
+            continue;
+        }
+        std::size_t n = 1;
+        while (i + 1 + n < t.size() && (static_cast<unsigned char>(t[i + 1 + n]) & 0xC0) == 0x80)
+            ++n;
+        return velkaro::Hoofdletters(t.substr(i + 1, n));
+    }
+    return {};
+}
+
+const std::vector<std::vector<T>> kGroepen = {
+    {T::MnuBestand, T::MnuGegevens, T::MnuWedstrijden, T::MnuUitvoer, T::MnuCompetitie, T::MnuInfo},
+    {T::MnuOpenen, T::MnuOpslaan, T::MnuNieuw, T::MnuPrinter, T::MnuTaal, T::MnuExport,
+     T::MnuAfsluiten},
+    {T::MnuSpelers, T::MnuInstellingen, T::MnuCategorieen, T::MnuEloOverzetten,
+     T::MnuToernooigegevens},
+    {T::MnuRoosterMaken, T::MnuUitslagenInvoeren, T::MnuMatrix, T::MnuPerRondeMatrix,
+     T::MnuWissenUitslagen, T::MnuHersorteren},
+    {T::MnuStand, T::MnuVoortschrijding, T::MnuTegenstanderPerRonde, T::MnuCategorie,
+     T::MnuUitslagen, T::MnuAlleRanglijsten, T::MnuDeelnemerslijst, T::MnuGeschiedenis,
+     T::MnuFMJDTabel},
+    {T::MnuWisselen, T::MnuHeropenen},
+    {T::MnuHelp, T::MnuOver},
+    {T::GrpKies, T::GrpWijzigNaam, T::GrpNieuw, T::GrpKopieer, T::GrpHernummer, T::GrpVerwijder},
+    {T::TaalNederlands, T::TaalEngels, T::TaalFrans, T::TaalR, T::BtnOK},
+    {T::InsNormaal, T::InsKeizer, T::InsMoyenne, T::InsRating, T::InsZwitsersWeerstand,
+     T::InsZwitsersRating, T::InsLarensSysteem},
+};
+
+} // namespace
+
+TEST(TekstenUi, GeenGedeeldeSneltoetsen) {
+    EXPECT_EQ(Sneltoets("Op&slaan"), "S");
+    EXPECT_EQ(Sneltoets("Données du &tournoi"), "T");
+    EXPECT_EQ(Sneltoets("Ca&tégorie"), "T");
+    EXPECT_EQ(Sneltoets("&Écrire"), "É");
+    EXPECT_EQ(Sneltoets("A && B"), "");
+    for (Taal taal : {Taal::Nederlands, Taal::Engels, Taal::Frans})
+        for (const auto& groep : kGroepen) {
+            std::map<std::string, std::string> gezien;
+            for (T id : groep) {
+                const std::string& tekst = Tekst(taal, id);
+                const std::string letter = Sneltoets(tekst);
+                if (letter.empty()) continue;
+                const auto [plek, nieuw] = gezien.emplace(letter, tekst);
+                EXPECT_TRUE(nieuw) << NaamVanTaal(taal) << ": \"" << tekst << "\" and \""
+                                   << plek->second << "\" share &" << letter;
+            }
+        }
+}
+
+TEST(TekstenUi, DeTaalknoppenInHunTaal) {
+    EXPECT_EQ(Tekst(Taal::Engels, T::TaalNederlands), "&Dutch");
+    EXPECT_EQ(Tekst(Taal::Engels, T::TaalFrans), "&French");
+    EXPECT_EQ(Tekst(Taal::Frans, T::MnuOpenen), "&Lancement");
+    EXPECT_EQ(Tekst(Taal::Frans, T::MnuOpslaan), "&Écrire");
+    EXPECT_EQ(Tekst(Taal::Engels, T::MnuBestand), "&File");
+}

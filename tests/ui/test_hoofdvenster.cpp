@@ -1,0 +1,442 @@
+// The desktop program driven as a user drives it: the real main window and dialogs, found by
+// object name, with the questions and file dialogs answered by the scripted conversation.
+#include "test_hoofdvenster.h"
+
+#include "../entry/maak.h"
+#include "entry/ini.h"
+#include "hulp.h"
+#include "lang/teksten.h"
+#include "storage/competitiebestand.h"
+#include "ui/helpvenster.h"
+
+#include <QAbstractItemModelTester>
+#include <QAction>
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace velkaro;
+using velkaro::test::BijModaal;
+
+namespace {
+
+template <class W> W* Zoek(QObject* ouder, const char* naam) {
+    W* w = ouder->findChild<W*>(naam);
+    if (!w) qFatal("no widget %s", naam);
+    return w;
+}
+
+QString Status(test::Programma& p, int i) {
+    return Zoek<QLabel>(p.venster.get(), qPrintable(QString("status%1").arg(i)))->text();
+}
+
+} // namespace
+
+std::string TestHoofdvenster::Demo() const {
+    for (const char* n : {"club.xv7", "club.101", "club.102"}) {
+        QFile::remove(Pad(n));
+        QFile::copy(QString(VELKARO_EXAMPLES) + "/" + n, Pad(n));
+        QFile(Pad(n)).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    }
+    return Pad("club.xv7").toStdString();
+}
+
+void TestHoofdvenster::init() {
+    lang::KiesTaal(lang::Taal::Nederlands);
+    for (const QString& f : QDir(map_.path()).entryList(QDir::Files)) QFile::remove(Pad(f));
+}
+
+void TestHoofdvenster::startZonderInstellingenbestand() {
+    test::Programma p(map_.path());
+    auto* w = p.venster.get();
+    QCOMPARE(Zoek<QMenu>(w, "mnuBestand")->title(), QString("&Bestand"));
+    for (const char* r : {"mnuRecent1", "mnuRecent2", "mnuRecent3", "mnuRecent4"})
+        QVERIFY(!Zoek<QAction>(w, r)->isVisible());
+    QVERIFY(!Zoek<QToolButton>(w, "knopSnelladen")->isVisible());
+    QVERIFY(Zoek<QAction>(w, "mnuOpenen")->isEnabled());
+    QVERIFY(Zoek<QAction>(w, "mnuNieuw")->isEnabled());
+    QVERIFY(Zoek<QAction>(w, "mnuTaal")->isEnabled());
+    QVERIFY(!Zoek<QAction>(w, "mnuOpslaan")->isEnabled());
+    QVERIFY(!Zoek<QAction>(w, "mnuWisselen")->isEnabled());
+    QVERIFY(!Zoek<QToolButton>(w, "knopInstellingen")->isEnabled());
+    QCOMPARE(p.c.Werkmap, map_.path().toStdString() + "/");
+    QVERIFY(w->windowTitle().startsWith("Velkaro "));
+}
+
+void TestHoofdvenster::startMetOnbekendeTaal() {
+    Ini ini;
+    ini.Zet("Bestanden", "Taal", "Klingon");
+    QVERIFY(ini.Schrijf(Pad("velkaro.INI").toStdString()).Ok());
+    lang::KiesTaal(lang::Taal::Engels); // what an earlier window left behind
+    test::Programma p(map_.path());
+    QCOMPARE(lang::HuidigeTaal(), lang::Taal::Nederlands);
+    QCOMPARE(Zoek<QMenu>(p.venster.get(), "mnuGegevens")->title(), QString("&Gegevens"));
+}
+
+void TestHoofdvenster::openenOpslaanEnNieuw() {
+    const std::string demo = Demo();
+    test::Programma p(map_.path());
+    auto* w = p.venster.get();
+    p.g.Bestanden = {demo};
+    QTest::mouseClick(Zoek<QToolButton>(w, "knopOpenen"), Qt::LeftButton);
+    QCOMPARE(p.g.Keuzes.size(), std::size_t(1));
+    QCOMPARE(p.g.Keuzes[0].Map, map_.path().toStdString() + "/");
+    QCOMPARE(w->windowTitle(), QString("Velkaro - club.xv7"));
+    QCOMPARE(Status(p, 2), QString("Sp: 14"));
+    QCOMPARE(Zoek<QLabel>(w, "lblGroepen")->text(), QString("Aantal competities: 2"));
+    QVERIFY(Zoek<QAction>(w, "mnuOpslaan")->isEnabled());
+    QVERIFY(!Zoek<QAction>(w, "mnuSpelers")->isEnabled()); // its dialog comes later
+
+    Zoek<QAction>(w, "mnuOpslaan")->trigger();
+    QCOMPARE(p.g.Meldingen.back().first, "Bestand " + demo + " weggeschreven");
+
+    // New over an existing name: the question, and No changes nothing.
+    p.g.Bestanden = {demo};
+    p.g.Antwoorden = {Antwoord::Nee};
+    Zoek<QAction>(w, "mnuNieuw")->trigger();
+    QCOMPARE(p.g.Vragen.back().Tekst, std::string("Overschrijven?"));
+    QCOMPARE(p.c.Spelers.Aantal(), std::size_t(14));
+    // A new name: the loaded competition is saved without a question, the new one made.
+    p.c.Spelers.At(0).W().Naam = "Nieuwe naam";
+    const std::size_t vragen = p.g.Vragen.size();
+    p.g.Bestanden = {Pad("nieuw").toStdString()};
+    Zoek<QAction>(w, "mnuNieuw")->trigger();
+    QCOMPARE(p.g.Vragen.size(), vragen);
+    QCOMPARE(w->windowTitle(), QString("Velkaro - nieuw.xv7"));
+    QCOMPARE(Status(p, 2), QString("Sp: 0"));
+    QVERIFY(QFile::exists(Pad("nieuw.101")));
+    Competitie terug;
+    QVERIFY(LeesBestand(terug, demo).Ok());
+    QCOMPARE(terug.Spelers.At(0).G().Naam, std::string("Nieuwe naam"));
+}
+
+void TestHoofdvenster::recenteBestandenNaOpslaan() {
+    const std::string demo = Demo();
+    {
+        Competitie tweede;
+        test::MaakCompetitie(tweede, Pad("tweede.xv7").toStdString(), {"Tweede"}, {1}, 1);
+    }
+    test::Programma p(map_.path());
+    auto* w = p.venster.get();
+    QVERIFY(w->OpenBijStart(demo));
+    QVERIFY(w->OpenBijStart(Pad("tweede.xv7").toStdString())); // saves the demo
+    Zoek<QAction>(w, "mnuOpslaan")->trigger();
+    w->Ververs();
+    QCOMPARE(Zoek<QAction>(w, "mnuRecent1")->data().toString(), Pad("tweede.xv7"));
+    QCOMPARE(Zoek<QAction>(w, "mnuRecent2")->data().toString(), Pad("club.xv7"));
+    QVERIFY(!Zoek<QAction>(w, "mnuRecent3")->isVisible());
+    QVERIFY(w->close());
+    const Ini ini = Ini::Lees(Pad("velkaro.INI").toStdString());
+    QCOMPARE(ini.Waarde("Bestanden", "File_1").value_or(""), Pad("tweede.xv7").toStdString());
+    QCOMPARE(ini.Waarde("Bestanden", "File_2").value_or(""), demo);
+    QCOMPARE(ini.Waarde("Bestanden", "Taal").value_or(""), std::string("Nederlands"));
+    QVERIFY(ini.Getal("WindowsRestorer", "TForm1_Width").has_value());
+}
+
+void TestHoofdvenster::ontbrekendRecentBestandNaHerstart() {
+    const std::string demo = Demo();
+    Ini ini;
+    ini.Zet("Bestanden", "File_1", demo);
+    ini.Zet("Bestanden", "File_2", Pad("weg.xv7").toStdString());
+    QVERIFY(ini.Schrijf(Pad("velkaro.INI").toStdString()).Ok());
+    test::Programma p(map_.path());
+    auto* w = p.venster.get();
+    QVERIFY(Zoek<QAction>(w, "mnuRecent1")->isVisible());
+    QVERIFY(!Zoek<QAction>(w, "mnuRecent2")->isVisible());
+    auto* snel = Zoek<QToolButton>(w, "knopSnelladen");
+    QVERIFY(snel->isVisible());
+    QCOMPARE(snel->text(), QString("club.xv7"));
+    QTest::mouseClick(snel, Qt::LeftButton);
+    QCOMPARE(Status(p, 2), QString("Sp: 14"));
+    QVERIFY(!snel->isVisible()); // only while nothing is loaded
+}
+
+void TestHoofdvenster::laatsteGroepWordtNietVerwijderd() {
+    test::Programma p(map_.path());
+    auto* w = p.venster.get();
+    p.g.Bestanden = {Pad("een.xv7").toStdString()};
+    Zoek<QAction>(w, "mnuNieuw")->trigger();
+    BijModaal([&](QWidget* d) {
+        QCOMPARE(d->objectName(), QString("TDeelComp"));
+        auto* lijst = Zoek<QListWidget>(d, "lijstGroepen");
+        QAbstractItemModelTester tester(lijst->model(),
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QCOMPARE(lijst->count(), 1);
+        QTest::mouseClick(Zoek<QPushButton>(d, "knopVerwijder"), Qt::LeftButton);
+        QCOMPARE(lijst->count(), 1);
+        QTest::mouseClick(Zoek<QPushButton>(d, "knopAnnuleren"), Qt::LeftButton);
+    });
+    Zoek<QAction>(w, "mnuWisselen")->trigger();
+    QCOMPARE(p.g.Meldingen.size(), std::size_t(1));
+    QCOMPARE(p.g.Meldingen[0].first, std::string("Competitiegroep kan niet verwijderd worden"));
+    QCOMPARE(p.g.Meldingen[0].second, std::string("Fout"));
+}
+
+void TestHoofdvenster::openGroepVanDrieVerwijderen() {
+    {
+        Competitie c;
+        test::MaakCompetitie(c, Pad("drie.xv7").toStdString(), {"Een", "Twee", "Drie"}, {1, 2, 3},
+                             2);
+    }
+    test::Programma p(map_.path());
+    auto* w = p.venster.get();
+    QVERIFY(w->OpenBijStart(Pad("drie.xv7").toStdString()));
+    QCOMPARE(Status(p, 0), QString("2 Twee"));
+    p.g.Antwoorden = {Antwoord::Ja};
+    BijModaal([&](QWidget* d) {
+        auto* lijst = Zoek<QListWidget>(d, "lijstGroepen");
+        QAbstractItemModelTester tester(lijst->model(),
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QCOMPARE(lijst->currentRow(), 0); // the first line is selected on opening
+        lijst->setCurrentRow(1);
+        QTest::mouseClick(Zoek<QPushButton>(d, "knopVerwijder"), Qt::LeftButton);
+        QCOMPARE(lijst->count(), 2);
+        QVERIFY(lijst->item(0)->text().startsWith("    1 - Een"));
+        QVERIFY(lijst->item(1)->text().startsWith("    3 - Drie"));
+        QTest::mouseClick(Zoek<QPushButton>(d, "knopAnnuleren"), Qt::LeftButton);
+    });
+    Zoek<QAction>(w, "mnuWisselen")->trigger();
+    QCOMPARE(p.g.Vragen.at(0).Tekst, std::string("Verwijder competitiegroep 2 Twee?"));
+    QVERIFY(!QFile::exists(Pad("drie.102")));
+    QCOMPARE(p.c.HuidigeDeelcomp, 1);
+    QCOMPARE(Status(p, 0), QString("1 Een"));
+    QCOMPARE(Zoek<QLabel>(w, "lblGroepen")->text(), QString("Aantal competities: 2"));
+}
+
+void TestHoofdvenster::nieuweGroepNaGroepen1En3() {
+    {
+        Competitie c;
+        test::MaakCompetitie(c, Pad("gat.xv7").toStdString(), {"Een", "Drie"}, {1, 3}, 1);
+    }
+    test::Programma p(map_.path());
+    auto* w = p.venster.get();
+    QVERIFY(w->OpenBijStart(Pad("gat.xv7").toStdString()));
+    p.g.Invoeren = {std::string("5")};
+    BijModaal([&](QWidget* d) {
+        auto* lijst = Zoek<QListWidget>(d, "lijstGroepen");
+        QAbstractItemModelTester tester(lijst->model(),
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QTest::mouseClick(Zoek<QPushButton>(d, "knopNieuw"), Qt::LeftButton);
+        QCOMPARE(lijst->count(), 3);
+        QVERIFY(lijst->currentItem()->text().startsWith("    5 - "));
+        // "&Kies" on the first line switches to it and closes the dialog.
+        lijst->setCurrentRow(0);
+        QTest::mouseClick(Zoek<QPushButton>(d, "knopKies"), Qt::LeftButton);
+    });
+    Zoek<QAction>(w, "mnuWisselen")->trigger();
+    QCOMPARE(p.g.Invoerkaders.at(0).second, std::string("3")); // first free number
+    QVERIFY(QFile::exists(Pad("gat.102")));
+    QCOMPARE(p.c.HuidigeDeelcomp, 1);
+    QCOMPARE(p.c.Groepen.Zoek(2)->G().Competitienummer, 5);
+}
+
+void TestHoofdvenster::sorteervolgordeOnderZwitsers() {
+    const std::string demo = Demo();
+    const std::pair<const char*, int> gevallen[] = {
+        {"7", 47}, {"21", 47}, {"123", 47}, {"389", 389}, {"47", 47}, {"29", 29}, {"31", 31}};
+    test::Programma p(map_.path());
+    auto* w = p.venster.get();
+    QVERIFY(w->OpenBijStart(demo));
+    for (auto [getypt, verwacht] : gevallen) {
+        const std::size_t meldingen = p.g.Meldingen.size();
+        BijModaal([&, getypt = getypt](QWidget* d) {
+            QCOMPARE(d->objectName(), QString("TVKInstelling"));
+            Zoek<QRadioButton>(d, "rbZwitsers")->click();
+            auto* veld = Zoek<QLineEdit>(d, "edSorteervolgorde");
+            QCOMPARE(veld->text(), QString("47"));
+            veld->selectAll();
+            QTest::keyClick(veld, Qt::Key_Backspace);
+            QTest::keyClicks(veld, getypt);
+            QTest::mouseClick(Zoek<QPushButton>(d, "knopOk"), Qt::LeftButton);
+        });
+        Zoek<QAction>(w, "mnuInstellingen")->trigger();
+        QCOMPARE(p.c.Opties.Rekensysteem, uint16_t(SysteemZwitsers));
+        QCOMPARE(p.c.Opties.Sorteervolgorde, verwacht);
+        QCOMPARE(p.g.Meldingen.size(), meldingen + (verwacht == std::atoi(getypt) ? 0 : 1));
+    }
+    QCOMPARE(p.g.Meldingen.back().first,
+             std::string("Sorteervolgorde onjuist - aangepast aan standaard"));
+}
+
+void TestHoofdvenster::kndbDelftsDanSchaaknotatie() {
+    const std::string demo = Demo();
+    test::Programma p(map_.path());
+    auto* w = p.venster.get();
+    QVERIFY(w->OpenBijStart(demo));
+    BijModaal([&](QWidget* d) {
+        QVERIFY(Zoek<QLineEdit>(d, "edWinst")->isVisible());
+        QVERIFY(!Zoek<QCheckBox>(d, "cbFMJD64")->isVisible()); // no FMJD lists
+        Zoek<QCheckBox>(d, "cbKNDBDelfts")->click();
+        QVERIFY(!Zoek<QLineEdit>(d, "edWinst")->isVisible());
+        Zoek<QCheckBox>(d, "cbSchaaknotatie")->click();
+        QVERIFY(!Zoek<QCheckBox>(d, "cbKNDBDelfts")->isChecked());
+        QCOMPARE(Zoek<QLineEdit>(d, "edWinst")->text(), QString("2"));
+        QTest::mouseClick(Zoek<QPushButton>(d, "knopOk"), Qt::LeftButton);
+    });
+    Zoek<QAction>(w, "mnuInstellingen")->trigger();
+    const auto& o = p.c.Opties;
+    QCOMPARE(o.PuntenWinst, 2);
+    QCOMPARE(o.PuntenRemise, 1);
+    QCOMPARE(o.PuntenVerlies, 0);
+    QVERIFY(o.Schaaknotatie());
+    QVERIFY(!o.KNDBDelfts());
+}
+
+void TestHoofdvenster::toernooigegevensVraag() {
+    const std::string demo = Demo();
+    test::Programma p(map_.path());
+    auto* w = p.venster.get();
+    QVERIFY(w->OpenBijStart(demo));
+    const std::string naam = p.c.Opties.Toernooinaam;
+    // Annuleren, then Yes to "discard the changes?": the edits go.
+    p.g.Antwoorden = {Antwoord::Ja};
+    BijModaal([&](QWidget* d) {
+        auto* veld = Zoek<QLineEdit>(d, "edToernooinaam");
+        QCOMPARE(veld->text().toStdString(), naam);
+        veld->setText("Weg ermee");
+        QTest::mouseClick(Zoek<QPushButton>(d, "knopAnnuleren"), Qt::LeftButton);
+    });
+    Zoek<QAction>(w, "mnuToernooigegevens")->trigger();
+    QCOMPARE(p.g.Vragen.back().Tekst, std::string("Wijzigingen niet opslaan?"));
+    QCOMPARE(p.c.Opties.Toernooinaam, naam);
+    // Annuleren, then No: they are kept, dates as digits.
+    p.g.Antwoorden = {Antwoord::Nee};
+    BijModaal([&](QWidget* d) {
+        Zoek<QLineEdit>(d, "edToernooinaam")->setText("Zomeravond");
+        auto* van = Zoek<QLineEdit>(d, "edGespeeldVan");
+        van->setFocus();
+        van->home(false);
+        QTest::keyClicks(van, "03092026");
+        QTest::mouseClick(Zoek<QPushButton>(d, "knopAnnuleren"), Qt::LeftButton);
+    });
+    Zoek<QAction>(w, "mnuToernooigegevens")->trigger();
+    QCOMPARE(p.c.Opties.Toernooinaam, std::string("Zomeravond"));
+    QCOMPARE(p.c.Toernooi.SpeelVan, std::string("03092026"));
+    QVERIFY(p.c.Gewijzigd);
+    QCOMPARE(Status(p, 0), QString("1 Zomeravond"));
+    // Shown again with the dashes; OK asks nothing.
+    const std::size_t vragen = p.g.Vragen.size();
+    BijModaal([&](QWidget* d) {
+        QCOMPARE(Zoek<QLineEdit>(d, "edGespeeldVan")->displayText(), QString("03-09-2026"));
+        QTest::mouseClick(Zoek<QPushButton>(d, "knopOk"), Qt::LeftButton);
+    });
+    Zoek<QAction>(w, "mnuToernooigegevens")->trigger();
+    QCOMPARE(p.g.Vragen.size(), vragen);
+}
+
+void TestHoofdvenster::engelsInDeStatusbalkNaWisselen() {
+    const std::string demo = Demo();
+    test::Programma p(map_.path());
+    auto* w = p.venster.get();
+    QVERIFY(w->OpenBijStart(demo));
+    QVERIFY(Status(p, 5).startsWith("Zwitsers "));
+    BijModaal([&](QWidget* d) {
+        QCOMPARE(d->objectName(), QString("TVKTaal"));
+        Zoek<QRadioButton>(d, "rbEngels")->click();
+        QCOMPARE(Zoek<QRadioButton>(d, "rbNederlands")->text(), QString("&Dutch"));
+        QCOMPARE(d->windowTitle(), QString("Change language"));
+        Zoek<QRadioButton>(d, "rbR")->click(); // no effect
+        QTest::mouseClick(Zoek<QPushButton>(d, "knopAnnuleren"), Qt::LeftButton);
+    });
+    Zoek<QAction>(w, "mnuTaal")->trigger();
+    QTRY_VERIFY(Status(p, 5).startsWith("Swiss "));
+    QCOMPARE(Status(p, 2), QString("Pl: 14"));
+    QCOMPARE(Zoek<QMenu>(w, "mnuBestand")->title(), QString("&File"));
+    QVERIFY(w->close());
+    QCOMPARE(Ini::Lees(Pad("velkaro.INI").toStdString()).Waarde("Bestanden", "Taal").value_or(""),
+             std::string("Engels"));
+    lang::KiesTaal(lang::Taal::Nederlands);
+}
+
+void TestHoofdvenster::afsluitenBewaartZonderVraagEnMeldtEenFout() {
+    const std::string demo = Demo();
+    test::Programma p(map_.path());
+    auto* w = p.venster.get();
+    QVERIFY(w->OpenBijStart(demo));
+    p.c.Spelers.At(0).W().Naam = "Bij afsluiten";
+    QVERIFY(w->close());
+    QVERIFY(p.g.Vragen.empty());
+    Competitie terug;
+    QVERIFY(LeesBestand(terug, demo).Ok());
+    QCOMPARE(terug.Spelers.At(0).G().Naam, std::string("Bij afsluiten"));
+
+    // The main file's place taken by a folder: the save fails, is shown, and No stays.
+    test::Programma q(map_.path(), "tweede.INI");
+    QVERIFY(q.venster->OpenBijStart(demo));
+    QFile::remove(Pad("club.xv7"));
+    QVERIFY(QDir(map_.path()).mkpath("club.xv7/bezet"));
+    q.g.Antwoorden = {Antwoord::Nee};
+    QVERIFY(!q.venster->close());
+    QCOMPARE(q.g.Meldingen.size(), std::size_t(1));
+    QCOMPARE(q.g.Meldingen[0].second, std::string("Fout"));
+    q.g.Antwoorden = {Antwoord::Ja};
+    QVERIFY(q.venster->close());
+    QDir(Pad("club.xv7")).removeRecursively();
+}
+
+void TestHoofdvenster::f1OpentHetHulpstuk() {
+    const std::string demo = Demo();
+    test::Programma p(map_.path());
+    auto* w = p.venster.get();
+    QVERIFY(w->OpenBijStart(demo));
+    BijModaal([&](QWidget* d) {
+        d->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(d));
+        QTest::keyClick(d, Qt::Key_F1);
+        QVERIFY(w->Help()->isVisible());
+        QCOMPARE(w->Help()->Browser()->source().fragment(), QString("instellingen"));
+        QTest::mouseClick(Zoek<QPushButton>(d, "knopAnnuleren"), Qt::LeftButton);
+    });
+    Zoek<QAction>(w, "mnuInstellingen")->trigger();
+    Zoek<QAction>(w, "mnuHelp")->trigger();
+    QVERIFY(w->Help()->isVisible());
+    QVERIFY(w->Help()->Browser()->toPlainText().contains("Velkaro"));
+}
+
+// Open the demo, switch groups, change a setting, exit: everything saved, nothing asked.
+void TestHoofdvenster::rondgangVanEenNieuweGebruiker() {
+    const std::string demo = Demo();
+    test::Programma p(map_.path());
+    auto* w = p.venster.get();
+    p.g.Bestanden = {demo};
+    Zoek<QAction>(w, "mnuOpenen")->trigger();
+    BijModaal([&](QWidget* d) {
+        auto* lijst = Zoek<QListWidget>(d, "lijstGroepen");
+        const QPoint regel = lijst->visualItemRect(lijst->item(1)).center();
+        QTest::mouseClick(lijst->viewport(), Qt::LeftButton, {}, regel);
+        QTest::mouseDClick(lijst->viewport(), Qt::LeftButton, {}, regel);
+    });
+    QTest::mouseClick(Zoek<QToolButton>(w, "knopWisselen"), Qt::LeftButton);
+    QCOMPARE(p.c.HuidigeDeelcomp, 2);
+    QCOMPARE(Status(p, 5), QString("Rondtoernooi Winst   "));
+    BijModaal([&](QWidget* d) {
+        Zoek<QCheckBox>(d, "cbPlusMin")->click();
+        QTest::mouseClick(Zoek<QPushButton>(d, "knopOk"), Qt::LeftButton);
+    });
+    QTest::mouseClick(Zoek<QToolButton>(w, "knopInstellingen"), Qt::LeftButton);
+    QTest::mouseClick(Zoek<QToolButton>(w, "knopAfsluiten"), Qt::LeftButton);
+    QVERIFY(!w->isVisible());
+    QVERIFY(p.g.Vragen.empty());
+    QVERIFY(p.g.Meldingen.empty());
+    Competitie terug;
+    QVERIFY(LeesBestand(terug, demo).Ok());
+    QCOMPARE(terug.HuidigeDeelcomp, 2);
+    QCOMPARE(terug.Opties.PuntenWinst, 4);
+    QCOMPARE(terug.Opties.PuntenPlusRemise, 3);
+}
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    Q_INIT_RESOURCE(velkaro);
+    TestHoofdvenster t;
+    return QTest::qExec(&t, argc, argv);
+}

@@ -1,0 +1,110 @@
+// The main window: menu, the two groups of speed buttons, the panels and the status bar,
+// refreshed when the program is idle. It holds every dialog, created once at start-up, and
+// hands each command to the logic of entry/programma.h.
+#pragma once
+
+#include "entry/programma.h"
+#include "ui/omgeving.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <memory>
+#include <string>
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QTimer;
+class QToolButton;
+
+namespace velkaro::ui {
+
+class GroepenDialoog;
+class HelpVenster;
+class InstellingenDialoog;
+class OverVenster;
+class TaalDialoog;
+class ToernooiDialoog;
+
+struct Startopties {
+    std::string InstellingenPad; // the program settings file
+    std::string Werkmap;         // the working folder before the settings file is read
+    QString Handleiding;         // the user guide; empty when it is not there
+    bool FMJDLijsten = false;
+    bool Testopties = false;
+};
+
+class Hoofdvenster final : public QMainWindow {
+    Q_OBJECT
+public:
+    Hoofdvenster(Competitie& c, Gesprek& g, Startopties opties);
+    ~Hoofdvenster() override;
+
+    // Showing the main window: its placement, the "Bestanden" section with the language,
+    // the recent files; then the window appears.
+    void Start();
+    // Opens a competition named at start-up (as a recent file is opened).
+    bool OpenBijStart(const std::string& naam);
+    // Every text of every window in the language in force.
+    void Vertaal();
+    // The idle refresh: panels, status bar, caption, recent files and enabled commands.
+    void Ververs();
+
+    Programma& Logica() { return programma_; }
+    HelpVenster* Help() const { return help_.get(); }
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    QAction* Actie(QMenu* menu, const char* naam, QKeySequence sneltoets = {});
+    QToolButton* Knop(QWidget* ouder, const char* naam, QAction* actie = nullptr);
+    void BouwMenu();
+    void BouwScherm();
+    void Na(bool gelukt); // after a command: refresh at once
+    void ToonHelp(const QString& anker, QWidget* vanuit);
+
+    Competitie& c_;
+    Gesprek& g_;
+    Startopties opties_;
+    Ini ini_;
+    Omgeving o_;
+    Programma programma_;
+    QTimer* klok_;
+    Panelen getoond_; // the texts shown last, so unchanged ones are not set again
+
+    // menu
+    QMenu *mBestand_, *mGegevens_, *mWedstrijden_, *mUitvoer_, *mCompetitie_, *mInfo_;
+    QAction *aOpenen_, *aOpslaan_, *aNieuw_, *aPrinter_, *aTaal_, *aExport_, *aAfsluiten_;
+    QAction* aRecentScheiding_;
+    std::array<QAction*, 4> aRecent_{};
+    QAction *aSpelers_, *aInstellingen_, *aCategorieen_, *aElo_, *aToernooi_;
+    QAction *aRooster_, *aUitslagenInvoeren_, *aMatrix_, *aPerRondeMatrix_, *aWissen_,
+        *aHersorteren_;
+    std::array<QAction*, 9> aUitvoer_{};
+    QAction *aWisselen_, *aHeropenen_, *aHelp_, *aOver_;
+
+    // speed buttons
+    QToolButton *kAfsluiten_, *kWisselen_;
+    QGroupBox *grpNieuw_, *grpBestaand_;
+    QToolButton *kOpslaanN_, *kNieuw_, *kSpelers_, *kInstellingen_, *kRoosterN_;
+    QToolButton *kOpenen_, *kRoosterB_, *kRonde_, *kStand_, *kUitslagen_, *kSnel_, *kOpslaanB_;
+
+    // panels
+    QLabel *lblCompetitie_, *lblBestand_, *lblGroepen_;
+    QLabel *capSpelers_, *capRondes_, *capWedstrijden_, *capSysteem_, *capSorteer_;
+    QLabel *valSpelers_, *valRondes_, *valWedstrijden_, *valSysteem_, *valSorteer_;
+    std::array<QLabel*, 6> status_{};
+
+    // the dialogs, created once in this order
+    std::unique_ptr<GroepenDialoog> groepen_;
+    std::unique_ptr<InstellingenDialoog> instellingen_;
+    std::unique_ptr<TaalDialoog> taal_;
+    std::unique_ptr<ToernooiDialoog> toernooi_;
+    std::unique_ptr<OverVenster> over_;
+    std::unique_ptr<HelpVenster> help_;
+};
+
+} // namespace velkaro::ui
