@@ -23,10 +23,22 @@ public:
                 return i * 64 + std::countr_zero(w_[static_cast<std::size_t>(i)]);
         return -1;
     }
-    // True when this set and `a` share a position that `b` lacks.
-    bool SnijdtZonder(const Posities& a, const Posities& b) const {
-        for (std::size_t i = 0; i < 4; ++i)
-            if ((w_[i] & a.w_[i] & ~b.w_[i]) != 0) return true;
+    // True when this set and `a` share a position other than p that `b` lacks.
+    bool SnijdtZonder(const Posities& a, const Posities& b, int p) const {
+        for (std::size_t i = 0; i < 4; ++i) {
+            uint64_t x = w_[i] & a.w_[i] & ~b.w_[i];
+            if (i == Woord(p)) x &= ~Bit(p);
+            if (x != 0) return true;
+        }
+        return false;
+    }
+    // True when this set holds a position other than p that `b` lacks.
+    bool HeeftZonder(const Posities& b, int p) const {
+        for (std::size_t i = 0; i < 4; ++i) {
+            uint64_t x = w_[i] & ~b.w_[i];
+            if (i == Woord(p)) x &= ~Bit(p);
+            if (x != 0) return true;
+        }
         return false;
     }
     Posities Zonder(const Posities& a) const {
@@ -34,10 +46,12 @@ public:
         for (std::size_t i = 0; i < 4; ++i) r.w_[i] = w_[i] & ~a.w_[i];
         return r;
     }
-    template <class F> void VoorElke(F&& f) const {
+    // Calls f(position) in ascending order while it returns true; false when f stopped.
+    template <class F> bool VoorElke(F&& f) const {
         for (std::size_t i = 0; i < 4; ++i)
             for (uint64_t x = w_[i]; x != 0; x &= x - 1)
-                f(static_cast<int>(i) * 64 + std::countr_zero(x));
+                if (!f(static_cast<int>(i) * 64 + std::countr_zero(x))) return false;
+        return true;
     }
     bool operator==(const Posities&) const = default;
 

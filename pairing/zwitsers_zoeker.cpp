@@ -52,9 +52,13 @@ ZwitsersZoeker::ZwitsersZoeker(const Speltabel& tabel, std::vector<Posities> ges
     wacht_.assign(ruimte, 0);
     kand_.assign(ruimte, 0);
     kandGekozen_.assign(ruimte, 0);
+    // Each position's half of a progress line, made once: "  3 Name padded to 20".
     naamKolom_.resize(tabel.size());
-    for (std::size_t p = 1; p < tabel.size(); ++p)
-        naamKolom_[p] = VulRechts(Kap(tabel[p].Naam, 20), 20);
+    for (std::size_t p = 1; p < tabel.size(); ++p) {
+        char nr[8];
+        std::snprintf(nr, sizeof nr, "%3d ", static_cast<int>(p));
+        naamKolom_[p] = nr + VulRechts(Kap(tabel[p].Naam, 20), 20);
+    }
     kleurOk_.resize(tabel.size());
     kleurStrikt_.resize(tabel.size());
 }
@@ -102,18 +106,24 @@ bool ZwitsersZoeker::Toelaatbaar(int x, int y, bool kleurtest, bool strikt) cons
 
 // True when every player of the set has an admissible partner inside the set.
 bool ZwitsersZoeker::ElkHeeftPartner(const Posities& spelers, bool kleurtest) const {
-    bool alle = true;
-    spelers.VoorElke([&](int p) {
-        if (!alle) return;
-        Posities zonderMij = spelers;
-        zonderMij.Wis(p);
-        const auto& rij = gespeeld_[static_cast<std::size_t>(p)];
-        if (kleurtest)
-            alle = zonderMij.SnijdtZonder(kleurOk_[static_cast<std::size_t>(p)], rij);
-        else
-            alle = !zonderMij.Zonder(rij).Leeg();
-    });
-    return alle;
+    if (kleurtest)
+        return spelers.VoorElke([&](int p) {
+            return spelers.SnijdtZonder(kleurOk_[static_cast<std::size_t>(p)],
+                                        gespeeld_[static_cast<std::size_t>(p)], p);
+        });
+    return spelers.VoorElke(
+        [&](int p) { return spelers.HeeftZonder(gespeeld_[static_cast<std::size_t>(p)], p); });
+}
+
+std::string_view ZwitsersZoeker::Paarregel(int f, int c) {
+    const std::string& a = naamKolom_[static_cast<std::size_t>(f)];
+    const std::string& b = naamKolom_[static_cast<std::size_t>(c)];
+    constexpr std::string_view kStreep = "  -  ";
+    char* uit = regel_;
+    uit = std::copy(a.begin(), a.end(), uit);
+    uit = std::copy(kStreep.begin(), kStreep.end(), uit);
+    uit = std::copy(b.begin(), b.end(), uit);
+    return std::string_view(regel_, static_cast<std::size_t>(uit - regel_));
 }
 
 void ZwitsersZoeker::Paar(int f, int c) {
@@ -180,7 +190,7 @@ void ZwitsersZoeker::BereidGroepVoor(int gBasis, int& a) {
         if (partner_[g[i]] == 0) g[over++] = g[i];
     a = over;
     if (a <= 1) return;
-    std::sort(g, g + a);
+    if (!std::is_sorted(g, g + a)) std::sort(g, g + a);
     if (opties_.Ronde == 2) {
         std::reverse(g + 1, g + a);
         const bool oplopend = t_[g[0]].Kleurwaarde < 0;
@@ -239,11 +249,7 @@ void ZwitsersZoeker::Vindwedstrijd(bool kleurtest, int gBasis, int a, int wBasis
         ++onderzocht_;
         ++diepte_;
         voortgang_.Teller(onderzocht_);
-        const int lengte = std::snprintf(regel_, sizeof regel_, "%3d %s  -  %3d %s", f,
-                                         naamKolom_[static_cast<std::size_t>(f)].c_str(), c,
-                                         naamKolom_[static_cast<std::size_t>(c)].c_str());
-        const int tekens = std::clamp(lengte, 0, static_cast<int>(sizeof regel_) - 1);
-        voortgang_.ZetRegel(diepte_, std::string_view(regel_, static_cast<std::size_t>(tekens)));
+        voortgang_.ZetRegel(diepte_, Paarregel(f, c));
         if (spoor_) Trace("Diepte %d: %d - %d Onderzocht: %lld", diepte_, f, c, onderzocht_);
         // The next level works on its own copies just above this level's segments.
         std::copy(g, g + a, groep_.data() + gBasis + a);

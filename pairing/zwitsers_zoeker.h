@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace velkaro {
@@ -53,6 +54,7 @@ private:
     void RekenKleurrijen();
     bool Opgeven() const { return versoepeld_ && onderzocht_ - merkteken_ > 25; }
     void Paar(int f, int c);
+    std::string_view Paarregel(int f, int c);
     void Ontpaar(int f, int c);
     void Trace(const char* formaat, ...) const __attribute__((format(printf, 2, 3)));
     void TraceRij(const char* label, const uint8_t* rij, int aantal) const;
@@ -71,7 +73,7 @@ private:
     std::vector<uint8_t> groep_, wacht_, kand_, kandGekozen_;
     int kTop_ = 0;
     std::vector<std::string> naamKolom_; // name padded for the progress lines
-    char regel_[128]{};
+    char regel_[256]{}; // two name columns of at most 20 characters of 4 bytes, and more
 
     long long onderzocht_ = 0;
     int diepte_ = 0;
