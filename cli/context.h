@@ -33,6 +33,7 @@ void BestandOpdrachten(std::vector<Opdracht>& tabel);
 void GroepOpdrachten(std::vector<Opdracht>& tabel);
 void SpelerOpdrachten(std::vector<Opdracht>& tabel);
 void WedstrijdOpdrachten(std::vector<Opdracht>& tabel);
+void ParenOpdrachten(std::vector<Opdracht>& tabel);
 
 // The system's text for a failed file operation.
 std::string FoutTekst(const Bestandsresultaat& r);
