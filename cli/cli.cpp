@@ -16,6 +16,7 @@ std::vector<Opdracht> Tabel() {
     SpelerOpdrachten(t);
     WedstrijdOpdrachten(t);
     ParenOpdrachten(t);
+    StandOpdrachten(t);
     return t;
 }
 

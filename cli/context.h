@@ -34,6 +34,7 @@ void GroepOpdrachten(std::vector<Opdracht>& tabel);
 void SpelerOpdrachten(std::vector<Opdracht>& tabel);
 void WedstrijdOpdrachten(std::vector<Opdracht>& tabel);
 void ParenOpdrachten(std::vector<Opdracht>& tabel);
+void StandOpdrachten(std::vector<Opdracht>& tabel);
 
 // The system's text for a failed file operation.
 std::string FoutTekst(const Bestandsresultaat& r);

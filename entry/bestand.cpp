@@ -1,5 +1,7 @@
 #include "entry/bestand.h"
 
+#include "standings/stand.h"
+
 namespace velkaro {
 
 Bestandsresultaat OpenBestand(Competitie& c, const std::string& naam) {
@@ -13,8 +15,8 @@ void LaadGroep(Competitie& c, int32_t bestandsnummer) {
     NaLaden(c);
 }
 
-void NaLaden(Competitie&) {
-    // The silent standings computation joins here once the standings library exists.
+void NaLaden(Competitie& c) {
+    ranglijst_sorteren(c, true);
 }
 
 } // namespace velkaro

@@ -71,8 +71,9 @@ TEST(CliParen, PaartDeVolgendeRondeVanDeDemo) {
     const auto opnieuw = Cli({"pair", f});
     ASSERT_EQ(opnieuw.status, 0);
     EXPECT_EQ(opnieuw.out, r.out);
-    // A result in round 6 moves the proposal on to round 7.
-    ASSERT_EQ(Cli({"result", f, "6", "36", "2", "0"}).status, 0);
+    // With the results of round 6 in, the proposal moves on to round 7.
+    for (int bord = 36; bord <= 42; ++bord)
+        ASSERT_EQ(Cli({"result", f, "6", std::to_string(bord), "1", "1"}).status, 0);
     const auto zeven = Cli({"pair", f, "--trace"});
     ASSERT_EQ(zeven.status, 0) << zeven.err;
     EXPECT_NE(zeven.out.find("\n    7    43 "), std::string::npos) << zeven.out;

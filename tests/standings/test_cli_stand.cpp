@@ -1,0 +1,236 @@
+// velkaro-cli standings on a copy of the demo competition: the ranking it prints against the
+// results in the file, what it saves, and its options.
+#include "../storage/hulp.h"
+#include "cli/cli.h"
+#include "entry/bestand.h"
+#include "model/competitie.h"
+#include "storage/competitiebestand.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <sstream>
+
+using namespace velkaro;
+using velkaro::test::Lees;
+using velkaro::test::TijdelijkeMap;
+
+namespace {
+
+struct Uitkomst {
+    int status;
+    std::string out, err;
+};
+
+Uitkomst Cli(std::vector<std::string> args) {
+    std::ostringstream out, err;
+    const int s = cli::Uitvoeren(args, out, err);
+    return {s, out.str(), err.str()};
+}
+
+// One printed line: place, drawing number, then the last four columns AW, Pt, WP, SB.
+struct Regel {
+    int plaats, nummer, partijen, punten, wp, sb;
+};
+
+std::vector<Regel> LeesRegels(const std::string& uitvoer) {
+    std::istringstream in(uitvoer);
+    std::string regel;
+    std::getline(in, regel); // the heading
+    std::vector<Regel> regels;
+    while (std::getline(in, regel)) {
+        std::istringstream w(regel);
+        std::vector<std::string> t;
+        for (std::string s; w >> s;) t.push_back(s);
+        if (t.size() < 7) {
+            ADD_FAILURE() << "short line: " << regel;
+            continue;
+        }
+        const auto n = t.size();
+        regels.push_back({std::stoi(t[0]), std::stoi(t[1]), std::stoi(t[n - 4]),
+                          std::stoi(t[n - 3]), std::stoi(t[n - 2]), std::stoi(t[n - 1])});
+    }
+    return regels;
+}
+
+class DemoStand : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (const char* naam : {"club.xv7", "club.101", "club.102"})
+            std::filesystem::copy_file(std::string(VELKARO_EXAMPLES) + "/" + naam, map / naam);
+    }
+    TijdelijkeMap map;
+    std::string f = map / "club.xv7";
+};
+
+TEST_F(DemoStand, ZwitsersMetWeerstandspuntenEnSB) {
+    // The points and resistance points straight from the results in the file.
+    Competitie bron;
+    ASSERT_TRUE(LeesBestand(bron, f).Ok());
+    ASSERT_EQ(bron.Opties.Rekensysteem, SysteemZwitsers);
+    ASSERT_EQ(bron.Opties.Sorteervolgorde, 47);
+    std::map<int32_t, int> punten, wp, partijen;
+    for (const auto& w : bron.Wedstrijden) {
+        if (!w->G().Gespeeld) continue;
+        punten[w->G().Wit] += bron.Opties.PuntenVoorUitslag(w->G().UitslagWit);
+        punten[w->G().Zwart] += bron.Opties.PuntenVoorUitslag(w->G().UitslagZwart);
+        ++partijen[w->G().Wit];
+        ++partijen[w->G().Zwart];
+    }
+    for (const auto& w : bron.Wedstrijden) {
+        if (!w->G().Gespeeld) continue;
+        wp[w->G().Wit] += punten[w->G().Zwart];
+        wp[w->G().Zwart] += punten[w->G().Wit];
+    }
+
+    const auto r = Cli({"standings", f});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string kop = r.out.substr(0, r.out.find('\n'));
+    EXPECT_NE(kop.find("WP"), std::string::npos) << kop;
+    EXPECT_NE(kop.find("SB"), std::string::npos) << kop;
+    const auto regels = LeesRegels(r.out);
+    ASSERT_EQ(regels.size(), bron.Spelers.Aantal());
+    for (std::size_t i = 0; i < regels.size(); ++i) {
+        const Spelergegevens g = *bron.Spelers.zoekloting(regels[i].nummer);
+        EXPECT_EQ(regels[i].punten, punten[g.InternNummer]) << g.Naam;
+        EXPECT_EQ(regels[i].partijen, partijen[g.InternNummer]) << g.Naam;
+        EXPECT_EQ(regels[i].wp, wp[g.InternNummer]) << g.Naam;
+        if (i == 0) {
+            EXPECT_EQ(regels[i].plaats, 1);
+            continue;
+        }
+        const auto &a = regels[i - 1], &b = regels[i];
+        // Points, then resistance, then SB, then the lower number; equal keys share a place.
+        const auto ka = std::tuple(a.punten, a.wp, a.sb), kb = std::tuple(b.punten, b.wp, b.sb);
+        EXPECT_GE(ka, kb) << a.nummer << " before " << b.nummer;
+        if (ka == kb) {
+            EXPECT_LT(a.nummer, b.nummer);
+            EXPECT_EQ(b.plaats, a.plaats);
+        } else {
+            EXPECT_EQ(b.plaats, static_cast<int>(i) + 1);
+        }
+    }
+
+    // Saved: the standings are up to date and the places are the printed ones.
+    Competitie na;
+    ASSERT_TRUE(LeesBestand(na, f).Ok());
+    EXPECT_TRUE(na.Opties.IsActueel());
+    for (const auto& regel : regels)
+        EXPECT_EQ(na.Spelers.zoekloting(regel.nummer)->Notering, regel.plaats);
+}
+
+TEST_F(DemoStand, RondesMinimumEnNietOpslaan) {
+    const std::string groep = map / "club.101";
+    const std::string voor = Lees(groep);
+    auto r = Cli({"standings", f, "--from", "2", "--to", "3", "--no-save"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    for (const auto& regel : LeesRegels(r.out)) EXPECT_EQ(regel.partijen, 2);
+    EXPECT_EQ(Lees(groep), voor);
+
+    r = Cli({"standings", f, "--min-games", "6"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    Competitie na;
+    ASSERT_TRUE(LeesBestand(na, f).Ok());
+    EXPECT_EQ(na.MinimumWedstrijden, 6);
+
+    EXPECT_EQ(Cli({"standings", f, "--from", "x"}).status, 2);
+    EXPECT_EQ(Cli({"standings", f, "--min-games", "1000"}).status, 2);
+    EXPECT_EQ(Cli({"standings"}).status, 2);
+    EXPECT_EQ(Cli({"standings", map / "ontbreekt.xv7"}).status, 1);
+    EXPECT_EQ(Cli({"standings", "--help"}).status, 0);
+}
+
+TEST_F(DemoStand, VorigeNotering) {
+    ASSERT_EQ(Cli({"standings", f}).status, 0);
+    Competitie eerst;
+    ASSERT_TRUE(LeesBestand(eerst, f).Ok());
+    std::map<int32_t, int> plaats;
+    for (const auto& s : eerst.Spelers) plaats[s->Lotingnummer()] = s->G().Notering;
+
+    // Player 14 wins his round-1 game instead of losing it; his place changes.
+    const twedstrijdobj* partij = nullptr;
+    const int32_t intern14 = eerst.Spelers.zoekloting(14)->InternNummer;
+    for (const auto& w : eerst.Wedstrijden)
+        if (w->G().Ronde == 1 && (w->G().Wit == intern14 || w->G().Zwart == intern14))
+            partij = w.get();
+    ASSERT_NE(partij, nullptr);
+    const bool wit = partij->G().Wit == intern14;
+    ASSERT_EQ(Cli({"result", f, "1", std::to_string(partij->G().Wedstrijdnummer), wit ? "2" : "0",
+                   wit ? "0" : "2"})
+                  .status,
+              0);
+
+    ASSERT_EQ(Cli({"standings", f, "--keep-previous"}).status, 0);
+    Competitie behouden;
+    ASSERT_TRUE(LeesBestand(behouden, f).Ok());
+    const Spelergegevens s14 = *behouden.Spelers.zoekloting(14);
+    EXPECT_NE(s14.Notering, plaats[14]);
+    EXPECT_EQ(s14.VorigeNotering, eerst.Spelers.zoekloting(14)->VorigeNotering);
+
+    ASSERT_EQ(Cli({"standings", f}).status, 0);
+    Competitie bijgewerkt;
+    ASSERT_TRUE(LeesBestand(bijgewerkt, f).Ok());
+    for (const auto& s : bijgewerkt.Spelers)
+        EXPECT_EQ(s->G().VorigeNotering, behouden.Spelers.zoekloting(s->Lotingnummer())->Notering);
+}
+
+TEST(StandCli, KeizerwaardenBlijvenBewaard) {
+    // Four players under Keizer (first place 60, step 2, one pass): 4 beats 1 and 2, 2 and 3
+    // draw. Opening computes one pass silently (start values 60, 58, 56, 54 in register order,
+    // then by rank 4, 3, 2, 1); the command computes the next pass from those values:
+    //   1: 54 + 33% of 54 (17) = 71;  2: 29 + 56 = 85;  3: 28 + 58 + 19 = 105;  4: 54 + 56 + 60
+    TijdelijkeMap map;
+    {
+        Competitie c;
+        c.Bestandsnaam = map / "keizer.xv7";
+        auto& o = c.Opties;
+        o.Rekensysteem = SysteemKeizer;
+        o.PuntenNr1 = 60;
+        o.Afloopfactor = 2;
+        o.NietOptimaliseren = 1;
+        o.KerenRekenen = 1;
+        for (int n = 1; n <= 4; ++n) {
+            Spelergegevens g;
+            g.Lotingnummer = g.InternNummer = n;
+            g.Naam = "Speler " + std::to_string(n);
+            g.Opnemen = OpnemenStand | OpnemenRooster;
+            c.Spelers.Voegtoe(g);
+        }
+        auto partij = [&](int32_t ronde, int32_t wit, int32_t zwart, uint8_t uw, uint8_t uz) {
+            Wedstrijdgegevens w;
+            w.Ronde = ronde;
+            w.Wit = wit;
+            w.Zwart = zwart;
+            c.Wedstrijden.Voegtoe(w).ZetUitslag(uw, uz, false, true);
+        };
+        partij(1, 4, 1, 2, 0);
+        partij(1, 2, 3, 1, 1);
+        partij(2, 4, 2, 2, 0);
+        ASSERT_TRUE(SchrijfBestand(c).Ok());
+    }
+    const auto r = Cli({"standings", map / "keizer.xv7"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("KTot"), std::string::npos);
+    std::vector<std::pair<int, int>> totaalEnWaarde;
+    for (const auto& regel : LeesRegels(r.out)) totaalEnWaarde.emplace_back(regel.wp, regel.sb);
+    EXPECT_EQ(totaalEnWaarde,
+              (std::vector<std::pair<int, int>>{{170, 60}, {105, 58}, {85, 56}, {71, 54}}));
+    Competitie na;
+    ASSERT_TRUE(LeesBestand(na, map / "keizer.xv7").Ok());
+    for (int n = 1; n <= 4; ++n) EXPECT_EQ(na.Spelers.zoekloting(n)->Keizerwaarde, 52 + 2 * n) << n;
+}
+
+TEST(Laden, StandVolgtOpElkeLading) {
+    // Opening computes the standings silently: the totals follow the results, whatever the
+    // file holds, and the flag stays as the file has it.
+    Competitie c;
+    ASSERT_TRUE(OpenBestand(c, std::string(VELKARO_EXAMPLES) + "/club.xv7").Ok());
+    int punten = 0, uitslagen = 0;
+    for (const auto& s : c.Spelers) punten += s->G().Punten;
+    for (const auto& w : c.Wedstrijden) uitslagen += w->G().Gespeeld ? 1 : 0;
+    EXPECT_EQ(punten, 2 * uitslagen);
+    EXPECT_EQ(c.Ranglijst.Aantal(), c.Spelers.Aantal());
+}
+
+} // namespace

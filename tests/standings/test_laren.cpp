@@ -1,0 +1,155 @@
+// Laren scoring: values by drawing number, value-weighted points, the five text-keyed sorts
+// with shared places, the place total and the mutual result among equal totals.
+#include "hulp.h"
+#include "standings/sleutels.h"
+
+#include <gtest/gtest.h>
+
+using namespace velkaro;
+using velkaro::test::kBuiten;
+using velkaro::test::Toernooi;
+
+namespace {
+
+struct Larentoernooi : Toernooi {
+    explicit Larentoernooi(int32_t basis = 60) : Toernooi(SysteemLaren) { c.LarenBasis = basis; }
+};
+
+// Four players of values 60, 58, 56, 54 over three rounds:
+//   R1: 1 beats 2, 3-4 drawn;  R2: 1-3 drawn, 4 beats 2;  R3: 4 beats 1, 2 beats 3.
+// Points 3, 2, 2, 5. Laren points: 1: 58 + 28 = 86; 2: 56; 3: 27 + 30 = 57;
+// 4: 28 + 58 + 60 = 146. Opponents' values 168, 170, 172, 174 over 3 games.
+struct Vierkamp : Larentoernooi {
+    Vierkamp() {
+        Spelers(4);
+        Winst(1, 1, 2);
+        Remise(1, 3, 4);
+        Remise(2, 1, 3);
+        Winst(2, 4, 2);
+        Winst(3, 4, 1);
+        Winst(3, 2, 3);
+    }
+};
+
+TEST(Laren, VierkampPlaatsVoorPlaats) {
+    Vierkamp t;
+    t.Bereken();
+    EXPECT_EQ((std::vector<int32_t>{t.G(1).Larenwaarde, t.G(2).Larenwaarde, t.G(3).Larenwaarde,
+                                    t.G(4).Larenwaarde}),
+              (std::vector<int32_t>{60, 58, 56, 54}));
+    EXPECT_EQ(
+        (std::vector<int32_t>{t.G(1).LarenWP, t.G(2).LarenWP, t.G(3).LarenWP, t.G(4).LarenWP}),
+        (std::vector<int32_t>{86, 56, 57, 146}));
+    EXPECT_EQ((std::vector<int32_t>{t.G(1).TegenstanderGemiddeld, t.G(2).TegenstanderGemiddeld,
+                                    t.G(3).TegenstanderGemiddeld, t.G(4).TegenstanderGemiddeld}),
+              (std::vector<int32_t>{5600, 5666, 5733, 5800}));
+    EXPECT_EQ(t.G(1).LarenVolgorde, 1);
+    EXPECT_EQ(t.G(4).LarenVolgorde, 4);
+    EXPECT_DOUBLE_EQ(t.G(1).PuntenPerPartij, 1.0);
+    EXPECT_NEAR(t.G(4).LarenWPPerPartij, 146.0 / 3, 1e-9);
+    // Points: 4, 1, then 2 and 3 sharing 3 and 4. Laren points: 4, 1, 3, 2. Points per game
+    // as points. Laren points per game: 4, 1, 3 (19.0), 2 (18.67).
+    struct Plaatsen {
+        double punten, wp, gemPunten, gemWP, totaal;
+    };
+    const Plaatsen verwacht[] = {
+        {2, 2, 2, 2, 8}, {3.5, 4, 3.5, 4, 15}, {3.5, 3, 3.5, 3, 13}, {1, 1, 1, 1, 4}};
+    for (int n = 1; n <= 4; ++n) {
+        const auto& g = t.G(n);
+        const auto& v = verwacht[n - 1];
+        EXPECT_EQ(g.PlaatsPunten.Waarde(), v.punten) << n;
+        EXPECT_EQ(g.PlaatsWP.Waarde(), v.wp) << n;
+        EXPECT_EQ(g.PlaatsGemPunten.Waarde(), v.gemPunten) << n;
+        EXPECT_EQ(g.PlaatsGemWP.Waarde(), v.gemWP) << n;
+        EXPECT_EQ(g.PlaatsTotaal.Waarde(), v.totaal) << n;
+        EXPECT_EQ(g.LarenOnderling, 20) << n;
+    }
+    EXPECT_EQ(t.c.Spelers.zoekptr(4)->Sorteersleutels[0], 9999 - 40 + kMinimumBonus);
+    EXPECT_EQ(t.Volgorde(), (std::vector<int32_t>{4, 1, 3, 2}));
+    EXPECT_EQ(t.Noteringen(), (std::vector<int>{1, 2, 3, 4}));
+}
+
+TEST(Laren, RemiseTegenWaarde45) {
+    // A base of 63 (possible from a file) gives drawing number 10 the value 45.
+    Larentoernooi t(63);
+    t.Speler(1);
+    t.Speler(10);
+    t.Remise(1, 1, 10);
+    t.Bereken();
+    EXPECT_EQ(t.G(10).Larenwaarde, 45);
+    EXPECT_EQ(t.G(1).LarenWP, 22);
+    EXPECT_EQ(t.G(10).LarenWP, 31); // half of 63
+    EXPECT_EQ(t.G(1).TegenstanderWaarden, 45);
+}
+
+TEST(Laren, EersteSorteringVergelijktTekst) {
+    // Base 10: values 10, 8, 6, 4. Opponents' averages: 3 -> 1000, 4 -> 800, 1 -> 600,
+    // 2 -> 400. As text "11000" comes before "1400", "1600" and "1800".
+    Larentoernooi t(10);
+    t.Spelers(4);
+    t.Remise(1, 3, 1);
+    t.Remise(1, 4, 2);
+    t.Bereken();
+    EXPECT_EQ(t.G(3).TegenstanderGemiddeld, 1000);
+    EXPECT_EQ(t.G(4).TegenstanderGemiddeld, 800);
+    EXPECT_EQ(t.G(3).LarenVolgorde, 1);
+    EXPECT_EQ(t.G(2).LarenVolgorde, 2);
+    EXPECT_EQ(t.G(1).LarenVolgorde, 3);
+    EXPECT_EQ(t.G(4).LarenVolgorde, 4);
+}
+
+TEST(Laren, TeWeinigPartijenAchteraan) {
+    // A fifth player won his one game against an outsider: the best points per game, but with
+    // minimum 3 he stands behind the others in every sort, and does not pull the two players
+    // on his points (2 and 3, sharing 3.5) into his run.
+    Vierkamp t;
+    t.Speler(5);
+    t.Winst(1, 5, kBuiten);
+    Sorteerinstellingen keuze = StandaardSorteerinstellingen(t.c);
+    keuze.MinimumWedstrijden = 3;
+    t.Bereken(&keuze);
+    EXPECT_EQ(t.G(5).LarenVolgorde, 5);
+    EXPECT_EQ(t.G(5).PlaatsPunten.Waarde(), 5);
+    EXPECT_EQ(t.G(5).PlaatsGemPunten.Waarde(), 5);
+    EXPECT_EQ(t.G(5).PlaatsTotaal.Waarde(), 20);
+    EXPECT_EQ(t.G(2).PlaatsPunten.Waarde(), 3.5);
+    EXPECT_EQ(t.G(3).PlaatsPunten.Waarde(), 3.5);
+    EXPECT_EQ(t.Volgorde(), (std::vector<int32_t>{4, 1, 3, 2, 5}));
+}
+
+TEST(Laren, OnderlingBijGelijkPlaatstotaal) {
+    // Base 10: drawing numbers 6 to 9 are all worth 1. 7 beats 6, 6 beats 8, 9 beats 7.
+    // 6 and 7 end equal in everything (2 points, 1 Laren point, 2 games): place total 9 each,
+    // so 7's win counts: 21 against 19, and 7 ranks first though his number is higher.
+    Larentoernooi t(10);
+    for (int n : {6, 7, 8, 9}) t.Speler(n);
+    t.Winst(1, 7, 6);
+    t.Winst(2, 6, 8);
+    t.Winst(2, 9, 7);
+    t.Bereken();
+    EXPECT_EQ(t.G(6).PlaatsTotaal.Waarde(), 9);
+    EXPECT_EQ(t.G(7).PlaatsTotaal.Waarde(), 9);
+    EXPECT_EQ(t.G(9).PlaatsTotaal.Waarde(), 6);
+    EXPECT_EQ(t.G(8).PlaatsTotaal.Waarde(), 16);
+    EXPECT_EQ(t.G(7).LarenOnderling, 21);
+    EXPECT_EQ(t.G(6).LarenOnderling, 19);
+    EXPECT_EQ(t.G(9).LarenOnderling, 20);
+    EXPECT_EQ(t.Volgorde(), (std::vector<int32_t>{9, 7, 6, 8}));
+}
+
+TEST(Laren, GroepPartijenPerCategoriecijfer) {
+    Larentoernooi t;
+    t.Spelers(3);
+    t.G(1).Categorieen = "A2   ";
+    t.G(2).Categorieen = "2    ";
+    t.G(3).Categorieen = "     ";
+    t.Remise(1, 1, 2);
+    t.Remise(2, 1, 3);
+    t.Remise(3, 2, 3);
+    t.Bereken();
+    EXPECT_EQ(t.G(1).GroepPartijen, 1);
+    EXPECT_EQ(t.G(2).GroepPartijen, 1);
+    EXPECT_EQ(t.G(3).GroepPartijen, 0); // no digit: no group
+}
+
+} // namespace

@@ -1,0 +1,363 @@
+// The common totals: which matches count, results and counters in every scoring mode, rating
+// sums and norms, opponent totals and colours, and the driver's steps around them.
+#include "hulp.h"
+
+#include <gtest/gtest.h>
+
+using namespace velkaro;
+using velkaro::test::kBuiten;
+using velkaro::test::Toernooi;
+
+namespace {
+
+TEST(Totalen, BuitenstaandeTegenstanderTeltAlleenVoorDeSpelerZelf) {
+    Toernooi t;
+    t.Spelers(2);
+    t.Winst(1, 1, -1850); // registered white beats an outside opponent rated 1850
+    t.Partij(2, -1700, 1, UitslagRemise, UitslagRemise);
+    t.Partij(3, -1600, -1650, UitslagWinst, UitslagVerlies); // two outsiders: not counted
+    t.Bereken();
+    const auto& g = t.G(1);
+    EXPECT_EQ(g.AantalPartijen, 2);
+    EXPECT_EQ(g.Punten, 3);
+    EXPECT_EQ(g.AantalWinst, 1);
+    EXPECT_EQ(g.AantalRemise, 1);
+    EXPECT_EQ(g.TSRating, (1850 + 1700 + 2100) / 3); // own FMJD rating 2100 counted once more
+    EXPECT_EQ(g.Weerstandspunten, 0);
+    EXPECT_EQ(g.SBPunten, 0);
+    EXPECT_EQ(g.Kleurbalans, 0);
+    EXPECT_EQ(g.LaatsteKleur, 2);
+    EXPECT_EQ(g.MinTegenstanderPunten, 999);
+    EXPECT_EQ(g.MaxTegenstanderPunten, 0);
+    EXPECT_EQ(t.G(2).AantalPartijen, 0);
+    EXPECT_EQ(t.G(2).TSRating, 0);
+}
+
+TEST(Totalen, WedstrijdMetAfwezigeSpelerTeltNiet) {
+    Toernooi t;
+    t.Spelers(2);
+    t.Winst(1, 99, 2); // 99 is in no register
+    t.Winst(2, 1, 0);  // 0 neither
+    t.Winst(3, 2, 1);
+    t.Bereken();
+    EXPECT_EQ(t.G(2).AantalPartijen, 1);
+    EXPECT_EQ(t.G(2).Punten, 2);
+    EXPECT_EQ(t.G(1).AantalPartijen, 1);
+    EXPECT_EQ(t.G(1).Punten, 0);
+    EXPECT_EQ(t.G(1).AantalVerlies, 1);
+}
+
+TEST(Totalen, AlleenGespeeldeWedstrijdenBinnenDeRondes) {
+    Toernooi t;
+    t.Spelers(2);
+    t.Winst(1, 1, 2);
+    t.Winst(2, 2, 1);
+    t.Remise(3, 1, 2);
+    Wedstrijdgegevens open;
+    open.Ronde = 4;
+    open.Wit = 1;
+    open.Zwart = 2;
+    open.UitslagWit = UitslagWinst; // a code without Gespeeld is no result
+    t.c.Wedstrijden.Voegtoe(open);
+
+    Sorteerinstellingen keuze{2, 3, 0, false};
+    t.Bereken(&keuze);
+    EXPECT_EQ(t.G(1).AantalPartijen, 2);
+    EXPECT_EQ(t.G(1).Punten, 1);
+    EXPECT_EQ(t.G(2).Punten, 3);
+    EXPECT_EQ(t.c.Opties.VanRonde, 2);
+    EXPECT_EQ(t.c.Opties.TotRonde, 3);
+
+    t.Bereken(); // the proposed range: rounds 1 to 3, the last with results
+    EXPECT_EQ(t.G(1).AantalPartijen, 3);
+    EXPECT_EQ(t.c.Opties.TotRonde, 3);
+}
+
+TEST(Totalen, VoorgesteldeKeuzes) {
+    Toernooi t;
+    t.Spelers(2);
+    for (int r : {2, 3, 4, 5}) t.c.Rondes.Voegtoe(Rondegegevens{r, {}, 0, 0, 0});
+    t.Winst(2, 1, 2);
+    t.Winst(3, 2, 1);
+    Wedstrijdgegevens open;
+    open.Ronde = 5;
+    open.Wit = 1;
+    open.Zwart = 2;
+    t.c.Wedstrijden.Voegtoe(open);
+    t.c.MinimumWedstrijden = 4;
+    const auto k = StandaardSorteerinstellingen(t.c);
+    EXPECT_EQ(k.VanRonde, 2);
+    EXPECT_EQ(k.TotRonde, 3);
+    EXPECT_EQ(k.MinimumWedstrijden, 4);
+    EXPECT_TRUE(k.VorigeNotering); // the sort dialog opens with the box ticked
+
+    Toernooi leeg;
+    const auto l = StandaardSorteerinstellingen(leeg.c);
+    EXPECT_EQ(l.VanRonde, 0);
+    EXPECT_EQ(l.TotRonde, 0);
+}
+
+TEST(Totalen, BordpuntenGevenWedstrijdpuntenEnSBUitEigenCode) {
+    Toernooi t(SysteemZwitsers, 47);
+    t.c.Opties.PuntenWinst = 8; // board-point mode of the Swiss family
+    t.Spelers(3);
+    t.Partij(1, 1, 2, 4, 4);
+    t.Partij(2, 1, 3, 5, 3);
+    t.Partij(3, 3, 2, 6, 2);
+    t.Partij(4, 2, kBuiten, 12, 0); // a code above 8 counts the game only
+    t.Bereken();
+    const auto &a = t.G(1), &b = t.G(2), &c = t.G(3);
+    EXPECT_EQ(a.Punten, 3);
+    EXPECT_EQ(a.AantalRemise, 1);
+    EXPECT_EQ(a.AantalWinst, 1);
+    EXPECT_EQ(b.Punten, 1);
+    EXPECT_EQ(b.AantalPartijen, 3);
+    EXPECT_EQ(b.AantalRemise + b.AantalWinst + b.AantalVerlies, 2);
+    EXPECT_EQ(c.Punten, 2);
+    EXPECT_EQ(c.AantalVerlies, 1);
+    EXPECT_EQ(a.SBPunten, 4 + 5);
+    EXPECT_EQ(b.SBPunten, 4 + 2);
+    EXPECT_EQ(c.SBPunten, 3 + 6);
+    EXPECT_EQ(a.Weerstandspunten, 1 + 2);
+    EXPECT_EQ(b.Weerstandspunten, 3 + 2);
+    EXPECT_EQ(c.Weerstandspunten, 3 + 1);
+
+    Toernooi v; // the team tournament switch works under any system
+    v.c.Opties.Viertallentoernooi = true;
+    v.Spelers(2);
+    v.Partij(1, 1, 2, 4, 4);
+    v.Bereken();
+    EXPECT_EQ(v.G(1).Punten, 1);
+    EXPECT_EQ(v.G(2).AantalRemise, 1);
+    EXPECT_EQ(v.G(2).SBPunten, 4);
+}
+
+TEST(Totalen, PlusEnMinRemises) {
+    Toernooi t;
+    t.c.Opties.ZetVlag(VlagKNDBDelfts, true);
+    t.c.Opties.PuntenWinst = 4;
+    t.c.Opties.PuntenRemise = 2;
+    t.c.Opties.PuntenPlusRemise = 3;
+    t.c.Opties.PuntenMinRemise = 1;
+    t.Spelers(3);
+    t.Partij(1, 1, 2, UitslagMinRemise, UitslagPlusRemise);
+    t.Partij(2, 3, 1, UitslagPlusRemise, UitslagMinRemise);
+    t.Bereken();
+    EXPECT_EQ(t.G(1).MinRemises, 2); // as white and as black
+    EXPECT_EQ(t.G(1).AantalRemise, 0);
+    EXPECT_EQ(t.G(1).Punten, 2);
+    EXPECT_EQ(t.G(2).PlusRemises, 1);
+    EXPECT_EQ(t.G(2).Punten, 3);
+    EXPECT_EQ(t.G(3).PlusRemises, 1);
+    EXPECT_EQ(t.G(3).SBPunten, 3 * 2);
+
+    // Without special draws both codes are plain draws.
+    Toernooi n;
+    n.Spelers(2);
+    n.Partij(1, 1, 2, UitslagMinRemise, UitslagPlusRemise);
+    n.Bereken();
+    EXPECT_EQ(n.G(1).AantalRemise, 1);
+    EXPECT_EQ(n.G(1).MinRemises, 0);
+    EXPECT_EQ(n.G(2).AantalRemise, 1);
+    EXPECT_EQ(n.G(1).Punten + n.G(2).Punten, 2);
+}
+
+TEST(Totalen, ReglementaireNulNul) {
+    Toernooi t;
+    t.c.Opties.PuntenVerlies = 1; // so that the loss shows in the points
+    t.Spelers(2);
+    const auto& w = t.Partij(1, 1, 2, 0, 0);
+    ASSERT_TRUE(w.G().Reglementair);
+    t.Bereken();
+    for (int s : {1, 2}) {
+        EXPECT_EQ(t.G(s).AantalPartijen, 1);
+        EXPECT_EQ(t.G(s).AantalVerlies, 1);
+        EXPECT_EQ(t.G(s).Punten, 1);
+    }
+}
+
+TEST(Totalen, TSRatingEnNormen) {
+    Toernooi t;
+    t.Spelers(5);
+    t.G(1).FMJDRating = 0; // counts as 2100
+    t.G(2).FMJDTitel = 3;
+    t.G(2).FMJDRating = 2310; // GMI at 2300 or more: level 3
+    t.G(3).FMJDTitel = 3;
+    t.G(3).FMJDRating = 2260; // GMI below 2300, at least 2250: level 2
+    t.G(4).FMJDTitel = 1;
+    t.G(4).FMJDRating = 2215; // MF at 2210 or more: level 1
+    t.G(5).FMJDTitel = 2;
+    t.G(5).FMJDRating = 2240; // MI below 2250 but at least 2210: level 1
+    for (int r = 1; r <= 4; ++r) t.Remise(r, 1, r + 1);
+    t.Bereken();
+    const auto& g = t.G(1);
+    EXPECT_EQ(g.AantalNorm3, 1);
+    EXPECT_EQ(g.AantalNorm2, 1);
+    EXPECT_EQ(g.AantalNorm1, 2);
+    EXPECT_EQ(g.TSRating, (2310 + 2260 + 2215 + 2240 + 2100) / 5);
+    // The others met player 1, whose missing rating counts as 2100 and who holds no title.
+    EXPECT_EQ(t.G(2).TSRating, (2100 + 2310) / 2);
+    EXPECT_EQ(t.G(2).AantalNorm1 + t.G(2).AantalNorm2 + t.G(2).AantalNorm3, 0);
+}
+
+TEST(Totalen, TegenstandersSBEnKleuren) {
+    // 1 beats 2 (white), draws 3 (black), beats 4 (white); 2 beats 3; 4 beats 3.
+    Toernooi t(SysteemZwitsers, 47);
+    t.Spelers(4);
+    t.Winst(1, 1, 2);
+    t.Remise(2, 3, 1);
+    t.Winst(2, 2, 4);
+    t.Winst(3, 1, 4);
+    t.Winst(3, 2, 3);
+    t.Winst(4, 4, 3);
+    t.Bereken();
+    // Points: 1 = 5, 2 = 4, 3 = 1, 4 = 2.
+    ASSERT_EQ(t.G(1).Punten, 5);
+    ASSERT_EQ(t.G(2).Punten, 4);
+    ASSERT_EQ(t.G(3).Punten, 1);
+    ASSERT_EQ(t.G(4).Punten, 2);
+    const auto& a = t.G(1);
+    EXPECT_EQ(a.Weerstandspunten, 4 + 1 + 2);
+    EXPECT_EQ(a.MinTegenstanderPunten, 1);
+    EXPECT_EQ(a.MaxTegenstanderPunten, 4);
+    EXPECT_EQ(a.SBPunten, 2 * 4 + 1 * 1 + 2 * 2);
+    EXPECT_EQ(a.Kleurbalans, 1);
+    EXPECT_EQ(a.LaatsteKleur, 0);
+    const auto& c = t.G(3);
+    EXPECT_EQ(c.Weerstandspunten, 5 + 4 + 2);
+    EXPECT_EQ(c.SBPunten, 1 * 5);
+    EXPECT_EQ(c.Kleurbalans, 1 - 1 - 1);
+    EXPECT_EQ(c.LaatsteKleur, 1);
+    // Criteria 5 and 6 are kept for the reports.
+    EXPECT_EQ(a.WPMinLaagste, 7 - 1);
+    EXPECT_EQ(a.WPMinLaagsteHoogste, 7 - 1 - 4);
+}
+
+TEST(Totalen, ExtremenAlleenVoorNormaalEnZwitsers) {
+    // Under systems that use the fields for their own values the extremes are not kept.
+    for (uint16_t systeem : {SysteemKeizer, SysteemMoyenne, Systeem16, SysteemLaren}) {
+        Toernooi k(systeem);
+        k.Spelers(2);
+        k.Winst(1, 1, 2);
+        k.Bereken();
+        EXPECT_EQ(k.G(1).MinTegenstanderPunten, 0) << systeem;
+        EXPECT_EQ(k.G(1).MaxTegenstanderPunten, 0) << systeem;
+    }
+}
+
+TEST(Totalen, OnbekendSysteemWordtNormaal) {
+    Toernooi t(40, 0);
+    t.Spelers(2);
+    t.BerekenStil();
+    EXPECT_EQ(t.c.Opties.Rekensysteem, SysteemNormaal);
+    // The normal table: on a complete tie the higher number first.
+    EXPECT_EQ(t.Volgorde(), (std::vector<int32_t>{2, 1}));
+    EXPECT_EQ(t.G(1).MinTegenstanderPunten, 999);
+}
+
+TEST(Totalen, ActueleStandBlijftStaanVoorEenRapport) {
+    Toernooi t;
+    t.Spelers(2);
+    t.Winst(1, 1, 2);
+    t.c.Opties.Herberekenen = 0;
+    t.G(1).Punten = 77;
+    ranglijst_sorteren(t.c, false);
+    EXPECT_EQ(t.G(1).Punten, 77);
+
+    ranglijst_sorteren(t.c, true); // silent computations always run
+    EXPECT_EQ(t.G(1).Punten, 2);
+
+    t.c.MarkeerHerberekenen();
+    ranglijst_sorteren(t.c, true);
+    EXPECT_FALSE(t.c.Opties.IsActueel()); // only the interactive computation clears the flag
+    ranglijst_sorteren(t.c, false);
+    EXPECT_TRUE(t.c.Opties.IsActueel());
+}
+
+TEST(Totalen, MinimumEnVorigeNotering) {
+    Toernooi t;
+    t.Spelers(3);
+    t.Winst(1, 1, 2);
+    t.Winst(2, 1, 3);
+    t.Winst(3, 2, 3);
+    Sorteerinstellingen keuze{1, 3, 3, true};
+    t.Bereken(&keuze);
+    EXPECT_EQ(t.c.MinimumWedstrijden, 3); // the dialog's minimum is kept with the competition
+    // Nobody has 3 games: all below the minimum, ranked by points.
+    EXPECT_EQ(t.Volgorde(), (std::vector<int32_t>{1, 2, 3}));
+    EXPECT_EQ(t.Noteringen(), (std::vector<int>{1, 2, 3}));
+
+    t.Winst(4, 3, 1);
+    t.Winst(5, 3, 2);
+    t.Winst(6, 3, 1);
+    keuze = {1, 6, 3, true};
+    t.Bereken(&keuze);
+    // 3 now has 6 points from 5 games, 1 has 4 from 4, 2 has 2 from 3.
+    EXPECT_EQ(t.Volgorde(), (std::vector<int32_t>{3, 1, 2}));
+    EXPECT_EQ(t.G(3).VorigeNotering, 3);
+    EXPECT_EQ(t.G(3).Notering, 1);
+    EXPECT_EQ(t.G(1).VorigeNotering, 1);
+    EXPECT_EQ(t.G(1).Notering, 2);
+
+    keuze.VorigeNotering = false;
+    t.Bereken(&keuze);
+    EXPECT_EQ(t.G(3).VorigeNotering, 3); // unchanged without the box
+
+    // A silent computation neither writes the minimum back nor touches the places.
+    Sorteerinstellingen stil{1, 6, 0, true};
+    t.G(3).Notering = 9;
+    ranglijst_sorteren(t.c, true, &stil);
+    EXPECT_EQ(t.c.MinimumWedstrijden, 3);
+    EXPECT_EQ(t.G(3).Notering, 9);
+}
+
+TEST(Totalen, RatingInGebruikEnStartwaarden) {
+    Toernooi t;
+    t.c.LarenBasis = 60;
+    t.Speler(1, 1400);
+    t.Speler(2, 1300);
+    t.Speler(31, 1200);
+    t.G(1).FMJDRating = 2150;
+    t.G(1).Categorieen = "A7 3 ";
+    t.G(2).Categorieen = "AB   ";
+    t.G(1).Rating = 5; // stale: the computation takes the rating from the chosen list
+    t.Bereken();
+    EXPECT_EQ(t.G(1).Rating, 1400);
+    EXPECT_EQ(t.G(1).Larenwaarde, 60);
+    EXPECT_EQ(t.G(2).Larenwaarde, 58);
+    EXPECT_EQ(t.G(31).Larenwaarde, 1); // 60 - 60 = 0 is raised to 1
+    EXPECT_EQ(t.G(1).Categoriecijfer, 3);
+    EXPECT_EQ(t.G(2).Categoriecijfer, 0);
+    EXPECT_EQ(t.G(1).LarenOnderling, 20);
+    t.c.Opties.ZetVlag(VlagFMJDRatingHanteren, true);
+    t.Bereken();
+    EXPECT_EQ(t.G(1).Rating, 2150);
+}
+
+// Records the progress texts the computation shows.
+class Opname final : public Voortgang {
+public:
+    std::vector<std::string> Teksten;
+    void Status(const std::string& t) override { Teksten.push_back(t); }
+    void Regel(const std::string& t) override { Teksten.push_back(t); }
+    void Teller(long long) override {}
+};
+
+TEST(Totalen, StappenAlsVoortgang) {
+    Toernooi t(SysteemZwitsers, 47);
+    t.Spelers(2);
+    t.Winst(1, 1, 2);
+    Opname stil;
+    ranglijst_sorteren(t.c, true, nullptr, &stil);
+    EXPECT_TRUE(stil.Teksten.empty());
+
+    Opname o;
+    t.c.Opties.Herberekenen = 1;
+    ranglijst_sorteren(t.c, false, nullptr, &o);
+    EXPECT_EQ(o.Teksten, (std::vector<std::string>{
+                             "hulptabellen initialiseren", "spelerstotalen initialiseren",
+                             "wedstrijdtotalen initialiseren", "Wedstrijdtotalen berekenen",
+                             "Sorteren", "Nieuwe plaats bijwerken"}));
+}
+
+} // namespace
