@@ -151,6 +151,8 @@ bool ZwitsersZoeker::Zoek() {
     if (opties_.Ronde <= 1) {
         for (int p = 1; p + 1 <= n_; p += 2) Paar(p, p + 1);
         roosterKlaar_ = true;
+        Trace("Klaar met 1e ronde vind_wedstrijd: %d paren", n_ / 2);
+        Trace("Rooster klaar");
         return true;
     }
 
@@ -162,7 +164,6 @@ bool ZwitsersZoeker::Zoek() {
         Trace("Aanroep vindwedstrijd gestart: kleurtest aan, MaxKleurverschil %d",
               maxKleurverschil_);
         Vindwedstrijd(true, 0, 0, 0, 0);
-        Trace("Klaar met 1e ronde vind_wedstrijd: Onderzocht %lld", onderzocht_);
     }
     if (!roosterKlaar_) {
         eersteAanroep_ = true;
