@@ -3,6 +3,7 @@
 #include "lang/teksten.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace velkaro {
 
@@ -45,6 +46,23 @@ int32_t RondeVanInvoer(int32_t spinwaarde) {
 
 bool MagSamenstellen(const Competitie& c) {
     return IsRondtoernooi(c.Opties.Rekensysteem) || c.Spelers.tel_rooster() % 2 == 0;
+}
+
+namespace {
+std::string Nummer3(int32_t n) {
+    char b[16];
+    std::snprintf(b, sizeof b, "%3d", n);
+    return b;
+}
+} // namespace
+
+std::string RoosterlijstRegel(const TSpelerObj& s) {
+    return std::string(s.InRooster() ? "»" : " ") + '\t' + s.G().Kort + '\t' +
+           Nummer3(s.Lotingnummer()) + '\t' + s.G().Naam;
+}
+
+std::string VinklijstRegel(const TSpelerObj& s) {
+    return Nummer3(s.Lotingnummer()) + ' ' + s.G().Naam + " [" + s.G().Kort + ']';
 }
 
 void SelecteerIedereen(Competitie& c) {

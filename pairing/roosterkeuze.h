@@ -7,6 +7,7 @@
 #include "model/gesprek.h"
 
 #include <cstdint>
+#include <string>
 
 namespace velkaro {
 
@@ -34,6 +35,12 @@ int32_t RondeVanInvoer(int32_t spinwaarde);
 // "&Rooster samenstellen" is allowed for the round robin always, otherwise exactly when the
 // number of players marked "R" is even.
 bool MagSamenstellen(const Competitie& c);
+
+// The dialog's two player lists. The plain list: "»" when marked "R" (else a blank), Kort,
+// the drawing number in three positions and Naam, separated by tabs. The check list (sorted
+// by its text): the drawing number in three positions, Naam, and Kort in square brackets.
+std::string RoosterlijstRegel(const TSpelerObj& speler);
+std::string VinklijstRegel(const TSpelerObj& speler);
 
 // "&Iedereen selecteren" / "&Niemand selecteren" and the toggle of one player.
 void SelecteerIedereen(Competitie& c);

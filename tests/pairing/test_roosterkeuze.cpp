@@ -100,3 +100,15 @@ TEST(Roosterkeuze, LaatsteRondeZetSorteervolgordeOnderSysteemVijf) {
     VerlaatRoosterdialoog(c, true);
     EXPECT_EQ(c.Opties.Sorteervolgorde, 21);
 }
+
+TEST(Roosterkeuze, LijstregelsVanDeDialoog) {
+    Competitie c;
+    VoegSpelersToe(c, 2);
+    auto& s = c.Spelers.At(1);
+    s.W().Kort = "PJA";
+    s.W().Lotingnummer = 12;
+    EXPECT_EQ(RoosterlijstRegel(s), "»\tPJA\t 12\tSpeler 2");
+    EXPECT_EQ(VinklijstRegel(s), " 12 Speler 2 [PJA]");
+    s.WisRooster();
+    EXPECT_EQ(RoosterlijstRegel(s), " \tPJA\t 12\tSpeler 2");
+}
