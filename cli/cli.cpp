@@ -15,6 +15,7 @@ std::vector<Opdracht> Tabel() {
     GroepOpdrachten(t);
     SpelerOpdrachten(t);
     WedstrijdOpdrachten(t);
+    ParenOpdrachten(t);
     StandOpdrachten(t);
     RegisterOpdrachten(t);
     RondeOpdrachten(t);

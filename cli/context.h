@@ -34,6 +34,7 @@ void BestandOpdrachten(std::vector<Opdracht>& tabel);
 void GroepOpdrachten(std::vector<Opdracht>& tabel);
 void SpelerOpdrachten(std::vector<Opdracht>& tabel);
 void WedstrijdOpdrachten(std::vector<Opdracht>& tabel);
+void ParenOpdrachten(std::vector<Opdracht>& tabel);
 void StandOpdrachten(std::vector<Opdracht>& tabel);
 void RegisterOpdrachten(std::vector<Opdracht>& tabel);
 void RondeOpdrachten(std::vector<Opdracht>& tabel);

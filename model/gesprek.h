@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace velkaro {
@@ -44,6 +45,12 @@ public:
     virtual void Status(const std::string& tekst) = 0;
     virtual void Regel(const std::string& tekst) = 0;
     virtual void Teller(long long waarde) = 0;
+    // Rewrites line n (1-based) of the lines shown so far, as a search does with its pair
+    // lines; the text is only valid during the call.
+    virtual void ZetRegel(int n, std::string_view tekst) {
+        (void)n;
+        (void)tekst;
+    }
 };
 
 // A receiver that shows nothing.

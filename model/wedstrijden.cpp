@@ -63,4 +63,49 @@ void twedstrijdverzameling::VerwijderSpeler(int32_t internNummer) {
     });
 }
 
+namespace {
+bool Tussen(const Wedstrijdgegevens& g, int32_t a, int32_t b) {
+    return (g.Wit == a && g.Zwart == b) || (g.Wit == b && g.Zwart == a);
+}
+} // namespace
+
+bool twedstrijdverzameling::is_gespeeld(int32_t a, int32_t b) const {
+    return std::any_of(lijst_.begin(), lijst_.end(),
+                       [&](const auto& o) { return Tussen(o->G(), a, b); });
+}
+
+int twedstrijdverzameling::keer_gespeeld(int32_t a, int32_t b) const {
+    return static_cast<int>(std::count_if(lijst_.begin(), lijst_.end(),
+                                          [&](const auto& o) { return Tussen(o->G(), a, b); }));
+}
+
+twedstrijdverzameling::Laatsteontmoeting
+twedstrijdverzameling::RondenGeleden(int32_t a, int32_t b, std::size_t vanaf) const {
+    Laatsteontmoeting l;
+    if (lijst_.empty()) return l;
+    for (std::size_t i = std::min(vanaf, lijst_.size() - 1) + 1; i-- > 0;) {
+        const auto& g = lijst_[i]->G();
+        if (!Tussen(g, a, b)) continue;
+        if (l.Aantal++ == 0) l.Ronde = g.Ronde;
+    }
+    return l;
+}
+
+twedstrijdverzameling::Laatsteontmoeting twedstrijdverzameling::RondenGeleden(int32_t a,
+                                                                              int32_t b) const {
+    return lijst_.empty() ? Laatsteontmoeting{} : RondenGeleden(a, b, lijst_.size() - 1);
+}
+
+bool twedstrijdverzameling::IsRondeLeeg(int32_t ronde) const {
+    return std::none_of(lijst_.begin(), lijst_.end(), [&](const auto& o) {
+        return o->G().Ronde == ronde && (o->HeeftUitslag() || o->IsAfgebroken());
+    });
+}
+
+int32_t twedstrijdverzameling::laatste_ronde() const {
+    int32_t r = 0;
+    for (const auto& o : lijst_) r = std::max(r, o->G().Ronde);
+    return r;
+}
+
 } // namespace velkaro

@@ -83,6 +83,23 @@ public:
     // Removes every match in which this player is white or black.
     void VerwijderSpeler(int32_t internNummer);
 
+    // Meetings of two players, in either colour, over every match with or without a result:
+    // the scans behind the played-before, meeting-count and last-meeting tests of pairing.
+    bool is_gespeeld(int32_t a, int32_t b) const;
+    int keer_gespeeld(int32_t a, int32_t b) const;
+    struct Laatsteontmoeting {
+        int32_t Ronde = -1; // round of the most recent meeting; -1 when none
+        int Aantal = 0;     // meetings in the scanned range
+    };
+    // Scans from entry `vanaf` back to the first entry (list order: round, then number).
+    Laatsteontmoeting RondenGeleden(int32_t a, int32_t b, std::size_t vanaf) const;
+    // The same over the whole list, the last entry included.
+    Laatsteontmoeting RondenGeleden(int32_t a, int32_t b) const;
+    // True when no match of the round has a result or is adjourned.
+    bool IsRondeLeeg(int32_t ronde) const;
+    // Highest round number of all matches; 0 without matches.
+    int32_t laatste_ronde() const;
+
 private:
     std::vector<std::unique_ptr<twedstrijdobj>> lijst_;
     trondeverzameling& rondes_;

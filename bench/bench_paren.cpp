@@ -1,0 +1,118 @@
+// Pairing: the Swiss round 9 of a 254-player field, the hardest searches we could build, and
+// the round robin of 254 players.
+#include "pairing/rondtoernooi.h"
+#include "pairing/samenstellen.h"
+#include "pairing/speltabel.h"
+#include "pairing/zwitsers_zoeker.h"
+#include "tests/pairing/competitiehulp.h"
+#include "tests/pairing/proeftoernooi.h"
+
+#include <benchmark/benchmark.h>
+
+#include <stdexcept>
+
+using namespace velkaro;
+using velkaro::test::Proeftoernooi;
+using velkaro::test::Scriptgesprek;
+
+namespace {
+
+// A seeded tournament of n players paired by the Swiss routine itself for the rounds before
+// `ronde`, each with random results.
+std::unique_ptr<Proeftoernooi> TotRonde(unsigned zaad, int n, int32_t ronde) {
+    auto t = std::make_unique<Proeftoernooi>(zaad, n);
+    for (int32_t r = 1; r < ronde; ++r) {
+        Scriptgesprek g;
+        GeenVoortgang v;
+        Roosteromgeving o{g, v};
+        if (!SamenstellenRooster(t->c, r, true, false, o).Gelukt())
+            throw std::runtime_error("fixture round " + std::to_string(r) + " not paired");
+        t->SpeelRonde(r);
+    }
+    return t;
+}
+
+// The whole pairing command: replace the round, standings, table, search, writing. Pairing
+// the same round again first removes its unplayed matches, so every iteration does the same.
+void PaarRonde(benchmark::State& state, Proeftoernooi& t, int32_t ronde) {
+    long long onderzocht = 0;
+    for (auto _ : state) {
+        Scriptgesprek g;
+        GeenVoortgang v;
+        Roosteromgeving o{g, v};
+        const auto r = SamenstellenRooster(t.c, ronde, true, false, o);
+        onderzocht = r.Onderzocht;
+        benchmark::DoNotOptimize(r.Nieuw.data());
+    }
+    state.counters["Onderzocht"] = static_cast<double>(onderzocht);
+    state.counters["players"] = static_cast<double>(t.c.Spelers.tel_rooster());
+}
+
+void BM_Zwitsers254Ronde9(benchmark::State& state) {
+    static auto t = TotRonde(254, 254, 9);
+    PaarRonde(state, *t, 9);
+}
+BENCHMARK(BM_Zwitsers254Ronde9)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
+
+// The hardest late round of a small field that seeded play turned up: half the rounds of a
+// 24-player field, where the search works through a million pairs before it finds the one
+// pairing left that its order allows.
+void BM_ZwaarsteLateRonde(benchmark::State& state) {
+    static auto t = TotRonde(49, 24, 12);
+    PaarRonde(state, *t, 12);
+}
+BENCHMARK(BM_ZwaarsteLateRonde)->Unit(benchmark::kMillisecond);
+
+// No pairing at all, found out the hard way: 18 players on equal points where everyone has met
+// everyone of the other half and the halves are odd (9 and 9). Every player keeps partners, so
+// the feasibility tests pass, and the search runs through every way to pair the halves down.
+void BM_ZoekZonderUitweg18(benchmark::State& state) {
+    constexpr int n = 18;
+    Speltabel t(1);
+    for (int p = 1; p <= n; ++p) {
+        Spelregel s;
+        s.Naam = "Speler " + std::to_string(p);
+        s.Punten = 10;
+        s.AantalPartijen = 8;
+        s.InternNummer = p;
+        t.push_back(s);
+    }
+    ZetSorteersleutels(t);
+    std::vector<Posities> gespeeld(t.size());
+    for (int x = 1; x <= n; ++x)
+        for (int y = 1; y <= n; ++y)
+            if (x % 2 != y % 2) gespeeld[static_cast<std::size_t>(x)].Zet(y);
+    long long onderzocht = 0;
+    for (auto _ : state) {
+        GeenVoortgang v;
+        ZwitsersZoeker z(t, gespeeld, Zoekopties{.Ronde = 9}, v);
+        if (z.Zoek()) state.SkipWithError("a pairing where none exists");
+        onderzocht = z.Onderzocht();
+    }
+    state.counters["Onderzocht"] = static_cast<double>(onderzocht);
+}
+BENCHMARK(BM_ZoekZonderUitweg18)->Unit(benchmark::kMillisecond);
+
+void BM_Rondtoernooi254(benchmark::State& state) {
+    std::size_t wedstrijden = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        Competitie c;
+        test::VoegSpelersToe(c, 254);
+        state.ResumeTiming();
+        StelStandaardRoosterSamen(c, 1, true);
+        wedstrijden = c.Wedstrijden.Aantal();
+    }
+    state.counters["matches"] = static_cast<double>(wedstrijden);
+}
+BENCHMARK(BM_Rondtoernooi254)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
+
+} // namespace
+
+BENCHMARK_MAIN();

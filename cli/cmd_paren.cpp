@@ -1,0 +1,121 @@
+// velkaro-cli pair, player mark: pairing the next round and choosing who takes part.
+#include "cli/context.h"
+#include "lang/teksten.h"
+#include "model/tekst.h"
+#include "pairing/roosterkeuze.h"
+#include "pairing/samenstellen.h"
+
+#include <cstdio>
+
+namespace velkaro::cli {
+
+namespace {
+
+// Drawing number and name; the name padded when a column follows.
+std::string Spelerkolom(const Competitie& c, int32_t intern, bool opvullen) {
+    const auto* s = c.Spelers.zoekptr(intern);
+    char nr[16];
+    std::snprintf(nr, sizeof nr, "%3d ", s ? s->Lotingnummer() : 0);
+    const std::string naam = s ? s->G().Naam : std::to_string(intern);
+    return nr + (opvullen ? VulRechts(naam, 20) : naam);
+}
+
+int Paren(const Argumenten& a, Uitvoer& u) {
+    a.Aantal(1);
+    const auto rondeOptie = a.Getal("--round", INT32_MIN, kMaxRonde);
+    const std::string kleuren = a.Waarde("--colours").value_or("standard");
+    if (kleuren != "standard" && kleuren != "swapped")
+        throw Gebruiksfout("--colours takes standard or swapped");
+    const bool laatsteRonde = a.Vlag("--last-round");
+
+    Competitie c;
+    Open(c, a.Positie(0, "FILE"));
+    CliGesprek gesprek(u.err);
+    if (a.Vlag("--force")) gesprek.Antwoorden = Antwoord::Ja;
+    if (!Voorcontrole(c, gesprek)) return 1;
+    gesprek.Antwoorden.reset();
+    // The dialog offers "&Rooster samenstellen" only for an even number of marked players.
+    if (!MagSamenstellen(c))
+        throw Weigering(lang::Tekst(lang::T::OnevenAantalSpelers) + " (" +
+                        lang::Tekst(lang::T::InTeRoosteren) + " " +
+                        std::to_string(c.Spelers.tel_rooster()) + ")");
+    const int32_t ronde =
+        rondeOptie ? RondeVanInvoer(static_cast<int32_t>(*rondeOptie)) : VoorgesteldeRonde(c);
+
+    GeenVoortgang voortgang;
+    Roosteromgeving omg{gesprek, voortgang, a.Vlag("--trace")};
+    const auto r = SamenstellenRooster(c, ronde, kleuren == "standard", laatsteRonde, omg);
+    if (r.Uitkomst == Roosteruitkomst::NietBeschikbaar) return 1;
+    if (!r.Gelukt()) {
+        // The unplayed matches of the round are gone, as in the program: keep that.
+        if (c.Gewijzigd) Bewaar(c);
+        return 1;
+    }
+    VerlaatRoosterdialoog(c, laatsteRonde);
+    Bewaar(c);
+    u.out << "Round Board    White                        Black\n";
+    for (const auto& w : r.Nieuw) {
+        char kop[32];
+        std::snprintf(kop, sizeof kop, "%5d %5d    ", w.Ronde, w.Wedstrijdnummer);
+        u.out << kop << Spelerkolom(c, w.Wit, true) << "  -  " << Spelerkolom(c, w.Zwart, false)
+              << '\n';
+    }
+    return 0;
+}
+
+int Markeer(const Argumenten& a, Uitvoer& u) {
+    const bool alle = a.Vlag("--all"), niemand = a.Vlag("--none"), uit = a.Vlag("--off");
+    const auto& pos = a.Posities();
+    if (pos.empty()) throw Gebruiksfout("missing FILE");
+    const std::size_t nummers = pos.size() - 1;
+    if ((alle ? 1 : 0) + (niemand ? 1 : 0) + (nummers > 0 ? 1 : 0) != 1)
+        throw Gebruiksfout("give exactly one of --all, --none or drawing NUMBERS");
+    if (uit && nummers == 0) throw Gebruiksfout("--off goes with drawing NUMBERS");
+    std::vector<int32_t> lotingen;
+    for (std::size_t i = 1; i < pos.size(); ++i)
+        lotingen.push_back(static_cast<int32_t>(GetalArgument(pos[i], "NUMBER", 0, 9999)));
+
+    Competitie c;
+    Open(c, pos[0]);
+    if (alle) SelecteerIedereen(c);
+    if (niemand) SelecteerNiemand(c);
+    for (int32_t n : lotingen) {
+        TSpelerObj* s = c.Spelers.zoeklotingptr(n);
+        if (!s)
+            throw Weigering(lang::Tekst(lang::T::GeenSpelerMetNummer) + " " + std::to_string(n));
+        if (s->InRooster() == uit) WisselRooster(c, *s);
+    }
+    Bewaar(c);
+    u.out << lang::Tekst(lang::T::InTeRoosteren) << ' ' << c.Spelers.tel_rooster() << '\n'
+          << lang::Tekst(lang::T::TotaalAantalSpelers) << ' ' << c.Spelers.Aantal() << '\n';
+    return 0;
+}
+
+} // namespace
+
+void ParenOpdrachten(std::vector<Opdracht>& t) {
+    t.push_back(
+        {"pair",
+         "pair FILE.xv7 [--round R] [--colours standard|swapped] [--last-round] [--trace]\n"
+         "         [--force]",
+         "Pairs a round of the open group by its calculation system and saves: the round\n"
+         "robin writes the whole schedule from R, the Swiss system pairs the players marked\n"
+         "R (see 'player mark'). Without --round the proposed round is paired: the next\n"
+         "one, or the last one again while it has no result. Under a Swiss system with an\n"
+         "unequal number of games the program asks whether to go on: --force answers yes.\n"
+         "--colours swapped exchanges the colours of the round robin; --last-round is for\n"
+         "the Swiss by rating; --trace writes the search trace vULWACHT beside the file.\n"
+         "Prints the new matches, white first, players by drawing number.",
+         {"--round", "--colours"},
+         {"--last-round", "--trace", "--force"},
+         Paren});
+    t.push_back({"player mark",
+                 "player mark FILE.xv7 --all | --none | NUMBERS... [--off]",
+                 "Marks players for the next pairing (R): all of them, none, or the players with\n"
+                 "these drawing numbers (--off clears their mark instead). Prints the counts.",
+                 {},
+                 {"--all", "--none", "--off"},
+                 Markeer});
+}
+
+} // namespace velkaro::cli

@@ -1,0 +1,39 @@
+#include "pairing/nieuwe_wedstrijden.h"
+
+namespace velkaro {
+
+int32_t ZwitsersEersteNummer(const Competitie& c, int32_t ronde) {
+    return static_cast<int32_t>(c.Spelers.Aantal() / 2) * (ronde - 1) + 1;
+}
+
+int32_t EersteNummerNaAantal(const Competitie& c) {
+    return static_cast<int32_t>(c.Wedstrijden.Aantal()) + 1;
+}
+
+std::vector<Wedstrijdgegevens> SchrijfParen(Competitie& c, int32_t ronde, int32_t eersteNummer,
+                                            std::span<const int> partner,
+                                            std::span<const Kleurgegevens> kleuren) {
+    std::vector<Wedstrijdgegevens> nieuw;
+    const int n = static_cast<int>(partner.size()) - 1;
+    int32_t nummer = eersteNummer;
+    for (int i = 1; i <= n; ++i) {
+        const int j = partner[static_cast<std::size_t>(i)];
+        // A pair is written once, from its first player; every real position counts, so a
+        // field of more than 248 players loses no pair.
+        if (j <= i || j > n) continue;
+        const auto& a = kleuren[static_cast<std::size_t>(i)];
+        const auto& b = kleuren[static_cast<std::size_t>(j)];
+        Wedstrijdgegevens g;
+        g.Ronde = ronde;
+        g.Wedstrijdnummer = nummer++;
+        const bool iWit = EersteSpeeltWit(a, b, ronde);
+        g.Wit = iWit ? a.InternNummer : b.InternNummer;
+        g.Zwart = iWit ? b.InternNummer : a.InternNummer;
+        c.Wedstrijden.Voegtoe(g);
+        nieuw.push_back(g);
+    }
+    if (!nieuw.empty()) c.MarkeerHerberekenen();
+    return nieuw;
+}
+
+} // namespace velkaro

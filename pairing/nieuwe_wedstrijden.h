@@ -1,0 +1,29 @@
+// Writing a pairing into the match collection: the numbering of the new matches and the
+// match records of the pairs, white by the colour rule.
+#pragma once
+
+#include "model/competitie.h"
+#include "pairing/kleur.h"
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace velkaro {
+
+// First match number of round R under the Swiss routines: (players div 2) × (R − 1) + 1,
+// counting every player of the collection.
+int32_t ZwitsersEersteNummer(const Competitie& c, int32_t ronde);
+// First match number under the Keizer, place and Laren routines: the matches already in
+// the collection plus 1.
+int32_t EersteNummerNaAantal(const Competitie& c);
+
+// Writes one match per pair of `partner` (table positions 1..N; 0 = unpaired, entry 0 unused)
+// in ascending position of the first player of each pair, numbered upward from
+// `eersteNummer`, colours by EersteSpeeltWit on `kleuren` (same indexing). Returns the new
+// records in creation order and marks the standings out of date when it wrote any.
+std::vector<Wedstrijdgegevens> SchrijfParen(Competitie& c, int32_t ronde, int32_t eersteNummer,
+                                            std::span<const int> partner,
+                                            std::span<const Kleurgegevens> kleuren);
+
+} // namespace velkaro

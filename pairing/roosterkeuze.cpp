@@ -1,0 +1,81 @@
+#include "pairing/roosterkeuze.h"
+
+#include "lang/teksten.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace velkaro {
+
+bool IsRondtoernooi(uint16_t s) {
+    trekenopties o;
+    o.Rekensysteem = s;
+    if (o.IsZwitsers()) return false;
+    return s != SysteemKeizer && s != SysteemMoyenne && s != SysteemRating && s != SysteemLaren;
+}
+
+bool Voorcontrole(const Competitie& c, Gesprek& gesprek) {
+    if (!c.Opties.IsZwitsers() || c.Spelers.GelijkAantalWedstrijden()) return true;
+    return gesprek.Vraag(lang::Tekst(lang::T::OngelijkAantalGespeeld),
+                         lang::Tekst(lang::T::Waarschuwing), Knoppen::JaNeeAnnuleren,
+                         Pictogram::Waarschuwing) == Antwoord::Ja;
+}
+
+int32_t VoorgesteldeRonde(const Competitie& c) {
+    const int32_t l = c.Wedstrijden.laatste_ronde();
+    if (c.Opties.Rekensysteem == SysteemNormaal) return l + 1;
+    const int32_t b = std::max(l, 1);
+    return c.Wedstrijden.IsRondeLeeg(b) ? b : b + 1;
+}
+
+int32_t RondeVanInvoer(int32_t spinwaarde) {
+    return std::max(spinwaarde, 1);
+}
+
+bool MagSamenstellen(const Competitie& c) {
+    return IsRondtoernooi(c.Opties.Rekensysteem) || c.Spelers.tel_rooster() % 2 == 0;
+}
+
+namespace {
+std::string Nummer3(int32_t n) {
+    char b[16];
+    std::snprintf(b, sizeof b, "%3d", n);
+    return b;
+}
+} // namespace
+
+std::string RoosterlijstRegel(const TSpelerObj& s) {
+    return std::string(s.InRooster() ? "»" : " ") + '\t' + s.G().Kort + '\t' +
+           Nummer3(s.Lotingnummer()) + '\t' + s.G().Naam;
+}
+
+std::string VinklijstRegel(const TSpelerObj& s) {
+    return Nummer3(s.Lotingnummer()) + ' ' + s.G().Naam + " [" + s.G().Kort + ']';
+}
+
+void SelecteerIedereen(Competitie& c) {
+    for (auto& s : c.Spelers) s->ZetRooster();
+    c.Gewijzigd = true;
+}
+
+void SelecteerNiemand(Competitie& c) {
+    for (auto& s : c.Spelers) s->WisRooster();
+    c.Gewijzigd = true;
+}
+
+void WisselRooster(Competitie& c, TSpelerObj& speler) {
+    if (speler.InRooster())
+        speler.WisRooster();
+    else
+        speler.ZetRooster();
+    c.Gewijzigd = true;
+}
+
+void VerlaatRoosterdialoog(Competitie& c, bool laatsteRonde) {
+    if (laatsteRonde && c.Opties.Rekensysteem == SysteemZwitsersRating) {
+        c.Opties.Sorteervolgorde = 21;
+        c.MarkeerHerberekenen();
+    }
+}
+
+} // namespace velkaro

@@ -1,0 +1,49 @@
+// What the schedule dialog decides, without any widget: the Swiss pre-check and its
+// question, the proposed round, which players take part and when pairing may start, and
+// what leaving the dialog leaves behind.
+#pragma once
+
+#include "model/competitie.h"
+#include "model/gesprek.h"
+
+#include <cstdint>
+#include <string>
+
+namespace velkaro {
+
+// The systems paired by the round robin: every system that is not Swiss and not 2, 3, 4 or
+// 17 (Keizer, average, rating and Laren have pairings of their own).
+bool IsRondtoernooi(uint16_t rekensysteem);
+
+// The pre-check of the schedule command: under a Swiss system with unequal numbers of games
+// the user is asked (Waarschuwing, Yes/No/Cancel) and only Yes goes on. True to go on.
+bool Voorcontrole(const Competitie& c, Gesprek& gesprek);
+
+// The round the dialog proposes: L + 1 under system 0 (L the highest round of all matches);
+// otherwise B = max(L, 1), or B + 1 when a match of round B has a result or is adjourned, so
+// that an unplayed last round is paired again.
+int32_t VoorgesteldeRonde(const Competitie& c);
+
+// The round the dialog passes on: its spin value, raised to 1 when below.
+int32_t RondeVanInvoer(int32_t spinwaarde);
+
+// "&Rooster samenstellen" is allowed for the round robin always, otherwise exactly when the
+// number of players marked "R" is even.
+bool MagSamenstellen(const Competitie& c);
+
+// The dialog's two player lists. The plain list: "»" when marked "R" (else a blank), Kort,
+// the drawing number in three positions and Naam, separated by tabs. The check list (sorted
+// by its text): the drawing number in three positions, Naam, and Kort in square brackets.
+std::string RoosterlijstRegel(const TSpelerObj& speler);
+std::string VinklijstRegel(const TSpelerObj& speler);
+
+// "&Iedereen selecteren" / "&Niemand selecteren" and the toggle of one player.
+void SelecteerIedereen(Competitie& c);
+void SelecteerNiemand(Competitie& c);
+void WisselRooster(Competitie& c, TSpelerObj& speler);
+
+// Leaving the dialog: with "&Laatste ronde" ticked under system 5 the settings keep the sort
+// order 21 from then on.
+void VerlaatRoosterdialoog(Competitie& c, bool laatsteRonde);
+
+} // namespace velkaro

@@ -1,0 +1,18 @@
+// The pairing driver: "&Rooster samenstellen" runs the pairing routine of the competition's
+// calculation system.
+#pragma once
+
+#include "model/competitie.h"
+#include "pairing/roosteromgeving.h"
+#include "pairing/roosterresultaat.h"
+
+namespace velkaro {
+
+// Dispatches on Rekensysteem: the round robin for 0, 7..16 and above 17 (with the colour
+// choice), the Swiss engine for 1. The systems whose pairing is not in this version (2 to 6
+// and 17) answer with a message and change nothing. `laatsteRonde` belongs to the Swiss by
+// rating. After success the program shows the report of Roosterresultaat's round range.
+Roosterresultaat SamenstellenRooster(Competitie& c, int32_t ronde, bool standaardKleuren,
+                                     bool laatsteRonde, Roosteromgeving& omg);
+
+} // namespace velkaro

@@ -1,0 +1,83 @@
+// Small competitions for the pairing tests: numbered players, the matches of a round, and a
+// conversation partner that answers from a script and records what it was asked.
+#pragma once
+
+#include "model/competitie.h"
+#include "model/gesprek.h"
+
+#include <deque>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace velkaro::test {
+
+// Players 1..n: drawing number and internal number i, name "Speler i", marked "S" and "R".
+inline void VoegSpelersToe(Competitie& c, int n) {
+    for (int i = 1; i <= n; ++i) {
+        Spelergegevens g;
+        g.Lotingnummer = i;
+        g.InternNummer = static_cast<int32_t>(c.Spelers.VrijIntern());
+        g.Naam = "Speler " + std::to_string(i);
+        g.Opnemen = OpnemenStand | OpnemenRooster;
+        c.Spelers.Voegtoe(g);
+    }
+}
+
+inline twedstrijdobj& VoegWedstrijdToe(Competitie& c, int32_t ronde, int32_t nummer, int32_t wit,
+                                       int32_t zwart, bool gespeeld = false) {
+    Wedstrijdgegevens g;
+    g.Ronde = ronde;
+    g.Wedstrijdnummer = nummer;
+    g.Wit = wit;
+    g.Zwart = zwart;
+    auto& w = c.Wedstrijden.Voegtoe(g);
+    if (gespeeld) w.ZetUitslag(2, 0, false, true);
+    return w;
+}
+
+// (white, black) of the matches of a round, in list order.
+inline std::vector<std::pair<int, int>> RondeParen(const Competitie& c, int32_t ronde) {
+    std::vector<std::pair<int, int>> p;
+    for (const auto& w : c.Wedstrijden)
+        if (w->G().Ronde == ronde) p.emplace_back(w->G().Wit, w->G().Zwart);
+    return p;
+}
+
+inline std::vector<int32_t> RondeNummers(const Competitie& c, int32_t ronde) {
+    std::vector<int32_t> n;
+    for (const auto& w : c.Wedstrijden)
+        if (w->G().Ronde == ronde) n.push_back(w->G().Wedstrijdnummer);
+    return n;
+}
+
+class Scriptgesprek final : public Gesprek {
+public:
+    struct Vraagregel {
+        std::string tekst, titel;
+        Knoppen knoppen;
+        Pictogram pictogram;
+    };
+    std::deque<Antwoord> antwoorden;
+    std::vector<Vraagregel> vragen;
+    std::vector<Vraagregel> meldingen;
+
+    Antwoord Vraag(const std::string& tekst, const std::string& titel, Knoppen knoppen,
+                   Pictogram pictogram) override {
+        vragen.push_back({tekst, titel, knoppen, pictogram});
+        if (antwoorden.empty()) return Antwoord::Annuleren;
+        const Antwoord a = antwoorden.front();
+        antwoorden.pop_front();
+        return a;
+    }
+    void Melding(const std::string& tekst, const std::string& titel, Pictogram pictogram) override {
+        meldingen.push_back({tekst, titel, Knoppen::Ok, pictogram});
+    }
+    std::optional<std::string> Invoer(const std::string&, const std::string&,
+                                      const std::string&) override {
+        return std::nullopt;
+    }
+    std::optional<std::string> KiesBestand(Bestandskeuze&) override { return std::nullopt; }
+};
+
+} // namespace velkaro::test

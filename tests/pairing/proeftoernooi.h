@@ -1,0 +1,40 @@
+// The property tests' tools: a seeded random Swiss tournament and a pairing checker that
+// recomputes what a round must satisfy from the matches themselves.
+#pragma once
+
+#include "model/competitie.h"
+
+#include <cstdint>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace velkaro::test {
+
+// A Swiss competition of `spelers` players with seeded ratings and settings: colour options
+// drawn at random, and with an odd field one player not marked for pairing.
+class Proeftoernooi {
+public:
+    Proeftoernooi(unsigned zaad, int spelers);
+    Competitie c;
+    // Random results for the unplayed matches of a round; the higher rating wins more often.
+    void SpeelRonde(int32_t ronde);
+
+private:
+    std::mt19937 gen_;
+};
+
+// What the checker needs from before the pairing: the matches as they stood (with the
+// unplayed ones of the round already gone) to test repeats and colours against.
+struct Voorstand {
+    std::vector<Wedstrijdgegevens> Wedstrijden;
+};
+Voorstand NeemVoorstand(const Competitie& c, int32_t ronde);
+
+// Checks round `ronde` after a successful pairing: every player marked "R" is in exactly one
+// new match and nobody else is; no new pair met before; white is whom the colour rule gives
+// (colour values and last colours recomputed from the matches, order from the ranking list);
+// the numbers run upward from (players div 2) × (R − 1) + 1. Returns the faults found.
+std::vector<std::string> ControleerRonde(const Competitie& c, int32_t ronde, const Voorstand& voor);
+
+} // namespace velkaro::test

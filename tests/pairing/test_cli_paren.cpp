@@ -1,0 +1,145 @@
+// velkaro-cli pair and player mark, run in-process on copies of the demo competition.
+#include "../storage/hulp.h"
+#include "cli/cli.h"
+#include "entry/bestand.h"
+#include "model/competitie.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+#include <sstream>
+
+using namespace velkaro;
+using velkaro::test::TijdelijkeMap;
+
+namespace {
+
+struct Uitkomst {
+    int status;
+    std::string out, err;
+};
+
+Uitkomst Cli(std::vector<std::string> args) {
+    std::ostringstream out, err;
+    const int s = cli::Uitvoeren(args, out, err);
+    return {s, out.str(), err.str()};
+}
+
+// A copy of the demo: group 1 is a 14-player Swiss with five rounds played.
+std::string Demo(const TijdelijkeMap& map) {
+    for (const char* f : {"club.xv7", "club.101", "club.102"})
+        std::filesystem::copy_file(std::string(VELKARO_EXAMPLES) + "/" + f, map / f);
+    return map / "club.xv7";
+}
+
+std::size_t Regels(const std::string& s) {
+    return static_cast<std::size_t>(std::count(s.begin(), s.end(), '\n'));
+}
+
+} // namespace
+
+TEST(CliParen, PaartDeVolgendeRondeVanDeDemo) {
+    TijdelijkeMap map;
+    const std::string f = Demo(map);
+    const auto r = Cli({"pair", f});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(Regels(r.out), 8u); // heading and seven boards
+    Competitie c;
+    ASSERT_TRUE(OpenBestand(c, f).Ok());
+    std::set<int32_t> spelers;
+    std::set<std::pair<int32_t, int32_t>> eerder;
+    int nieuw = 0;
+    for (const auto& w : c.Wedstrijden) {
+        const auto& g = w->G();
+        if (g.Ronde < 6) {
+            eerder.insert({std::min(g.Wit, g.Zwart), std::max(g.Wit, g.Zwart)});
+            continue;
+        }
+        ASSERT_EQ(g.Ronde, 6);
+        EXPECT_FALSE(g.Gespeeld);
+        EXPECT_EQ(g.Wedstrijdnummer, 36 + nieuw++);
+        EXPECT_TRUE(spelers.insert(g.Wit).second);
+        EXPECT_TRUE(spelers.insert(g.Zwart).second);
+        EXPECT_FALSE(eerder.count({std::min(g.Wit, g.Zwart), std::max(g.Wit, g.Zwart)}));
+    }
+    EXPECT_EQ(nieuw, 7);
+    EXPECT_EQ(spelers.size(), 14u);
+    EXPECT_EQ(c.Opties.Sorteervolgorde, 47);
+
+    // Round 6 has no result yet: it is proposed again and paired the same way.
+    const auto opnieuw = Cli({"pair", f});
+    ASSERT_EQ(opnieuw.status, 0);
+    EXPECT_EQ(opnieuw.out, r.out);
+    // With the results of round 6 in, the proposal moves on to round 7.
+    for (int bord = 36; bord <= 42; ++bord)
+        ASSERT_EQ(Cli({"result", f, "6", std::to_string(bord), "1", "1"}).status, 0);
+    const auto zeven = Cli({"pair", f, "--trace"});
+    ASSERT_EQ(zeven.status, 0) << zeven.err;
+    EXPECT_NE(zeven.out.find("\n    7    43 "), std::string::npos) << zeven.out;
+    EXPECT_TRUE(std::filesystem::exists(map / "vULWACHT"));
+}
+
+TEST(CliParen, OnevenEnOngelijkWordenGeweigerd) {
+    TijdelijkeMap map;
+    const std::string f = Demo(map);
+    auto r = Cli({"player", "mark", f, "3", "--off"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "In te roosteren: 13\nTotaal aantal spelers: 14\n");
+    const std::string voor = test::Lees(map / "club.101");
+    r = Cli({"pair", f});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("Oneven aantal spelers"), std::string::npos) << r.err;
+    EXPECT_EQ(test::Lees(map / "club.101"), voor); // nothing saved
+
+    // An unequal number of games: the program's question, answered by --force only.
+    ASSERT_EQ(Cli({"player", "mark", f, "3"}).status, 0);
+    ASSERT_EQ(Cli({"match", "add", f, "6", "1", "2"}).status, 0);
+    ASSERT_EQ(Cli({"result", f, "6", "1", "1", "1"}).status, 0);
+    r = Cli({"pair", f, "--round", "7"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("ongelijk aantal gespeelde wedstrijden"), std::string::npos) << r.err;
+    r = Cli({"--lang", "en", "pair", f, "--round", "7", "--force"});
+    EXPECT_EQ(r.status, 0) << r.err;
+}
+
+TEST(CliParen, MarkerenEnGebruik) {
+    TijdelijkeMap map;
+    const std::string f = Demo(map);
+    EXPECT_EQ(Cli({"player", "mark", f, "--none"}).out,
+              "In te roosteren: 0\nTotaal aantal spelers: 14\n");
+    EXPECT_EQ(Cli({"player", "mark", f, "1", "2", "3"}).out,
+              "In te roosteren: 3\nTotaal aantal spelers: 14\n");
+    EXPECT_EQ(Cli({"--lang", "en", "player", "mark", f, "--all"}).out,
+              "To be paired: 14\nTotal number of players: 14\n");
+    EXPECT_EQ(Cli({"player", "mark", f, "99"}).status, 1);
+    EXPECT_EQ(Cli({"player", "mark", f}).status, 2);
+    EXPECT_EQ(Cli({"player", "mark", f, "--all", "--none"}).status, 2);
+    EXPECT_EQ(Cli({"player", "mark", f, "--all", "--off"}).status, 2);
+    EXPECT_EQ(Cli({"pair", f, "--colours", "purple"}).status, 2);
+    EXPECT_EQ(Cli({"pair", f, "--round", "1001"}).status, 2);
+    EXPECT_EQ(Cli({"pair", f, "extra"}).status, 2);
+}
+
+TEST(CliParen, RondtoernooiEnNietBeschikbaar) {
+    TijdelijkeMap map;
+    const std::string f = Demo(map);
+    // Group 2 is a round robin of ten players, its first half played.
+    ASSERT_EQ(Cli({"group", "switch", f, "2"}).status, 0);
+    const std::string voor = test::Lees(map / "club.102");
+    auto r = Cli({"pair", f, "--round", "10", "--colours", "swapped"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(Regels(r.out), 1u + 9 * 5); // the whole schedule from round 10
+    EXPECT_NE(test::Lees(map / "club.102"), voor);
+
+    // A system whose pairing is not available: a message, exit 1, nothing saved.
+    Competitie c;
+    ASSERT_TRUE(OpenBestand(c, f).Ok());
+    c.Opties.Rekensysteem = SysteemKeizer;
+    ASSERT_TRUE(SchrijfBestand(c).Ok());
+    const std::string keizer = test::Lees(map / "club.102");
+    r = Cli({"pair", f});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("niet beschikbaar"), std::string::npos) << r.err;
+    EXPECT_EQ(test::Lees(map / "club.102"), keizer);
+}

@@ -1,0 +1,114 @@
+// The schedule dialog's decisions: pre-check, proposed round, selection and leaving.
+#include "competitiehulp.h"
+#include "lang/teksten.h"
+#include "pairing/roosterkeuze.h"
+
+#include <gtest/gtest.h>
+
+using namespace velkaro;
+using namespace velkaro::test;
+
+TEST(Roosterkeuze, WelkeSystemenRondtoernooiZijn) {
+    for (uint16_t s : {0, 7, 8, 16, 18, 32, 40}) EXPECT_TRUE(IsRondtoernooi(s)) << s;
+    for (uint16_t s : {1, 2, 3, 4, 5, 6, 17}) EXPECT_FALSE(IsRondtoernooi(s)) << s;
+}
+
+TEST(Roosterkeuze, GelijkAantalAlleenOverGemarkeerdeSpelers) {
+    Competitie c;
+    EXPECT_TRUE(c.Spelers.GelijkAantalWedstrijden());
+    VoegSpelersToe(c, 3);
+    c.Spelers.At(0).W().AantalPartijen = 4;
+    c.Spelers.At(1).W().AantalPartijen = 4;
+    c.Spelers.At(2).W().AantalPartijen = 3;
+    EXPECT_FALSE(c.Spelers.GelijkAantalWedstrijden());
+    c.Spelers.At(2).WisRooster();
+    EXPECT_TRUE(c.Spelers.GelijkAantalWedstrijden());
+    c.Spelers.At(0).WisRooster(); // the first marked player is the reference
+    c.Spelers.At(1).W().AantalPartijen = 3;
+    c.Spelers.At(2).ZetRooster();
+    EXPECT_TRUE(c.Spelers.GelijkAantalWedstrijden());
+}
+
+TEST(Roosterkeuze, VoorcontroleVraagtAlleenBijZwitsersOngelijk) {
+    Competitie c;
+    VoegSpelersToe(c, 2);
+    c.Spelers.At(0).W().AantalPartijen = 1;
+    Scriptgesprek g;
+    EXPECT_TRUE(Voorcontrole(c, g)); // system 0: no question
+    EXPECT_TRUE(g.vragen.empty());
+    c.Opties.Rekensysteem = SysteemZwitsers;
+    g.antwoorden = {Antwoord::Nee, Antwoord::Annuleren, Antwoord::Ja};
+    EXPECT_FALSE(Voorcontrole(c, g));
+    EXPECT_FALSE(Voorcontrole(c, g));
+    EXPECT_TRUE(Voorcontrole(c, g));
+    ASSERT_EQ(g.vragen.size(), 3u);
+    EXPECT_EQ(g.vragen[0].tekst, lang::Tekst(lang::T::OngelijkAantalGespeeld));
+    EXPECT_EQ(g.vragen[0].titel, "Waarschuwing");
+    EXPECT_EQ(g.vragen[0].knoppen, Knoppen::JaNeeAnnuleren);
+    c.Spelers.At(1).W().AantalPartijen = 1;
+    EXPECT_TRUE(Voorcontrole(c, g));
+    EXPECT_EQ(g.vragen.size(), 3u);
+}
+
+TEST(Roosterkeuze, VoorgesteldeRonde) {
+    Competitie c;
+    EXPECT_EQ(VoorgesteldeRonde(c), 1);
+    c.Opties.Rekensysteem = SysteemZwitsers;
+    EXPECT_EQ(VoorgesteldeRonde(c), 1);
+    VoegSpelersToe(c, 4);
+    VoegWedstrijdToe(c, 1, 1, 1, 2, true);
+    VoegWedstrijdToe(c, 2, 1, 1, 3); // the last round, not played yet: paired again
+    EXPECT_EQ(VoorgesteldeRonde(c), 2);
+    c.Wedstrijden.At(1).ZetUitslag(0, 1, true, false); // adjourned counts as played
+    EXPECT_EQ(VoorgesteldeRonde(c), 3);
+    c.Opties.Rekensysteem = SysteemNormaal;
+    EXPECT_EQ(VoorgesteldeRonde(c), 3);
+    VoegWedstrijdToe(c, 5, 1, 2, 4); // system 0: always after the highest round
+    EXPECT_EQ(VoorgesteldeRonde(c), 6);
+    EXPECT_EQ(RondeVanInvoer(-3), 1);
+    EXPECT_EQ(RondeVanInvoer(0), 1);
+    EXPECT_EQ(RondeVanInvoer(7), 7);
+}
+
+TEST(Roosterkeuze, SelectieEnKnop) {
+    Competitie c;
+    VoegSpelersToe(c, 3);
+    c.Opties.Rekensysteem = SysteemZwitsers;
+    EXPECT_FALSE(MagSamenstellen(c));
+    WisselRooster(c, c.Spelers.At(1));
+    EXPECT_FALSE(c.Spelers.At(1).InRooster());
+    EXPECT_TRUE(MagSamenstellen(c));
+    SelecteerNiemand(c);
+    EXPECT_EQ(c.Spelers.tel_rooster(), 0);
+    EXPECT_TRUE(MagSamenstellen(c)); // zero is even
+    SelecteerIedereen(c);
+    EXPECT_EQ(c.Spelers.tel_rooster(), 3);
+    EXPECT_TRUE(c.Gewijzigd);
+    c.Opties.Rekensysteem = SysteemNormaal; // the round robin ignores the marks
+    EXPECT_TRUE(MagSamenstellen(c));
+}
+
+TEST(Roosterkeuze, LaatsteRondeZetSorteervolgordeOnderSysteemVijf) {
+    Competitie c;
+    c.Opties.Rekensysteem = SysteemZwitsers;
+    c.Opties.Sorteervolgorde = 47;
+    VerlaatRoosterdialoog(c, true);
+    EXPECT_EQ(c.Opties.Sorteervolgorde, 47);
+    c.Opties.Rekensysteem = SysteemZwitsersRating;
+    VerlaatRoosterdialoog(c, false);
+    EXPECT_EQ(c.Opties.Sorteervolgorde, 47);
+    VerlaatRoosterdialoog(c, true);
+    EXPECT_EQ(c.Opties.Sorteervolgorde, 21);
+}
+
+TEST(Roosterkeuze, LijstregelsVanDeDialoog) {
+    Competitie c;
+    VoegSpelersToe(c, 2);
+    auto& s = c.Spelers.At(1);
+    s.W().Kort = "PJA";
+    s.W().Lotingnummer = 12;
+    EXPECT_EQ(RoosterlijstRegel(s), "»\tPJA\t 12\tSpeler 2");
+    EXPECT_EQ(VinklijstRegel(s), " 12 Speler 2 [PJA]");
+    s.WisRooster();
+    EXPECT_EQ(RoosterlijstRegel(s), " \tPJA\t 12\tSpeler 2");
+}

@@ -1,0 +1,230 @@
+// The pairing driver and the Swiss routine on whole competitions: dispatch, the odd-number
+// and failure messages, what is restored, the trace file, and a property test over seeded
+// random tournaments.
+#include "../storage/hulp.h"
+#include "competitiehulp.h"
+#include "lang/teksten.h"
+#include "pairing/samenstellen.h"
+#include "proeftoernooi.h"
+
+#include <gtest/gtest.h>
+
+using namespace velkaro;
+using namespace velkaro::test;
+using Paarlijst = std::vector<std::pair<int, int>>;
+
+namespace {
+
+struct Omgeving {
+    Scriptgesprek gesprek;
+    GeenVoortgang voortgang;
+    Roosteromgeving omg{gesprek, voortgang};
+};
+
+void Zwitsers(Competitie& c) {
+    c.Opties.Rekensysteem = SysteemZwitsers;
+    c.Opties.Sorteervolgorde = 389;
+}
+
+} // namespace
+
+TEST(Zwitsers, EersteRondeVanZesOpRanglijstvolgorde) {
+    Competitie c;
+    VoegSpelersToe(c, 6);
+    Zwitsers(c);
+    Omgeving o;
+    const auto r = SamenstellenRooster(c, 1, true, false, o.omg);
+    ASSERT_TRUE(r.Gelukt());
+    // Equal in everything, the ranking lists the lower drawing number first; in round 1 the
+    // higher-placed player of each pair has white.
+    EXPECT_EQ(RondeParen(c, 1), (Paarlijst{{1, 2}, {3, 4}, {5, 6}}));
+    EXPECT_EQ(RondeNummers(c, 1), (std::vector<int32_t>{1, 2, 3}));
+    EXPECT_EQ(r.VanRonde, 1);
+    EXPECT_EQ(r.TotRonde, 1);
+    EXPECT_EQ(r.Nieuw.size(), 3u);
+    EXPECT_EQ(c.Opties.Sorteervolgorde, 389); // restored
+    EXPECT_TRUE(o.gesprek.meldingen.empty());
+}
+
+TEST(Zwitsers, TweedeRondeNaEersteUitslagen) {
+    Competitie c;
+    VoegSpelersToe(c, 4);
+    Zwitsers(c);
+    Omgeving o;
+    ASSERT_TRUE(SamenstellenRooster(c, 1, true, false, o.omg).Gelukt());
+    c.Wedstrijden.At(0).ZetUitslag(2, 0, false, true); // 1 beats 2
+    c.Wedstrijden.At(1).ZetUitslag(0, 2, false, true); // 4 beats 3
+    const auto r = SamenstellenRooster(c, 2, true, false, o.omg);
+    ASSERT_TRUE(r.Gelukt());
+    // Table: 1, 4 (2 points), 2, 3. The leaders' group pairs 1-4; colour values 1 + 1 ... 1 had
+    // white (11), 4 black (-9): 4 gets white. Then 2 (-9) against 3 (11): 2 white.
+    EXPECT_EQ(RondeParen(c, 2), (Paarlijst{{4, 1}, {2, 3}}));
+    EXPECT_EQ(RondeNummers(c, 2), (std::vector<int32_t>{3, 4}));
+}
+
+TEST(Zwitsers, OnevenAantalMeldtEnVerwijdertAlleenOngespeeld) {
+    Competitie c;
+    VoegSpelersToe(c, 5);
+    Zwitsers(c);
+    c.Opties.MaxKleurverschil = 1;
+    VoegWedstrijdToe(c, 3, 1, 1, 2);       // unplayed: goes
+    VoegWedstrijdToe(c, 3, 2, 3, 4, true); // played: stays
+    Omgeving o;
+    const auto r = SamenstellenRooster(c, 3, true, false, o.omg);
+    EXPECT_EQ(r.Uitkomst, Roosteruitkomst::KanNietParen);
+    ASSERT_EQ(o.gesprek.meldingen.size(), 1u);
+    EXPECT_EQ(o.gesprek.meldingen[0].tekst, "Kan niet paren");
+    EXPECT_EQ(o.gesprek.meldingen[0].titel, "Fout");
+    EXPECT_EQ(o.gesprek.meldingen[0].pictogram, Pictogram::Fout);
+    EXPECT_EQ(RondeParen(c, 3), (Paarlijst{{3, 4}}));
+    EXPECT_EQ(c.Opties.Sorteervolgorde, 389);
+    EXPECT_EQ(c.Opties.MaxKleurverschil, 1);
+}
+
+TEST(Zwitsers, ZonderMogelijkeParingWordtNietsGeschreven) {
+    Competitie c;
+    VoegSpelersToe(c, 4);
+    Zwitsers(c);
+    VoegWedstrijdToe(c, 1, 1, 1, 2, true);
+    VoegWedstrijdToe(c, 1, 2, 3, 4, true);
+    VoegWedstrijdToe(c, 2, 3, 1, 3, true);
+    VoegWedstrijdToe(c, 2, 4, 2, 4, true);
+    VoegWedstrijdToe(c, 3, 5, 1, 4, true); // 1 has met everybody
+    VoegWedstrijdToe(c, 3, 6, 3, 2, true);
+    Omgeving o;
+    const auto r = SamenstellenRooster(c, 4, true, false, o.omg);
+    EXPECT_EQ(r.Uitkomst, Roosteruitkomst::KanNietParen);
+    EXPECT_TRUE(r.Nieuw.empty());
+    EXPECT_EQ(c.Wedstrijden.Aantal(), 6u);
+    ASSERT_EQ(o.gesprek.meldingen.size(), 1u);
+    EXPECT_EQ(o.gesprek.meldingen[0].tekst, "Kan niet paren");
+    EXPECT_EQ(r.Onderzocht, 0); // the opening feasibility test already sees 1 has nobody left
+}
+
+TEST(Zwitsers, OnevenMeldingenVanDeAndereRoutines) {
+    Scriptgesprek g;
+    MeldOnevenAantal(g, false);
+    MeldOnevenAantal(g, true);
+    ASSERT_EQ(g.meldingen.size(), 2u);
+    EXPECT_EQ(g.meldingen[0].tekst, "Oneven aantal spelers\rKan niet paren");
+    EXPECT_EQ(g.meldingen[0].titel, "Fout");
+    EXPECT_EQ(g.meldingen[0].pictogram, Pictogram::Fout);
+    EXPECT_EQ(g.meldingen[1].tekst, "Kan niet paren");
+}
+
+TEST(Samenstellen, SystemenZonderParingVeranderenNiets) {
+    for (uint16_t s : {2, 3, 4, 5, 6, 17}) {
+        SCOPED_TRACE(s);
+        Competitie c;
+        VoegSpelersToe(c, 4);
+        VoegWedstrijdToe(c, 1, 1, 1, 2);
+        c.Opties.Rekensysteem = s;
+        c.Opties.Sorteervolgorde = 389;
+        c.Gewijzigd = false;
+        Omgeving o;
+        const auto r = SamenstellenRooster(c, 1, true, true, o.omg);
+        EXPECT_EQ(r.Uitkomst, Roosteruitkomst::NietBeschikbaar);
+        ASSERT_EQ(o.gesprek.meldingen.size(), 1u);
+        EXPECT_EQ(o.gesprek.meldingen[0].tekst, lang::Tekst(lang::T::ParenNietBeschikbaar));
+        EXPECT_EQ(c.Wedstrijden.Aantal(), 1u);
+        EXPECT_FALSE(c.Gewijzigd);
+        EXPECT_EQ(c.Opties.Sorteervolgorde, 389);
+    }
+}
+
+TEST(Samenstellen, RondtoernooiKrijgtDeKleurkeuze) {
+    for (uint16_t s : {0, 9, 16, 18}) {
+        Competitie c;
+        VoegSpelersToe(c, 4);
+        c.Opties.Rekensysteem = s;
+        Omgeving o;
+        const auto r = SamenstellenRooster(c, 2, false, false, o.omg);
+        ASSERT_TRUE(r.Gelukt()) << s;
+        EXPECT_EQ(r.VanRonde, 2);
+        EXPECT_EQ(r.TotRonde, 4);
+        EXPECT_EQ(RondeParen(c, 2), (Paarlijst{{4, 1}, {3, 2}})) << s;
+    }
+    // "Verwisseld" means nothing to the Swiss routine.
+    Competitie c;
+    VoegSpelersToe(c, 4);
+    Zwitsers(c);
+    Omgeving o;
+    ASSERT_TRUE(SamenstellenRooster(c, 1, false, false, o.omg).Gelukt());
+    EXPECT_EQ(RondeParen(c, 1), (Paarlijst{{1, 2}, {3, 4}}));
+}
+
+TEST(Zwitsers, DebugbestandInDeMapVanDeCompetitie) {
+    TijdelijkeMap map;
+    Competitie c;
+    c.Bestandsnaam = map / "club.xv7";
+    VoegSpelersToe(c, 4);
+    Zwitsers(c);
+    VoegWedstrijdToe(c, 1, 1, 1, 2, true);
+    VoegWedstrijdToe(c, 1, 2, 3, 4, true);
+    Omgeving o;
+    o.omg.Debugfile = true;
+    ASSERT_TRUE(SamenstellenRooster(c, 2, true, false, o.omg).Gelukt());
+    const std::string spoor = Lees(map / "vULWACHT");
+    for (const char* woord : {"Aanroep vindwedstrijd gestart", "Vindwedstrijd geopend",
+                              "Groepsteller:", "Wachtteller: ", "groeprij - index",
+                              "wachtrij - index", " Selekteren: roosterklaar", "Rooster klaar"})
+        EXPECT_NE(spoor.find(woord), std::string::npos) << woord;
+    // Without the switch the file is left alone.
+    Schrijf(map / "vULWACHT", "oud");
+    o.omg.Debugfile = false;
+    ASSERT_TRUE(SamenstellenRooster(c, 2, true, false, o.omg).Gelukt());
+    EXPECT_EQ(Lees(map / "vULWACHT"), "oud");
+}
+
+namespace {
+
+// Plays seeded tournaments of `van`..`tot` players for at most rondes(participants) rounds, or
+// until a round cannot be paired, checking every round. Returns the rounds paired.
+template <class Rondes> int Speel(unsigned zaden, int van, int tot, Rondes rondes, int& mislukt) {
+    int gepaard = 0;
+    for (unsigned zaad = 1; zaad <= zaden; ++zaad) {
+        std::mt19937 g(zaad * 7919u);
+        const int n = std::uniform_int_distribution<int>(van, tot)(g);
+        Proeftoernooi t(zaad, n);
+        const int laatste = rondes(t.c.Spelers.tel_rooster());
+        for (int32_t ronde = 1; ronde <= laatste; ++ronde) {
+            SCOPED_TRACE("seed " + std::to_string(zaad) + " players " + std::to_string(n) +
+                         " round " + std::to_string(ronde));
+            const Voorstand voor = NeemVoorstand(t.c, ronde);
+            Omgeving o;
+            const auto r = SamenstellenRooster(t.c, ronde, true, false, o.omg);
+            if (!r.Gelukt()) {
+                ++mislukt;
+                EXPECT_TRUE(r.Nieuw.empty());
+                EXPECT_EQ(o.gesprek.meldingen.size(), 1u);
+                break;
+            }
+            ++gepaard;
+            for (const auto& f : ControleerRonde(t.c, ronde, voor)) ADD_FAILURE() << f;
+            t.SpeelRonde(ronde);
+        }
+    }
+    return gepaard;
+}
+
+} // namespace
+
+// 200 seeded tournaments of 8 to 60 players over a third of the field's rounds: the length
+// of a real Swiss, where the search stays in its ordinary, unrelaxed mode.
+TEST(Zwitsers, EigenschappenOverWillekeurigeToernooien) {
+    int mislukt = 0;
+    const int rondes = Speel(
+        200, 8, 60, [](int n) { return n / 3; }, mislukt);
+    EXPECT_GT(rondes, 200 * 4);
+    EXPECT_EQ(mislukt, 0);
+}
+
+// Small fields played until no pairing is left (at most N − 1 rounds): the relaxed search of
+// the late rounds, the give-up rule and "Kan niet paren" at the end.
+TEST(Zwitsers, EigenschappenTotHetVeldOpIs) {
+    int mislukt = 0;
+    const int rondes = Speel(
+        120, 8, 24, [](int n) { return n - 1; }, mislukt);
+    EXPECT_GT(rondes, 120 * 6);
+    EXPECT_GT(mislukt, 0); // some fields run out of pairings before N − 1 rounds
+}
