@@ -22,6 +22,7 @@ demo: build
 	$(BUILD)/cli/velkaro-cli info $(DEMO_DIR)/club.xv7
 	$(BUILD)/cli/velkaro-cli player list $(DEMO_DIR)/club.xv7
 	$(BUILD)/cli/velkaro-cli group list $(DEMO_DIR)/club.xv7
+	$(BUILD)/cli/velkaro-cli report $(DEMO_DIR)/club.xv7
 
 run: build
 	rm -rf $(DEMO_DIR) && mkdir -p $(DEMO_DIR)

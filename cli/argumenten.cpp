@@ -9,7 +9,10 @@ Argumenten::Argumenten(const std::vector<std::string>& args,
                        const std::set<std::string>& vlagOpties) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        if (a.size() > 2 && a.rfind("--", 0) == 0) {
+        // Short options ("-o") only where a command declares them, so "-3" stays a positional.
+        const bool kort =
+            a.size() == 2 && a[0] == '-' && (waardeOpties.count(a) || vlagOpties.count(a));
+        if ((a.size() > 2 && a.rfind("--", 0) == 0) || kort) {
             std::string naam = a, waarde;
             const auto is = a.find('=');
             const bool metIs = is != std::string::npos;
@@ -22,7 +25,8 @@ Argumenten::Argumenten(const std::vector<std::string>& args,
                 vlaggen_.insert(naam);
             } else if (waardeOpties.count(naam)) {
                 if (!metIs) {
-                    if (i + 1 >= args.size()) throw Gebruiksfout("option " + naam + " needs a value");
+                    if (i + 1 >= args.size())
+                        throw Gebruiksfout("option " + naam + " needs a value");
                     waarde = args[++i];
                 }
                 waarden_[naam] = waarde;

@@ -23,7 +23,7 @@ struct Weigering : std::runtime_error {
 class Argumenten {
 public:
     // waardeOpties take a value; vlagOpties do not. Anything else starting with "--" is a
-    // usage error. "--help" is always a flag.
+    // usage error. "--help" is always a flag. A declared short option ("-o") works the same.
     Argumenten(const std::vector<std::string>& args, const std::set<std::string>& waardeOpties,
                const std::set<std::string>& vlagOpties);
 

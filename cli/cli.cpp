@@ -21,6 +21,7 @@ std::vector<Opdracht> Tabel() {
     WedstrijdlijstOpdrachten(t);
     UitslagOpdrachten(t);
     CategorieOpdrachten(t);
+    RapportOpdrachten(t);
     return t;
 }
 

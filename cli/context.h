@@ -40,6 +40,7 @@ void RondeOpdrachten(std::vector<Opdracht>& tabel);
 void WedstrijdlijstOpdrachten(std::vector<Opdracht>& tabel);
 void UitslagOpdrachten(std::vector<Opdracht>& tabel);
 void CategorieOpdrachten(std::vector<Opdracht>& tabel);
+void RapportOpdrachten(std::vector<Opdracht>& tabel);
 
 // The system's text for a failed file operation.
 std::string FoutTekst(const Bestandsresultaat& r);

@@ -1,0 +1,137 @@
+// velkaro-cli report: the ranking list and the progress table, to standard output as the screen
+// shows them or to a report file in one of the five formats.
+#include "cli/context.h"
+#include "model/systeem.h"
+#include "model/tekst.h"
+#include "reports/kader.h"
+#include "reports/rapport.h"
+
+namespace velkaro::cli {
+
+namespace {
+
+// The screen view on standard output.
+class StroomScherm final : public Regelscherm {
+public:
+    explicit StroomScherm(std::ostream& out) : out_(out) {}
+    void VoegToe(const std::string& regel) override { out_ << regel << '\n'; }
+
+private:
+    std::ostream& out_;
+};
+
+Bestandsformaat LeesFormaat(const std::string& s) {
+    if (s == "txt") return Bestandsformaat::Tekst;
+    if (s == "tab") return Bestandsformaat::Tab;
+    if (s == "csv") return Bestandsformaat::Komma;
+    if (s == "html") return Bestandsformaat::Html;
+    if (s == "rtf") return Bestandsformaat::Rtf;
+    throw Gebruiksfout("--format takes txt, tab, csv, html or rtf");
+}
+
+Rapportsoort LeesSoort(const std::string& s) {
+    if (s == "ranking") return Rapportsoort::Ranglijst;
+    if (s == "progress") return Rapportsoort::Voortschrijdingstabel;
+    throw Gebruiksfout("--kind takes ranking or progress");
+}
+
+Afdrukopties LeesAfdrukopties(const std::string& lijst) {
+    Afdrukopties a;
+    std::size_t begin = 0;
+    while (begin <= lijst.size()) {
+        std::size_t eind = lijst.find(',', begin);
+        if (eind == std::string::npos) eind = lijst.size();
+        const std::string naam = Trim(lijst.substr(begin, eind - begin));
+        if (!naam.empty() && !ZetAfdrukoptie(a, naam))
+            throw Gebruiksfout("unknown report option '" + naam + "'; the options are " +
+                               AfdrukoptieNamen());
+        begin = eind + 1;
+    }
+    return a;
+}
+
+int Rapport(const Argumenten& a, Uitvoer& u) {
+    a.Aantal(1);
+    const auto uit = a.Waarde("-o");
+    const auto formaatTekst = a.Waarde("--format");
+    if (formaatTekst && !uit && *formaatTekst != "txt")
+        throw Gebruiksfout("--format " + *formaatTekst + " needs -o OUT");
+    if (a.Vlag("--overwrite") && a.Vlag("--append"))
+        throw Gebruiksfout("--overwrite and --append exclude each other");
+    const Bestandsformaat formaat =
+        formaatTekst ? LeesFormaat(*formaatTekst) : FormaatVanNaam(uit.value_or(""));
+    if (a.Vlag("--append") && (formaat == Bestandsformaat::Html || formaat == Bestandsformaat::Rtf))
+        throw Gebruiksfout("--append is for txt, tab and csv reports only");
+
+    Competitie c;
+    Open(c, a.Positie(0, "FILE"));
+    Rapportopties o = StandaardRapportopties(c);
+    if (auto s = a.Waarde("--kind")) o.Soort = LeesSoort(*s);
+    if (auto l = a.Waarde("--options")) o.Afdrukken = LeesAfdrukopties(*l);
+    if (auto t = a.Waarde("--title-text")) o.VasteTekst = *t;
+    if (auto t = a.Waarde("--once-text")) o.EenmaligeTekst = *t;
+    if (auto v = a.Getal("--from", 0, 999)) o.VanRonde = static_cast<int32_t>(*v);
+    if (auto t = a.Getal("--to", 0, 999)) o.TotRonde = static_cast<int32_t>(*t);
+    if (auto m = a.Getal("--min-games", 0, 999)) o.MinimumWedstrijden = static_cast<int32_t>(*m);
+    // The load computed silently with the proposed range, so the ranking is always computed
+    // anew. The previous places move up only when the data changed since the last ranking, as
+    // they do in the desktop program, so that running a report twice keeps them.
+    o.VorigeNoteringAanpassen = !c.Opties.IsActueel();
+    o.Herberekenen = true;
+
+    CliGesprek gesprek(u.err);
+    if (a.Vlag("--overwrite")) gesprek.Antwoorden = Antwoord::Ja;
+    if (a.Vlag("--append")) gesprek.Antwoorden = Antwoord::Nee;
+    TUitvoerObject uitvoer(gesprek);
+    uitvoer.Rtffont = c.Opmaakfont;
+    uitvoer.Printfont = c.Vastfont;
+    if (a.Vlag("--landscape") || !c.Staand)
+        uitvoer.ZetLiggend();
+    else
+        uitvoer.ZetStaand();
+    SysteemKlok klok;
+
+    bool gelukt = true;
+    if (uit) {
+        if (!uitvoer.OpenUitvoerbestand(*uit, formaat, Rapportnaam(c, o.Soort))) return 1;
+        MaakRapport(c, o, uitvoer, klok);
+        gelukt = uitvoer.SluitUitvoerbestand();
+    } else {
+        StroomScherm scherm(u.out);
+        uitvoer.StartScherm(scherm);
+        MaakRapport(c, o, uitvoer, klok);
+        uitvoer.EindeScherm();
+    }
+    if (!a.Vlag("--no-save")) Bewaar(c);
+    if (gelukt && uit) u.out << *uit << '\n';
+    return gelukt ? 0 : 1;
+}
+
+} // namespace
+
+void RapportOpdrachten(std::vector<Opdracht>& t) {
+    t.push_back(
+        {"report",
+         "report FILE.xv7 [--kind ranking|progress] [--format txt|tab|csv|html|rtf] [--from R] "
+         "[--to R] [--min-games N] [--options LIST] [--title-text TEXT] [--once-text TEXT] "
+         "[--landscape] [-o OUT [--overwrite|--append]] [--no-save]",
+         "Computes the standings over the rounds --from to --to (default: the first round to the\n"
+         "last with results; --min-games N ranks players with fewer games last) and writes the\n"
+         "ranking list or the progress table. Without -o it goes to standard output as the\n"
+         "screen shows it; with -o OUT it is written to a Windows-1252 file whose format is\n"
+         "--format, else the extension of OUT (.rtf, .htm/.html, .tab, .csv, otherwise text).\n"
+         "An existing OUT is replaced only with --overwrite; --append adds to a txt/tab/csv file.\n"
+         "--options replaces the competition's report options by a comma list of:\n  " +
+             AfdrukoptieNamen() +
+             "\n(the ranking list uses previous, matrix, statistics, place, category, colours,\n"
+             "totals, tournament, fmjd, fmjd-title, national-title and country; the others serve\n"
+             "later report kinds). --title-text is the fixed text above the ranking, --once-text\n"
+             "a text for this report only; --landscape lays an RTF page landscape.\n"
+             "The competition is saved afterwards (the standings and places), unless --no-save.",
+         {"--kind", "--format", "--from", "--to", "--min-games", "--options", "--title-text",
+          "--once-text", "-o"},
+         {"--landscape", "--overwrite", "--append", "--no-save"},
+         Rapport});
+}
+
+} // namespace velkaro::cli

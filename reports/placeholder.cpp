@@ -1,1 +1,0 @@
-// Intentionally empty until the first unit of this library lands.

@@ -1,0 +1,97 @@
+#include "reports/rapportopties.h"
+
+#include "lang/teksten.h"
+
+#include <array>
+#include <utility>
+
+#ifndef VELKARO_VERSIE
+#define VELKARO_VERSIE "0"
+#endif
+
+namespace velkaro {
+
+namespace {
+
+using Veld = bool Afdrukopties::*;
+
+const std::array<std::pair<const char*, Veld>, 18> kNamen = {{
+    {"previous", &Afdrukopties::VorigeNotering},
+    {"matrix", &Afdrukopties::Matrix},
+    {"statistics", &Afdrukopties::Statistiek},
+    {"place", &Afdrukopties::Plaats},
+    {"category", &Afdrukopties::Categorie},
+    {"colours", &Afdrukopties::Kleurverhouding},
+    {"totals", &Afdrukopties::Totaalgegevens},
+    {"results", &Afdrukopties::Uitslagen},
+    {"next-round", &Afdrukopties::VolgendeRonde},
+    {"colour-per-player", &Afdrukopties::KleurPerSpeler},
+    {"number", &Afdrukopties::Lotingnummer},
+    {"rating", &Afdrukopties::Rating},
+    {"tournament", &Afdrukopties::Toernooigegevens},
+    {"fmjd", &Afdrukopties::FMJDInfo},
+    {"fmjd-title", &Afdrukopties::FMJDTitel},
+    {"national-title", &Afdrukopties::NatTitel},
+    {"country", &Afdrukopties::Land},
+    {"second-rating", &Afdrukopties::TweedeRating},
+}};
+
+// The boxes that RanglijstOpties keeps, with their bits.
+const std::array<std::pair<uint16_t, Veld>, 12> kBits = {{
+    {OptieVorigeNotering, &Afdrukopties::VorigeNotering},
+    {OptieMatrix, &Afdrukopties::Matrix},
+    {OptieStatistiek, &Afdrukopties::Statistiek},
+    {OptiePlaats, &Afdrukopties::Plaats},
+    {OptieCategorie, &Afdrukopties::Categorie},
+    {OptieKleurverhouding, &Afdrukopties::Kleurverhouding},
+    {OptieTotaalgegevens, &Afdrukopties::Totaalgegevens},
+    {OptieKleurPerSpeler, &Afdrukopties::KleurPerSpeler},
+    {OptieUitslagen, &Afdrukopties::Uitslagen},
+    {OptieFMJDTitel, &Afdrukopties::FMJDTitel},
+    {OptieNatTitel, &Afdrukopties::NatTitel},
+    {OptieLand, &Afdrukopties::Land},
+}};
+
+} // namespace
+
+Afdrukopties AfdrukoptiesVan(const Competitie& c) {
+    Afdrukopties a;
+    for (const auto& [bit, veld] : kBits) a.*veld = (c.RanglijstOpties & bit) != 0;
+    a.Lotingnummer = c.ToonLotingnummer;
+    return a;
+}
+
+void BewaarAfdrukopties(Competitie& c, const Afdrukopties& a) {
+    uint16_t bits = c.RanglijstOpties;
+    for (const auto& [bit, veld] : kBits)
+        bits = static_cast<uint16_t>(a.*veld ? (bits | bit) : (bits & ~bit));
+    c.RanglijstOpties = bits;
+    c.ToonLotingnummer = a.Lotingnummer;
+}
+
+bool ZetAfdrukoptie(Afdrukopties& a, std::string_view naam) {
+    for (const auto& [n, veld] : kNamen)
+        if (naam == n) {
+            a.*veld = true;
+            return true;
+        }
+    return false;
+}
+
+std::string AfdrukoptieNamen() {
+    std::string r;
+    for (const auto& [n, veld] : kNamen) {
+        if (!r.empty()) r += ", ";
+        r += n;
+    }
+    return r;
+}
+
+Rapportopties StandaardRapportopties(const Competitie& c) {
+    Rapportopties r;
+    r.Afdrukken = AfdrukoptiesVan(c);
+    r.Programma = lang::Tekst(lang::T::Velkaro) + " " + VELKARO_VERSIE;
+    return r;
+}
+
+} // namespace velkaro

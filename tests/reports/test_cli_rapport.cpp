@@ -1,0 +1,155 @@
+// velkaro-cli report on a copy of the demo competition: screen and file output, the questions
+// about an existing file, failures, usage errors, the round range and the previous places.
+#include "../storage/hulp.h"
+#include "cli/cli.h"
+#include "model/competitie.h"
+#include "storage/competitiebestand.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+using namespace velkaro;
+using velkaro::test::Lees;
+using velkaro::test::TijdelijkeMap;
+
+namespace {
+
+struct Uitkomst {
+    int status;
+    std::string out, err;
+};
+
+Uitkomst Cli(std::vector<std::string> args) {
+    std::ostringstream out, err;
+    const int s = cli::Uitvoeren(args, out, err);
+    return {s, out.str(), err.str()};
+}
+
+std::vector<std::string> Regels(const std::string& s) {
+    std::vector<std::string> r;
+    std::istringstream in(s);
+    for (std::string regel; std::getline(in, regel);) r.push_back(regel);
+    return r;
+}
+
+class CliRapport : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (const char* n : {"club.xv7", "club.101", "club.102"})
+            std::filesystem::copy_file(std::string(VELKARO_EXAMPLES) + "/" + n, map / n);
+        f = map / "club.xv7";
+    }
+    TijdelijkeMap map;
+    std::string f;
+};
+
+} // namespace
+
+TEST_F(CliRapport, RanglijstOpHetScherm) {
+    const std::string groep = Lees(map / "club.101");
+    auto r = Cli({"report", f, "--no-save"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto regels = Regels(r.out);
+    ASSERT_EQ(regels.size(), 4u + 1u + 14u);
+    EXPECT_EQ(regels[0], "Bestand: club.xv7");
+    EXPECT_EQ(regels[2], "Ranglijst Clubcompetitie DC Het Noorden 2026-2027 na ronde 5");
+    // The demo's own options: previous place, cross table, statistics, colours.
+    EXPECT_EQ(regels[4].substr(0, 23), "  Nr Vor Naam         1");
+    EXPECT_EQ(regels[5].substr(0, 27), "   1  -- de Vries, H. \xE2\x80\xA2 +");
+    EXPECT_EQ(Lees(map / "club.101"), groep); // --no-save
+
+    r = Cli({"report", f, "--options", "", "--kind", "progress"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(Regels(r.out)[5], "  Nr Naam          1  2  3  4  5 ");
+    Competitie c;
+    ASSERT_TRUE(LeesBestand(c, f).Ok());
+    EXPECT_TRUE(c.Opties.IsActueel()); // saved after the interactive computation
+    EXPECT_EQ(c.Spelers.zoekloting(2)->Notering, 1);
+}
+
+TEST_F(CliRapport, BestandenInElkFormaat) {
+    for (const char* naam : {"r.txt", "r.tab", "r.csv", "r.htm", "r.rtf"}) {
+        auto r = Cli({"report", f, "-o", map / naam, "--no-save"});
+        ASSERT_EQ(r.status, 0) << naam << r.err;
+        EXPECT_EQ(r.out, map / naam + "\n");
+    }
+    EXPECT_EQ(Lees(map / "r.htm").substr(0, 8), "<HTML>\r\n");
+    EXPECT_NE(Lees(map / "r.csv").find("1,--,\"de Vries, H.\",\x95,+"), std::string::npos);
+    EXPECT_NE(Lees(map / "r.rtf").find("\\paperw11907\\paperh16840\r\n"), std::string::npos);
+    auto r =
+        Cli({"report", f, "-o", map / "liggend", "--format", "rtf", "--landscape", "--no-save"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(Lees(map / "liggend").find("\\paperw16840\\paperh11907\\landscape\r\n"),
+              std::string::npos);
+}
+
+TEST_F(CliRapport, BestaandBestand) {
+    const std::string uit = map / "stand.txt";
+    velkaro::test::Schrijf(uit, "oud\r\n");
+    auto r = Cli({"report", f, "-o", uit, "--no-save"});
+    EXPECT_EQ(r.status, 1); // the question has no answer on the command line
+    EXPECT_NE(r.err.find("Tekstbestand bestaat al."), std::string::npos);
+    EXPECT_EQ(Lees(uit), "oud\r\n");
+    ASSERT_EQ(Cli({"report", f, "-o", uit, "--append", "--no-save"}).status, 0);
+    EXPECT_EQ(Lees(uit).substr(0, 26), "oud\r\nBestand: club.xv7\r\n\r\n");
+    ASSERT_EQ(Cli({"report", f, "-o", uit, "--overwrite", "--no-save"}).status, 0);
+    EXPECT_EQ(Lees(uit).substr(0, 19), "Bestand: club.xv7\r\n");
+}
+
+TEST_F(CliRapport, BestandDatNietKanWordenGemaakt) {
+    const std::string groep = Lees(map / "club.101");
+    const std::string uit = map / "geen-map/stand.rtf";
+    auto r = Cli({"report", f, "-o", uit});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("Bestand kan niet worden geopend: " + uit), std::string::npos) << r.err;
+    EXPECT_FALSE(std::filesystem::exists(map / "geen-map"));
+    EXPECT_EQ(Lees(map / "club.101"), groep); // refused before anything was computed
+}
+
+TEST_F(CliRapport, Gebruiksfouten) {
+    EXPECT_EQ(Cli({"report", f, "--format", "html"}).status, 2);
+    EXPECT_EQ(Cli({"report", f, "--format", "pdf", "-o", "x"}).status, 2);
+    EXPECT_EQ(Cli({"report", f, "-o", map / "x.rtf", "--append"}).status, 2);
+    EXPECT_EQ(Cli({"report", f, "-o", map / "x.txt", "--append", "--overwrite"}).status, 2);
+    EXPECT_EQ(Cli({"report", f, "--kind", "history"}).status, 2);
+    EXPECT_EQ(Cli({"report", f, "--options", "matrix,colour"}).status, 2);
+    EXPECT_EQ(Cli({"report", f, "--from", "x"}).status, 2);
+    EXPECT_EQ(Cli({"report", f, "--min-games", "1000"}).status, 2);
+    EXPECT_FALSE(std::filesystem::exists(map / "x.rtf"));
+}
+
+TEST_F(CliRapport, RondebereikEnMinimum) {
+    auto r = Cli({"report", f, "--from", "2", "--to", "3", "--options", "statistics", "--no-save"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto regels = Regels(r.out);
+    EXPECT_EQ(regels[2], "Ranglijst Clubcompetitie DC Het Noorden 2026-2027 rondes 2 t/m 3");
+    for (std::size_t i = 5; i < regels.size(); ++i)
+        EXPECT_EQ(regels[i].substr(18, 3), "  2") << regels[i]; // two games each
+    r = Cli({"--lang", "en", "report", f, "--to", "1", "--options", ""});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(Regels(r.out)[0], "File: club.xv7");
+    EXPECT_EQ(Regels(r.out)[2], "Standings Clubcompetitie DC Het Noorden 2026-2027 after round 1");
+}
+
+TEST_F(CliRapport, VorigeNoteringAlleenNaWijziging) {
+    ASSERT_EQ(Cli({"report", f}).status, 0);
+    // Nothing changed: the second report keeps the previous places of the first.
+    ASSERT_EQ(Cli({"report", f}).status, 0);
+    Competitie c;
+    ASSERT_TRUE(LeesBestand(c, f).Ok());
+    const auto voor = c.Spelers.zoekloting(2)->VorigeNotering;
+    const auto plaats = c.Spelers.zoekloting(2)->Notering;
+    EXPECT_EQ(voor, 0);
+    // A changed result: the places of the last ranking become the previous places.
+    std::string bord;
+    for (const auto& w : c.Wedstrijden)
+        if (w->G().Ronde == 5) bord = std::to_string(w->G().Wedstrijdnummer);
+    ASSERT_EQ(Cli({"result", f, "5", bord, "0", "2"}).status, 0);
+    auto r = Cli({"report", f, "--options", "previous"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    Competitie d;
+    ASSERT_TRUE(LeesBestand(d, f).Ok());
+    EXPECT_EQ(d.Spelers.zoekloting(2)->VorigeNotering, plaats);
+}

@@ -1,0 +1,202 @@
+// Point notation, the per-player tables and the cross-table cells.
+#include "hulp.h"
+#include "lang/teksten.h"
+#include "reports/matrix.h"
+#include "reports/partijtabellen.h"
+#include "reports/punten.h"
+
+#include <gtest/gtest.h>
+
+using namespace velkaro;
+using velkaro::test::NieuweSpeler;
+using velkaro::test::Speel;
+using velkaro::test::ZetRanglijst;
+
+namespace {
+const std::string kHalf = "\xC2\xBD";
+const std::string kBullet = "\xE2\x80\xA2";
+
+std::string Cel(const Competitie& c, const Partijtabellen& t, std::size_t rij, std::size_t kolom) {
+    return MatrixCel(c, t, rij, kolom, MatrixBreedte(c)).Tekst;
+}
+} // namespace
+
+TEST(Punten, Schaaknotatie) {
+    EXPECT_EQ(MaakSchaakPunten(3), "1" + kHalf);
+    EXPECT_EQ(MaakSchaakPunten(1), kHalf);
+    EXPECT_EQ(MaakSchaakPunten(4), "2 ");
+    EXPECT_EQ(MaakSchaakPunten(7), "3" + kHalf);
+    EXPECT_EQ(MaakSchaakPunten(0), "0 ");
+    EXPECT_EQ(MaakSchaakPunten(-3), "-1" + kHalf);
+    EXPECT_EQ(MaakSchaakPunten(-1), "-" + kHalf);
+    EXPECT_EQ(MaakKNDBDelftsPunten(1), " " + kHalf);
+    EXPECT_EQ(MaakKNDBDelftsPunten(5), "2" + kHalf);
+    EXPECT_EQ(MaakKNDBDelftsPunten(6), "3 ");
+
+    trekenopties o;
+    o.ZetStandaard();
+    EXPECT_EQ(PuntenTekst(o, 7), "7");
+    o.ZetVlag(VlagSchaaknotatie, true);
+    EXPECT_EQ(PuntenTekst(o, 7), "3" + kHalf);
+    o.ZetVlag(VlagSchaaknotatie, false);
+    o.ZetVlag(VlagKNDBDelfts, true);
+    EXPECT_EQ(PuntenTekst(o, 1), " " + kHalf);
+}
+
+class Kruistabel : public ::testing::Test {
+protected:
+    void SetUp() override {
+        c.Opties.ZetStandaard();
+        for (int i = 1; i <= 4; ++i) NieuweSpeler(c, "Speler " + std::to_string(i), i);
+        c.Opties.VanRonde = 1;
+        c.Opties.TotRonde = 9;
+        ZetRanglijst(c, {1, 2, 3, 4});
+    }
+    Partijtabellen Tabellen() {
+        Partijtabellen t;
+        t.Vul(c);
+        return t;
+    }
+    Competitie c;
+};
+
+TEST_F(Kruistabel, EenPartijAlsTeken) {
+    Speel(c, 1, 1, 2, UitslagWinst, UitslagVerlies);
+    Speel(c, 1, 3, 4, UitslagRemise, UitslagRemise);
+    const auto t = Tabellen();
+    EXPECT_EQ(Cel(c, t, 1, 1), kBullet);
+    EXPECT_EQ(Cel(c, t, 1, 2), "+");
+    EXPECT_EQ(Cel(c, t, 2, 1), "-");
+    EXPECT_EQ(Cel(c, t, 3, 4), "=");
+    EXPECT_EQ(Cel(c, t, 4, 3), "=");
+    EXPECT_EQ(Cel(c, t, 1, 3), ".");
+    EXPECT_EQ(Cel(c, t, 1, 5), ""); // beyond the list
+    EXPECT_FALSE(MatrixCel(c, t, 1, 2, 1).Vet);
+}
+
+TEST_F(Kruistabel, MeerPartijenAlsCijferEnVet) {
+    for (int r = 1; r <= 5; ++r) Speel(c, r, 1, 2, UitslagWinst, UitslagVerlies);
+    Speel(c, 6, 2, 1, UitslagRemise, UitslagRemise);
+    Speel(c, 1, 3, 4, UitslagWinst, UitslagVerlies);
+    Speel(c, 2, 4, 3, UitslagRemise, UitslagRemise);
+    auto t = Tabellen();
+    EXPECT_EQ(Cel(c, t, 1, 2), "#"); // 11 points
+    EXPECT_EQ(Cel(c, t, 2, 1), "1");
+    EXPECT_EQ(Cel(c, t, 3, 4), "3");
+    EXPECT_TRUE(MatrixCel(c, t, 3, 4, 1).Vet);
+    // Rounds 7 and later lie outside the range of the computation.
+    c.Opties.TotRonde = 1;
+    t = Tabellen();
+    EXPECT_EQ(Cel(c, t, 1, 2), "+");
+    EXPECT_FALSE(MatrixCel(c, t, 1, 2, 1).Vet);
+
+    // Wider columns print the points in the notation of the settings.
+    c.Opties.TotRonde = 9;
+    c.RondesInMatrix = 2;
+    c.Opties.ZetVlag(VlagSchaaknotatie, true);
+    t = Tabellen();
+    EXPECT_EQ(Cel(c, t, 1, 2), "5" + kHalf);
+    EXPECT_EQ(Cel(c, t, 3, 4), "1" + kHalf);
+    EXPECT_EQ(Cel(c, t, 4, 3), kHalf);
+    EXPECT_FALSE(MatrixCel(c, t, 3, 4, 2).Vet);
+    c.Opties.ZetVlag(VlagKNDBDelfts, true);
+    c.Opties.ZetVlag(VlagSchaaknotatie, false);
+    EXPECT_EQ(MatrixBreedte(c), 3);
+}
+
+TEST_F(Kruistabel, BijzondereRemisesEnAfgebroken) {
+    c.Opties.ZetVlag(VlagKNDBDelfts, true);
+    c.Opties.PuntenWinst = 4;
+    c.Opties.PuntenRemise = 2;
+    c.Opties.PuntenPlusRemise = 3;
+    c.Opties.PuntenMinRemise = 1;
+    Speel(c, 1, 1, 2, UitslagPlusRemise, UitslagMinRemise);
+    Wedstrijdgegevens w;
+    w.Ronde = 1;
+    w.Wedstrijdnummer = 9;
+    w.Wit = 3;
+    w.Zwart = 4;
+    c.Wedstrijden.Voegtoe(w).ZetUitslag(UitslagWinst, UitslagVerlies, true, false);
+    const auto t = Tabellen();
+    EXPECT_EQ(MatrixBreedte(c), 2);
+    EXPECT_EQ(Cel(c, t, 1, 2), "1" + kHalf);
+    EXPECT_EQ(Cel(c, t, 2, 1), " " + kHalf);
+    EXPECT_EQ(Cel(c, t, 3, 4), lang::Tekst(lang::T::A)); // adjourned, no counted game
+}
+
+TEST_F(Kruistabel, Viertallen) {
+    c.Opties.Viertallentoernooi = true;
+    Speel(c, 1, 1, 2, 5, 3);
+    Speel(c, 2, 2, 1, 2, 6);
+    Speel(c, 1, 3, 4, 4, 4);
+    const auto t = Tabellen();
+    EXPECT_EQ(Cel(c, t, 1, 2), "#"); // 11 board points
+    EXPECT_EQ(Cel(c, t, 2, 1), "5");
+    EXPECT_EQ(Cel(c, t, 3, 4), "4");
+    EXPECT_EQ(Cel(c, t, 1, 3), ".");
+}
+
+TEST(KruistabelKop, ZestigSpelers) {
+    std::string kop;
+    for (std::size_t j = 1; j <= 60; ++j) kop += MatrixKopcel(j, 1).Tekst;
+    std::string verwacht;
+    for (int blok = 0; blok < 6; ++blok) verwacht += "1234567890";
+    EXPECT_EQ(kop, verwacht);
+    EXPECT_EQ(MatrixKopcel(7, 2).Tekst, "7");
+    EXPECT_EQ(MatrixKopcel(107, 2).Tekst, "07");
+    EXPECT_EQ(MatrixKopcel(107, 3).Tekst, "107");
+    EXPECT_TRUE(MatrixKopcel(7, 2).Kopcel);
+}
+
+TEST(Partijtabellen, RondesSpelersEnBuitenstaanders) {
+    Competitie c;
+    c.Opties.ZetStandaard();
+    for (int i = 1; i <= 3; ++i) NieuweSpeler(c, "S" + std::to_string(i), i);
+    c.Opties.VanRonde = 1;
+    c.Opties.TotRonde = 4;
+    ZetRanglijst(c, {2, 1, 3});
+    Speel(c, 1, 1, 2, UitslagWinst, UitslagVerlies);
+    Speel(c, 2, 3, 1, UitslagRemise, UitslagRemise);
+    Speel(c, 4, -1850, 1, UitslagVerlies, UitslagWinst); // an outside opponent
+    Speel(c, 3, 7, 1, UitslagVerlies, UitslagWinst);     // 7 is nobody: not counted
+    Speel(c, 5, 1, 3, UitslagWinst, UitslagVerlies);     // outside the range
+    Wedstrijdgegevens leeg;
+    leeg.Ronde = 3;
+    leeg.Wit = 2;
+    leeg.Zwart = 3;
+    c.Wedstrijden.Voegtoe(leeg); // not played yet
+    Partijtabellen t;
+    t.Vul(c);
+
+    const auto& p = t.Partijen(1);
+    ASSERT_EQ(p.size(), 3u);
+    EXPECT_EQ(p[0].Tegenstander, 1); // player 2 stands first in the list
+    EXPECT_EQ(p[0].Punten, 2);
+    EXPECT_EQ(p[0].Kleur, 0);
+    EXPECT_EQ(p[1].Tegenstander, 3);
+    EXPECT_EQ(p[1].Kleur, 1);
+    EXPECT_TRUE(p[2].Buiten);
+    EXPECT_EQ(p[2].Tegenstander, 850);
+
+    EXPECT_EQ(t.Cumulatief(1, 1), 2);
+    EXPECT_EQ(t.Cumulatief(1, 2), 3);
+    EXPECT_EQ(t.Cumulatief(1, 3), std::nullopt);
+    EXPECT_EQ(t.Cumulatief(1, 4), 5);
+    EXPECT_EQ(t.Cumulatief(2, 2), std::nullopt);
+    EXPECT_EQ(t.Cumulatief(3, 2), 1);
+    EXPECT_EQ(t.LaatsteRonde(), 4);
+    EXPECT_EQ(t.Onderling(1, 3)->Remise, 1);
+    EXPECT_EQ(t.Onderling(2, 3), nullptr);
+}
+
+TEST(Partijtabellen, BordpuntenTellenAlsWedstrijdpunten) {
+    trekenopties o;
+    o.ZetStandaard();
+    o.Rekensysteem = SysteemZwitsers;
+    o.PuntenWinst = 8;
+    EXPECT_EQ(StandPunten(o, 3), 0);
+    EXPECT_EQ(StandPunten(o, 4), 1);
+    EXPECT_EQ(StandPunten(o, 6), 2);
+    o.PuntenWinst = 2;
+    EXPECT_EQ(StandPunten(o, UitslagWinst), 2);
+}

@@ -1,0 +1,293 @@
+// The ranking list and the progress table written from standings set by hand: the columns of
+// every system, shared places, the frame, and the progress table's rounds and continuations.
+#include "hulp.h"
+#include "lang/teksten.h"
+#include "reports/kader.h"
+#include "reports/ranglijst_rapport.h"
+#include "reports/rapport.h"
+
+#include <gtest/gtest.h>
+
+using namespace velkaro;
+using velkaro::test::LijstScherm;
+using velkaro::test::NieuweSpeler;
+using velkaro::test::SchriftGesprek;
+using velkaro::test::Speel;
+using velkaro::test::VasteKlok;
+using velkaro::test::ZetRanglijst;
+
+namespace {
+
+const std::string kHalf = "\xC2\xBD";
+
+struct Stand {
+    Competitie c;
+    Stand() {
+        c.Opties.ZetStandaard();
+        c.Bestandsnaam = "/ergens/club.xv7";
+        const char* namen[] = {"Jansen, P.", "de Vries, H.", "Bakker, A.", "Visser, K.",
+                               "Smit, J."};
+        const int punten[] = {7, 5, 4, 4, 0};
+        const int noteringen[] = {1, 2, 3, 3, 5};
+        for (int i = 0; i < 5; ++i) {
+            auto& g = NieuweSpeler(c, namen[i], i + 1).W();
+            g.Punten = punten[i];
+            g.AantalPartijen = 4;
+            g.Notering = static_cast<uint8_t>(noteringen[i]);
+            g.Weerstandspunten = 10 + i;
+            g.SBPunten = 20 + i;
+            g.Plaats = "Zwolle";
+        }
+        ZetRanglijst(c, {1, 2, 3, 4, 5});
+    }
+    std::vector<std::string> Koppen(const Afdrukopties& a) {
+        Partijtabellen t;
+        t.Vul(c);
+        std::vector<std::string> r;
+        for (const auto& k : RanglijstKolommen(c, a, t)) r.push_back(k.Kop);
+        return r;
+    }
+    std::vector<std::string> Scherm(const Rapportopties& o) {
+        SchriftGesprek g;
+        LijstScherm s;
+        TUitvoerObject u(g);
+        u.StartScherm(s);
+        EXPECT_TRUE(SchrijfRapport(c, o, u, VasteKlok{}));
+        u.EindeScherm();
+        return s.Regels;
+    }
+};
+
+} // namespace
+
+TEST(Ranglijst, WeerstandskolommenPerSorteervolgorde) {
+    Stand s;
+    const Afdrukopties geen;
+    s.c.Opties.Rekensysteem = SysteemZwitsers;
+    s.c.Opties.Sorteervolgorde = 47;
+    EXPECT_EQ(s.Koppen(geen), (std::vector<std::string>{"Nr", "Naam", "AW", "Pt", "  WP", "  SB"}));
+    s.c.Opties.Rekensysteem = SysteemNormaal;
+    s.c.Opties.Sorteervolgorde = 389;
+    EXPECT_EQ(s.Koppen(geen), (std::vector<std::string>{"Nr", "Naam", "AW", "Pt"}));
+    s.c.Opties.Sorteervolgorde = 71562;
+    EXPECT_EQ(s.Koppen(geen), (std::vector<std::string>{"Nr", "Naam", "AW", "Pt", "  SB", " E-Rt",
+                                                        " W-l", " Wlh", " T-Rt"}));
+    s.c.Opties.Rekensysteem = Systeem16;
+    EXPECT_EQ(s.Koppen(geen), (std::vector<std::string>{"Nr", "Naam", "AW", "Pt"}));
+}
+
+TEST(Ranglijst, KolommenVanDeAndereSystemen) {
+    Stand s;
+    Afdrukopties a;
+    s.c.Opties.Sorteervolgorde = 47;
+    s.c.Opties.Rekensysteem = SysteemKeizer;
+    EXPECT_EQ(s.Koppen(a), (std::vector<std::string>{"Nr", "Naam", "AW", "Pt", "KTot", "KPnt"}));
+    s.c.Opties.Rekensysteem = SysteemMoyenne;
+    EXPECT_EQ(s.Koppen(a),
+              (std::vector<std::string>{"Nr", "Naam", "AW", "Pt", "Eigen", "Tegen", "Total"}));
+    s.c.Opties.Rekensysteem = SysteemRating;
+    EXPECT_EQ(s.Koppen(a), (std::vector<std::string>{"Nr", "Naam", "AW", "Pt", "Ts-R", "Prest",
+                                                     "Begin", "   Nu"}));
+    s.c.Opties.Rekensysteem = SysteemLaren;
+    a.Statistiek = true;
+    EXPECT_EQ(s.Koppen(a),
+              (std::vector<std::string>{"Nr", "Naam", "AW", "+", "=", "-", "Pt", "RWC", "RWP",
+                                        "P/N", "RWP/N", "Pl P", "Pl R", "P GP", "P GR", "P Tot"}));
+    // Every option in its place, plus- and minus-draws only when they are in use.
+    s.c.Opties.Rekensysteem = SysteemNormaal;
+    s.c.Opties.Sorteervolgorde = 389;
+    s.c.Opties.PuntenPlusRemise = 3;
+    Afdrukopties alles;
+    alles.VorigeNotering = alles.FMJDTitel = alles.NatTitel = alles.Plaats = alles.Land = true;
+    alles.Categorie = alles.Statistiek = alles.Kleurverhouding = true;
+    EXPECT_EQ(s.Koppen(alles),
+              (std::vector<std::string>{"Nr", "Vor", "Naam", "FMJD", "Nat", "Plaats", "Land", "Cat",
+                                        "AW", "+", "+=", "=", "-=", "-", "Pt", "Klr"}));
+}
+
+TEST(Ranglijst, KeizerkolommenTonenDeKeizerwaarden) {
+    Stand s;
+    s.c.Opties.Rekensysteem = SysteemKeizer;
+    auto& g = s.c.Spelers.At(0).W();
+    g.Keizerpunten = 1234.5;
+    g.Keizerwaarde = 47;
+    Rapportopties o;
+    const auto regels = s.Scherm(o);
+    ASSERT_GE(regels.size(), 5u);
+    EXPECT_EQ(regels[4], "  Nr Naam          AW  Pt   KTot KPnt ");
+    EXPECT_EQ(regels[5], "   1 Jansen, P.     4   7 1234.5   47 ");
+}
+
+TEST(Ranglijst, GedeeldePlaatsEenmaal) {
+    Stand s;
+    Rapportopties o;
+    const auto regels = s.Scherm(o);
+    // File line, empty line, title, blank line, header, five rows.
+    ASSERT_EQ(regels.size(), 10u);
+    EXPECT_EQ(regels[0], "Bestand: club.xv7");
+    EXPECT_EQ(regels[1], "");
+    EXPECT_EQ(regels[2], "Ranglijst");
+    EXPECT_EQ(regels[4], "  Nr Naam          AW  Pt ");
+    EXPECT_EQ(regels[7], "   3 Bakker, A.     4   4 ");
+    EXPECT_EQ(regels[8], "     Visser, K.     4   4 ");
+    EXPECT_EQ(regels[9], "   5 Smit, J.       4   0 ");
+}
+
+TEST(Ranglijst, MatrixStatistiekEnSchaaknotatie) {
+    Stand s;
+    s.c.Opties.ZetVlag(VlagSchaaknotatie, true);
+    s.c.Opties.VanRonde = 1;
+    s.c.Opties.TotRonde = 1;
+    Speel(s.c, 1, 1, 2, UitslagWinst, UitslagVerlies);
+    Speel(s.c, 1, 3, 4, UitslagRemise, UitslagRemise);
+    Rapportopties o;
+    o.Afdrukken.Matrix = true;
+    o.Afdrukken.VorigeNotering = true;
+    auto& g = s.c.Spelers.At(0).W();
+    g.VorigeNotering = 2;
+    const auto regels = s.Scherm(o);
+    ASSERT_EQ(regels.size(), 10u);
+    EXPECT_EQ(regels[2], "Ranglijst na ronde 1");
+    EXPECT_EQ(regels[4], "  Nr Vor Naam         1 2 3 4 5  AW  Pt ");
+    EXPECT_EQ(regels[5], "   1   2 Jansen, P.   \xE2\x80\xA2 + . . .   4  3" + kHalf + " ");
+    EXPECT_EQ(regels[7], "   3  -- Bakker, A.   . . \xE2\x80\xA2 = .   4  2  ");
+}
+
+TEST(Ranglijst, KaderMetToernooigegevensEnTeksten) {
+    Stand s;
+    s.c.Opties.Toernooinaam = "Clubkampioenschap";
+    s.c.Opties.Rekensysteem = SysteemZwitsers;
+    s.c.Opties.Sorteervolgorde = 47;
+    s.c.Toernooi.SpeelVan = "06092024";
+    s.c.Toernooi.WLNaam = "DC Zwolle";
+    Rapportopties o;
+    o.Programma = "Velkaro 1.2";
+    o.Afdrukken.Toernooigegevens = true;
+    o.Afdrukken.FMJDInfo = true;
+    o.Afdrukken.Totaalgegevens = true;
+    o.VasteTekst = "Seizoen 2024-2025\nGroep A";
+    o.EenmaligeTekst = "Onder voorbehoud";
+    s.c.Spelers.At(0).W().FMJDRating = 2300;
+    const auto regels = s.Scherm(o);
+    const std::vector<std::string> verwacht = {
+        "Toernooirapportage", "", "Toernooinaam    : Clubkampioenschap",
+        "Gespeeld van    : 06-09-2024", "Organisatie     : DC Zwolle", "Toernooivorm    : Zwitsers",
+        "Sorteervolgorde : 47", "", "Programma       : Velkaro 1.2", "Printdatum      : 07-03-2025",
+        "", "Seizoen 2024-2025", "Groep A", "Onder voorbehoud", "",
+        // (2300 + 4 x 2100) / 5: a rating of 0 counts as 2100
+        "Gemiddelde rating 2140 categorie VIII", "", "Ranglijst Clubkampioenschap"};
+    ASSERT_GT(regels.size(), verwacht.size());
+    EXPECT_EQ(std::vector<std::string>(regels.begin(), regels.begin() + 18), verwacht);
+    EXPECT_EQ(regels.back(), "Remise                  : 0");
+}
+
+TEST(Ranglijst, FMJDCategorie) {
+    EXPECT_EQ(FMJDCategorie(1975), "I");
+    EXPECT_EQ(FMJDCategorie(1976), "II");
+    EXPECT_EQ(FMJDCategorie(2000), "II");
+    EXPECT_EQ(FMJDCategorie(2001), "III");
+    EXPECT_EQ(FMJDCategorie(2134), "VIII");
+    EXPECT_EQ(FMJDCategorie(2400), "XVIII");
+    EXPECT_EQ(FMJDCategorie(2401), "XIX");
+    EXPECT_EQ(Datumtekst("06092024"), "06-09-2024");
+    EXPECT_EQ(Datumtekst("6-9-24"), "6-9-24");
+}
+
+TEST(Voortschrijding, GemisteRondeEnCumulatief) {
+    Stand s;
+    s.c.Opties.VanRonde = 1;
+    s.c.Opties.TotRonde = 4;
+    // Jansen misses round 3; his round-4 total is his round-2 total plus his round-4 points.
+    Speel(s.c, 1, 1, 2, UitslagWinst, UitslagVerlies);
+    Speel(s.c, 2, 3, 1, UitslagRemise, UitslagRemise);
+    Speel(s.c, 3, 2, 3, UitslagWinst, UitslagVerlies);
+    Speel(s.c, 4, 1, 3, UitslagWinst, UitslagVerlies);
+    Rapportopties o;
+    o.Soort = Rapportsoort::Voortschrijdingstabel;
+    auto regels = s.Scherm(o);
+    ASSERT_EQ(regels.size(), 12u);
+    EXPECT_EQ(regels[2], "Voortschrijdingstabel na ronde 4");
+    EXPECT_EQ(regels[4], std::string(30, '-'));
+    EXPECT_EQ(regels[5], "  Nr Naam          1  2  3  4 ");
+    EXPECT_EQ(regels[6], "   1 Jansen, P.    2  3 --  5 ");
+    EXPECT_EQ(regels[7], "   2 de Vries, H.  0 --  2 -- ");
+    EXPECT_EQ(regels[10], "   5 Smit, J.     -- -- -- -- ");
+    EXPECT_EQ(regels[11], regels[4]);
+
+    // Chess notation: columns of three, 7 half-points printed as 3½.
+    s.c.Opties.ZetVlag(VlagSchaaknotatie, true);
+    Speel(s.c, 4, 2, 4, UitslagWinst, UitslagVerlies);
+    Speel(s.c, 5, 1, 4, UitslagWinst, UitslagVerlies);
+    s.c.Opties.TotRonde = 5;
+    regels = s.Scherm(o);
+    EXPECT_EQ(regels[5], "  Nr Naam           1   2   3   4   5 ");
+    EXPECT_EQ(regels[6],
+              "   1 Jansen, P.    1   1" + kHalf + "  --  2" + kHalf + "  3" + kHalf + " ");
+}
+
+TEST(Voortschrijding, VervolgregelsNaMaximumPerRegel) {
+    Stand s;
+    s.c.MaximumPerRegel = 2;
+    s.c.Opties.VanRonde = 1;
+    s.c.Opties.TotRonde = 5;
+    for (int r = 1; r <= 5; ++r) Speel(s.c, r, 1, 2, UitslagWinst, UitslagVerlies);
+    Rapportopties o;
+    o.Soort = Rapportsoort::Voortschrijdingstabel;
+    const auto regels = s.Scherm(o);
+    EXPECT_EQ(regels[4], std::string(24, '-'));
+    EXPECT_EQ(regels[5], "  Nr Naam          1  2 ");
+    EXPECT_EQ(regels[6], "                   3  4 ");
+    EXPECT_EQ(regels[7], "                   5 ");
+    EXPECT_EQ(regels[8], "   1 Jansen, P.    2  4 ");
+    EXPECT_EQ(regels[9], "                   6  8 ");
+    EXPECT_EQ(regels[10], "                  10 ");
+}
+
+TEST(Rapport, AndereSoortenNogNiet) {
+    Stand s;
+    SchriftGesprek g;
+    TUitvoerObject u(g);
+    Rapportopties o;
+    o.Soort = Rapportsoort::Deelnemerslijst;
+    EXPECT_FALSE(SchrijfRapport(s.c, o, u, VasteKlok{}));
+    EXPECT_FALSE(SoortBeschikbaar(Rapportsoort::FMJDTabel));
+}
+
+TEST(Rapportopties, NamenEnBits) {
+    Competitie c;
+    c.RanglijstOpties = kStandaardRanglijstOpties;
+    Afdrukopties a = AfdrukoptiesVan(c);
+    EXPECT_TRUE(a.VorigeNotering && a.Matrix && a.Statistiek && a.Kleurverhouding);
+    EXPECT_FALSE(a.Plaats || a.Totaalgegevens || a.Toernooigegevens);
+    Afdrukopties b;
+    for (const char* n : {"country", "totals", "number", "tournament"})
+        EXPECT_TRUE(ZetAfdrukoptie(b, n));
+    EXPECT_FALSE(ZetAfdrukoptie(b, "colour"));
+    EXPECT_TRUE(b.Land && b.Totaalgegevens && b.Lotingnummer && b.Toernooigegevens);
+    BewaarAfdrukopties(c, b);
+    EXPECT_EQ(c.RanglijstOpties, OptieLand | OptieTotaalgegevens);
+    EXPECT_TRUE(c.ToonLotingnummer);
+    EXPECT_NE(AfdrukoptieNamen().find("second-rating"), std::string::npos);
+}
+
+TEST(Rapport, StandVoorHetRapport) {
+    Competitie c;
+    c.Opties.ZetStandaard();
+    for (int i = 1; i <= 4; ++i) NieuweSpeler(c, "S" + std::to_string(i), i);
+    c.Spelers.At(3).W().Opnemen = OpnemenRooster; // not in the standings
+    Speel(c, 1, 1, 2, UitslagWinst, UitslagVerlies);
+    Speel(c, 1, 3, 4, UitslagWinst, UitslagVerlies);
+    Speel(c, 2, 2, 3, UitslagRemise, UitslagRemise);
+    Speel(c, 3, 1, 3, UitslagVerlies, UitslagWinst);
+    c.RondesInMatrix = 7;
+    Rapportopties o;
+    o.VanRonde = 2;
+    BerekenStandVoorRapport(c, o);
+    EXPECT_EQ(c.RondesInMatrix, 4);
+    EXPECT_EQ(c.Opties.VanRonde, 2);
+    EXPECT_EQ(c.Opties.TotRonde, 3);
+    ASSERT_EQ(c.Ranglijst.Aantal(), 3u);
+    EXPECT_EQ(c.Ranglijst.At(0).Speler->InternNummer(), 3); // 3 points from rounds 2 and 3
+    EXPECT_TRUE(c.Opties.IsActueel());
+    EXPECT_EQ(Rapporttitel(c, Rapportsoort::Ranglijst), "Ranglijst rondes 2 t/m 3");
+}

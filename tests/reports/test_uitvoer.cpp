@@ -1,0 +1,387 @@
+// The output channel: cells in every layout, the exact mark-up pieces, the file questions and
+// the guarantee that a report file is written whole or not at all.
+#include "../storage/hulp.h"
+#include "hulp.h"
+#include "lang/teksten.h"
+#include "reports/uitvoer.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <sys/resource.h>
+#include <unistd.h>
+
+using namespace velkaro;
+using velkaro::test::Lees;
+using velkaro::test::LijstAfdruk;
+using velkaro::test::LijstScherm;
+using velkaro::test::SchriftGesprek;
+using velkaro::test::TijdelijkeMap;
+
+namespace {
+
+Uitvoercel Tekstcel(std::string t, int b, bool rechts = false) {
+    return Uitvoercel::MetTekst(std::move(t), b, rechts);
+}
+
+// Writes a two-cell table (header and one row) and returns the file's bytes.
+std::string Tabelbestand(const std::string& pad, Bestandsformaat f, SchriftGesprek& g,
+                         bool staand = true) {
+    TUitvoerObject u(g);
+    if (!staand) u.ZetLiggend();
+    EXPECT_TRUE(u.OpenUitvoerbestand(pad, f, "Titel"));
+    u.Regel("Bestand: club.xv7");
+    u.Titel("Ranglijst", true);
+    Uitvoercel kop = Tekstcel("Naam", 10);
+    kop.Kopcel = true;
+    u.Cel(kop);
+    Uitvoercel kop2 = Tekstcel("Pt", 3, true);
+    kop2.Kopcel = true;
+    u.Cel(kop2);
+    u.EindeRij();
+    u.Cel(Tekstcel("Jansen, P.", 10));
+    u.Cel(Uitvoercel::MetGeheel(7, 3));
+    u.EindeRij();
+    u.Cel(Tekstcel("", 10));
+    u.Cel(Uitvoercel::MetGeheel(12, 3));
+    u.EindeRij();
+    u.EindeTabel();
+    EXPECT_TRUE(u.SluitUitvoerbestand());
+    return Lees(pad);
+}
+
+} // namespace
+
+TEST(Uitvoercel, TekstopmaakPerSoort) {
+    EXPECT_EQ(CelAlsTekst(Uitvoercel::MetGeheel(42, 5)), "   42 ");
+    EXPECT_EQ(CelAlsTekst(Tekstcel("ab", 4)), "ab   ");
+    EXPECT_EQ(CelAlsTekst(Tekstcel("ab", 4, true)), "  ab ");
+    EXPECT_EQ(CelAlsTekst(Uitvoercel::MetReeel(3.14159, 6, 2)), "  3.14 ");
+    Uitvoercel streep = Uitvoercel::MetGeheel(3, 2);
+    streep.Streepje = true;
+    EXPECT_EQ(CelAlsTekst(streep), " 3-");
+    streep.Kopcel = true; // a heading cell never gets the dash
+    EXPECT_EQ(CelAlsTekst(streep), " 3 ");
+    // Widths count characters, not bytes.
+    EXPECT_EQ(CelAlsTekst(Tekstcel("3\xC2\xBD", 3, true)), " 3\xC2\xBD ");
+    EXPECT_EQ(CelAlsTekst(Tekstcel("Jansen, Pietje", 4)), "Jansen, Pietje ");
+}
+
+TEST(Uitvoer, TekstbestandEnScherm) {
+    TijdelijkeMap map;
+    SchriftGesprek g;
+    const std::string txt = Tabelbestand(map / "r.txt", Bestandsformaat::Tekst, g);
+    EXPECT_EQ(txt, "Bestand: club.xv7\r\nRanglijst\r\n \r\nNaam        Pt \r\n"
+                   "Jansen, P.   7 \r\n            12 \r\n");
+
+    LijstScherm s;
+    TUitvoerObject u(g);
+    u.StartScherm(s);
+    EXPECT_TRUE(u.IsTekstuitvoer());
+    u.Cel(Tekstcel("a", 2));
+    u.Regel("b");
+    u.Schrijf("rest");
+    u.EindeScherm();
+    EXPECT_EQ(s.Regels, (std::vector<std::string>{"a  b", "rest"}));
+    EXPECT_TRUE(s.Begin);
+}
+
+TEST(Uitvoer, GescheidenBestanden) {
+    TijdelijkeMap map;
+    SchriftGesprek g;
+    // No separator before the first value of a line; a value holding the separator is quoted.
+    EXPECT_EQ(Tabelbestand(map / "r.csv", Bestandsformaat::Komma, g),
+              "Bestand: club.xv7\r\nRanglijst\r\n \r\nNaam,Pt\r\n\"Jansen, P.\",7\r\n,12\r\n");
+    EXPECT_EQ(Tabelbestand(map / "r.tab", Bestandsformaat::Tab, g),
+              "Bestand: club.xv7\r\nRanglijst\r\n \r\nNaam\tPt\r\nJansen, P.\t7\r\n\t12\r\n");
+}
+
+TEST(Uitvoer, HtmlOpmaak) {
+    TijdelijkeMap map;
+    SchriftGesprek g;
+    const std::string html = Tabelbestand(map / "r.htm", Bestandsformaat::Html, g);
+    EXPECT_EQ(html, "<HTML>\r\n<TITLE>Titel</TITLE>\r\n<HEAD>\r\n<H1> </H1> <BR>\r\n</HEAD>\r\n"
+                    "<BODY>\r\n<PRE>\r\n"
+                    "Bestand: club.xv7\r\n<BR>\r\n"
+                    "</PRE> \r\n<TABLE border=1 cellpadding=5>\r\n"
+                    "<CAPTION align=top>Ranglijst </CAPTION>\r\n"
+                    "<TR>\r\n<TH align=left>Naam</TH>\r\n<TH align=right>Pt</TH>\r\n</TR>\r\n"
+                    "<TR>\r\n<TD align=left nowrap> Jansen, P. </TD>\r\n"
+                    "<TD align=right nowrap> 7</TD>\r\n</TR>\r\n"
+                    // The empty name cell is written as ".".
+                    "<TR>\r\n<TD align=left nowrap> .</TD>\r\n<TD align=right nowrap> 12</TD>\r\n"
+                    "</TR>\r\n</TABLE> \r\n<PRE> \r\n</PRE>\r\n</BODY>\r\n</HTML>\r\n");
+}
+
+TEST(Uitvoer, HtmlCellenEnTekens) {
+    std::string s;
+    TInternetUitvoerObject h(s);
+    h.Cel(" ", AttrLinks);
+    h.Cel("x", AttrRechts | AttrVet | AttrCursief | AttrKleiner1 | AttrGroter2);
+    h.Cel("A&B <c>", AttrMidden);
+    EXPECT_EQ(s, "<TD align=left nowrap> .</TD>\r\n"
+                 "<TD align=right nowrap>  <B>  <I>  <FONT size=-1>  <FONT size=+2> x </FONT>  "
+                 "</FONT>  </I>  </B> </TD>\r\n"
+                 "<TD align=center nowrap> A&amp;B &lt;c&gt;</TD>\r\n");
+    s.clear();
+    h.Regeleinde(); // outside a preformatted block: nothing
+    h.EindePre();
+    h.Bijschrift("onder", false);
+    EXPECT_EQ(s, "<CAPTION align=bottom>onder </CAPTION>\r\n");
+}
+
+TEST(Uitvoer, RtfOpmaak) {
+    TijdelijkeMap map;
+    SchriftGesprek g;
+    const std::string rtf = Tabelbestand(map / "r.rtf", Bestandsformaat::Rtf, g);
+    EXPECT_EQ(rtf,
+              "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1043{\\fonttbl {\\f0\\fnil\\fcharset0 "
+              "Times New Roman;}}\\paperw11907\\paperh16840\r\n"
+              "Bestand: club.xv7\r\n\\par\\keep\r\n"
+              "\\pard\\f0\\qc\\fs28\\b Ranglijst\\b0\\par\r\n\\par\\keep\r\n"
+              // 15 twips in; each character column 13 x 10 twips; "Pt" right-aligned.
+              "\\pard\\f0\\fs24\\tx15\\tqr\\tx1835\r\n"
+              "\\b \\pard\\f0\\fs23\\tx15\\tqr\\tx1835\\tab Naam\\tab Pt"
+              "\\b0\\pard\\f0\\fs24\\tx15\\tqr\\tx1835\\par\r\n"
+              "\\tab Jansen, P.\\tab 7\\par\r\n\\tab \\tab 12\\par\r\n}\r\n");
+}
+
+TEST(Uitvoer, RtfLiggendEnLettergrootte) {
+    TijdelijkeMap map;
+    SchriftGesprek g;
+    const std::string rtf = Tabelbestand(map / "r.rtf", Bestandsformaat::Rtf, g, false);
+    EXPECT_EQ(rtf.substr(0, rtf.find("\r\n")),
+              "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1043{\\fonttbl {\\f0\\fnil\\fcharset0 "
+              "Times New Roman;}}\\paperw16840\\paperh11907\\landscape");
+
+    // The size rule: 3 x paper width / characters, never above 24.
+    std::string s;
+    Rtfschrijver r(s);
+    r.Kop("Arial", kA4Kort, kA4Lang, false);
+    r.StartRij(false);
+    for (int i = 0; i < 3; ++i) r.Cel("x", 2, AttrLinks);
+    EXPECT_EQ(r.Lettergrootte(), 24);                       // 3 x 11907 / 9 would be 3969
+    for (int i = 0; i < 97; ++i) r.Cel("x", 20, AttrLinks); // 100 cells, the table's limit
+    r.Cel("te veel", 50, AttrLinks);
+    EXPECT_EQ(r.Lettergrootte(), 3 * 11907 / (3 * 3 + 97 * 21)); // 17
+    // Without a paper size the printable width decides, with the character measure c.
+    std::string s2;
+    Rtfschrijver p(s2);
+    p.AfdrukbareBreedte = 450;
+    p.NaarBestand = false;
+    p.StartRij(false);
+    p.Cel("x", 9, AttrLinks);
+    p.Cel("y", 9, AttrLinks);
+    EXPECT_EQ(p.Tekenmaat(), 10);
+    // ((((450 - 50) / 20) x 200 / 254) x 12) / 10 + 1 = ((20 x 200 / 254) x 12) / 10 + 1 = 19
+    EXPECT_EQ(p.Lettergrootte(), 19);
+    p.Tekenbreedte = 0; // no measure: c falls back to 11
+    EXPECT_EQ(p.Tekenmaat(), 11);
+}
+
+TEST(Uitvoer, RtfCellenBuitenRijEnTekens) {
+    std::string s;
+    Rtfschrijver r(s);
+    r.Cel("a{b}\\c", 3, AttrVet | AttrCursief | AttrOnderstreept);
+    r.EindeRij();
+    EXPECT_EQ(s, "\\tab \\b \\i \\ul a\\{b\\}\\\\c\\b0\\i0\\ul0\\par\r\n");
+    s.clear();
+    r.UitgelijndeKolommen = false;
+    r.StartRij(false);
+    r.Cel("1", 2, AttrRechts);
+    r.Cel("2", 11, AttrMiddenTab);
+    r.EindeRij();
+    EXPECT_EQ(s, "\\pard\\f0\\fs24\\tx15\\tx405\r\n\\tab 1\\tab 2\\par\r\n");
+    s.clear();
+    r.UitgelijndeKolommen = true;
+    r.StartRij(false);
+    r.Cel("1", 2, AttrRechts);
+    r.Cel("2", 11, AttrMiddenTab);
+    r.EindeRij();
+    EXPECT_EQ(s, "\\pard\\f0\\fs24\\tqr\\tx275\\tqc\\tx405\r\n\\tab 1\\tab 2\\par\r\n");
+}
+
+TEST(Uitvoer, StuurregelsAlleenNaarDePrinter) {
+    TijdelijkeMap map;
+    SchriftGesprek g;
+    LijstScherm s;
+    LijstAfdruk a;
+    TUitvoerObject u(g);
+    ASSERT_TRUE(u.OpenUitvoerbestand(map / "r.txt", Bestandsformaat::Tekst, "t"));
+    u.StartScherm(s);
+    u.StartPrinter(a);
+    u.Regel("voor");
+    u.Regel("$$FF");
+    u.Schrijf("$$");
+    u.Regel("NA");
+    u.Titel("Titel", true);
+    u.Cel(Uitvoercel::MetGeheel(1, 2));
+    u.EindeRij();
+    u.EindeTabel();
+    u.Kop("Kop");
+    u.EindeScherm();
+    u.EindePrinter();
+    ASSERT_TRUE(u.SluitUitvoerbestand());
+    EXPECT_EQ(s.Regels, (std::vector<std::string>{"voor", "Titel", " ", " 1 "}));
+    EXPECT_EQ(Lees(map / "r.txt"), "voor\r\nTitel\r\n \r\n 1 \r\n");
+    ASSERT_EQ(a.Documenten.size(), 1u);
+    std::vector<std::string> gedrukt;
+    for (const auto& r : a.Documenten[0].Regels) gedrukt.push_back(r.Tekst);
+    EXPECT_EQ(gedrukt, (std::vector<std::string>{"voor", "$$FF", "$$NA", "$$BOLD", "Titel", " ",
+                                                 " 1 ", "$$A", "$$BOLD", "Kop", " "}));
+}
+
+TEST(Uitvoer, AttribuutregelVoorDePrinter) {
+    SchriftGesprek g;
+    LijstAfdruk a;
+    TUitvoerObject u(g);
+    u.StartPrinter(a);
+    u.ZetKoptekst(0, "Ranglijst");
+    Uitvoercel vet = Tekstcel("2", 1, true);
+    vet.Vet = true;
+    u.Cel(Tekstcel("+", 1, true));
+    u.Cel(vet);
+    u.EindeRij();
+    u.Regel("gewoon");
+    u.EindePrinter();
+    ASSERT_EQ(a.Documenten.size(), 1u);
+    const auto& d = a.Documenten[0];
+    EXPECT_EQ(d.Regels[0], (Afdrukregel{"+ 2 ", "  V"}));
+    EXPECT_EQ(d.Regels[1], (Afdrukregel{"gewoon", ""}));
+    EXPECT_EQ(d.Koppen[0], "Ranglijst");
+    EXPECT_EQ(u.Regelteller(), 2);
+    EXPECT_TRUE(d.Staand);
+}
+
+TEST(Uitvoer, ToevoegenAanTekstbestand) {
+    TijdelijkeMap map;
+    const std::string pad = map / "r.txt";
+    velkaro::test::Schrijf(pad, "oude regel\r\n");
+    SchriftGesprek g;
+    g.Antwoorden = {Antwoord::Nee}; // "(Nee is toevoegen)"
+    TUitvoerObject u(g);
+    ASSERT_TRUE(u.OpenUitvoerbestand(pad, Bestandsformaat::Tekst, "t"));
+    ASSERT_EQ(g.Vragen.size(), 1u);
+    EXPECT_EQ(g.Vragen[0], lang::Tekst(lang::T::TekstbestandBestaatOverschrijven));
+    EXPECT_EQ(g.Knopsets[0], Knoppen::JaNeeAnnuleren);
+    u.Regel("nieuw \xC2\xBD");
+    ASSERT_TRUE(u.SluitUitvoerbestand());
+    EXPECT_EQ(Lees(pad), "oude regel\r\nnieuw \xBD\r\n");
+
+    g.Antwoorden = {Antwoord::Ja};
+    ASSERT_TRUE(u.OpenUitvoerbestand(pad, Bestandsformaat::Tekst, "t"));
+    u.Regel("over");
+    ASSERT_TRUE(u.SluitUitvoerbestand());
+    EXPECT_EQ(Lees(pad), "over\r\n");
+
+    g.Antwoorden = {Antwoord::Annuleren};
+    EXPECT_FALSE(u.OpenUitvoerbestand(pad, Bestandsformaat::Tekst, "t"));
+    EXPECT_FALSE(u.BestandOpen());
+    EXPECT_EQ(Lees(pad), "over\r\n");
+}
+
+TEST(Uitvoer, HtmlEnRtfWordenNooitAangevuld) {
+    TijdelijkeMap map;
+    const std::string pad = map / "r.htm";
+    velkaro::test::Schrijf(pad, "oud");
+    SchriftGesprek g;
+    g.Antwoorden = {Antwoord::Nee};
+    TUitvoerObject u(g);
+    EXPECT_FALSE(u.OpenUitvoerbestand(pad, Bestandsformaat::Html, "t"));
+    ASSERT_EQ(g.Knopsets.size(), 1u);
+    EXPECT_EQ(g.Knopsets[0], Knoppen::JaNee);
+    EXPECT_EQ(g.Vragen[0], lang::Tekst(lang::T::BestandBestaatOverschrijven));
+    EXPECT_EQ(Lees(pad), "oud");
+}
+
+TEST(Uitvoer, KiesUitvoerbestand) {
+    TijdelijkeMap map;
+    SchriftGesprek g;
+    TUitvoerObject u(g);
+    g.Bestanden = {map / "stand"};
+    g.FilterIndex = 4;
+    ASSERT_TRUE(u.KiesUitvoerbestand("/start", "Ranglijst"));
+    ASSERT_EQ(g.Keuzes.size(), 1u);
+    EXPECT_EQ(g.Keuzes[0].Map, "/start");
+    EXPECT_TRUE(g.Keuzes[0].Opslaan);
+    ASSERT_EQ(g.Keuzes[0].Filters.size(), 6u);
+    EXPECT_EQ(g.Keuzes[0].Filters[0], "RTF-bestanden|*.rtf");
+    EXPECT_EQ(g.Keuzes[0].Filters[5], "Alle bestanden|*.*");
+    EXPECT_EQ(u.Formaat(), Bestandsformaat::Komma);
+    EXPECT_EQ(u.Bestandsnaam(), map / "stand.csv");
+
+    // The chosen file exists: the dialog's answer holds, OpenUitvoerbestand does not ask again.
+    velkaro::test::Schrijf(map / "stand.csv", "a\r\n");
+    g.Bestanden = {map / "stand.csv"};
+    g.Antwoorden = {Antwoord::Nee};
+    ASSERT_TRUE(u.KiesUitvoerbestand("/start", "Ranglijst"));
+    EXPECT_EQ(g.Keuzes[1].Map, map.Pad().string() + "/"); // the folder of the last choice
+    EXPECT_TRUE(u.Toevoegen());
+    ASSERT_TRUE(u.OpenUitvoerbestand(u.Bestandsnaam(), u.Formaat(), "t"));
+    EXPECT_EQ(g.Vragen.size(), 1u);
+    u.Regel("b");
+    ASSERT_TRUE(u.SluitUitvoerbestand());
+    EXPECT_EQ(Lees(map / "stand.csv"), "a\r\nb\r\n");
+
+    g.Bestanden = {std::nullopt};
+    EXPECT_FALSE(u.KiesUitvoerbestand("/start", "Ranglijst"));
+}
+
+TEST(Uitvoer, BestandDatNietKanWordenGemaaktOfGeschreven) {
+    TijdelijkeMap map;
+    SchriftGesprek g;
+    TUitvoerObject u(g);
+    const std::string weg = map / "bestaat-niet/r.txt";
+    EXPECT_FALSE(u.OpenUitvoerbestand(weg, Bestandsformaat::Tekst, "t"));
+    EXPECT_FALSE(u.BestandOpen());
+    ASSERT_TRUE(u.Fout().has_value());
+    EXPECT_NE(u.Fout()->find(weg), std::string::npos);
+    EXPECT_EQ(g.Meldingen.size(), 1u);
+    u.Regel("niets");
+    EXPECT_FALSE(u.SluitUitvoerbestand());
+
+    // A folder in the way of the name.
+    std::filesystem::create_directory(map / "map.txt");
+    EXPECT_FALSE(u.OpenUitvoerbestand(map / "map.txt", Bestandsformaat::Tekst, "t"));
+
+    // The disk fills up while writing: an existing report stays as it was, and neither a
+    // partial file nor the temporary file remains.
+    const std::string pad = map / "r.txt";
+    velkaro::test::Schrijf(pad, "vorige\r\n");
+    g.Antwoorden = {Antwoord::Ja};
+    ASSERT_TRUE(u.OpenUitvoerbestand(pad, Bestandsformaat::Tekst, "t"));
+    for (int i = 0; i < 2000; ++i) u.Regel(std::string(60, 'x'));
+    rlimit oud{};
+    getrlimit(RLIMIT_FSIZE, &oud);
+    const auto oudSignaal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit klein = oud;
+    klein.rlim_cur = 4096;
+    setrlimit(RLIMIT_FSIZE, &klein);
+    const bool gelukt = u.SluitUitvoerbestand();
+    setrlimit(RLIMIT_FSIZE, &oud);
+    std::signal(SIGXFSZ, oudSignaal);
+    EXPECT_FALSE(gelukt);
+    ASSERT_TRUE(u.Fout().has_value());
+    EXPECT_NE(u.Fout()->find(lang::Tekst(lang::T::OpslaanMislukt)), std::string::npos);
+    EXPECT_EQ(Lees(pad), "vorige\r\n");
+    std::vector<std::string> namen;
+    for (const auto& e : std::filesystem::directory_iterator(map.Pad()))
+        namen.push_back(e.path().filename().string());
+    std::sort(namen.begin(), namen.end());
+    EXPECT_EQ(namen, (std::vector<std::string>{"map.txt", "r.txt"}));
+}
+
+TEST(Uitvoer, MapZonderSchrijfrecht) {
+    if (geteuid() == 0) GTEST_SKIP() << "root may write into any folder";
+    TijdelijkeMap map;
+    const auto dicht = map.Pad() / "dicht";
+    std::filesystem::create_directory(dicht);
+    std::filesystem::permissions(dicht, std::filesystem::perms::owner_read |
+                                            std::filesystem::perms::owner_exec);
+    SchriftGesprek g;
+    TUitvoerObject u(g);
+    EXPECT_FALSE(u.OpenUitvoerbestand((dicht / "r.rtf").string(), Bestandsformaat::Rtf, "t"));
+    EXPECT_TRUE(u.Fout().has_value());
+    EXPECT_TRUE(std::filesystem::is_empty(dicht));
+}
