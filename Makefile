@@ -23,6 +23,11 @@ demo: build
 	$(BUILD)/cli/velkaro-cli player list $(DEMO_DIR)/club.xv7
 	$(BUILD)/cli/velkaro-cli group list $(DEMO_DIR)/club.xv7
 	$(BUILD)/cli/velkaro-cli report $(DEMO_DIR)/club.xv7
+	@# The Keizer, average, rating and Laren groups of the demo, each with its own columns.
+	@for g in 3 4 5 6; do \
+	  $(BUILD)/cli/velkaro-cli group switch $(DEMO_DIR)/club.xv7 $$g && \
+	  $(BUILD)/cli/velkaro-cli report $(DEMO_DIR)/club.xv7 --options statistics || exit 1; \
+	done
 
 run: build
 	rm -rf $(DEMO_DIR) && mkdir -p $(DEMO_DIR)

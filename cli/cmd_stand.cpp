@@ -56,7 +56,7 @@ std::string Decimaal(double x, int decimalen) {
 }
 
 // The columns of the calculation system: the criteria of the sort order for the normal and
-// Swiss tables, the computed values for the Keizer, average and rating systems.
+// Swiss tables, the computed values for the Keizer, average, rating and Laren systems.
 std::vector<Kolom> Kolommen(const trekenopties& o) {
     std::vector<Kolom> k;
     auto Geheel = [](int32_t Spelergegevens::*veld) {
@@ -82,6 +82,20 @@ std::vector<Kolom> Kolommen(const trekenopties& o) {
         k.push_back({Tekst(T::KopBegin), 7, Geheel(&Spelergegevens::Rating)});
         k.push_back({Trim(Tekst(T::KopNu)), 7, Geheel(&Spelergegevens::MaxTegenstanderPunten)});
         break;
+    case SysteemLaren: {
+        // The value, the value-weighted points, and the four places whose sum ranks.
+        auto Plaats = [](Real48 Spelergegevens::*veld) {
+            return [veld](const Spelergegevens& g) { return Decimaal((g.*veld).Waarde(), 1); };
+        };
+        k.push_back({Tekst(T::KopRWC), 5, Geheel(&Spelergegevens::Larenwaarde)});
+        k.push_back({Tekst(T::KopRWP), 6, Geheel(&Spelergegevens::LarenWP)});
+        k.push_back({Tekst(T::KopPlP), 6, Plaats(&Spelergegevens::PlaatsPunten)});
+        k.push_back({Tekst(T::KopPlR), 6, Plaats(&Spelergegevens::PlaatsWP)});
+        k.push_back({Tekst(T::KopPGP), 6, Plaats(&Spelergegevens::PlaatsGemPunten)});
+        k.push_back({Tekst(T::KopPGR), 6, Plaats(&Spelergegevens::PlaatsGemWP)});
+        k.push_back({Tekst(T::KopPTot), 7, Plaats(&Spelergegevens::PlaatsTotaal)});
+        break;
+    }
     default:
         if (o.Rekensysteem != SysteemNormaal && !o.IsZwitsers()) break;
         for (int i = 1; o.SorteerCriterium(i) != 0; ++i) {
@@ -149,7 +163,8 @@ void StandOpdrachten(std::vector<Opdracht>& t) {
          "line per player counted in the standings (marked S): place, drawing number, name,\n"
          "games, points and the values of the tie-break criteria of the sort order (Keizer:\n"
          "total and value; average system: own, opponents' and total average; rating system:\n"
-         "opponents' average, starting and computed rating).\n"
+         "opponents' average, starting and computed rating; Laren: value, value-weighted\n"
+         "points, the places by points, weighted points and both per game, and their sum).\n"
          "The rounds counted run from the lowest round (--from) to the last round with results\n"
          "(--to); players with fewer games than the minimum (--min-games, default the group's\n"
          "own, which this option replaces) rank below the others. Each player's previous place\n"

@@ -1,32 +1,23 @@
-// Builds the demo competition: a 14-player club Swiss with five rounds played and a 10-player
-// round robin of which the first half is played. Deterministic, so the files it writes only
-// change when the file format or this program changes.
+// Builds the demo competition: a 14-player club Swiss with five rounds played, a 10-player
+// round robin of which the first half is played, and four club competitions under the Keizer,
+// average, rating and Laren systems. Deterministic, so the files it writes only change when the
+// file format or this program changes.
 //
 //   velkaro-demo OUT.xv7
+#include "examples/demospel.h"
 #include "model/competitie.h"
 #include "storage/competitiebestand.h"
 
-#include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <iostream>
 #include <random>
-#include <set>
 #include <string>
 #include <vector>
 
 using namespace velkaro;
+using namespace velkaro::demo;
 
 namespace {
-
-struct Deelnemer {
-    const char* naam;
-    const char* volledig;
-    const char* kort;
-    const char* plaats;
-    int rating;
-    const char* cat;
-};
 
 const std::vector<Deelnemer> kClub = {
     {"Jansen, P.", "Jansen, Pieter", "PJA", "Zwolle", 1412, "S"},
@@ -57,102 +48,6 @@ const std::vector<Deelnemer> kRond = {
     {"van der Meer, A.", "van der Meer, Arend", "AVM", "Zutphen", 1402, ""},
     {"Postma, H.", "Postma, Hylke", "HPO", "Heerde", 1365, ""},
 };
-
-void VoegSpelersToe(Competitie& c, const std::vector<Deelnemer>& lijst) {
-    int nummer = 1;
-    for (const auto& d : lijst) {
-        Spelergegevens g;
-        g.Lotingnummer = nummer++;
-        g.Naam = d.naam;
-        g.VolledigeNaam = d.volledig;
-        g.Kort = d.kort;
-        g.Plaats = d.plaats;
-        g.Land = "NED";
-        g.LokaleRating = d.rating;
-        g.FMJDRating = 2100;
-        g.Rating = d.rating;
-        g.Categorieen = std::string(d.cat) + std::string(5 - std::string(d.cat).size(), ' ');
-        g.Opnemen = OpnemenStand | OpnemenRooster;
-        c.Spelers.Voegtoe(g);
-    }
-}
-
-// A result drawn from the rating difference: the stronger player wins more often.
-void Speel(Competitie& c, twedstrijdobj& w, std::mt19937& gen) {
-    const int rw = c.Spelers.zoekptr(w.G().Wit)->G().Rating;
-    const int rz = c.Spelers.zoekptr(w.G().Zwart)->G().Rating;
-    const double verwacht = 1.0 / (1.0 + std::pow(10.0, (rz - rw) / 400.0));
-    const double remise = 0.28;
-    const double x = std::uniform_real_distribution<double>(0.0, 1.0)(gen);
-    if (x < verwacht - remise / 2) c.ZetUitslag(w, 2, 0, false, true);
-    else if (x < verwacht + remise / 2) c.ZetUitslag(w, 1, 1, false, true);
-    else c.ZetUitslag(w, 0, 2, false, true);
-}
-
-int Punten(const Competitie& c, int32_t intern) {
-    int p = 0;
-    for (const auto& w : c.Wedstrijden) {
-        if (!w->G().Gespeeld) continue;
-        if (w->G().Wit == intern) p += c.Opties.PuntenVoorUitslag(w->G().UitslagWit);
-        if (w->G().Zwart == intern) p += c.Opties.PuntenVoorUitslag(w->G().UitslagZwart);
-    }
-    return p;
-}
-
-int Kleur(const Competitie& c, int32_t intern) {
-    int k = 0;
-    for (const auto& w : c.Wedstrijden) {
-        if (w->G().Wit == intern) ++k;
-        if (w->G().Zwart == intern) --k;
-    }
-    return k;
-}
-
-bool Gespeeld(const Competitie& c, int32_t a, int32_t b) {
-    for (const auto& w : c.Wedstrijden)
-        if ((w->G().Wit == a && w->G().Zwart == b) || (w->G().Wit == b && w->G().Zwart == a)) return true;
-    return false;
-}
-
-// A simple Swiss round for the demo data: players by points and rating, each paired with the
-// first one below him he has not met.
-bool PaarRest(const Competitie& c, std::vector<int32_t>& vrij, std::vector<std::pair<int32_t, int32_t>>& paren) {
-    if (vrij.empty()) return true;
-    const int32_t a = vrij.front();
-    for (std::size_t j = 1; j < vrij.size(); ++j) {
-        const int32_t b = vrij[j];
-        if (Gespeeld(c, a, b)) continue;
-        std::vector<int32_t> rest;
-        for (std::size_t k = 1; k < vrij.size(); ++k)
-            if (k != j) rest.push_back(vrij[k]);
-        paren.emplace_back(a, b);
-        if (PaarRest(c, rest, paren)) return true;
-        paren.pop_back();
-    }
-    return false;
-}
-
-void ZwitsersRonde(Competitie& c, int ronde, std::mt19937& gen) {
-    std::vector<int32_t> volgorde;
-    for (const auto& s : c.Spelers) volgorde.push_back(s->InternNummer());
-    std::stable_sort(volgorde.begin(), volgorde.end(), [&](int32_t a, int32_t b) {
-        const int pa = Punten(c, a), pb = Punten(c, b);
-        if (pa != pb) return pa > pb;
-        return c.Spelers.zoekptr(a)->G().Rating > c.Spelers.zoekptr(b)->G().Rating;
-    });
-    std::vector<std::pair<int32_t, int32_t>> paren;
-    PaarRest(c, volgorde, paren);
-    int bord = (static_cast<int>(volgorde.size()) / 2) * (ronde - 1) + 1;
-    for (auto [a, b] : paren) {
-        if (Kleur(c, a) > Kleur(c, b)) std::swap(a, b);
-        Wedstrijdgegevens g;
-        g.Ronde = ronde;
-        g.Wedstrijdnummer = bord++;
-        g.Wit = a;
-        g.Zwart = b;
-        Speel(c, c.Wedstrijden.Voegtoe(g), gen);
-    }
-}
 
 void Club(Competitie& c) {
     c.Opties.Toernooinaam = "Clubcompetitie DC Het Noorden 2026-2027";
@@ -203,10 +98,21 @@ void Rondtoernooi(Competitie& c) {
             if (r <= 5) Speel(c, w, gen);
         }
         char datum[16];
-        std::snprintf(datum, sizeof datum, "%02d-%02d-%04d", 7 + 7 * ((r - 1) % 3), 11 + (r - 1) / 3,
-                      2026);
+        std::snprintf(datum, sizeof datum, "%02d-%02d-%04d", 7 + 7 * ((r - 1) % 3),
+                      11 + (r - 1) / 3, 2026);
         c.Rondes.ZetRondeDatum(r, r <= 6 ? datum : "");
     }
+}
+
+// Writes one group file from a fresh group: no particulars or minimum of an earlier group.
+Bestandsresultaat SchrijfGroep(Competitie& c, int32_t nummer, void (*bouw)(Competitie&)) {
+    c.HuidigeDeelcomp = nummer;
+    c.HuidigCompetitienummer = nummer;
+    c.Reset();
+    c.Toernooi = {};
+    c.MinimumWedstrijden = 0;
+    bouw(c);
+    return SchrijfDeelcomp(c);
 }
 
 } // namespace
@@ -219,15 +125,17 @@ int main(int argc, char** argv) {
     Competitie c;
     c.Bestandsnaam = argv[1];
     c.Groepen.Wissen();
-    c.Groepen.Voegtoe({1, "", 1, false, ""});
-    c.Groepen.Voegtoe({2, "", 2, false, ""});
+    for (int32_t n = 1; n <= 6; ++n) c.Groepen.Voegtoe({n, "", n, false, ""});
 
-    c.HuidigeDeelcomp = 2;
-    c.HuidigCompetitienummer = 2;
-    c.Reset();
-    Rondtoernooi(c);
-    auto r = SchrijfDeelcomp(c);
+    Bestandsresultaat r;
+    const std::pair<int32_t, void (*)(Competitie&)> systemen[] = {
+        {3, Keizercompetitie}, {4, Moyennecompetitie}, {5, Ratingcompetitie}, {6, Larencompetitie}};
+    for (const auto& [nummer, bouw] : systemen)
+        if (r.Ok()) r = SchrijfGroep(c, nummer, bouw);
+    if (r.Ok()) r = SchrijfGroep(c, 2, Rondtoernooi);
 
+    // The club Swiss is the open group. It keeps the particulars the round robin left that it
+    // does not set itself, as the files have always had them.
     c.HuidigeDeelcomp = 1;
     c.HuidigCompetitienummer = 1;
     c.Reset();

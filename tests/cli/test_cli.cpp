@@ -154,7 +154,8 @@ TEST(Demo, VoorbeeldbestandenZijnActueel) {
     // The committed demo is what the generator writes today.
     TijdelijkeMap map;
     ASSERT_EQ(std::system((std::string(VELKARO_DEMO) + " " + (map / "club.xv7")).c_str()), 0);
-    for (const char* f : {"club.xv7", "club.101", "club.102"})
+    for (const char* f :
+         {"club.xv7", "club.101", "club.102", "club.103", "club.104", "club.105", "club.106"})
         EXPECT_EQ(Lees(map / f), Lees(std::string(VELKARO_EXAMPLES) + "/" + f)) << f;
     auto r = Cli({"info", map / "club.xv7"});
     EXPECT_EQ(r.status, 0);
