@@ -134,11 +134,12 @@ int main(int argc, char** argv) {
         if (r.Ok()) r = SchrijfGroep(c, nummer, bouw);
     if (r.Ok()) r = SchrijfGroep(c, 2, Rondtoernooi);
 
-    // The club Swiss is the open group. It keeps the particulars the round robin left that it
-    // does not set itself, as the files have always had them.
+    // The club Swiss is the open group, written with the main file.
     c.HuidigeDeelcomp = 1;
     c.HuidigCompetitienummer = 1;
     c.Reset();
+    c.Toernooi = {};
+    c.MinimumWedstrijden = 0;
     Club(c);
     if (r.Ok()) r = SchrijfBestand(c);
     if (!r.Ok()) {

@@ -91,7 +91,7 @@ void TestHoofdvenster::openenOpslaanEnNieuw() {
     QCOMPARE(p.g.Keuzes[0].Map, map_.path().toStdString() + "/");
     QCOMPARE(w->windowTitle(), QString("Velkaro - club.xv7"));
     QCOMPARE(Status(p, 2), QString("Sp: 14"));
-    QCOMPARE(Zoek<QLabel>(w, "lblGroepen")->text(), QString("Aantal competities: 2"));
+    QCOMPARE(Zoek<QLabel>(w, "lblGroepen")->text(), QString("Aantal competities: 6"));
     QVERIFY(Zoek<QAction>(w, "mnuOpslaan")->isEnabled());
     QVERIFY(!Zoek<QAction>(w, "mnuSpelers")->isEnabled()); // its dialog comes later
 
