@@ -30,7 +30,8 @@ void AlgemeneHulp(std::ostream& out, const std::vector<Opdracht>& tabel) {
     out << "Usage: velkaro-cli [--lang nl|en|fr] COMMAND [ARGS...]\n"
            "Runs draughts competitions kept in Velkaro competition files (.xv7).\n"
            "Players are named by drawing number. Commands that change the competition save it.\n"
-           "Exit status: 0 success, 1 the system refuses (its message on stderr), 2 usage error.\n\n"
+           "Exit status: 0 success, 1 the system refuses (its message on stderr), 2 usage "
+           "error.\n\n"
            "Commands:\n";
     for (const auto& o : tabel) out << "  velkaro-cli " << o.Gebruik << '\n';
     out << "\nRun 'velkaro-cli COMMAND --help' for the details of a command.\n";
@@ -93,7 +94,8 @@ int Uitvoeren(const std::vector<std::string>& argsIn, std::ostream& out, std::os
             if (groep) {
                 err << "velkaro-cli: '" << args[0] << "' needs a subcommand:\n";
                 for (const auto& o : tabel)
-                    if (o.Naam.rfind(args[0] + " ", 0) == 0) err << "  velkaro-cli " << o.Gebruik << '\n';
+                    if (o.Naam.rfind(args[0] + " ", 0) == 0)
+                        err << "  velkaro-cli " << o.Gebruik << '\n';
                 return 2;
             }
             throw Gebruiksfout("unknown command '" + args[0] + "'");

@@ -35,14 +35,14 @@ int Info(const Argumenten& a, Uitvoer& u) {
           << "Groups:       " << c.Groepen.Aantal() << '\n';
     for (const auto& g : c.Groepen)
         u.out << (g->G().Bestandsnummer == c.HuidigeDeelcomp ? "  * " : "    ")
-              << GroepRegel(g->G()) << "  (file " << Groepsbestand(c.Bestandsnaam, g->G().Bestandsnummer)
-              << ")\n";
+              << GroepRegel(g->G()) << "  (file "
+              << Groepsbestand(c.Bestandsnaam, g->G().Bestandsnummer) << ")\n";
     u.out << "Open group:   " << c.HuidigCompetitienummer << " - " << c.Opties.Toernooinaam << '\n'
           << "Players:      " << c.Spelers.Aantal() << '\n'
           << "Rounds:       " << c.Rondes.Aantal() << '\n'
           << "Matches:      " << c.Wedstrijden.Aantal() << " (" << uitslagen << " with a result)\n"
-          << "System:       " << c.Opties.Rekensysteem << " " << lang::SysteemNaam(c.Opties.Rekensysteem)
-          << '\n'
+          << "System:       " << c.Opties.Rekensysteem << " "
+          << lang::SysteemNaam(c.Opties.Rekensysteem) << '\n'
           << "Sort order:   " << c.Opties.Sorteervolgorde << '\n'
           << "Standings:    " << (c.Opties.IsActueel() ? "up to date" : "to be recomputed") << '\n';
     return 0;
@@ -51,14 +51,20 @@ int Info(const Argumenten& a, Uitvoer& u) {
 } // namespace
 
 void BestandOpdrachten(std::vector<Opdracht>& t) {
-    t.push_back({"new", "new FILE.xv7 [--overwrite]",
+    t.push_back({"new",
+                 "new FILE.xv7 [--overwrite]",
                  "Creates a new competition with one empty group and saves it at once.\n"
                  "An existing file is only replaced with --overwrite.",
-                 {}, {"--overwrite"}, Nieuw});
-    t.push_back({"info", "info FILE.xv7",
+                 {},
+                 {"--overwrite"},
+                 Nieuw});
+    t.push_back({"info",
+                 "info FILE.xv7",
                  "Shows the file version, the groups (the open one marked with *), and the\n"
                  "players, rounds, matches, system and sort order of the open group.",
-                 {}, {}, Info});
+                 {},
+                 {},
+                 Info});
 }
 
 } // namespace velkaro::cli

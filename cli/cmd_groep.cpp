@@ -38,13 +38,20 @@ int Wissel(const Argumenten& a, Uitvoer& u) {
 } // namespace
 
 void GroepOpdrachten(std::vector<Opdracht>& t) {
-    t.push_back({"group list", "group list FILE.xv7",
-                 "Lists the competition groups: number, title and group file; * marks the open one.",
-                 {}, {}, Lijst});
-    t.push_back({"group switch", "group switch FILE.xv7 NUMBER",
+    t.push_back(
+        {"group list",
+         "group list FILE.xv7",
+         "Lists the competition groups: number, title and group file; * marks the open one.",
+         {},
+         {},
+         Lijst});
+    t.push_back({"group switch",
+                 "group switch FILE.xv7 NUMBER",
                  "Opens the group with this number (Competitienummer): the open group is written,\n"
                  "the other loaded, and the competition saved.",
-                 {}, {}, Wissel});
+                 {},
+                 {},
+                 Wissel});
 }
 
 } // namespace velkaro::cli

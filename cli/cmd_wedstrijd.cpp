@@ -74,10 +74,13 @@ int Uitslag(const Argumenten& a, Uitvoer& u) {
 } // namespace
 
 void WedstrijdOpdrachten(std::vector<Opdracht>& t) {
-    t.push_back({"match add", "match add FILE.xv7 ROUND WHITE BLACK",
+    t.push_back({"match add",
+                 "match add FILE.xv7 ROUND WHITE BLACK",
                  "Adds a match to a round (created when missing); players by drawing number,\n"
                  "white first. The match gets the next free number of the round.",
-                 {}, {}, Toevoegen});
+                 {},
+                 {},
+                 Toevoegen});
     t.push_back({"result",
                  "result FILE.xv7 ROUND MATCH BUTTON\n"
                  "         result FILE.xv7 ROUND MATCH WHITECODE BLACKCODE",

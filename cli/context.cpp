@@ -6,7 +6,9 @@
 
 namespace velkaro::cli {
 
-std::string FoutTekst(const Bestandsresultaat& r) { return BestandsfoutTekst(r); }
+std::string FoutTekst(const Bestandsresultaat& r) {
+    return BestandsfoutTekst(r);
+}
 
 void Open(Competitie& c, const std::string& pad) {
     auto r = OpenBestand(c, pad);

@@ -21,9 +21,9 @@ struct Uitvoer {
 };
 
 struct Opdracht {
-    std::string Naam;       // "info", "group list", ...
-    std::string Gebruik;    // the usage line(s) after "velkaro-cli "
-    std::string Uitleg;     // one paragraph for --help
+    std::string Naam;    // "info", "group list", ...
+    std::string Gebruik; // the usage line(s) after "velkaro-cli "
+    std::string Uitleg;  // one paragraph for --help
     std::set<std::string> WaardeOpties;
     std::set<std::string> VlagOpties;
     std::function<int(const Argumenten&, Uitvoer&)> Voer;

@@ -39,8 +39,12 @@ const std::array<std::string, kAantalTeksten>& Tabel(Taal taal) {
 
 } // namespace
 
-const std::string& Tekst(Taal taal, T id) { return Tabel(taal)[static_cast<std::size_t>(id)]; }
-const std::string& Tekst(T id) { return Tekst(huidige, id); }
+const std::string& Tekst(Taal taal, T id) {
+    return Tabel(taal)[static_cast<std::size_t>(id)];
+}
+const std::string& Tekst(T id) {
+    return Tekst(huidige, id);
+}
 
 Taal TaalVanNaam(std::string_view naam) {
     if (naam == "Engels") return Taal::Engels;
@@ -66,7 +70,11 @@ std::optional<Taal> TaalVanCode(std::string_view code) {
     return std::nullopt;
 }
 
-void KiesTaal(Taal taal) { huidige = taal; }
-Taal HuidigeTaal() { return huidige; }
+void KiesTaal(Taal taal) {
+    huidige = taal;
+}
+Taal HuidigeTaal() {
+    return huidige;
+}
 
 } // namespace velkaro::lang

@@ -3,9 +3,9 @@
 namespace velkaro {
 
 std::array<std::string*, Toernooigegevens::kAantal> Toernooigegevens::Velden() {
-    return {&SpeelVan, &SpeelTot, &SpeelPlaats, &SpeelLand, &WLNaam,     &WLAdres,
-            &WLWoonplaats, &WLTelefoon, &WLEmail, &ARNaam,  &ARAdres,    &ARWoonplaats,
-            &ARTelefoon, &AREmail, &Hulparbiters, &Speeltempo};
+    return {&SpeelVan,     &SpeelTot,   &SpeelPlaats,  &SpeelLand, &WLNaam,  &WLAdres,
+            &WLWoonplaats, &WLTelefoon, &WLEmail,      &ARNaam,    &ARAdres, &ARWoonplaats,
+            &ARTelefoon,   &AREmail,    &Hulparbiters, &Speeltempo};
 }
 
 Competitie::Competitie() {

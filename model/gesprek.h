@@ -15,12 +15,12 @@ enum class Antwoord { Ok, Annuleren, Ja, Nee };
 enum class Pictogram { Geen, Informatie, Waarschuwing, Fout, Vraag };
 
 struct Bestandskeuze {
-    bool Opslaan = false;          // save dialog rather than open dialog
+    bool Opslaan = false; // save dialog rather than open dialog
     std::string Titel;
-    std::string Map;               // initial folder
-    std::string Naam;              // proposed name
+    std::string Map;                  // initial folder
+    std::string Naam;                 // proposed name
     std::vector<std::string> Filters; // "Description|*.ext" entries
-    int FilterIndex = 1;           // 1-based
+    int FilterIndex = 1;              // 1-based
 };
 
 class Gesprek {

@@ -28,7 +28,8 @@ double Real48::Rond(double x) {
     if (byte < 1) {
         r = 0.0;
     } else if (byte > 255) {
-        r = std::ldexp(std::ldexp(1.0, kMantisseBits + 1) - 1.0, 255 - kBias + 1 - (kMantisseBits + 1));
+        r = std::ldexp(std::ldexp(1.0, kMantisseBits + 1) - 1.0,
+                       255 - kBias + 1 - (kMantisseBits + 1));
     } else {
         r = std::ldexp(geschaald, e - (kMantisseBits + 1));
     }

@@ -43,7 +43,9 @@ bool trekenopties::PlusMinRemisesActief() const {
     return (PuntenPlusRemise >= 1 || PuntenMinRemise >= 1) && !KNDBDelfts();
 }
 
-bool trekenopties::BijzondereRemises() const { return PlusMinRemisesActief() || KNDBDelfts(); }
+bool trekenopties::BijzondereRemises() const {
+    return PlusMinRemisesActief() || KNDBDelfts();
+}
 
 int32_t trekenopties::PuntenVoorUitslag(int code) const {
     if (Bordpunten()) return code;

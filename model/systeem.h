@@ -29,6 +29,7 @@ public:
     void Herstart() override {
         if (!vast_) gen_.seed(Klokzaad());
     }
+
 private:
     static unsigned Klokzaad() {
         return static_cast<unsigned>(

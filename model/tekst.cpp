@@ -7,7 +7,9 @@
 namespace velkaro {
 
 namespace {
-bool IsVervolg(unsigned char c) { return (c & 0xC0) == 0x80; }
+bool IsVervolg(unsigned char c) {
+    return (c & 0xC0) == 0x80;
+}
 } // namespace
 
 std::size_t AantalTekens(std::string_view s) {

@@ -26,18 +26,21 @@ twedstrijdobj& twedstrijdverzameling::Voegtoe(const Wedstrijdgegevens& g) {
 }
 
 twedstrijdobj& twedstrijdverzameling::Zet(std::unique_ptr<twedstrijdobj> w) {
-    if (!rondes_.RondeBestaat(w->G().Ronde)) rondes_.Voegtoe(Rondegegevens{w->G().Ronde, {}, 0, 0, 0});
+    if (!rondes_.RondeBestaat(w->G().Ronde))
+        rondes_.Voegtoe(Rondegegevens{w->G().Ronde, {}, 0, 0, 0});
     // Matches mostly arrive in order (files, pairing): check the end first.
     auto it = lijst_.end();
     if (!lijst_.empty() && Voor(w->G(), lijst_.back()->G()))
-        it = std::upper_bound(lijst_.begin(), lijst_.end(), w->G(),
-                              [](const Wedstrijdgegevens& g, const auto& o) { return Voor(g, o->G()); });
+        it = std::upper_bound(
+            lijst_.begin(), lijst_.end(), w->G(),
+            [](const Wedstrijdgegevens& g, const auto& o) { return Voor(g, o->G()); });
     it = lijst_.insert(it, std::move(w));
     return **it;
 }
 
 std::unique_ptr<twedstrijdobj> twedstrijdverzameling::Neem(const twedstrijdobj* w) {
-    auto it = std::find_if(lijst_.begin(), lijst_.end(), [&](const auto& o) { return o.get() == w; });
+    auto it =
+        std::find_if(lijst_.begin(), lijst_.end(), [&](const auto& o) { return o.get() == w; });
     if (it == lijst_.end()) return nullptr;
     auto r = std::move(*it);
     lijst_.erase(it);

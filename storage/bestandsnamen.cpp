@@ -19,12 +19,16 @@ std::string Basisnaam(const std::string& pad) {
     return pad.substr(0, pad.size() - Extensie(pad).size());
 }
 
-std::string MetXv7(const std::string& pad) { return Basisnaam(pad) + ".xv7"; }
+std::string MetXv7(const std::string& pad) {
+    return Basisnaam(pad) + ".xv7";
+}
 
 std::string Groepsbestand(const std::string& pad, int32_t bestandsnummer) {
     return Basisnaam(pad) + "." + std::to_string(100LL + bestandsnummer);
 }
 
-std::string Map(const std::string& pad) { return pad.substr(0, NaamBegin(pad)); }
+std::string Map(const std::string& pad) {
+    return pad.substr(0, NaamBegin(pad));
+}
 
 } // namespace velkaro

@@ -84,8 +84,10 @@ std::string Utf8NaarWindows1252(std::string_view in) {
         bool geldig = i + static_cast<std::size_t>(lengte) <= in.size();
         for (int k = 1; geldig && k < lengte; ++k) {
             const auto c = static_cast<unsigned char>(in[i + static_cast<std::size_t>(k)]);
-            if ((c & 0xC0) != 0x80) geldig = false;
-            else cp = (cp << 6) | (c & 0x3F);
+            if ((c & 0xC0) != 0x80)
+                geldig = false;
+            else
+                cp = (cp << 6) | (c & 0x3F);
         }
         if (!geldig) {
             uit += '?';

@@ -341,7 +341,8 @@ void LeesGroepTekst(Competitie& c, std::string_view inhoud, int32_t versie) {
     const int32_t spelers = r.Getal();
     // The rating in use follows the settings, which come later in the file: read the players
     // first and choose their rating once the settings are known.
-    for (int32_t i = 0; i < spelers && !r.Einde(); ++i) c.Spelers.Voegtoe(LeesSpeler(r, versie, false));
+    for (int32_t i = 0; i < spelers && !r.Einde(); ++i)
+        c.Spelers.Voegtoe(LeesSpeler(r, versie, false));
     const int32_t rondes = r.Getal();
     for (int32_t i = 0; i < rondes && !r.Einde(); ++i) {
         Rondegegevens g;
@@ -524,11 +525,14 @@ void LeesDeelcomp(Competitie& c, int32_t bestandsnummer) {
 
 Bestandsresultaat SchrijfDeelcomp(Competitie& c) {
     c.Groepen.GeefTitel(c.HuidigeDeelcomp, c.Opties.Toernooinaam);
-    auto res = SchrijfVeilig(Groepsbestand(c.Bestandsnaam, c.HuidigeDeelcomp), SchrijfGroepTekst(c));
+    auto res =
+        SchrijfVeilig(Groepsbestand(c.Bestandsnaam, c.HuidigeDeelcomp), SchrijfGroepTekst(c));
     // The pairing parameters are brought into range in memory; the file keeps them as they were.
     auto corrigeer = [](int32_t& v, int32_t boven) {
-        if (v < 0) v = 0;
-        else if (v > 1000) v = boven;
+        if (v < 0)
+            v = 0;
+        else if (v > 1000)
+            v = boven;
     };
     corrigeer(c.MinWed, 5);
     corrigeer(c.PlaatsAfstand, 10);

@@ -18,7 +18,7 @@ enum class Bestandsfout {
     NieuwereVersie,        // a version this program does not know
     AnderFormaat,          // another extension: the import's business
     TeGroot,
-    SchrijvenMislukt,      // a file could not be written; the old one is untouched
+    SchrijvenMislukt, // a file could not be written; the old one is untouched
 };
 
 struct Bestandsresultaat {

@@ -23,7 +23,9 @@ std::string_view Regellezer::RuweRegel() {
     return inhoud_.substr(begin, eind - begin);
 }
 
-std::string Regellezer::Tekst() { return Windows1252NaarUtf8(RuweRegel()); }
+std::string Regellezer::Tekst() {
+    return Windows1252NaarUtf8(RuweRegel());
+}
 
 int32_t Regellezer::Getal() {
     std::string_view r = RuweRegel();
@@ -41,7 +43,9 @@ int32_t Regellezer::Getal() {
     return LeesGetalBegin(woord);
 }
 
-bool Regellezer::Boolean() { return RuweRegel() == "TRUE"; }
+bool Regellezer::Boolean() {
+    return RuweRegel() == "TRUE";
+}
 
 double Regellezer::Reeel() {
     const std::string s = Trim(RuweRegel());
@@ -64,11 +68,17 @@ void Regelschrijver::Ruw(std::string_view cp1252) {
     uit_ += "\r\n";
 }
 
-void Regelschrijver::Getal(long long waarde) { Ruw(std::to_string(waarde)); }
+void Regelschrijver::Getal(long long waarde) {
+    Ruw(std::to_string(waarde));
+}
 
-void Regelschrijver::Boolean(bool waarde) { Ruw(waarde ? "TRUE" : "FALSE"); }
+void Regelschrijver::Boolean(bool waarde) {
+    Ruw(waarde ? "TRUE" : "FALSE");
+}
 
-void Regelschrijver::Reeel(double waarde) { Ruw(ReeelTekst(waarde)); }
+void Regelschrijver::Reeel(double waarde) {
+    Ruw(ReeelTekst(waarde));
+}
 
 std::string ReeelTekst(double waarde) {
     if (!std::isfinite(waarde)) waarde = 0.0;

@@ -65,7 +65,8 @@ TEST(Cli, NieuweCompetitieSpelersWedstrijdenUitslagen) {
     EXPECT_EQ(Cli({"match", "add", f, "1", "2", "2"}).status, 1); // same player twice
     EXPECT_EQ(Cli({"match", "add", f, "1", "2", "9"}).status, 1); // no such player
     EXPECT_EQ(Cli({"result", f, "1", "1", "2", "0"}).status, 0);
-    EXPECT_EQ(Cli({"result", f, "1", "1", "5", "0"}).status, 1); // not a result outside board points
+    EXPECT_EQ(Cli({"result", f, "1", "1", "5", "0"}).status,
+              1); // not a result outside board points
     EXPECT_EQ(Cli({"result", f, "1", "2", "2", "0"}).status, 1); // no such match
     Competitie d;
     ASSERT_TRUE(LeesBestand(d, f).Ok());

@@ -18,10 +18,11 @@ TEST(Codepagina, HeenEnTerugVoorAlleTekens) {
 }
 
 TEST(Codepagina, OnbekendeTekensWordenVraagtekens) {
-    EXPECT_EQ(Utf8NaarWindows1252("Łódź"), "?\xF3" "d?");
+    EXPECT_EQ(Utf8NaarWindows1252("Łódź"), "?\xF3"
+                                           "d?");
     EXPECT_EQ(Utf8NaarWindows1252("a😀b"), "a?b");
-    EXPECT_EQ(Utf8NaarWindows1252("\xC3"), "?");     // cut sequence
-    EXPECT_EQ(Utf8NaarWindows1252("\x80x"), "?x");   // stray continuation byte
+    EXPECT_EQ(Utf8NaarWindows1252("\xC3"), "?");   // cut sequence
+    EXPECT_EQ(Utf8NaarWindows1252("\x80x"), "?x"); // stray continuation byte
 }
 
 TEST(Regels, ReeleGetallenInHetBestandsformaat) {

@@ -326,7 +326,9 @@ TEST(Competitiebestand, ZelfdeUitvoerNaLezenEnSchrijven) {
 
 TEST(Competitiebestand, OntbrekendGroepsbestandGeeftLegeGroep) {
     TijdelijkeMap map;
-    Schrijf(map / "x.xv7", "702\r\n1\r\n1\r\nTitel\r\n1\r\nFALSE\r\n\r\n1\r\nArial\r\n30\r\nTRUE\r\nCourier New\r\n");
+    Schrijf(
+        map / "x.xv7",
+        "702\r\n1\r\n1\r\nTitel\r\n1\r\nFALSE\r\n\r\n1\r\nArial\r\n30\r\nTRUE\r\nCourier New\r\n");
     Competitie c;
     ASSERT_TRUE(LeesBestand(c, map / "x.XV7").Ok() == false); // the name differs in case: not found
     ASSERT_TRUE(LeesBestand(c, map / "x.xv7").Ok());
@@ -396,8 +398,9 @@ TEST(Competitiebestand, ParingsparametersNaSchrijvenGecorrigeerd) {
 TEST(Competitiebestand, Versie701WordtOmgezet) {
     TijdelijkeMap map;
     // Two groups of the older layout: 29-line player blocks and 24 settings lines.
-    Schrijf(map / "oud.xv7", "701\r\n2\r\n1\r\nA\r\n1\r\nFALSE\r\n\r\n2\r\nB\r\n2\r\nFALSE\r\n\r\n2\r\n"
-                            "Times New Roman\r\n30\r\nTRUE\r\nCourier New\r\n");
+    Schrijf(map / "oud.xv7",
+            "701\r\n2\r\n1\r\nA\r\n1\r\nFALSE\r\n\r\n2\r\nB\r\n2\r\nFALSE\r\n\r\n2\r\n"
+            "Times New Roman\r\n30\r\nTRUE\r\nCourier New\r\n");
     auto groep = [](const std::string& naam, int rating) {
         Regelschrijver w;
         w.Getal(1);
@@ -413,7 +416,8 @@ TEST(Competitiebestand, Versie701WordtOmgezet) {
         for (int i = 0; i < 4; ++i) w.Getal(0);
         w.Getal(0); // rounds
         w.Getal(0); // matches
-        for (int i = 0; i < 22; ++i) w.Getal(i == 0 ? 1 : i == 9 ? 47 : i == 10 ? 2 : i == 11 ? 1 : 0);
+        for (int i = 0; i < 22; ++i)
+            w.Getal(i == 0 ? 1 : i == 9 ? 47 : i == 10 ? 2 : i == 11 ? 1 : 0);
         w.Boolean(false);
         w.Tekst(naam == "Een" ? "Groep A" : "Groep B");
         return w.Inhoud();
