@@ -1,5 +1,7 @@
 #include "reports/partijtabellen.h"
 
+#include "standings/geteld.h"
+
 namespace velkaro {
 
 int32_t StandPunten(const trekenopties& o, int code) {
@@ -84,55 +86,48 @@ void Partijtabellen::Vul(const Competitie& c) {
         return it == positie.end() ? 0 : it->second;
     };
 
-    for (const auto& wp : c.Wedstrijden) {
-        const Wedstrijdgegevens& w = wp->G();
-        if (w.Ronde < o.VanRonde || w.Ronde > o.TotRonde) continue;
-        const bool witSpeler = w.Wit > 0 && c.Spelers.zoekptr(w.Wit) != nullptr;
-        const bool zwartSpeler = w.Zwart > 0 && c.Spelers.zoekptr(w.Zwart) != nullptr;
-        // A side that is neither a registered player nor an outside opponent, or two outside
-        // opponents, make the match count for nobody.
-        if ((!witSpeler && w.Wit >= 0) || (!zwartSpeler && w.Zwart >= 0)) continue;
-        if (!witSpeler && !zwartSpeler) continue;
-        if (wp->IsAfgebroken()) {
-            if (witSpeler && zwartSpeler) {
-                paren_[{w.Wit, w.Zwart}].Afgebroken = true;
-                paren_[{w.Zwart, w.Wit}].Afgebroken = true;
+    for (const auto& w : stand::TelbareWedstrijden(c, o.VanRonde, o.TotRonde)) {
+        const bool beide = w.BeideIngeschreven();
+        if (w.Afgebroken) {
+            if (beide) {
+                const int32_t wit = w.Wit.Speler->InternNummer();
+                const int32_t zwart = w.Zwart.Speler->InternNummer();
+                paren_[{wit, zwart}].Afgebroken = true;
+                paren_[{zwart, wit}].Afgebroken = true;
             }
             continue;
         }
-        if (!w.Gespeeld) continue;
 
         const struct {
-            bool speler;
-            int32_t zelf, ander;
-            int code;
+            const stand::ZijdeVan<const TSpelerObj>& zelf;
+            const stand::ZijdeVan<const TSpelerObj>& ander;
             uint8_t kleur;
-        } kanten[2] = {{witSpeler, w.Wit, w.Zwart, w.UitslagWit, 0},
-                       {zwartSpeler, w.Zwart, w.Wit, w.UitslagZwart, 1}};
+        } kanten[2] = {{w.Wit, w.Zwart, 0}, {w.Zwart, w.Wit, 1}};
         for (const auto& k : kanten) {
-            if (!k.speler) continue;
-            Spelertabel& t = Tabel(k.zelf);
+            if (!k.zelf.Speler) continue;
+            const int32_t zelf = k.zelf.Speler->InternNummer();
+            const int code = k.zelf.Code;
+            Spelertabel& t = Tabel(zelf);
             if (t.Partijen.size() < kMaxPartijen) {
                 Partij p;
                 p.Ronde = w.Ronde;
-                p.Punten = o.PuntenVoorUitslag(k.code);
+                p.Punten = o.PuntenVoorUitslag(code);
                 p.Kleur = k.kleur;
-                if (k.ander < 0) {
-                    int32_t r = -k.ander;
-                    while (r >= 1000) r -= 1000;
-                    p.Tegenstander = r;
+                if (!k.ander.Speler) {
+                    // The outside number reduced below 1000.
+                    p.Tegenstander = k.ander.Buitenrating % 1000;
                     p.Buiten = true;
                 } else {
-                    p.Tegenstander = plaatsVan(k.ander);
+                    p.Tegenstander = plaatsVan(k.ander.Speler->InternNummer());
                 }
                 t.Partijen.push_back(p);
             }
             if (w.Ronde >= 1 && w.Ronde <= kMaxRondes) {
                 auto& slot = t.Rondes[static_cast<std::size_t>(w.Ronde - 1)];
-                slot = slot.value_or(0) + StandPunten(o, k.code);
+                slot = slot.value_or(0) + StandPunten(o, code);
                 if (w.Ronde > laatsteRonde_) laatsteRonde_ = w.Ronde;
             }
-            if (witSpeler && zwartSpeler) TelUitslag(paren_[{k.zelf, k.ander}], o, k.code);
+            if (beide) TelUitslag(paren_[{zelf, k.ander.Speler->InternNummer()}], o, code);
         }
     }
     for (auto& [nummer, t] : tabellen_) {

@@ -5,6 +5,7 @@
 #include "lang/teksten.h"
 #include "model/competitie.h"
 #include "model/gesprek.h"
+#include "standings/geteld.h"
 
 #include <array>
 #include <cstdint>
@@ -13,25 +14,6 @@
 #include <vector>
 
 namespace velkaro::stand {
-
-// A counted match with its sides resolved: a registered player, or an outside opponent known
-// only by his rating (Speler is then nullptr).
-struct Zijde {
-    TSpelerObj* Speler = nullptr;
-    std::size_t Index = 0; // the registered player's position in the register
-    int32_t Buitenrating = 0;
-    uint8_t Code = 0;
-};
-
-struct GeteldeWedstrijd {
-    Zijde Wit, Zwart;
-    bool BeideIngeschreven() const { return Wit.Speler && Zwart.Speler; }
-};
-
-// The matches that count: a result, a round within [van, tot], and each side registered or
-// outside with at least one registered. An absent player (a number not in the register)
-// leaves the whole match out. Match-list order is kept: later matches set the last colour.
-std::vector<GeteldeWedstrijd> GeteldeWedstrijden(Competitie& c, int32_t van, int32_t tot);
 
 struct Berekening {
     Competitie& c;

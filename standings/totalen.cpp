@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <tuple>
-#include <unordered_map>
 
 namespace velkaro::stand {
 
@@ -108,42 +107,6 @@ int32_t LaatsteRondeMetUitslagen(const Competitie& c) {
             laatste = std::max(laatste, r);
     }
     return laatste;
-}
-
-std::vector<GeteldeWedstrijd> GeteldeWedstrijden(Competitie& c, int32_t van, int32_t tot) {
-    // The first player with a number wins, as a search through the register would find him.
-    std::unordered_map<int32_t, std::size_t> register_;
-    register_.reserve(c.Spelers.Aantal() * 2);
-    for (std::size_t i = 0; i < c.Spelers.Aantal(); ++i)
-        register_.try_emplace(c.Spelers.At(i).InternNummer(), i);
-
-    // Resolves one side; false when the side is absent.
-    auto Zoek = [&](int32_t nummer, uint8_t code, Zijde& z) {
-        z.Code = code;
-        if (nummer < 0) {
-            // -r is an outside opponent of rating r; INT32_MIN has no positive rating.
-            z.Buitenrating = nummer == INT32_MIN ? INT32_MAX : -nummer;
-            return true;
-        }
-        const auto it = register_.find(nummer);
-        if (it == register_.end()) return false;
-        z.Index = it->second;
-        z.Speler = &c.Spelers.At(it->second);
-        return true;
-    };
-
-    std::vector<GeteldeWedstrijd> geteld;
-    geteld.reserve(c.Wedstrijden.Aantal());
-    for (const auto& w : c.Wedstrijden) {
-        const auto& g = w->G();
-        if (!g.Gespeeld || g.Ronde < van || g.Ronde > tot) continue;
-        GeteldeWedstrijd gw;
-        if (!Zoek(g.Wit, g.UitslagWit, gw.Wit) || !Zoek(g.Zwart, g.UitslagZwart, gw.Zwart))
-            continue;
-        if (!gw.Wit.Speler && !gw.Zwart.Speler) continue;
-        geteld.push_back(gw);
-    }
-    return geteld;
 }
 
 void InitialiseerSpelers(Competitie& c, bool vorigeNotering) {

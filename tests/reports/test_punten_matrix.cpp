@@ -4,8 +4,11 @@
 #include "reports/matrix.h"
 #include "reports/partijtabellen.h"
 #include "reports/punten.h"
+#include "standings/stand.h"
 
 #include <gtest/gtest.h>
+
+#include <climits>
 
 using namespace velkaro;
 using velkaro::test::NieuweSpeler;
@@ -187,6 +190,44 @@ TEST(Partijtabellen, RondesSpelersEnBuitenstaanders) {
     EXPECT_EQ(t.LaatsteRonde(), 4);
     EXPECT_EQ(t.Onderling(1, 3)->Remise, 1);
     EXPECT_EQ(t.Onderling(2, 3), nullptr);
+}
+
+// The game tables hold exactly the games the standings counted, also for the odd matches a
+// file can carry: a result flag with white's adjourned code, and the lowest outside number.
+TEST(Partijtabellen, DezelfdePartijenAlsDeStand) {
+    Competitie c;
+    c.Opties.ZetStandaard();
+    for (int i = 1; i <= 3; ++i) NieuweSpeler(c, "S" + std::to_string(i), i);
+    Speel(c, 1, 1, 2, UitslagWinst, UitslagVerlies);
+    Speel(c, 1, INT32_MIN, 3, UitslagVerlies, UitslagWinst);
+    Wedstrijdgegevens w;
+    w.Ronde = 2;
+    w.Wit = 2;
+    w.Zwart = 3;
+    w.UitslagWit = UitslagAfgebroken;
+    w.Gespeeld = true; // as read from a file: counts, not adjourned
+    c.Wedstrijden.Voegtoe(w);
+    w.Wit = 1;
+    w.Gespeeld = false; // adjourned: no game, but marked between the two
+    c.Wedstrijden.Voegtoe(w);
+    c.Opties.Herberekenen = 1;
+    ranglijst_sorteren(c, false);
+    Partijtabellen t;
+    t.Vul(c);
+
+    for (int32_t i = 1; i <= 3; ++i)
+        EXPECT_EQ(t.Partijen(i).size(),
+                  static_cast<std::size_t>(c.Spelers.zoekptr(i)->G().AantalPartijen))
+            << "player " << i;
+    EXPECT_EQ(t.Partijen(2).size(), 2u);
+    const auto& p3 = t.Partijen(3);
+    ASSERT_EQ(p3.size(), 2u);
+    EXPECT_TRUE(p3[0].Buiten);
+    EXPECT_EQ(p3[0].Tegenstander, INT32_MAX % 1000);
+    ASSERT_NE(t.Onderling(1, 3), nullptr);
+    EXPECT_TRUE(t.Onderling(1, 3)->Afgebroken);
+    EXPECT_EQ(t.Onderling(1, 3)->Partijen, 0);
+    EXPECT_FALSE(t.Onderling(2, 3)->Afgebroken);
 }
 
 TEST(Partijtabellen, BordpuntenTellenAlsWedstrijdpunten) {
