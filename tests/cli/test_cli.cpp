@@ -1,43 +1,16 @@
-#include "../storage/hulp.h"
-#include "cli/cli.h"
+#include "cli_hulp.h"
 #include "model/competitie.h"
 #include "storage/competitiebestand.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
-#include <sstream>
 
 using namespace velkaro;
+using velkaro::test::Cli;
 using velkaro::test::Lees;
+using velkaro::test::Proces;
 using velkaro::test::TijdelijkeMap;
-
-namespace {
-
-struct Uitkomst {
-    int status;
-    std::string out, err;
-};
-
-Uitkomst Cli(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int s = cli::Uitvoeren(args, out, err);
-    return {s, out.str(), err.str()};
-}
-
-// Runs the real executable, for what only a process shows (exit status, streams).
-Uitkomst Proces(const std::string& args) {
-    const std::string cmd = std::string(VELKARO_CLI) + " " + args + " 2>&1";
-    FILE* p = popen(cmd.c_str(), "r");
-    std::string uit;
-    char buf[4096];
-    while (std::size_t n = fread(buf, 1, sizeof buf, p)) uit.append(buf, n);
-    const int s = pclose(p);
-    return {WEXITSTATUS(s), uit, {}};
-}
-
-} // namespace
 
 TEST(Cli, NieuweCompetitieSpelersWedstrijdenUitslagen) {
     TijdelijkeMap map;

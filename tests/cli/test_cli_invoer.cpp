@@ -1,40 +1,24 @@
 // The data-entry commands on a copy of the demo competition: players, drawing numbers,
 // rounds, the match list, result buttons, random results and categories.
-#include "../storage/hulp.h"
-#include "cli/cli.h"
+#include "cli_hulp.h"
 #include "model/competitie.h"
 #include "storage/competitiebestand.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sstream>
 
 using namespace velkaro;
+using velkaro::test::Cli;
 using velkaro::test::Lees;
 using velkaro::test::TijdelijkeMap;
 
 namespace {
 
-struct Uitkomst {
-    int status;
-    std::string out, err;
-};
-
-Uitkomst Cli(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int s = cli::Uitvoeren(args, out, err);
-    return {s, out.str(), err.str()};
-}
-
 // A copy of the demo competition (its open group: a 14-player Swiss, five rounds played).
 struct Demo {
     TijdelijkeMap map;
-    std::string f = map / "club.xv7";
-    Demo() {
-        for (const char* n : {"club.xv7", "club.101", "club.102"})
-            std::filesystem::copy_file(std::string(VELKARO_EXAMPLES) + "/" + n, map / n);
-    }
+    std::string f = test::KopieerDemo(map);
     std::string Groep() const { return Lees(map / "club.101"); }
     void Lees_(Competitie& c) const { ASSERT_TRUE(LeesBestand(c, f).Ok()); }
     const Wedstrijdgegevens* Wedstrijd(const Competitie& c, int r, int n) const {

@@ -1,8 +1,7 @@
 // The demo's club groups under the Keizer, average, rating and Laren systems, place by place:
 // the standings and the ranking report against values worked out by hand from the results
 // that the demo file holds.
-#include "../storage/hulp.h"
-#include "cli/cli.h"
+#include "cli_hulp.h"
 
 #include <gtest/gtest.h>
 
@@ -12,20 +11,10 @@
 #include <string>
 #include <vector>
 
+using velkaro::test::Cli;
 using velkaro::test::TijdelijkeMap;
 
 namespace {
-
-struct Uitkomst {
-    int status;
-    std::string out, err;
-};
-
-Uitkomst Cli(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int s = velkaro::cli::Uitvoeren(args, out, err);
-    return {s, out.str(), err.str()};
-}
 
 std::vector<std::string> Woorden(const std::string& regel) {
     std::istringstream in(regel);

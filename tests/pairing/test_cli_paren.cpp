@@ -1,6 +1,5 @@
 // velkaro-cli pair and player mark, run in-process on copies of the demo competition.
-#include "../storage/hulp.h"
-#include "cli/cli.h"
+#include "../cli/cli_hulp.h"
 #include "entry/bestand.h"
 #include "model/competitie.h"
 
@@ -8,30 +7,12 @@
 
 #include <filesystem>
 #include <set>
-#include <sstream>
 
 using namespace velkaro;
+using velkaro::test::Cli;
 using velkaro::test::TijdelijkeMap;
 
 namespace {
-
-struct Uitkomst {
-    int status;
-    std::string out, err;
-};
-
-Uitkomst Cli(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int s = cli::Uitvoeren(args, out, err);
-    return {s, out.str(), err.str()};
-}
-
-// A copy of the demo: group 1 is a 14-player Swiss with five rounds played.
-std::string Demo(const TijdelijkeMap& map) {
-    for (const char* f : {"club.xv7", "club.101", "club.102"})
-        std::filesystem::copy_file(std::string(VELKARO_EXAMPLES) + "/" + f, map / f);
-    return map / "club.xv7";
-}
 
 std::size_t Regels(const std::string& s) {
     return static_cast<std::size_t>(std::count(s.begin(), s.end(), '\n'));
@@ -41,7 +22,7 @@ std::size_t Regels(const std::string& s) {
 
 TEST(CliParen, PaartDeVolgendeRondeVanDeDemo) {
     TijdelijkeMap map;
-    const std::string f = Demo(map);
+    const std::string f = test::KopieerDemo(map);
     const auto r = Cli({"pair", f});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(Regels(r.out), 8u); // heading and seven boards
@@ -82,7 +63,7 @@ TEST(CliParen, PaartDeVolgendeRondeVanDeDemo) {
 
 TEST(CliParen, OnevenEnOngelijkWordenGeweigerd) {
     TijdelijkeMap map;
-    const std::string f = Demo(map);
+    const std::string f = test::KopieerDemo(map);
     auto r = Cli({"player", "mark", f, "3", "--off"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "In te roosteren: 13\nTotaal aantal spelers: 14\n");
@@ -105,7 +86,7 @@ TEST(CliParen, OnevenEnOngelijkWordenGeweigerd) {
 
 TEST(CliParen, MarkerenEnGebruik) {
     TijdelijkeMap map;
-    const std::string f = Demo(map);
+    const std::string f = test::KopieerDemo(map);
     EXPECT_EQ(Cli({"player", "mark", f, "--none"}).out,
               "In te roosteren: 0\nTotaal aantal spelers: 14\n");
     EXPECT_EQ(Cli({"player", "mark", f, "1", "2", "3"}).out,
@@ -123,7 +104,7 @@ TEST(CliParen, MarkerenEnGebruik) {
 
 TEST(CliParen, RondtoernooiEnNietBeschikbaar) {
     TijdelijkeMap map;
-    const std::string f = Demo(map);
+    const std::string f = test::KopieerDemo(map);
     // Group 2 is a round robin of ten players, its first half played.
     ASSERT_EQ(Cli({"group", "switch", f, "2"}).status, 0);
     const std::string voor = test::Lees(map / "club.102");

@@ -1,7 +1,6 @@
 // velkaro-cli report on a copy of the demo competition: screen and file output, the questions
 // about an existing file, failures, usage errors, the round range and the previous places.
-#include "../storage/hulp.h"
-#include "cli/cli.h"
+#include "../cli/cli_hulp.h"
 #include "model/competitie.h"
 #include "storage/competitiebestand.h"
 
@@ -11,21 +10,11 @@
 #include <sstream>
 
 using namespace velkaro;
+using velkaro::test::Cli;
 using velkaro::test::Lees;
 using velkaro::test::TijdelijkeMap;
 
 namespace {
-
-struct Uitkomst {
-    int status;
-    std::string out, err;
-};
-
-Uitkomst Cli(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int s = cli::Uitvoeren(args, out, err);
-    return {s, out.str(), err.str()};
-}
 
 std::vector<std::string> Regels(const std::string& s) {
     std::vector<std::string> r;
@@ -36,13 +25,8 @@ std::vector<std::string> Regels(const std::string& s) {
 
 class CliRapport : public ::testing::Test {
 protected:
-    void SetUp() override {
-        for (const char* n : {"club.xv7", "club.101", "club.102"})
-            std::filesystem::copy_file(std::string(VELKARO_EXAMPLES) + "/" + n, map / n);
-        f = map / "club.xv7";
-    }
     TijdelijkeMap map;
-    std::string f;
+    std::string f = test::KopieerDemo(map);
 };
 
 } // namespace

@@ -1,7 +1,6 @@
 // velkaro-cli standings on a copy of the demo competition: the ranking it prints against the
 // results in the file, what it saves, and its options.
-#include "../storage/hulp.h"
-#include "cli/cli.h"
+#include "../cli/cli_hulp.h"
 #include "entry/bestand.h"
 #include "model/competitie.h"
 #include "storage/competitiebestand.h"
@@ -13,21 +12,11 @@
 #include <sstream>
 
 using namespace velkaro;
+using velkaro::test::Cli;
 using velkaro::test::Lees;
 using velkaro::test::TijdelijkeMap;
 
 namespace {
-
-struct Uitkomst {
-    int status;
-    std::string out, err;
-};
-
-Uitkomst Cli(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int s = cli::Uitvoeren(args, out, err);
-    return {s, out.str(), err.str()};
-}
 
 // One printed line: place, drawing number, then the last four columns AW, Pt, WP, SB.
 struct Regel {
@@ -56,12 +45,8 @@ std::vector<Regel> LeesRegels(const std::string& uitvoer) {
 
 class DemoStand : public ::testing::Test {
 protected:
-    void SetUp() override {
-        for (const char* naam : {"club.xv7", "club.101", "club.102"})
-            std::filesystem::copy_file(std::string(VELKARO_EXAMPLES) + "/" + naam, map / naam);
-    }
     TijdelijkeMap map;
-    std::string f = map / "club.xv7";
+    std::string f = test::KopieerDemo(map);
 };
 
 TEST_F(DemoStand, ZwitsersMetWeerstandspuntenEnSB) {

@@ -1,0 +1,49 @@
+// Shared helpers of the tests that run velkaro-cli: a command in-process or through the real
+// executable, and a scratch copy of the demo competition.
+#pragma once
+
+#include "../storage/hulp.h"
+#include "cli/cli.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace velkaro::test {
+
+struct Uitkomst {
+    int status;
+    std::string out, err;
+};
+
+// Runs one command in-process.
+inline Uitkomst Cli(std::vector<std::string> args) {
+    std::ostringstream out, err;
+    const int s = cli::Uitvoeren(args, out, err);
+    return {s, out.str(), err.str()};
+}
+
+// Runs the real executable, for what only a process shows (exit status, streams); both
+// streams end up in out.
+inline Uitkomst Proces(const std::string& args) {
+    const std::string cmd = std::string(VELKARO_CLI) + " " + args + " 2>&1";
+    FILE* p = popen(cmd.c_str(), "r");
+    std::string uit;
+    char buf[4096];
+    while (std::size_t n = fread(buf, 1, sizeof buf, p)) uit.append(buf, n);
+    const int s = pclose(p);
+    return {WEXITSTATUS(s), uit, {}};
+}
+
+// Copies the demo competition with its first two groups into the folder (group 1 is a
+// 14-player Swiss with five rounds played) and returns the competition file's path.
+inline std::string KopieerDemo(const TijdelijkeMap& map) {
+    for (const char* n : {"club.xv7", "club.101", "club.102"})
+        std::filesystem::copy_file(std::string(VELKARO_EXAMPLES) + "/" + n, map / n);
+    return map / "club.xv7";
+}
+
+} // namespace velkaro::test
