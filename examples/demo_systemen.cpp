@@ -6,11 +6,6 @@ namespace velkaro::demo {
 
 namespace {
 
-void ZetData(Competitie& c, const std::vector<const char*>& data) {
-    for (std::size_t r = 0; r < data.size(); ++r)
-        c.Rondes.ZetRondeDatum(static_cast<int32_t>(r + 1), data[r]);
-}
-
 const std::vector<Deelnemer> kKeizer = {
     {"Wolters, G.", "Wolters, Gert", "GWO", "Ommen", 1350, "S"},
     {"Ensing, M.", "Ensing, Marco", "MEN", "Dalfsen", 1318, "S"},
@@ -87,13 +82,12 @@ void Keizercompetitie(Competitie& c) {
     c.Toernooi.Speeltempo = "60 min + 1 min/zet";
     c.Toernooi.WLNaam = "DV De Vechtstreek";
     c.Toernooi.ARNaam = "H. Pots";
-    c.Categorieen = {{"S", "Senioren"}, {"V", "Veteranen"}, {"J", "Jeugd"}};
+    c.Categorieen = Clubcategorieen();
     VoegSpelersToe(c, kKeizer);
-    std::mt19937 gen(20260910);
-    const std::vector<std::set<int32_t>> afwezig = {{}, {7, 11}, {3, 12}, {5, 9}, {}, {2, 7}};
-    for (int r = 1; r <= 6; ++r) ZwitsersRonde(c, r, gen, afwezig[r - 1]);
-    ZetData(c,
-            {"10-09-2026", "24-09-2026", "08-10-2026", "22-10-2026", "05-11-2026", "19-11-2026"});
+    SpeelSeizoen(
+        c, 20260910,
+        {"10-09-2026", "24-09-2026", "08-10-2026", "22-10-2026", "05-11-2026", "19-11-2026"},
+        {{}, {7, 11}, {3, 12}, {5, 9}, {}, {2, 7}});
 }
 
 void Moyennecompetitie(Competitie& c) {
@@ -110,14 +104,12 @@ void Moyennecompetitie(Competitie& c) {
     c.Toernooi.SpeelVan = "08-09-2026";
     c.Toernooi.Speeltempo = "50 min + 10 s/zet";
     c.Toernooi.WLNaam = "DV De Berkel";
-    c.Categorieen = {{"S", "Senioren"}, {"V", "Veteranen"}, {"J", "Jeugd"}};
+    c.Categorieen = Clubcategorieen();
     VoegSpelersToe(c, kMoyenne);
-    std::mt19937 gen(20260908);
-    const std::vector<std::set<int32_t>> afwezig = {{},     {6, 10}, {2, 9}, {3, 6},
-                                                    {6, 8}, {},      {1, 6}};
-    for (int r = 1; r <= 7; ++r) ZwitsersRonde(c, r, gen, afwezig[r - 1]);
-    ZetData(c, {"08-09-2026", "22-09-2026", "06-10-2026", "20-10-2026", "03-11-2026", "17-11-2026",
-                "01-12-2026"});
+    SpeelSeizoen(c, 20260908,
+                 {"08-09-2026", "22-09-2026", "06-10-2026", "20-10-2026", "03-11-2026",
+                  "17-11-2026", "01-12-2026"},
+                 {{}, {6, 10}, {2, 9}, {3, 6}, {6, 8}, {}, {1, 6}});
 }
 
 void Ratingcompetitie(Competitie& c) {
@@ -132,13 +124,12 @@ void Ratingcompetitie(Competitie& c) {
     c.Toernooi.Speeltempo = "70 min + 1 min/zet";
     c.Toernooi.WLNaam = "DV Veluwezoom";
     c.Toernooi.ARNaam = "W. Hendriksen";
-    c.Categorieen = {{"S", "Senioren"}, {"V", "Veteranen"}, {"J", "Jeugd"}};
+    c.Categorieen = Clubcategorieen();
     VoegSpelersToe(c, kRating);
-    std::mt19937 gen(20260916);
-    const std::vector<std::set<int32_t>> afwezig = {{}, {}, {4, 9}, {}, {2, 10}, {}};
-    for (int r = 1; r <= 6; ++r) ZwitsersRonde(c, r, gen, afwezig[r - 1]);
-    ZetData(c,
-            {"16-09-2026", "30-09-2026", "14-10-2026", "28-10-2026", "11-11-2026", "25-11-2026"});
+    SpeelSeizoen(
+        c, 20260916,
+        {"16-09-2026", "30-09-2026", "14-10-2026", "28-10-2026", "11-11-2026", "25-11-2026"},
+        {{}, {}, {4, 9}, {}, {2, 10}, {}});
 }
 
 void Larencompetitie(Competitie& c) {
@@ -154,11 +145,10 @@ void Larencompetitie(Competitie& c) {
     // The digit of a member's categories is his playing group.
     c.Categorieen = {{"1", "Groep 1"}, {"2", "Groep 2"}, {"J", "Jeugd"}, {"V", "Veteranen"}};
     VoegSpelersToe(c, kLaren);
-    std::mt19937 gen(20270108);
-    const std::vector<std::set<int32_t>> afwezig = {{}, {6, 13}, {}, {2, 11}, {9, 14}, {4, 12}};
-    for (int r = 1; r <= 6; ++r) ZwitsersRonde(c, r, gen, afwezig[r - 1]);
-    ZetData(c,
-            {"08-01-2027", "22-01-2027", "05-02-2027", "19-02-2027", "05-03-2027", "19-03-2027"});
+    SpeelSeizoen(
+        c, 20270108,
+        {"08-01-2027", "22-01-2027", "05-02-2027", "19-02-2027", "05-03-2027", "19-03-2027"},
+        {{}, {6, 13}, {}, {2, 11}, {9, 14}, {4, 12}});
 }
 
 } // namespace velkaro::demo

@@ -83,6 +83,10 @@ void VoegSpelersToe(Competitie& c, const std::vector<Deelnemer>& lijst) {
     }
 }
 
+std::vector<Categoriegegevens> Clubcategorieen() {
+    return {{"S", "Senioren"}, {"V", "Veteranen"}, {"J", "Jeugd"}};
+}
+
 void Speel(Competitie& c, twedstrijdobj& w, std::mt19937& gen) {
     const int rw = Sterkte(c, w.G().Wit);
     const int rz = Sterkte(c, w.G().Zwart);
@@ -123,6 +127,16 @@ void ZwitsersRonde(Competitie& c, int ronde, std::mt19937& gen, const std::set<i
         g.Zwart = b;
         Speel(c, c.Wedstrijden.Voegtoe(g), gen);
     }
+}
+
+void SpeelSeizoen(Competitie& c, uint32_t zaad, const std::vector<const char*>& data,
+                  const std::vector<std::set<int32_t>>& afwezig) {
+    std::mt19937 gen(zaad);
+    for (std::size_t r = 0; r < data.size(); ++r)
+        ZwitsersRonde(c, static_cast<int>(r + 1), gen,
+                      r < afwezig.size() ? afwezig[r] : std::set<int32_t>{});
+    for (std::size_t r = 0; r < data.size(); ++r)
+        c.Rondes.ZetRondeDatum(static_cast<int32_t>(r + 1), data[r]);
 }
 
 } // namespace velkaro::demo

@@ -23,6 +23,9 @@ struct Deelnemer {
 // The players in list order, drawing numbers from 1, marked S and R.
 void VoegSpelersToe(Competitie& c, const std::vector<Deelnemer>& lijst);
 
+// The categories of the club groups: seniors, veterans and youth.
+std::vector<Categoriegegevens> Clubcategorieen();
+
 // A result drawn from the rating difference: the stronger player wins more often.
 void Speel(Competitie& c, twedstrijdobj& w, std::mt19937& gen);
 
@@ -31,6 +34,12 @@ void Speel(Competitie& c, twedstrijdobj& w, std::mt19937& gen);
 // numbered on from the last one and played at once.
 void ZwitsersRonde(Competitie& c, int ronde, std::mt19937& gen,
                    const std::set<int32_t>& afwezig = {});
+
+// A season of club evenings: one round per date, paired by ZwitsersRonde from a generator
+// seeded with zaad; afwezig holds per round the drawing numbers of the members who miss it (a
+// shorter list: nobody misses the later rounds).
+void SpeelSeizoen(Competitie& c, uint32_t zaad, const std::vector<const char*>& data,
+                  const std::vector<std::set<int32_t>>& afwezig = {});
 
 // The four club groups under the Keizer, average, rating and Laren systems.
 void Keizercompetitie(Competitie& c);

@@ -60,14 +60,10 @@ void Club(Competitie& c) {
     c.Toernooi.Speeltempo = "80 min + 1 min/zet";
     c.Toernooi.WLNaam = "DC Het Noorden";
     c.Toernooi.ARNaam = "G. Timmerman";
-    c.Categorieen = {{"S", "Senioren"}, {"V", "Veteranen"}, {"J", "Jeugd"}};
+    c.Categorieen = Clubcategorieen();
     VoegSpelersToe(c, kClub);
-    std::mt19937 gen(20260902);
-    const char* data[] = {"02-09-2026", "16-09-2026", "30-09-2026", "14-10-2026", "28-10-2026"};
-    for (int r = 1; r <= 5; ++r) {
-        ZwitsersRonde(c, r, gen);
-        c.Rondes.ZetRondeDatum(r, data[r - 1]);
-    }
+    SpeelSeizoen(c, 20260902,
+                 {"02-09-2026", "16-09-2026", "30-09-2026", "14-10-2026", "28-10-2026"});
 }
 
 void Rondtoernooi(Competitie& c) {
@@ -104,14 +100,19 @@ void Rondtoernooi(Competitie& c) {
     }
 }
 
-// Writes one group file from a fresh group: no particulars or minimum of an earlier group.
-Bestandsresultaat SchrijfGroep(Competitie& c, int32_t nummer, void (*bouw)(Competitie&)) {
+// Builds a group from scratch: no particulars or minimum of an earlier group.
+void BouwGroep(Competitie& c, int32_t nummer, void (*bouw)(Competitie&)) {
     c.HuidigeDeelcomp = nummer;
     c.HuidigCompetitienummer = nummer;
     c.Reset();
     c.Toernooi = {};
     c.MinimumWedstrijden = 0;
     bouw(c);
+}
+
+// Writes one group file.
+Bestandsresultaat SchrijfGroep(Competitie& c, int32_t nummer, void (*bouw)(Competitie&)) {
+    BouwGroep(c, nummer, bouw);
     return SchrijfDeelcomp(c);
 }
 
@@ -135,12 +136,7 @@ int main(int argc, char** argv) {
     if (r.Ok()) r = SchrijfGroep(c, 2, Rondtoernooi);
 
     // The club Swiss is the open group, written with the main file.
-    c.HuidigeDeelcomp = 1;
-    c.HuidigCompetitienummer = 1;
-    c.Reset();
-    c.Toernooi = {};
-    c.MinimumWedstrijden = 0;
-    Club(c);
+    BouwGroep(c, 1, Club);
     if (r.Ok()) r = SchrijfBestand(c);
     if (!r.Ok()) {
         std::cerr << "velkaro-demo: cannot write " << r.Pad << ": " << r.Detail << '\n';
