@@ -2,18 +2,11 @@
 // dialog's own rules.
 #include "cli/context.h"
 #include "entry/rondescherm.h"
-#include "lang/teksten.h"
 #include "model/systeem.h"
 
 namespace velkaro::cli {
 
 namespace {
-
-int32_t BestaandeRonde(const Competitie& c, const std::string& tekst) {
-    const auto r = static_cast<int32_t>(GetalArgument(tekst, "ROUND", 1, kMaxRonde));
-    if (!c.Rondes.RondeBestaat(r)) throw Weigering(lang::Tekst(lang::T::RondeBestaatNiet));
-    return r;
-}
 
 void Toon(Competitie& c, Uitvoer& u) {
     const int32_t huidig = HuidigeRonde(c);

@@ -12,14 +12,8 @@ namespace velkaro::cli {
 
 namespace {
 
-int32_t Ronde(const Competitie& c, const std::string& tekst) {
-    const auto r = static_cast<int32_t>(GetalArgument(tekst, "ROUND", 1, kMaxRonde));
-    if (!c.Rondes.RondeBestaat(r)) throw Weigering(lang::Tekst(lang::T::RondeBestaatNiet));
-    return r;
-}
-
 twedstrijdobj& Wedstrijd(Competitie& c, const Argumenten& a) {
-    const int32_t r = Ronde(c, a.Positie(1, "ROUND"));
+    const int32_t r = BestaandeRonde(c, a.Positie(1, "ROUND"));
     return ZoekWedstrijd(c, r, GetalArgument(a.Positie(2, "MATCH"), "MATCH", INT32_MIN, INT32_MAX));
 }
 
@@ -34,7 +28,7 @@ int Lijst(const Argumenten& a, Uitvoer& u) {
     a.Aantal(2);
     Competitie c;
     Open(c, a.Positie(0, "FILE"));
-    const int32_t r = Ronde(c, a.Positie(1, "ROUND"));
+    const int32_t r = BestaandeRonde(c, a.Positie(1, "ROUND"));
     ToonRonde(c, r, a.Vlag("--numbers"), u);
     if (a.Vlag("--buttons")) {
         u.out << "\nresult buttons:";
@@ -61,7 +55,7 @@ int Hernummer(const Argumenten& a, Uitvoer& u) {
         throw Gebruiksfout("expected FILE ROUND, or FILE ROUND MATCH NEWNUMBER");
     Competitie c;
     Open(c, a.Positie(0, "FILE"));
-    const int32_t r = Ronde(c, a.Positie(1, "ROUND"));
+    const int32_t r = BestaandeRonde(c, a.Positie(1, "ROUND"));
     if (a.Posities().size() == 2) {
         // As opening the round in the match list does: 10, 20, 30, ... in the present order.
         CliGesprek gesprek(u.err);

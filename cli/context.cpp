@@ -38,6 +38,12 @@ std::optional<std::string> CliGesprek::Invoer(const std::string&, const std::str
     return t;
 }
 
+int32_t BestaandeRonde(const Competitie& c, const std::string& tekst) {
+    const auto r = static_cast<int32_t>(GetalArgument(tekst, "ROUND", 1, kMaxRonde));
+    if (!c.Rondes.RondeBestaat(r)) throw Weigering(lang::Tekst(lang::T::RondeBestaatNiet));
+    return r;
+}
+
 twedstrijdobj& ZoekWedstrijd(Competitie& c, long long ronde, long long nummer) {
     for (auto& w : c.Wedstrijden)
         if (w->G().Ronde == ronde && w->G().Wedstrijdnummer == nummer) return *w;

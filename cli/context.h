@@ -49,6 +49,9 @@ std::string FoutTekst(const Bestandsresultaat& r);
 void Open(Competitie& c, const std::string& pad);
 // Saves; a failure throws Weigering.
 void Bewaar(Competitie& c);
+// The round named by a ROUND argument (1 to 1000); a round the group does not have throws
+// Weigering.
+int32_t BestaandeRonde(const Competitie& c, const std::string& tekst);
 // The match with this number in this round; none throws Weigering.
 twedstrijdobj& ZoekWedstrijd(Competitie& c, long long ronde, long long nummer);
 
