@@ -102,7 +102,9 @@ Bestandsformaat FormaatVanNaam(const std::string& naam) {
     return Bestandsformaat::Tekst;
 }
 
-BestaandBestand TUitvoerObject::VraagBestaand(Bestandsformaat formaat) {
+BestaandBestand TUitvoerObject::VraagBestaand(const std::string& pad, Bestandsformaat formaat) {
+    std::error_code ec;
+    if (!fs::exists(pad, ec)) return BestaandBestand::Overschrijven;
     // Appending to an HTML or RTF document would put a second document after its end, so for
     // those only overwriting is offered.
     if (formaat == Bestandsformaat::Html || formaat == Bestandsformaat::Rtf) {
@@ -141,23 +143,12 @@ bool TUitvoerObject::KiesUitvoerbestand(const std::string& startmap, const std::
     if (Extensie(fs::path(pad).filename().string()).empty()) pad += ExtensieVan(formaat);
     laatsteMap_ = Map(pad);
 
-    bool toevoegen = false;
-    std::error_code ec;
-    if (fs::exists(pad, ec)) {
-        switch (VraagBestaand(formaat)) {
-        case BestaandBestand::Annuleren:
-            return false;
-        case BestaandBestand::Toevoegen:
-            toevoegen = true;
-            break;
-        case BestaandBestand::Overschrijven:
-            break;
-        }
-    }
+    const BestaandBestand keuze = VraagBestaand(pad, formaat);
+    if (keuze == BestaandBestand::Annuleren) return false;
     bestandsnaam_ = pad;
     formaat_ = formaat;
     gekozen_ = true;
-    toevoegen_ = toevoegen;
+    toevoegen_ = keuze == BestaandBestand::Toevoegen;
     return true;
 }
 
@@ -170,21 +161,14 @@ bool TUitvoerObject::OpenUitvoerbestand(const std::string& naam, Bestandsformaat
                                         const std::string& titel) {
     if (bestandOpen_) SluitUitvoerbestand();
     fout_.reset();
-    bool toevoegen = false;
-    std::error_code ec;
-    if (gekozen_ && naam == bestandsnaam_) {
-        toevoegen = toevoegen_;
-    } else if (fs::exists(naam, ec)) {
-        switch (VraagBestaand(formaat)) {
-        case BestaandBestand::Annuleren:
-            return false;
-        case BestaandBestand::Toevoegen:
-            toevoegen = true;
-            break;
-        case BestaandBestand::Overschrijven:
-            break;
-        }
+    bool toevoegen = toevoegen_;
+    if (!gekozen_ || naam != bestandsnaam_) {
+        // A file not chosen through the dialog: the question comes now.
+        const BestaandBestand keuze = VraagBestaand(naam, formaat);
+        if (keuze == BestaandBestand::Annuleren) return false;
+        toevoegen = keuze == BestaandBestand::Toevoegen;
     }
+    std::error_code ec;
     if (fs::is_directory(naam, ec)) {
         MeldFout(Tekst(T::BestandNietTeOpenen) + ": " + naam);
         return false;

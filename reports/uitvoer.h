@@ -107,7 +107,9 @@ public:
     int Regelteller() const { return regelteller_; }
 
 private:
-    BestaandBestand VraagBestaand(Bestandsformaat formaat);
+    // Asks what to do with the file when it exists; a new file is written from the start
+    // (Overschrijven) without a question.
+    BestaandBestand VraagBestaand(const std::string& pad, Bestandsformaat formaat);
     void MeldFout(std::string tekst);
     // Ends the current line on screen and printer and, when naarBestand, in the file.
     void RegelNaar(const std::string& tekst, bool naarBestand);
