@@ -33,6 +33,25 @@ std::string Getal(long long n) {
     return std::to_string(n);
 }
 
+// The points of win, draw, loss, plus-draw and minus-draw: the usual ones (which chess
+// notation keeps to) and KNDB-Delfts scoring with its plus- and minus-draws.
+struct Puntenwaarden {
+    int32_t Winst, Remise, Verlies, PlusRemise, MinRemise;
+};
+constexpr Puntenwaarden kGewonePunten{2, 1, 0, 0, 0};
+constexpr Puntenwaarden kDelftsePunten{4, 2, 0, 3, 1};
+
+void ZetPunten(trekenopties& o, const Puntenwaarden& p) {
+    o.PuntenWinst = p.Winst, o.PuntenRemise = p.Remise, o.PuntenVerlies = p.Verlies;
+    o.PuntenPlusRemise = p.PlusRemise, o.PuntenMinRemise = p.MinRemise;
+}
+
+// The win, draw and loss fields and, with plusMin, the plus- and minus-draw fields.
+void ToonPunten(Instellingsvelden& v, const Puntenwaarden& p, bool plusMin) {
+    v.Winst = Getal(p.Winst), v.Remise = Getal(p.Remise), v.Verlies = Getal(p.Verlies);
+    if (plusMin) v.PlusRemise = Getal(p.PlusRemise), v.MinRemise = Getal(p.MinRemise);
+}
+
 // A number field: digits only, at least one.
 std::optional<int32_t> Veld(const std::string& s) {
     const std::string t = Trim(s);
@@ -184,12 +203,8 @@ void Instellingenscherm::KiesSysteem(uint16_t systeem) {
         break;
     case SysteemZwitsers:
     case SysteemFMJDZwitsers:
-        ZetSorteervolgorde("47");
-        v_.KleurDominant = false;
-        v_.MaxKleurverschil = "2";
-        break;
     case SysteemZwitsersRating:
-        ZetSorteervolgorde("21");
+        ZetSorteervolgorde(systeem == SysteemZwitsersRating ? "21" : "47");
         v_.KleurDominant = false;
         v_.MaxKleurverschil = "2";
         break;
@@ -210,10 +225,8 @@ void Instellingenscherm::ZetSchaaknotatie(bool aan) {
         v_.KNDBDelfts = false;
         o.ZetVlag(VlagKNDBDelfts, false);
         // Chess notation knows no plus- or minus-draws: they go with the KNDB points.
-        o.PuntenWinst = 2, o.PuntenRemise = 1, o.PuntenVerlies = 0;
-        o.PuntenPlusRemise = 0, o.PuntenMinRemise = 0;
-        v_.Winst = "2", v_.Remise = "1", v_.Verlies = "0";
-        v_.PlusRemise = "0", v_.MinRemise = "0";
+        ZetPunten(o, kGewonePunten);
+        ToonPunten(v_, kGewonePunten, true);
         v_.PlusMin = false;
     }
     PasNotatieToe();
@@ -226,10 +239,8 @@ void Instellingenscherm::ZetKNDBDelfts(bool aan) {
     if (aan) {
         v_.Schaaknotatie = false;
         o.ZetVlag(VlagSchaaknotatie, false);
-        o.PuntenWinst = 4, o.PuntenRemise = 2, o.PuntenVerlies = 0;
-        o.PuntenPlusRemise = 3, o.PuntenMinRemise = 1;
-        v_.Winst = "4", v_.Remise = "2", v_.Verlies = "0";
-        v_.PlusRemise = "3", v_.MinRemise = "1";
+        ZetPunten(o, kDelftsePunten);
+        ToonPunten(v_, kDelftsePunten, true);
         // The hidden box is ticked as opening the dialog would show it, so OK keeps the
         // plus- and minus-draw points that KNDB scoring needs.
         v_.PlusMin = true;
@@ -239,12 +250,8 @@ void Instellingenscherm::ZetKNDBDelfts(bool aan) {
 
 void Instellingenscherm::ZetPlusMin(bool aan) {
     v_.PlusMin = aan;
-    if (aan) {
-        v_.Winst = "4", v_.Remise = "2", v_.Verlies = "0";
-        v_.PlusRemise = "3", v_.MinRemise = "1";
-    } else {
-        v_.Winst = "2", v_.Remise = "1", v_.Verlies = "0";
-    }
+    // Switching the plus- and minus-draws off leaves their hidden fields as they were.
+    ToonPunten(v_, aan ? kDelftsePunten : kGewonePunten, aan);
     PasNotatieToe();
 }
 
