@@ -6,6 +6,8 @@
 #include "ui/omgeving.h"
 
 #include <QDialog>
+#include <QHBoxLayout>
+#include <QPushButton>
 
 #include <string>
 
@@ -18,6 +20,12 @@ public:
     virtual void Vertaal() = 0;
 
 protected:
+    // Opens the dialog's section of the user guide (F1 and the Help button).
+    void OpenHelp();
+    // The row of OK, Cancel and Help at the bottom right: OK is the default button and the
+    // caller connects it; Cancel rejects and Help opens the dialog's section.
+    QHBoxLayout* Knoppenrij(QPushButton*& ok, QPushButton*& annuleren, QPushButton*& help);
+
     void showEvent(QShowEvent* e) override;
     void hideEvent(QHideEvent* e) override;
     Omgeving& o_;

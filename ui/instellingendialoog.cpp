@@ -257,22 +257,12 @@ InstellingenDialoog::InstellingenDialoog(Omgeving& o, QWidget* ouder)
     lMoyenne->addRow(grpVedodi_);
 
     // ---- buttons ----
-    knopOk_ = new QPushButton(this);
-    knopOk_->setObjectName("knopOk");
-    knopOk_->setDefault(true);
-    knopAnnuleren_ = new QPushButton(this);
-    knopAnnuleren_->setObjectName("knopAnnuleren");
-    knopHelp_ = new QPushButton(this);
-    knopHelp_->setObjectName("knopHelp");
+    auto* knoppen = Knoppenrij(knopOk_, knopAnnuleren_, knopHelp_);
     connect(knopOk_, &QPushButton::clicked, this, [this] {
         if (scherm_ && scherm_->Ok(o_.G))
             accept();
         else
             Toon();
-    });
-    connect(knopAnnuleren_, &QPushButton::clicked, this, &QDialog::reject);
-    connect(knopHelp_, &QPushButton::clicked, this, [this] {
-        if (o_.Help) o_.Help("instellingen", this);
     });
 
     auto* links = new QVBoxLayout;
@@ -286,11 +276,6 @@ InstellingenDialoog::InstellingenDialoog(Omgeving& o, QWidget* ouder)
     auto* midden = new QHBoxLayout;
     midden->addLayout(links);
     midden->addLayout(rechts, 1);
-    auto* knoppen = new QHBoxLayout;
-    knoppen->addStretch();
-    knoppen->addWidget(knopOk_);
-    knoppen->addWidget(knopAnnuleren_);
-    knoppen->addWidget(knopHelp_);
     auto* alles = new QVBoxLayout(this);
     alles->addLayout(midden);
     alles->addLayout(knoppen);

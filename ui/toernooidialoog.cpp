@@ -75,23 +75,8 @@ ToernooiDialoog::ToernooiDialoog(Omgeving& o, QWidget* ouder)
     onder->addRow(lblHulp_, edHulp_);
     onder->addRow(lblTempo_, edTempo_);
 
-    knopOk_ = new QPushButton(this);
-    knopOk_->setObjectName("knopOk");
-    knopOk_->setDefault(true);
-    knopAnnuleren_ = new QPushButton(this);
-    knopAnnuleren_->setObjectName("knopAnnuleren");
-    knopHelp_ = new QPushButton(this);
-    knopHelp_->setObjectName("knopHelp");
+    auto* knoppen = Knoppenrij(knopOk_, knopAnnuleren_, knopHelp_);
     connect(knopOk_, &QPushButton::clicked, this, &QDialog::accept);
-    connect(knopAnnuleren_, &QPushButton::clicked, this, &QDialog::reject);
-    connect(knopHelp_, &QPushButton::clicked, this, [this] {
-        if (o_.Help) o_.Help("toernooigegevens", this);
-    });
-    auto* knoppen = new QHBoxLayout;
-    knoppen->addStretch();
-    knoppen->addWidget(knopOk_);
-    knoppen->addWidget(knopAnnuleren_);
-    knoppen->addWidget(knopHelp_);
 
     auto* alles = new QVBoxLayout(this);
     alles->addLayout(boven);

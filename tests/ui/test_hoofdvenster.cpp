@@ -396,6 +396,14 @@ void TestHoofdvenster::f1OpentHetHulpstuk() {
         QTest::mouseClick(Zoek<QPushButton>(d, "knopAnnuleren"), Qt::LeftButton);
     });
     Zoek<QAction>(w, "mnuInstellingen")->trigger();
+    // The Help button opens the dialog's own section too; cancelling asks to drop the edits.
+    p.g.Antwoorden = {Antwoord::Ja};
+    BijModaal([&](QWidget* d) {
+        QTest::mouseClick(Zoek<QPushButton>(d, "knopHelp"), Qt::LeftButton);
+        QCOMPARE(w->Help()->Browser()->source().fragment(), QString("toernooigegevens"));
+        QTest::mouseClick(Zoek<QPushButton>(d, "knopAnnuleren"), Qt::LeftButton);
+    });
+    Zoek<QAction>(w, "mnuToernooigegevens")->trigger();
     Zoek<QAction>(w, "mnuHelp")->trigger();
     QVERIFY(w->Help()->isVisible());
     QVERIFY(w->Help()->Browser()->toPlainText().contains("Velkaro"));
