@@ -71,7 +71,7 @@ int Nummer(const Argumenten& a, Uitvoer& u) {
     Competitie c;
     Open(c, a.Positie(0, "FILE"));
     CliGesprek gesprek(u.err);
-    MersenneToeval toeval = zaad ? MersenneToeval(static_cast<unsigned>(*zaad)) : MersenneToeval();
+    MersenneToeval toeval = ToevalMetZaad(zaad);
     TSpelerLijst lijst(c, gesprek, toeval);
     lijst.Activeer();
     if (modus == "order" || modus == "random" || modus == "entry") {

@@ -18,7 +18,7 @@ int Toevoegen(const Argumenten& a, Uitvoer& u) {
     Competitie c;
     Open(c, a.Positie(0, "FILE"));
     CliGesprek gesprek(u.err);
-    MersenneToeval toeval = zaad ? MersenneToeval(static_cast<unsigned>(*zaad)) : MersenneToeval();
+    MersenneToeval toeval = ToevalMetZaad(zaad);
     TSpelerLijst lijst(c, gesprek, toeval);
     lijst.Activeer();
     // A given number is typed in, as in the mode "Ingeven"; otherwise the group's own mode.

@@ -17,7 +17,7 @@ int Random(const Argumenten& a, Uitvoer& u) {
     Competitie c;
     Open(c, a.Positie(0, "FILE"));
     if (!c.Rondes.RondeBestaat(r)) throw Weigering(lang::Tekst(lang::T::RondeBestaatNiet));
-    MersenneToeval toeval = zaad ? MersenneToeval(static_cast<unsigned>(*zaad)) : MersenneToeval();
+    MersenneToeval toeval = ToevalMetZaad(zaad);
     for (auto& w : c.Wedstrijden)
         if (w->G().Ronde == r) RandomUitslag(c, *w, toeval);
     Bewaar(c);

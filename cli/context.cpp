@@ -44,6 +44,10 @@ int32_t BestaandeRonde(const Competitie& c, const std::string& tekst) {
     return r;
 }
 
+MersenneToeval ToevalMetZaad(const std::optional<long long>& zaad) {
+    return zaad ? MersenneToeval(static_cast<unsigned>(*zaad)) : MersenneToeval();
+}
+
 twedstrijdobj& ZoekWedstrijd(Competitie& c, long long ronde, long long nummer) {
     for (auto& w : c.Wedstrijden)
         if (w->G().Ronde == ronde && w->G().Wedstrijdnummer == nummer) return *w;

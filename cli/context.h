@@ -5,6 +5,7 @@
 #include "cli/argumenten.h"
 #include "model/competitie.h"
 #include "model/gesprek.h"
+#include "model/systeem.h"
 #include "storage/competitiebestand.h"
 
 #include <deque>
@@ -52,6 +53,9 @@ void Bewaar(Competitie& c);
 // The round named by a ROUND argument (1 to 1000); a round the group does not have throws
 // Weigering.
 int32_t BestaandeRonde(const Competitie& c, const std::string& tekst);
+// The random source of a command: repeatable from --seed when it was given, otherwise seeded
+// from the clock.
+MersenneToeval ToevalMetZaad(const std::optional<long long>& zaad);
 // The match with this number in this round; none throws Weigering.
 twedstrijdobj& ZoekWedstrijd(Competitie& c, long long ronde, long long nummer);
 
