@@ -9,7 +9,7 @@
 namespace velkaro {
 
 // Reads the lines of a file held in memory. Past the end every value reads as 0, false or
-// empty, so a truncated file gives a bounded, specified result.
+// empty, so a truncated file gives a bounded, well-defined result.
 class Regellezer {
 public:
     explicit Regellezer(std::string_view inhoud) : inhoud_(inhoud) {}
