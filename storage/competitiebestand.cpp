@@ -61,72 +61,33 @@ std::optional<std::string> LeesAlles(const std::string& pad, Bestandsfout& fout)
 
 // ---- player block ----
 
-char FMJDTitelCode(int32_t t) {
-    switch (t) {
-    case 1:
-        return 'f';
-    case 2:
-        return 'm';
-    case 3:
-        return 'g';
-    default:
-        return ' ';
-    }
+// Title letters by level (0 none, 1, 2, 3): FMJD MF, MI, GMI and national cMN, MN, GMN.
+constexpr std::string_view kFMJDTitelcodes = " fmg";
+constexpr std::string_view kLokaleTitelcodes = " cmg";
+
+char TitelCode(std::string_view codes, int32_t titel) {
+    return titel >= 1 && titel <= 3 ? codes[static_cast<std::size_t>(titel)] : ' ';
 }
 
-char LokaleTitelCode(int32_t t) {
-    switch (t) {
-    case 1:
-        return 'c';
-    case 2:
-        return 'm';
-    case 3:
-        return 'g';
-    default:
-        return ' ';
-    }
-}
-
-int32_t FMJDTitelVanCode(char c) {
-    switch (c) {
-    case 'f':
-        return 1;
-    case 'm':
-        return 2;
-    case 'g':
-        return 3;
-    default:
-        return 0;
-    }
-}
-
-int32_t LokaleTitelVanCode(char c) {
-    switch (c) {
-    case 'c':
-        return 1;
-    case 'm':
-        return 2;
-    case 'g':
-        return 3;
-    default:
-        return 0;
-    }
+int32_t TitelVanCode(std::string_view codes, char c) {
+    const std::size_t i = codes.find(c); // a blank is level 0
+    return i == std::string_view::npos ? 0 : static_cast<int32_t>(i);
 }
 
 // The title and ID line, worked on in Windows-1252 bytes so positions are characters.
 std::string TitelRegel(const Spelergegevens& g) {
     std::string r = Utf8NaarWindows1252(g.Categorieen);
     if (r.size() < 6) r.append(6 - r.size(), ' ');
-    r[4] = FMJDTitelCode(g.FMJDTitel);
-    r[5] = LokaleTitelCode(g.LokaleTitel);
+    r[4] = TitelCode(kFMJDTitelcodes, g.FMJDTitel);
+    r[5] = TitelCode(kLokaleTitelcodes, g.LokaleTitel);
     r += std::to_string(g.FMJDID);
     return r;
 }
 
 void LeesTitelRegel(std::string_view r, Spelergegevens& g) {
     g.Categorieen = Windows1252NaarUtf8(r.substr(0, 5));
-    g.FMJDTitel = r.size() >= 5 ? FMJDTitelVanCode(r[4]) : 0;
-    g.LokaleTitel = r.size() >= 6 ? LokaleTitelVanCode(r[5]) : 0;
+    g.FMJDTitel = r.size() >= 5 ? TitelVanCode(kFMJDTitelcodes, r[4]) : 0;
+    g.LokaleTitel = r.size() >= 6 ? TitelVanCode(kLokaleTitelcodes, r[5]) : 0;
     // The ID is read from character 7 to the end of the line, so IDs of any length survive.
     g.FMJDID = 0;
     if (r.size() >= 7) {
