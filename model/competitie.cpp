@@ -2,10 +2,23 @@
 
 namespace velkaro {
 
+namespace {
+// The fields in file order, for the changing and the reading side alike.
+template <class Gegevens, class Veld>
+std::array<Veld*, Toernooigegevens::kAantal> VeldenVan(Gegevens& t) {
+    return {&t.SpeelVan,   &t.SpeelTot, &t.SpeelPlaats,  &t.SpeelLand,
+            &t.WLNaam,     &t.WLAdres,  &t.WLWoonplaats, &t.WLTelefoon,
+            &t.WLEmail,    &t.ARNaam,   &t.ARAdres,      &t.ARWoonplaats,
+            &t.ARTelefoon, &t.AREmail,  &t.Hulparbiters, &t.Speeltempo};
+}
+} // namespace
+
 std::array<std::string*, Toernooigegevens::kAantal> Toernooigegevens::Velden() {
-    return {&SpeelVan,     &SpeelTot,   &SpeelPlaats,  &SpeelLand, &WLNaam,  &WLAdres,
-            &WLWoonplaats, &WLTelefoon, &WLEmail,      &ARNaam,    &ARAdres, &ARWoonplaats,
-            &ARTelefoon,   &AREmail,    &Hulparbiters, &Speeltempo};
+    return VeldenVan<Toernooigegevens, std::string>(*this);
+}
+
+std::array<const std::string*, Toernooigegevens::kAantal> Toernooigegevens::Velden() const {
+    return VeldenVan<const Toernooigegevens, const std::string>(*this);
 }
 
 Competitie::Competitie() {

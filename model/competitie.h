@@ -50,6 +50,7 @@ struct Toernooigegevens {
 
     static constexpr std::size_t kAantal = 16;
     std::array<std::string*, kAantal> Velden();
+    std::array<const std::string*, kAantal> Velden() const;
     bool operator==(const Toernooigegevens&) const = default;
 };
 

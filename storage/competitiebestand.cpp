@@ -131,7 +131,8 @@ void SchrijfSpeler(Regelschrijver& w, const Spelergegevens& g) {
     w.Getal(g.Notering);
 }
 
-Spelergegevens LeesSpeler(Regellezer& r, int32_t versie, bool fmjdRating) {
+// Rating, the copy of one of the two ratings, is set once the settings are read.
+Spelergegevens LeesSpeler(Regellezer& r, int32_t versie) {
     Spelergegevens g;
     g.Lotingnummer = r.Getal();
     const std::string naamregel = r.Tekst();
@@ -176,7 +177,6 @@ Spelergegevens LeesSpeler(Regellezer& r, int32_t versie, bool fmjdRating) {
     g.MaxTegenstanderPunten = r.Getal();
     g.VorigeNotering = static_cast<uint8_t>(r.Getal());
     g.Notering = static_cast<uint8_t>(r.Getal());
-    g.Rating = fmjdRating ? g.FMJDRating : g.LokaleRating;
     return g;
 }
 
@@ -282,8 +282,7 @@ std::string SchrijfGroepTekst(const Competitie& c) {
     w.Getal(c.MinimumWedstrijden);
     w.Boolean(c.ToonWedstrijdnummer);
     w.Boolean(c.ToonTafelnummer);
-    auto& toernooi = const_cast<Toernooigegevens&>(c.Toernooi);
-    for (const std::string* t : toernooi.Velden()) w.Tekst(*t);
+    for (const std::string* t : c.Toernooi.Velden()) w.Tekst(*t);
     w.Ruw(c.Staand ? "P" : "L");
     w.Boolean(c.ToonLotingnummer);
     w.Boolean(c.GebruikRatingbestand);
@@ -302,8 +301,7 @@ void LeesGroepTekst(Competitie& c, std::string_view inhoud, int32_t versie) {
     const int32_t spelers = r.Getal();
     // The rating in use follows the settings, which come later in the file: read the players
     // first and choose their rating once the settings are known.
-    for (int32_t i = 0; i < spelers && !r.Einde(); ++i)
-        c.Spelers.Voegtoe(LeesSpeler(r, versie, false));
+    for (int32_t i = 0; i < spelers && !r.Einde(); ++i) c.Spelers.Voegtoe(LeesSpeler(r, versie));
     const int32_t rondes = r.Getal();
     for (int32_t i = 0; i < rondes && !r.Einde(); ++i) {
         Rondegegevens g;
@@ -585,14 +583,10 @@ Bestandsresultaat LeesBestand(Competitie& c, const std::string& naam) {
     Bestandsfout fout = Bestandsfout::Geen;
     const auto inhoud = LeesAlles(naam, fout);
     if (!inhoud) return Fout(fout, naam);
-    // Read into a scratch state first, so a refused file leaves the open competition alone.
-    {
-        Competitie proef;
-        const Bestandsfout f = LeesHoofdbestandTekst(proef, *inhoud);
-        if (f != Bestandsfout::Geen) return Fout(f, naam);
-    }
+    // The reader refuses a file before it changes anything, so the open competition stays.
     int32_t open = 0;
-    LeesHoofdbestandTekst(c, *inhoud, &open);
+    if (const Bestandsfout f = LeesHoofdbestandTekst(c, *inhoud, &open); f != Bestandsfout::Geen)
+        return Fout(f, naam);
     c.Bestandsnaam = naam;
     if (c.Bestandsversie != kHuidigeVersie) {
         auto res = Converteer(c, open);

@@ -43,8 +43,9 @@ Bestandsresultaat SchrijfDeelcomp(Competitie& c);
 void VerwijderFysiek(const Competitie& c, int32_t bestandsnummer);
 
 // The layouts themselves, on text held in memory (also used by the fuzz targets).
-// Reads a main file; nullopt (with the reason) when it is not a competition main file.
-// On success the group list, open group number, fonts and preferences are in c.
+// Reads a main file. A file that is not a competition main file is refused with the reason
+// before c is touched; on success the group list, open group number, fonts and preferences
+// are in c.
 Bestandsfout LeesHoofdbestandTekst(Competitie& c, std::string_view inhoud,
                                    int32_t* openGroep = nullptr);
 std::string SchrijfHoofdbestandTekst(const Competitie& c);
