@@ -6,18 +6,14 @@
 
 namespace velkaro::cli {
 
-std::string FoutTekst(const Bestandsresultaat& r) {
-    return BestandsfoutTekst(r);
-}
-
 void Open(Competitie& c, const std::string& pad) {
     auto r = OpenBestand(c, pad);
-    if (!r.Ok()) throw Weigering(FoutTekst(r));
+    if (!r.Ok()) throw Weigering(BestandsfoutTekst(r));
 }
 
 void Bewaar(Competitie& c) {
     auto r = SchrijfBestand(c);
-    if (!r.Ok()) throw Weigering(FoutTekst(r));
+    if (!r.Ok()) throw Weigering(BestandsfoutTekst(r));
 }
 
 Antwoord CliGesprek::Vraag(const std::string& tekst, const std::string&, Knoppen, Pictogram) {

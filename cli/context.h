@@ -44,8 +44,6 @@ void UitslagOpdrachten(std::vector<Opdracht>& tabel);
 void CategorieOpdrachten(std::vector<Opdracht>& tabel);
 void RapportOpdrachten(std::vector<Opdracht>& tabel);
 
-// The system's text for a failed file operation.
-std::string FoutTekst(const Bestandsresultaat& r);
 // Opens a competition; a refusal throws Weigering with the system's text.
 void Open(Competitie& c, const std::string& pad);
 // Saves; a failure throws Weigering.
