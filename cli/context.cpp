@@ -44,6 +44,14 @@ MersenneToeval ToevalMetZaad(const std::optional<long long>& zaad) {
     return zaad ? MersenneToeval(static_cast<unsigned>(*zaad)) : MersenneToeval();
 }
 
+TSpelerObj& SpelerMetLoting(Competitie& c, int32_t lotingnummer) {
+    TSpelerObj* s = c.Spelers.zoeklotingptr(lotingnummer);
+    if (!s)
+        throw Weigering(lang::Tekst(lang::T::GeenSpelerMetNummer) + " " +
+                        std::to_string(lotingnummer));
+    return *s;
+}
+
 twedstrijdobj& ZoekWedstrijd(Competitie& c, long long ronde, long long nummer) {
     for (auto& w : c.Wedstrijden)
         if (w->G().Ronde == ronde && w->G().Wedstrijdnummer == nummer) return *w;

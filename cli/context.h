@@ -54,6 +54,8 @@ int32_t BestaandeRonde(const Competitie& c, const std::string& tekst);
 // The random source of a command: repeatable from --seed when it was given, otherwise seeded
 // from the clock.
 MersenneToeval ToevalMetZaad(const std::optional<long long>& zaad);
+// The player with this drawing number; none throws Weigering.
+TSpelerObj& SpelerMetLoting(Competitie& c, int32_t lotingnummer);
 // The match with this number in this round; none throws Weigering.
 twedstrijdobj& ZoekWedstrijd(Competitie& c, long long ronde, long long nummer);
 
