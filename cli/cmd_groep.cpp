@@ -1,6 +1,6 @@
 // velkaro-cli group list|switch: the competition groups of a file.
 #include "cli/context.h"
-#include "entry/bestand.h"
+#include "entry/groepen.h"
 #include "lang/teksten.h"
 
 namespace velkaro::cli {
@@ -26,10 +26,10 @@ int Wissel(const Argumenten& a, Uitvoer& u) {
     if (!doel)
         throw Weigering(lang::Tekst(lang::T::GeenGroepMetNummer) + " " + std::to_string(nummer));
     const int32_t bestandsnummer = doel->G().Bestandsnummer;
-    // Leaving a group always writes it; then the other is loaded and the file saved.
-    auto r = SchrijfDeelcomp(c);
-    if (!r.Ok()) throw Weigering(FoutTekst(r));
-    LaadGroep(c, bestandsnummer);
+    // The group dialog's "Kies": the open group is written and the other loaded; a failed
+    // write comes back as the refusal. Then the file is saved.
+    CliGesprek gesprek(u.err);
+    KiesGroep(c, gesprek, bestandsnummer);
     Bewaar(c);
     u.out << GroepRegel(c.Groepen.Zoek(bestandsnummer)->G()) << '\n';
     return 0;

@@ -80,10 +80,8 @@ int Markeer(const Argumenten& a, Uitvoer& u) {
     if (alle) SelecteerIedereen(c);
     if (niemand) SelecteerNiemand(c);
     for (int32_t n : lotingen) {
-        TSpelerObj* s = c.Spelers.zoeklotingptr(n);
-        if (!s)
-            throw Weigering(lang::Tekst(lang::T::GeenSpelerMetNummer) + " " + std::to_string(n));
-        if (s->InRooster() == uit) WisselRooster(c, *s);
+        TSpelerObj& s = SpelerMetLoting(c, n);
+        if (s.InRooster() == uit) WisselRooster(c, s);
     }
     Bewaar(c);
     u.out << lang::Tekst(lang::T::InTeRoosteren) << ' ' << c.Spelers.tel_rooster() << '\n'

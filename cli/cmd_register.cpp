@@ -3,7 +3,6 @@
 #include "cli/context.h"
 #include "cli/spelervelden.h"
 #include "entry/register.h"
-#include "lang/teksten.h"
 #include "model/systeem.h"
 
 namespace velkaro::cli {
@@ -11,12 +10,11 @@ namespace velkaro::cli {
 namespace {
 
 // Selects the first player with this drawing number in the register's list.
-void KiesSpeler(TSpelerLijst& lijst, const Competitie& c, const std::string& tekst) {
+void KiesSpeler(TSpelerLijst& lijst, Competitie& c, const std::string& tekst) {
     const auto n = GetalArgument(tekst, "NUMBER", 0, INT32_MAX);
-    const auto s = c.Spelers.zoekloting(static_cast<int32_t>(n));
-    if (!s) throw Weigering(lang::Tekst(lang::T::GeenSpelerMetNummer) + " " + std::to_string(n));
+    const int32_t intern = SpelerMetLoting(c, static_cast<int32_t>(n)).G().InternNummer;
     for (std::size_t i = 0; i < lijst.Items().size(); ++i)
-        if (lijst.Items()[i].InternNummer == s->InternNummer) lijst.Selecteer(static_cast<int>(i));
+        if (lijst.Items()[i].InternNummer == intern) lijst.Selecteer(static_cast<int>(i));
 }
 
 int Wijzig(const Argumenten& a, Uitvoer& u) {

@@ -2,7 +2,6 @@
 #include "cli/context.h"
 #include "entry/uitslagtekst.h"
 #include "entry/wedstrijdregels.h"
-#include "lang/teksten.h"
 #include "model/systeem.h"
 
 namespace velkaro::cli {
@@ -11,12 +10,10 @@ namespace {
 
 int Random(const Argumenten& a, Uitvoer& u) {
     a.Aantal(2);
-    const auto r =
-        static_cast<int32_t>(GetalArgument(a.Positie(1, "ROUND"), "ROUND", 1, kMaxRonde));
     const auto zaad = a.Getal("--seed", 0, UINT32_MAX);
     Competitie c;
     Open(c, a.Positie(0, "FILE"));
-    if (!c.Rondes.RondeBestaat(r)) throw Weigering(lang::Tekst(lang::T::RondeBestaatNiet));
+    const int32_t r = BestaandeRonde(c, a.Positie(1, "ROUND"));
     MersenneToeval toeval = ToevalMetZaad(zaad);
     for (auto& w : c.Wedstrijden)
         if (w->G().Ronde == r) RandomUitslag(c, *w, toeval);

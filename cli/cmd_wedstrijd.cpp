@@ -9,11 +9,9 @@ namespace velkaro::cli {
 
 namespace {
 
-int32_t InternVanLoting(const Competitie& c, const std::string& tekst, const char* naam) {
+int32_t InternVanLoting(Competitie& c, const std::string& tekst, const char* naam) {
     const auto n = GetalArgument(tekst, naam, 0, 9999);
-    const auto s = c.Spelers.zoekloting(static_cast<int32_t>(n));
-    if (!s) throw Weigering(lang::Tekst(lang::T::GeenSpelerMetNummer) + " " + std::to_string(n));
-    return s->InternNummer;
+    return SpelerMetLoting(c, static_cast<int32_t>(n)).G().InternNummer;
 }
 
 int Toevoegen(const Argumenten& a, Uitvoer& u) {

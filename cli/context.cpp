@@ -6,18 +6,14 @@
 
 namespace velkaro::cli {
 
-std::string FoutTekst(const Bestandsresultaat& r) {
-    return BestandsfoutTekst(r);
-}
-
 void Open(Competitie& c, const std::string& pad) {
     auto r = OpenBestand(c, pad);
-    if (!r.Ok()) throw Weigering(FoutTekst(r));
+    if (!r.Ok()) throw Weigering(BestandsfoutTekst(r));
 }
 
 void Bewaar(Competitie& c) {
     auto r = SchrijfBestand(c);
-    if (!r.Ok()) throw Weigering(FoutTekst(r));
+    if (!r.Ok()) throw Weigering(BestandsfoutTekst(r));
 }
 
 Antwoord CliGesprek::Vraag(const std::string& tekst, const std::string&, Knoppen, Pictogram) {
@@ -46,6 +42,14 @@ int32_t BestaandeRonde(const Competitie& c, const std::string& tekst) {
 
 MersenneToeval ToevalMetZaad(const std::optional<long long>& zaad) {
     return zaad ? MersenneToeval(static_cast<unsigned>(*zaad)) : MersenneToeval();
+}
+
+TSpelerObj& SpelerMetLoting(Competitie& c, int32_t lotingnummer) {
+    TSpelerObj* s = c.Spelers.zoeklotingptr(lotingnummer);
+    if (!s)
+        throw Weigering(lang::Tekst(lang::T::GeenSpelerMetNummer) + " " +
+                        std::to_string(lotingnummer));
+    return *s;
 }
 
 twedstrijdobj& ZoekWedstrijd(Competitie& c, long long ronde, long long nummer) {

@@ -44,8 +44,6 @@ void UitslagOpdrachten(std::vector<Opdracht>& tabel);
 void CategorieOpdrachten(std::vector<Opdracht>& tabel);
 void RapportOpdrachten(std::vector<Opdracht>& tabel);
 
-// The system's text for a failed file operation.
-std::string FoutTekst(const Bestandsresultaat& r);
 // Opens a competition; a refusal throws Weigering with the system's text.
 void Open(Competitie& c, const std::string& pad);
 // Saves; a failure throws Weigering.
@@ -56,6 +54,8 @@ int32_t BestaandeRonde(const Competitie& c, const std::string& tekst);
 // The random source of a command: repeatable from --seed when it was given, otherwise seeded
 // from the clock.
 MersenneToeval ToevalMetZaad(const std::optional<long long>& zaad);
+// The player with this drawing number; none throws Weigering.
+TSpelerObj& SpelerMetLoting(Competitie& c, int32_t lotingnummer);
 // The match with this number in this round; none throws Weigering.
 twedstrijdobj& ZoekWedstrijd(Competitie& c, long long ronde, long long nummer);
 

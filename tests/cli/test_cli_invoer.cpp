@@ -135,6 +135,24 @@ TEST(CliInvoer, RondesInvoegenEnVerwijderen) {
     EXPECT_NE(r.out.find("  4\t14-10-2026\t 7\t[ 7]\tWedstrijden"), std::string::npos) << r.out;
 }
 
+// Every command that names a player by drawing number refuses an unknown one with the same
+// text and leaves the file alone.
+TEST(CliInvoer, OnbekendLotingnummer) {
+    Demo d;
+    const std::string voor = d.Groep();
+    const std::string tekst = "Er is geen speler met lotingnummer 99\n";
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"player", "edit", d.f, "99", "--place", "Ede"},
+          {"player", "delete", d.f, "99", "--yes"},
+          {"match", "add", d.f, "6", "1", "99"},
+          {"player", "mark", d.f, "1", "99"}}) {
+        const auto r = Cli(args);
+        EXPECT_EQ(r.status, 1) << args[0] << ' ' << args[1];
+        EXPECT_EQ(r.err, tekst) << args[0] << ' ' << args[1];
+    }
+    EXPECT_EQ(d.Groep(), voor);
+}
+
 TEST(CliInvoer, SpelersWijzigenVerwijderenNummeren) {
     Demo d;
     const std::string voor = d.Groep();
