@@ -76,8 +76,8 @@ public:
     auto begin() const { return lijst_.cbegin(); }
     auto end() const { return lijst_.cend(); }
 
-    // Removes the unplayed matches of a round.
-    void verwijderronde(int32_t ronde);
+    // Removes the unplayed matches of a round; true when it removed any.
+    bool verwijderronde(int32_t ronde);
     // Removes every match of a round.
     void VerwijderRondeCompleet(int32_t ronde);
     // Removes every match in which this player is white or black.

@@ -38,9 +38,7 @@ Roosterresultaat StelZwitsersRoosterSamen(Competitie& c, int32_t ronde, Roostero
     std::optional<Spoor> spoor;
     if (omg.Debugfile) spoor.emplace(SpoorPad(c));
 
-    const std::size_t voor = c.Wedstrijden.Aantal();
-    c.Wedstrijden.verwijderronde(ronde);
-    if (c.Wedstrijden.Aantal() != voor) c.MarkeerHerberekenen();
+    if (c.Wedstrijden.verwijderronde(ronde)) c.MarkeerHerberekenen();
 
     const Zoekopties opties{.Ronde = ronde,
                             .KleurDominant = c.Opties.KleurDominant != 0,
