@@ -55,13 +55,12 @@ Roosterresultaat StelZwitsersRoosterSamen(Competitie& c, int32_t ronde, Roostero
         return res;
     }
 
-    std::optional<Ontmoetingen> ontmoetingen(std::in_place, c);
     for (int i = 0; i < n / 2; ++i) omg.voortgang.Regel("");
     omg.voortgang.Teller(0);
-    ZwitsersZoeker zoeker(tabel, GespeeldRijen(tabel, *ontmoetingen), opties, omg.voortgang,
+    // The meeting table only feeds the played-before rows; the search keeps those.
+    ZwitsersZoeker zoeker(tabel, GespeeldRijen(tabel, Ontmoetingen(c)), opties, omg.voortgang,
                           spoor ? &*spoor : nullptr);
     const bool klaar = zoeker.Zoek();
-    ontmoetingen.reset();
     res.Onderzocht = zoeker.Onderzocht();
     if (!klaar) {
         MeldKanNietParen(omg.gesprek);
