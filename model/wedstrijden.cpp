@@ -103,7 +103,7 @@ twedstrijdverzameling::Laatsteontmoeting twedstrijdverzameling::RondenGeleden(in
 
 bool twedstrijdverzameling::IsRondeLeeg(int32_t ronde) const {
     return std::none_of(lijst_.begin(), lijst_.end(), [&](const auto& o) {
-        return o->G().Ronde == ronde && (o->HeeftUitslag() || o->IsAfgebroken());
+        return o->G().Ronde == ronde && o->IsGespeeldOfAfgebroken();
     });
 }
 

@@ -46,6 +46,8 @@ public:
     void ZetUitslag(uint8_t wit, uint8_t zwart, bool afgebroken, bool gespeeld);
     bool HeeftUitslag() const { return g_.Gespeeld; }
     bool IsAfgebroken() const { return g_.UitslagWit == UitslagAfgebroken; }
+    // Played at the board: the result is in or the game was adjourned.
+    bool IsGespeeldOfAfgebroken() const { return HeeftUitslag() || IsAfgebroken(); }
 
 private:
     Wedstrijdgegevens g_;
