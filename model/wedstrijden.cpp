@@ -52,8 +52,10 @@ void twedstrijdverzameling::Herschik() {
                      [](const auto& a, const auto& b) { return Voor(a->G(), b->G()); });
 }
 
-void twedstrijdverzameling::verwijderronde(int32_t ronde) {
-    std::erase_if(lijst_, [&](const auto& o) { return o->G().Ronde == ronde && !o->G().Gespeeld; });
+bool twedstrijdverzameling::verwijderronde(int32_t ronde) {
+    return std::erase_if(lijst_, [&](const auto& o) {
+               return o->G().Ronde == ronde && !o->G().Gespeeld;
+           }) > 0;
 }
 
 void twedstrijdverzameling::VerwijderRondeCompleet(int32_t ronde) {
@@ -101,7 +103,7 @@ twedstrijdverzameling::Laatsteontmoeting twedstrijdverzameling::RondenGeleden(in
 
 bool twedstrijdverzameling::IsRondeLeeg(int32_t ronde) const {
     return std::none_of(lijst_.begin(), lijst_.end(), [&](const auto& o) {
-        return o->G().Ronde == ronde && (o->HeeftUitslag() || o->IsAfgebroken());
+        return o->G().Ronde == ronde && o->IsGespeeldOfAfgebroken();
     });
 }
 

@@ -46,6 +46,8 @@ public:
     void ZetUitslag(uint8_t wit, uint8_t zwart, bool afgebroken, bool gespeeld);
     bool HeeftUitslag() const { return g_.Gespeeld; }
     bool IsAfgebroken() const { return g_.UitslagWit == UitslagAfgebroken; }
+    // Played at the board: the result is in or the game was adjourned.
+    bool IsGespeeldOfAfgebroken() const { return HeeftUitslag() || IsAfgebroken(); }
 
 private:
     Wedstrijdgegevens g_;
@@ -76,8 +78,8 @@ public:
     auto begin() const { return lijst_.cbegin(); }
     auto end() const { return lijst_.cend(); }
 
-    // Removes the unplayed matches of a round.
-    void verwijderronde(int32_t ronde);
+    // Removes the unplayed matches of a round; true when it removed any.
+    bool verwijderronde(int32_t ronde);
     // Removes every match of a round.
     void VerwijderRondeCompleet(int32_t ronde);
     // Removes every match in which this player is white or black.

@@ -8,7 +8,7 @@ Ontmoetingstabel::Ontmoetingstabel(const twedstrijdverzameling& wedstrijden)
     : cellen_(static_cast<std::size_t>(kHoogsteNummer + 1) * (kHoogsteNummer + 1), 0) {
     for (const auto& w : wedstrijden) {
         const auto& g = w->G();
-        if (!w->HeeftUitslag() && !w->IsAfgebroken()) continue;
+        if (!w->IsGespeeldOfAfgebroken()) continue;
         // Numbers above the table belong to no player of this competition.
         if (!Binnen(g.Wit) || !Binnen(g.Zwart)) continue;
         const std::size_t ab = Cel(g.Wit, g.Zwart), ba = Cel(g.Zwart, g.Wit);

@@ -62,9 +62,7 @@ Roosterresultaat StelStandaardRoosterSamen(Competitie& c, int32_t ronde, bool st
             EersteRonde(t, m);
         else
             VolgendeRonde(t, m);
-        const std::size_t voor = c.Wedstrijden.Aantal();
-        c.Wedstrijden.verwijderronde(rondenummer);
-        gewijzigd = gewijzigd || c.Wedstrijden.Aantal() != voor;
+        if (c.Wedstrijden.verwijderronde(rondenummer)) gewijzigd = true;
         for (int32_t k = 1; k <= n; ++k) {
             const int32_t o = t[static_cast<std::size_t>(k)].Tegenstander;
             if (o <= 0 || o > n) continue; // black, or the dummy of an odd field

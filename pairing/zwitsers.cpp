@@ -38,9 +38,7 @@ Roosterresultaat StelZwitsersRoosterSamen(Competitie& c, int32_t ronde, Roostero
     std::optional<Spoor> spoor;
     if (omg.Debugfile) spoor.emplace(SpoorPad(c));
 
-    const std::size_t voor = c.Wedstrijden.Aantal();
-    c.Wedstrijden.verwijderronde(ronde);
-    if (c.Wedstrijden.Aantal() != voor) c.MarkeerHerberekenen();
+    if (c.Wedstrijden.verwijderronde(ronde)) c.MarkeerHerberekenen();
 
     const Zoekopties opties{.Ronde = ronde,
                             .KleurDominant = c.Opties.KleurDominant != 0,
@@ -57,13 +55,12 @@ Roosterresultaat StelZwitsersRoosterSamen(Competitie& c, int32_t ronde, Roostero
         return res;
     }
 
-    std::optional<Ontmoetingen> ontmoetingen(std::in_place, c);
     for (int i = 0; i < n / 2; ++i) omg.voortgang.Regel("");
     omg.voortgang.Teller(0);
-    ZwitsersZoeker zoeker(tabel, GespeeldRijen(tabel, *ontmoetingen), opties, omg.voortgang,
+    // The meeting table only feeds the played-before rows; the search keeps those.
+    ZwitsersZoeker zoeker(tabel, GespeeldRijen(tabel, Ontmoetingen(c)), opties, omg.voortgang,
                           spoor ? &*spoor : nullptr);
     const bool klaar = zoeker.Zoek();
-    ontmoetingen.reset();
     res.Onderzocht = zoeker.Onderzocht();
     if (!klaar) {
         MeldKanNietParen(omg.gesprek);

@@ -33,12 +33,11 @@ std::vector<GelezenWedstrijd> TelbareWedstrijden(const Competitie& c, int32_t va
     for (const auto& w : c.Wedstrijden) {
         const auto& g = w->G();
         if (g.Ronde < van || g.Ronde > tot) continue;
-        // A match that carries the result flag counts as entered, whatever white's code.
-        const bool afgebroken = !g.Gespeeld && w->IsAfgebroken();
-        if (!g.Gespeeld && !afgebroken) continue;
+        if (!w->IsGespeeldOfAfgebroken()) continue;
         GelezenWedstrijd gw;
         gw.Ronde = g.Ronde;
-        gw.Afgebroken = afgebroken;
+        // A match that carries the result flag counts as entered, whatever white's code.
+        gw.Afgebroken = !g.Gespeeld;
         if (!Zoek(g.Wit, g.UitslagWit, gw.Wit) || !Zoek(g.Zwart, g.UitslagZwart, gw.Zwart))
             continue;
         if (!gw.Wit.Speler && !gw.Zwart.Speler) continue;

@@ -1,5 +1,6 @@
 // Keizer scoring: every player carries a value, a result earns a percentage of the opponent's
 // value, and values follow the ranking; passes repeat until the settings say stop.
+#include "standings/afronden.h"
 #include "standings/sleutels.h"
 #include "standings/systemen.h"
 #include "standings/verzadig.h"
@@ -69,10 +70,7 @@ void Optimaliseer(Berekening& b, int32_t keizermaximum) {
         for (const auto& regel : b.c.Ranglijst) {
             Spelergegevens& g = regel.Speler->W();
             if (top != 0.0) {
-                const double waarde =
-                    std::trunc(o.PuntenNr1 * (2 * g.Keizerpunten.Waarde() / top + 1) / 3 + 0.5);
-                g.Keizerwaarde =
-                    Verzadig(static_cast<int64_t>(std::clamp(waarde, -2147483648.0, 2147483647.0)));
+                g.Keizerwaarde = RondOp(o.PuntenNr1 * (2 * g.Keizerpunten.Waarde() / top + 1) / 3);
             } else {
                 g.Keizerwaarde = o.PuntenNr1;
             }

@@ -1,5 +1,6 @@
 // The rating system and the Swiss rating system: a rating computed from the results ranks
 // the players, or, under the Swiss rating system, the opponents' average rating breaks ties.
+#include "standings/afronden.h"
 #include "standings/sleutels.h"
 #include "standings/systemen.h"
 #include "standings/verwachting.h"
@@ -42,11 +43,6 @@ int32_t Score(const trekenopties& o, uint8_t code) {
     default:
         return 0;
     }
-}
-
-int32_t Rond(double x) {
-    return Verzadig(
-        static_cast<int64_t>(std::nearbyint(std::clamp(x, -2147483648.0, 2147483647.0))));
 }
 
 int VerschilVan(int64_t d) {

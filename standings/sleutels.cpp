@@ -1,6 +1,7 @@
 // The sort keys of the ranking.
 #include "standings/sleutels.h"
 
+#include "standings/afronden.h"
 #include "standings/verzadig.h"
 
 #include <algorithm>
@@ -8,6 +9,9 @@
 
 namespace velkaro {
 
+using stand::Geheel;
+using stand::Rond;
+using stand::RondOp;
 using stand::Verzadig;
 
 namespace {
@@ -23,20 +27,6 @@ int64_t WPMinLaagste(const Spelergegevens& g) {
 
 int64_t WPMinLaagsteHoogste(const Spelergegevens& g) {
     return g.AantalPartijen > 1 ? WPMinLaagste(g) - g.MaxTegenstanderPunten : WPMinLaagste(g);
-}
-
-// A real as a whole key: saturated, and 0 for a value that is no number.
-int32_t Geheel(double x) {
-    if (std::isnan(x)) return 0;
-    return static_cast<int32_t>(std::clamp(x, -2147483648.0, 2147483647.0));
-}
-// Rounded: halves to the even neighbour.
-int32_t Rond(double x) {
-    return Geheel(std::nearbyint(x));
-}
-// Rounded half up: add 0.5 and truncate.
-int32_t RondOp(double x) {
-    return Geheel(std::trunc(x + 0.5));
 }
 
 } // namespace

@@ -102,8 +102,9 @@ TEST(Wedstrijden, VerwijderenPerRondeEnSpeler) {
     c.Wedstrijden.Voegtoe({1, 1, 1, 2, 2, 0, true, false});
     c.Wedstrijden.Voegtoe({1, 2, 3, 4, 0, 0, false, false});
     c.Wedstrijden.Voegtoe({2, 1, 1, 3, 0, 0, false, false});
-    c.Wedstrijden.verwijderronde(1);
+    EXPECT_TRUE(c.Wedstrijden.verwijderronde(1));
     EXPECT_EQ(c.Wedstrijden.Aantal(), 2u); // the played match of round 1 stays
+    EXPECT_FALSE(c.Wedstrijden.verwijderronde(1)); // nothing unplayed left to remove
     c.Wedstrijden.VerwijderSpeler(1);
     EXPECT_EQ(c.Wedstrijden.Aantal(), 0u);
 }
