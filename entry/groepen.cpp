@@ -2,11 +2,10 @@
 
 #include "entry/bestand.h"
 #include "entry/bestandsfout.h"
+#include "entry/conversie.h"
 #include "lang/teksten.h"
-#include "model/tekst.h"
 
 #include <algorithm>
-#include <climits>
 #include <optional>
 
 namespace velkaro {
@@ -18,9 +17,9 @@ namespace {
 
 // A whole number of at least 1, or nothing.
 std::optional<int32_t> Positief(const std::string& s) {
-    const auto n = LeesGetal(s);
-    if (!n || *n < 1 || *n > INT32_MAX) return std::nullopt;
-    return static_cast<int32_t>(*n);
+    const auto n = Geheel(s);
+    if (!n || *n < 1) return std::nullopt;
+    return n;
 }
 
 // Asks until the answer is a whole number of at least 1. A cancelled box counts as the

@@ -1,52 +1,16 @@
-// Shared helpers of the entry tests: a conversation with scripted answers that records what
-// was asked, a fixed clock, a scripted random source, and a small competition.
+// Shared helpers of the entry tests: the scripted conversation, a fixed clock, a scripted
+// random source, and a small competition.
 #pragma once
 
 #include "model/competitie.h"
 #include "model/gesprek.h"
+#include "scriptgesprek.h"
 
 #include <deque>
-#include <optional>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace velkaro::test {
-
-class ScriptGesprek final : public Gesprek {
-public:
-    struct Bericht {
-        std::string Tekst, Titel;
-        Pictogram Icoon = Pictogram::Geen;
-    };
-    std::deque<Antwoord> Antwoorden;
-    std::deque<std::optional<std::string>> Invoeren;
-    std::vector<Bericht> Vragen, Meldingen;
-    std::vector<std::string> Prompts;
-    std::vector<std::string> Standaarden;
-
-    Antwoord Vraag(const std::string& tekst, const std::string& titel, Knoppen,
-                   Pictogram p) override {
-        Vragen.push_back({tekst, titel, p});
-        if (Antwoorden.empty()) throw std::logic_error("unexpected question: " + tekst);
-        const auto a = Antwoorden.front();
-        Antwoorden.pop_front();
-        return a;
-    }
-    void Melding(const std::string& tekst, const std::string& titel, Pictogram p) override {
-        Meldingen.push_back({tekst, titel, p});
-    }
-    std::optional<std::string> Invoer(const std::string& titel, const std::string& prompt,
-                                      const std::string& standaard) override {
-        Prompts.push_back(titel + "|" + prompt);
-        Standaarden.push_back(standaard);
-        if (Invoeren.empty()) throw std::logic_error("unexpected input box: " + prompt);
-        auto a = Invoeren.front();
-        Invoeren.pop_front();
-        return a;
-    }
-    std::optional<std::string> KiesBestand(Bestandskeuze&) override { return std::nullopt; }
-};
 
 class VasteKlok final : public Klok {
 public:

@@ -21,15 +21,17 @@ public:
     struct Vraagje {
         std::string Tekst, Titel;
         velkaro::Knoppen Knoppen;
+        Pictogram Icoon;
     };
     std::vector<Vraagje> Vragen;
     std::vector<std::pair<std::string, std::string>> Meldingen;    // text, caption
     std::vector<std::pair<std::string, std::string>> Invoerkaders; // caption, default
+    std::vector<std::string> Prompts;                              // the line in each box
     std::vector<Bestandskeuze> Keuzes;
 
     Antwoord Vraag(const std::string& tekst, const std::string& titel, Knoppen knoppen,
-                   Pictogram) override {
-        Vragen.push_back({tekst, titel, knoppen});
+                   Pictogram p) override {
+        Vragen.push_back({tekst, titel, knoppen, p});
         if (Antwoorden.empty()) throw std::logic_error("unexpected question: " + tekst);
         const Antwoord a = Antwoorden.front();
         Antwoorden.pop_front();
@@ -38,9 +40,10 @@ public:
     void Melding(const std::string& tekst, const std::string& titel, Pictogram) override {
         Meldingen.emplace_back(tekst, titel);
     }
-    std::optional<std::string> Invoer(const std::string& titel, const std::string&,
+    std::optional<std::string> Invoer(const std::string& titel, const std::string& prompt,
                                       const std::string& standaard) override {
         Invoerkaders.emplace_back(titel, standaard);
+        Prompts.push_back(prompt);
         if (Invoeren.empty()) throw std::logic_error("unexpected input box: " + titel);
         auto a = Invoeren.front();
         Invoeren.pop_front();

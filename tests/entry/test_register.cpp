@@ -117,7 +117,7 @@ TEST(Register, Maximumnummer) {
     EXPECT_FALSE(r.lijst.ZetMaximum("5x"));
     EXPECT_EQ(r.lijst.Maximum(), 50);
     ASSERT_EQ(r.gesprek.Meldingen.size(), 1u);
-    EXPECT_EQ(r.gesprek.Meldingen[0].Tekst, "'5x' is geen geldig geheel getal");
+    EXPECT_EQ(r.gesprek.Meldingen[0].first, "'5x' is geen geldig geheel getal");
     EXPECT_TRUE(r.lijst.ZetMaximum("12"));
     EXPECT_EQ(r.lijst.Maximum(), 30);
     r.lijst.MaximumStap(1);
@@ -186,7 +186,7 @@ TEST(Register, NieuweSpelerMetOnleesbaarNummerWordtNietToegevoegd) {
     EXPECT_TRUE(r.c.Spelers.Leeg());
     EXPECT_FALSE(r.c.Gewijzigd);
     ASSERT_EQ(r.gesprek.Meldingen.size(), 1u);
-    EXPECT_EQ(r.gesprek.Meldingen[0].Titel, "Fout");
+    EXPECT_EQ(r.gesprek.Meldingen[0].second, "Fout");
 }
 
 TEST(Register, SnelIngeven) {
@@ -199,8 +199,9 @@ TEST(Register, SnelIngeven) {
     r.lijst.Selecteer(0);
     r.gesprek.Invoeren = {"3", "abc", "-1", std::nullopt};
     r.lijst.Wijzig(Ok("niet gebruikt"));
-    EXPECT_EQ(r.gesprek.Prompts[0], "Invoeren lotingnummer|Geef lotingnummer");
-    EXPECT_EQ(r.gesprek.Standaarden[0], "");
+    EXPECT_EQ(r.gesprek.Invoerkaders[0].first, "Invoeren lotingnummer");
+    EXPECT_EQ(r.gesprek.Prompts[0], "Geef lotingnummer");
+    EXPECT_EQ(r.gesprek.Invoerkaders[0].second, "");
     EXPECT_EQ(r.c.Spelers.zoeknaam("A")->Lotingnummer, 3); // a duplicate is allowed
     EXPECT_EQ(r.lijst.Selectie(), 0);                      // the selection does not move
     EXPECT_EQ(Namen(r)[0], "B");
@@ -276,7 +277,7 @@ TEST(Register, ZoekenMetOmloop) {
     r.gesprek.Invoeren = {"boer"};
     r.lijst.Zoek(); // case-free downwards: Boersma
     EXPECT_EQ(r.lijst.Selectie(), 2);
-    EXPECT_EQ(r.gesprek.Standaarden.back(), "boer");
+    EXPECT_EQ(r.gesprek.Invoerkaders.back().second, "boer");
     r.gesprek.Invoeren = {"boer"};
     r.lijst.Zoek(); // round the end the comparison is case-sensitive: de Boer no longer matches
     EXPECT_EQ(r.lijst.Selectie(), 3);
@@ -289,7 +290,8 @@ TEST(Register, ZoekenMetOmloop) {
     r.gesprek.Invoeren = {"xyz"};
     r.lijst.Zoek(); // nothing: the line after the selected one
     EXPECT_EQ(r.lijst.Selectie(), 1);
-    EXPECT_EQ(r.gesprek.Prompts.back(), "Zoeken speler|Zoeken speler");
+    EXPECT_EQ(r.gesprek.Invoerkaders.back().first, "Zoeken speler");
+    EXPECT_EQ(r.gesprek.Prompts.back(), "Zoeken speler");
 }
 
 TEST(Register, NummerenVanuitHetRegister) {

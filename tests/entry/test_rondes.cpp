@@ -78,7 +78,7 @@ TEST(Rondes, InvoegenVoorRondeTwee) {
     t.scherm.Selecteer(-1);
     t.scherm.Invoegen();
     ASSERT_EQ(t.gesprek.Meldingen.size(), 1u);
-    EXPECT_EQ(t.gesprek.Meldingen[0].Tekst, "Geen ronde geselecteerd");
+    EXPECT_EQ(t.gesprek.Meldingen[0].first, "Geen ronde geselecteerd");
     EXPECT_EQ(t.Nummers().size(), 4u);
 }
 
@@ -128,7 +128,7 @@ TEST(Rondes, AnnulerenEnDeEnigeRonde) {
     g.Antwoorden = {Antwoord::Nee, Antwoord::Ja};
     EXPECT_EQ(VerwijderRonde(c, 1, g), RondeWeg::Geweigerd);
     ASSERT_EQ(g.Meldingen.size(), 1u);
-    EXPECT_EQ(g.Meldingen[0].Tekst, "Verwijder eerst de wedstrijden in deze ronde");
+    EXPECT_EQ(g.Meldingen[0].first, "Verwijder eerst de wedstrijden in deze ronde");
     EXPECT_EQ(c.Rondes.Aantal(), 1u);
     EXPECT_EQ(c.Wedstrijden.Aantal(), 1u);
     EXPECT_EQ(VerwijderRonde(c, 1, g), RondeWeg::Verwijderd);

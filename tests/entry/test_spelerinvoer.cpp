@@ -141,7 +141,7 @@ TEST(Spelerinvoer, ConversiefoutLaatAllesOnveranderd) {
         EXPECT_EQ(g, voor) << veld;
         EXPECT_EQ(i.d.LaatsteNummer(), laatste);
         ASSERT_EQ(i.gesprek.Meldingen.size(), 1u) << veld;
-        EXPECT_EQ(i.gesprek.Meldingen[0].Tekst, "'12a' is geen geldig geheel getal");
+        EXPECT_EQ(i.gesprek.Meldingen[0].first, "'12a' is geen geldig geheel getal");
     }
     // An empty number field means no number.
     Invoer i;
@@ -177,8 +177,8 @@ TEST(Spelerinvoer, NaamAlIngevoerd) {
     i.d.Velden.Naam = "Smit, K.";
     i.d.NaamVerlaten();
     ASSERT_EQ(i.gesprek.Meldingen.size(), 2u); // one warning per player with the name
-    EXPECT_EQ(i.gesprek.Meldingen[0].Tekst, "Naam speler al ingevoerd");
-    EXPECT_EQ(i.gesprek.Meldingen[0].Titel, "Waarschuwing");
+    EXPECT_EQ(i.gesprek.Meldingen[0].first, "Naam speler al ingevoerd");
+    EXPECT_EQ(i.gesprek.Meldingen[0].second, "Waarschuwing");
     EXPECT_EQ(i.d.Velden.Naam, "Smit, K."); // kept
     i.d.Velden.Naam = "smit, k.";
     i.d.NaamVerlaten();

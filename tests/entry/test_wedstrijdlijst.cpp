@@ -163,8 +163,9 @@ TEST(Wedstrijdlijst, NummerRondeEnWissel) {
     t.l->SetData(2);
     t.gesprek.Invoeren = {"25", "twintig", std::nullopt};
     t.l->Nummer();
-    EXPECT_EQ(t.gesprek.Prompts[0], "Wedstrijdnummer wijzigen|Geef in nieuw wedstrijdnummer");
-    EXPECT_EQ(t.gesprek.Standaarden[0], "10");
+    EXPECT_EQ(t.gesprek.Invoerkaders[0].first, "Wedstrijdnummer wijzigen");
+    EXPECT_EQ(t.gesprek.Prompts[0], "Geef in nieuw wedstrijdnummer");
+    EXPECT_EQ(t.gesprek.Invoerkaders[0].second, "10");
     EXPECT_EQ(t.Nummers(), (std::vector<int>{20, 25, 30})); // the match moves to its place
     EXPECT_EQ(t.l->Selectie(), 1);
     t.l->Nummer(); // unreadable: unchanged, no message
