@@ -25,7 +25,10 @@ Json KantJson(int32_t referentie, const Competitie& c) {
 }
 
 Json WedstrijdJson(const Wedstrijdgegevens& g, const Competitie& c) {
-    const std::string uitslag = Trim(UitslagTekst(g, c.Opties));
+    // The result as the list shows it, without the blanks that align it.
+    std::string uitslag;
+    for (char ch : UitslagTekst(g, c.Opties))
+        if (ch != ' ') uitslag += ch;
     return Json{{"round", g.Ronde},
                 {"number", g.Wedstrijdnummer},
                 {"white", KantJson(g.Wit, c)},
