@@ -80,17 +80,19 @@ std::set<std::string> NieuwOpties() {
 } // namespace
 
 void BestandOpdrachten(std::vector<Opdracht>& t) {
-    t.push_back({"new",
-                 std::string("new FILE.xv7 [--overwrite] [SETTINGS] [TOURNAMENT]\n") +
-                     "Settings, as 'settings':\n" + kInstellingGebruik +
-                     "\nTournament data, as 'tournament':\n" + kToernooiGebruik,
-                 "Creates a new competition with one empty group and saves it at once.\n"
-                 "An existing file is only replaced with --overwrite. The options of 'settings'\n"
-                 "and 'tournament' set the new group's settings and tournament data at once;\n"
-                 "what those commands refuse, 'new' refuses, and then writes no file.",
-                 NieuwOpties(),
-                 {"--overwrite"},
-                 Nieuw});
+    t.push_back(
+        {"new",
+         "new FILE.xv7 [--overwrite] [SETTINGS OPTIONS] [TOURNAMENT OPTIONS]",
+         std::string(
+             "Creates a new competition with one empty group and saves it at once.\n"
+             "An existing file is only replaced with --overwrite. The options of 'settings'\n"
+             "and 'tournament' set the new group's settings and tournament data at once;\n"
+             "what those commands refuse, 'new' refuses, and then writes no file.\n\n"
+             "Settings options:\n") +
+             kInstellingGebruik + "\n\nTournament options:\n" + kToernooiGebruik,
+         NieuwOpties(),
+         {"--overwrite"},
+         Nieuw});
     t.push_back({"info",
                  "info FILE.xv7 [--json]",
                  "Shows the file version, the groups (the open one marked with *), and the\n"

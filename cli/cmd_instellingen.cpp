@@ -110,8 +110,9 @@ void ToonInstellingen(const Competitie& c, std::ostream& out) {
     r("System") << o.Rekensysteem << ' ' << lang::SysteemNaam(o.Rekensysteem) << " ("
                 << SysteemSleutel(o.Rekensysteem) << ")\n";
     const std::string volgorde = o.Sorteervolgorde ? std::to_string(o.Sorteervolgorde) : "";
-    r("Sort order") << (volgorde.empty() ? "none" : volgorde) << "  "
-                    << Trim(SorteerLegenda(volgorde)) << '\n';
+    r("Sort order") << (volgorde.empty() ? "none"
+                                         : volgorde + "  " + Trim(SorteerLegenda(volgorde)))
+                    << '\n';
     r("Points") << "win " << o.PuntenWinst << ", draw " << o.PuntenRemise << ", loss "
                 << o.PuntenVerlies << ", plus-draw " << o.PuntenPlusRemise << ", minus-draw "
                 << o.PuntenMinRemise << '\n';
@@ -405,19 +406,22 @@ Json InstellingenJson(const Competitie& c) {
 
 void InstellingOpdrachten(std::vector<Opdracht>& t) {
     auto opties = InstellingOpties();
-    t.push_back({"settings",
-                 std::string("settings FILE.xv7 [OPTIONS] [--json]\n") + kInstellingGebruik,
-                 "Prints the scoring settings of the open group. With options, changes them as\n"
-                 "the settings dialog's OK does, with the same reactions (a system choice that\n"
-                 "resets the sort order, notation that fixes the points), and saves. The\n"
-                 "program's refusals come with its own text and exit status 1: a field that\n"
-                 "holds no number or more digits than it takes, a value off its scale, a sort\n"
-                 "order under the Swiss system that does not begin with a criterion of 3 or\n"
-                 "more. An option the dialog does not offer for the system chosen is a usage\n"
-                 "error. After a refusal the file is left as it was.",
-                 opties,
-                 {"--json"},
-                 Instellingen});
+    t.push_back(
+        {"settings",
+         "settings FILE.xv7 [OPTIONS] [--json]",
+         std::string(
+             "Prints the scoring settings of the open group. With options, changes them as\n"
+             "the settings dialog's OK does, with the same reactions (a system choice that\n"
+             "resets the sort order, notation that fixes the points), and saves. The\n"
+             "program's refusals come with its own text and exit status 1: a field that\n"
+             "holds no number or more digits than it takes, a value off its scale, a sort\n"
+             "order under the Swiss system that does not begin with a criterion of 3 or\n"
+             "more. An option the dialog does not offer for the system chosen is a usage\n"
+             "error. After a refusal the file is left as it was.\n\nOptions:\n") +
+             kInstellingGebruik,
+         opties,
+         {"--json"},
+         Instellingen});
 }
 
 } // namespace velkaro::cli

@@ -129,14 +129,17 @@ Json ToernooiJson(const Competitie& c) {
 }
 
 void ToernooiOpdrachten(std::vector<Opdracht>& t) {
-    t.push_back({"tournament",
-                 std::string("tournament FILE.xv7 [OPTIONS] [--json]\n") + kToernooiGebruik,
-                 "Prints the tournament data of the open group. With options, changes them as\n"
-                 "the tournament data dialog's OK does (the name becomes the group's title) and\n"
-                 "saves; an empty value clears a field.",
-                 ToernooiOpties(),
-                 {"--json"},
-                 Toernooi});
+    t.push_back(
+        {"tournament",
+         "tournament FILE.xv7 [OPTIONS] [--json]",
+         std::string(
+             "Prints the tournament data of the open group. With options, changes them as\n"
+             "the tournament data dialog's OK does (the name becomes the group's title) and\n"
+             "saves; an empty value clears a field.\n\nOptions:\n") +
+             kToernooiGebruik,
+         ToernooiOpties(),
+         {"--json"},
+         Toernooi});
 }
 
 } // namespace velkaro::cli
