@@ -260,7 +260,7 @@ bool PasInstellingenToe(Competitie& c, const Argumenten& a) {
         Vereist(z.Sorteervolgorde, "--sort", "this calculation system ranks without a sort order");
         s.ZetSorteervolgorde(*w == "none" ? "" : *w);
     }
-    if (auto w = a.Waarde("--fmjd-rating"); w) s.ZetFMJDRating(*JaNee(a, "--fmjd-rating"));
+    if (auto b = JaNee(a, "--fmjd-rating")) s.ZetFMJDRating(*b);
 
     const char* kZwitsers = "only under a Swiss system";
     if (auto b = JaNee(a, "--four-player-teams")) {
