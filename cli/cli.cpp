@@ -1,6 +1,7 @@
 #include "cli/cli.h"
 
 #include "cli/context.h"
+#include "entry/programma.h"
 #include "lang/teksten.h"
 
 #include <exception>
@@ -12,6 +13,8 @@ namespace {
 std::vector<Opdracht> Tabel() {
     std::vector<Opdracht> t;
     BestandOpdrachten(t);
+    InstellingOpdrachten(t);
+    ToernooiOpdrachten(t);
     GroepOpdrachten(t);
     SpelerOpdrachten(t);
     WedstrijdOpdrachten(t);
@@ -28,10 +31,12 @@ std::vector<Opdracht> Tabel() {
 
 void AlgemeneHulp(std::ostream& out, const std::vector<Opdracht>& tabel) {
     out << "Usage: velkaro-cli [--lang nl|en|fr] COMMAND [ARGS...]\n"
+           "       velkaro-cli --version\n"
            "Runs draughts competitions kept in Velkaro competition files (.xv7).\n"
            "Players are named by drawing number. Commands that change the competition save it.\n"
            "Exit status: 0 success, 1 the system refuses (its message on stderr), 2 usage "
-           "error.\n\n"
+           "error.\n"
+           "Commands that print data take --json: one JSON document on standard output.\n\n"
            "Commands:\n";
     for (const auto& o : tabel) out << "  velkaro-cli " << o.Gebruik << '\n';
     out << "\nRun 'velkaro-cli COMMAND --help' for the details of a command.\n";
@@ -47,6 +52,10 @@ int Uitvoeren(const std::vector<std::string>& argsIn, std::ostream& out, std::os
         while (!args.empty() && args.front().rfind("--", 0) == 0) {
             if (args.front() == "--help") {
                 AlgemeneHulp(out, tabel);
+                return 0;
+            }
+            if (args.front() == "--version") {
+                out << "velkaro-cli " << Versietekst() << '\n';
                 return 0;
             }
             if (args.front() == "--lang" || args.front().rfind("--lang=", 0) == 0) {

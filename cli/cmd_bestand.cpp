@@ -1,5 +1,6 @@
 // velkaro-cli new, info: creating a competition file and describing one.
 #include "cli/context.h"
+#include "cli/instellingsopties.h"
 #include "lang/namen.h"
 #include "lang/teksten.h"
 #include "storage/bestandsnamen.h"
@@ -18,6 +19,10 @@ int Nieuw(const Argumenten& a, Uitvoer& u) {
         throw Weigering(lang::Tekst(lang::T::BestandBestaatAl) + ": " + pad);
     Competitie c;
     c.Bestandsnaam = pad;
+    // The settings and the tournament data as their dialogs would set them at once; a
+    // refusal leaves no file behind.
+    PasInstellingenToe(c, a);
+    PasToernooiToe(c, a);
     Bewaar(c);
     u.out << pad << '\n';
     return 0;
@@ -30,6 +35,24 @@ int Info(const Argumenten& a, Uitvoer& u) {
     c.Rondes.BerekenUitslagen(c.Wedstrijden);
     int uitslagen = 0;
     for (const auto& w : c.Wedstrijden) uitslagen += w->G().Gespeeld ? 1 : 0;
+    if (a.Vlag("--json")) {
+        SchrijfJson(u.out,
+                    Json{{"file", c.Bestandsnaam},
+                         {"version", c.Bestandsversie},
+                         {"groups", GroepenJson(c)},
+                         {"open_group",
+                          {{"number", c.HuidigCompetitienummer}, {"title", c.Opties.Toernooinaam}}},
+                         {"players", c.Spelers.Aantal()},
+                         {"rounds", c.Rondes.Aantal()},
+                         {"matches", c.Wedstrijden.Aantal()},
+                         {"matches_with_result", uitslagen},
+                         {"system",
+                          {{"number", c.Opties.Rekensysteem},
+                           {"name", lang::SysteemNaam(c.Opties.Rekensysteem)}}},
+                         {"sort_order", c.Opties.Sorteervolgorde},
+                         {"standings_up_to_date", c.Opties.IsActueel()}});
+        return 0;
+    }
     u.out << "File:         " << c.Bestandsnaam << '\n'
           << "Version:      " << c.Bestandsversie << '\n'
           << "Groups:       " << c.Groepen.Aantal() << '\n';
@@ -48,22 +71,34 @@ int Info(const Argumenten& a, Uitvoer& u) {
     return 0;
 }
 
+std::set<std::string> NieuwOpties() {
+    auto o = InstellingOpties();
+    o.insert(ToernooiOpties().begin(), ToernooiOpties().end());
+    return o;
+}
+
 } // namespace
 
 void BestandOpdrachten(std::vector<Opdracht>& t) {
-    t.push_back({"new",
-                 "new FILE.xv7 [--overwrite]",
-                 "Creates a new competition with one empty group and saves it at once.\n"
-                 "An existing file is only replaced with --overwrite.",
-                 {},
-                 {"--overwrite"},
-                 Nieuw});
+    t.push_back(
+        {"new",
+         "new FILE.xv7 [--overwrite] [SETTINGS OPTIONS] [TOURNAMENT OPTIONS]",
+         std::string(
+             "Creates a new competition with one empty group and saves it at once.\n"
+             "An existing file is only replaced with --overwrite. The options of 'settings'\n"
+             "and 'tournament' set the new group's settings and tournament data at once;\n"
+             "what those commands refuse, 'new' refuses, and then writes no file.\n\n"
+             "Settings options:\n") +
+             kInstellingGebruik + "\n\nTournament options:\n" + kToernooiGebruik,
+         NieuwOpties(),
+         {"--overwrite"},
+         Nieuw});
     t.push_back({"info",
-                 "info FILE.xv7",
+                 "info FILE.xv7 [--json]",
                  "Shows the file version, the groups (the open one marked with *), and the\n"
                  "players, rounds, matches, system and sort order of the open group.",
                  {},
-                 {},
+                 {"--json"},
                  Info});
 }
 

@@ -1,5 +1,6 @@
 // velkaro-cli group list|switch: the competition groups of a file.
 #include "cli/context.h"
+#include "cli/json.h"
 #include "entry/groepen.h"
 #include "lang/teksten.h"
 
@@ -11,6 +12,10 @@ int Lijst(const Argumenten& a, Uitvoer& u) {
     a.Aantal(1);
     Competitie c;
     Open(c, a.Positie(0, "FILE"));
+    if (a.Vlag("--json")) {
+        SchrijfJson(u.out, Json{{"groups", GroepenJson(c)}});
+        return 0;
+    }
     for (const auto& g : c.Groepen)
         u.out << (g->G().Bestandsnummer == c.HuidigeDeelcomp ? "* " : "  ") << GroepRegel(g->G())
               << "  file " << (100 + g->G().Bestandsnummer) << '\n';
@@ -40,10 +45,10 @@ int Wissel(const Argumenten& a, Uitvoer& u) {
 void GroepOpdrachten(std::vector<Opdracht>& t) {
     t.push_back(
         {"group list",
-         "group list FILE.xv7",
+         "group list FILE.xv7 [--json]",
          "Lists the competition groups: number, title and group file; * marks the open one.",
          {},
-         {},
+         {"--json"},
          Lijst});
     t.push_back({"group switch",
                  "group switch FILE.xv7 NUMBER",

@@ -1,5 +1,6 @@
 // velkaro-cli pair, player mark: pairing the next round and choosing who takes part.
 #include "cli/context.h"
+#include "cli/json.h"
 #include "lang/teksten.h"
 #include "model/tekst.h"
 #include "pairing/roosterkeuze.h"
@@ -53,6 +54,16 @@ int Paren(const Argumenten& a, Uitvoer& u) {
     }
     VerlaatRoosterdialoog(c, laatsteRonde);
     Bewaar(c);
+    if (a.Vlag("--json")) {
+        Json wedstrijden = Json::array();
+        for (const auto& w : r.Nieuw)
+            wedstrijden.push_back({{"round", w.Ronde},
+                                   {"number", w.Wedstrijdnummer},
+                                   {"white", KantJson(w.Wit, c)},
+                                   {"black", KantJson(w.Zwart, c)}});
+        SchrijfJson(u.out, Json{{"round", ronde}, {"matches", wedstrijden}});
+        return 0;
+    }
     u.out << "Round Board    White                        Black\n";
     for (const auto& w : r.Nieuw) {
         char kop[32];
@@ -95,7 +106,7 @@ void ParenOpdrachten(std::vector<Opdracht>& t) {
     t.push_back(
         {"pair",
          "pair FILE.xv7 [--round R] [--colours standard|swapped] [--last-round] [--trace]\n"
-         "         [--force]",
+         "         [--force] [--json]",
          "Pairs a round of the open group by its calculation system and saves: the round\n"
          "robin writes the whole schedule from R, the Swiss system pairs the players marked\n"
          "R (see 'player mark'). Without --round the proposed round is paired: the next\n"
@@ -105,7 +116,7 @@ void ParenOpdrachten(std::vector<Opdracht>& t) {
          "the Swiss by rating; --trace writes the search trace vULWACHT beside the file.\n"
          "Prints the new matches, white first, players by drawing number.",
          {"--round", "--colours"},
-         {"--last-round", "--trace", "--force"},
+         {"--last-round", "--trace", "--force", "--json"},
          Paren});
     t.push_back({"player mark",
                  "player mark FILE.xv7 --all | --none | NUMBERS... [--off]",

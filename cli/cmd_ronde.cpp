@@ -1,6 +1,7 @@
 // velkaro-cli round list|new|insert|delete: the rounds of the open group, through the rounds
 // dialog's own rules.
 #include "cli/context.h"
+#include "cli/json.h"
 #include "entry/rondescherm.h"
 #include "model/systeem.h"
 
@@ -18,7 +19,19 @@ int Lijst(const Argumenten& a, Uitvoer& u) {
     a.Aantal(1);
     Competitie c;
     Open(c, a.Positie(0, "FILE"));
-    Toon(c, u);
+    if (!a.Vlag("--json")) {
+        Toon(c, u);
+        return 0;
+    }
+    const int32_t huidig = HuidigeRonde(c);
+    Json rondes = Json::array();
+    for (const auto& r : c.Rondes)
+        rondes.push_back({{"round", r->Rondenummer()},
+                          {"date", r->G().Datum},
+                          {"matches", r->G().AantalWedstrijden},
+                          {"results", r->G().AantalUitslagen},
+                          {"current", r->Rondenummer() == huidig}});
+    SchrijfJson(u.out, Json{{"rounds", rondes}});
     return 0;
 }
 
@@ -68,11 +81,11 @@ int Verwijder(const Argumenten& a, Uitvoer& u) {
 
 void RondeOpdrachten(std::vector<Opdracht>& t) {
     t.push_back({"round list",
-                 "round list FILE.xv7",
+                 "round list FILE.xv7 [--json]",
                  "Lists the rounds: number, date, matches, [results]; * marks the round the\n"
                  "program would open for result entry.",
                  {},
-                 {},
+                 {"--json"},
                  Lijst});
     t.push_back({"round new",
                  "round new FILE.xv7 [--date TEXT]",

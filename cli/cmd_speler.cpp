@@ -1,5 +1,6 @@
 // velkaro-cli player add|list: the players of the open group, named by drawing number.
 #include "cli/context.h"
+#include "cli/json.h"
 #include "cli/spelervelden.h"
 #include "entry/register.h"
 #include "model/systeem.h"
@@ -50,6 +51,26 @@ int Lijst(const Argumenten& a, Uitvoer& u) {
     std::stable_sort(spelers.begin(), spelers.end(), [](const auto* x, const auto* y) {
         return x->Lotingnummer() < y->Lotingnummer();
     });
+    if (a.Vlag("--json")) {
+        Json lijst = Json::array();
+        for (const auto* s : spelers) {
+            const auto& g = s->G();
+            lijst.push_back({{"number", g.Lotingnummer},
+                             {"name", g.Naam},
+                             {"short_name", g.Kort},
+                             {"place", g.Plaats},
+                             {"country", g.Land},
+                             {"categories", Trim(g.Categorieen)},
+                             {"rating", g.Rating},
+                             {"national_rating", g.LokaleRating},
+                             {"fmjd_rating", g.FMJDRating},
+                             {"fmjd_id", g.FMJDID},
+                             {"pairing", s->InRooster()},
+                             {"standings", s->InStand()}});
+        }
+        SchrijfJson(u.out, Json{{"players", lijst}});
+        return 0;
+    }
     u.out << " Nr  " << VulRechts("Name", 21) << VulRechts("Sh", 4) << VulRechts("Place", 21)
           << "Cat   Rating R S\n";
     for (const auto* s : spelers) {
@@ -81,11 +102,11 @@ void SpelerOpdrachten(std::vector<Opdracht>& t) {
                  {},
                  Toevoegen});
     t.push_back({"player list",
-                 "player list FILE.xv7",
+                 "player list FILE.xv7 [--json]",
                  "Lists the players of the open group by drawing number with rating and the R\n"
                  "(pairing) and S (standings) marks.",
                  {},
-                 {},
+                 {"--json"},
                  Lijst});
 }
 

@@ -1,6 +1,8 @@
 // velkaro-cli standings: the interactive standings computation with a short ranking, one line
 // per ranked player.
 #include "cli/context.h"
+#include "cli/json.h"
+#include "lang/namen.h"
 #include "lang/teksten.h"
 #include "model/tekst.h"
 #include "standings/sleutels.h"
@@ -42,11 +44,23 @@ std::string Kop(int cijfer) {
     }
 }
 
-// A value column after the points: its heading, width and value.
+// The key of a tie-break criterion in the JSON output.
+const char* Sleutel(int cijfer) {
+    static constexpr const char* kSleutels[] = {
+        "own_rating",       "opponents_rating",        "wins",
+        "resistance",       "resistance_minus_lowest", "resistance_minus_lowest_highest",
+        "sonneborn_berger", "mutual_result",           "highest_deviating_result"};
+    return cijfer >= 1 && cijfer <= 9 ? kSleutels[cijfer - 1] : "none";
+}
+
+// A value column after the points: its heading, JSON key, width, decimals shown and value.
 struct Kolom {
     std::string Kop;
+    std::string Sleutel;
     std::size_t Breedte;
-    std::function<std::string(const Spelergegevens&)> Waarde;
+    int Decimalen;
+    std::function<double(const Spelergegevens&)> Getal;
+    bool Geheel = false; // a whole number in the JSON output
 };
 
 std::string Decimaal(double x, int decimalen) {
@@ -59,41 +73,49 @@ std::string Decimaal(double x, int decimalen) {
 // Swiss tables, the computed values for the Keizer, average, rating and Laren systems.
 std::vector<Kolom> Kolommen(const trekenopties& o) {
     std::vector<Kolom> k;
-    auto Geheel = [](int32_t Spelergegevens::*veld) {
-        return [veld](const Spelergegevens& g) { return std::to_string(g.*veld); };
+    auto Heel = [&](std::string kop, const char* sleutel, std::size_t breedte,
+                    int32_t Spelergegevens::*veld) {
+        k.push_back({std::move(kop), sleutel, breedte, 0,
+                     [veld](const Spelergegevens& g) { return double(g.*veld); }, true});
+    };
+    auto Reeel = [&](std::string kop, const char* sleutel, int decimalen,
+                     std::function<double(const Spelergegevens&)> waarde) {
+        k.push_back({std::move(kop), sleutel, 7, decimalen, std::move(waarde)});
     };
     switch (o.Rekensysteem) {
     case SysteemKeizer:
-        k.push_back({Tekst(T::KTot), 7,
-                     [](const Spelergegevens& g) { return Decimaal(g.Keizerpunten, 0); }});
-        k.push_back({Tekst(T::KPnt), 7, Geheel(&Spelergegevens::Keizerwaarde)});
+        Reeel(Tekst(T::KTot), "keizer_total", 0,
+              [](const Spelergegevens& g) { return g.Keizerpunten; });
+        Heel(Tekst(T::KPnt), "keizer_value", 7, &Spelergegevens::Keizerwaarde);
         break;
     case SysteemMoyenne:
-        k.push_back({Tekst(T::KopEigen), 7,
-                     [](const Spelergegevens& g) { return Decimaal(g.EigenMoyenne, 3); }});
-        k.push_back({Tekst(T::KopTegen), 7,
-                     [](const Spelergegevens& g) { return Decimaal(g.TegenstanderMoyenne, 3); }});
-        k.push_back({Tekst(T::KopTotal), 7,
-                     [](const Spelergegevens& g) { return Decimaal(g.TotaalMoyenne, 3); }});
+        Reeel(Tekst(T::KopEigen), "own_average", 3,
+              [](const Spelergegevens& g) { return g.EigenMoyenne; });
+        Reeel(Tekst(T::KopTegen), "opponents_average", 3,
+              [](const Spelergegevens& g) { return g.TegenstanderMoyenne; });
+        Reeel(Tekst(T::KopTotal), "total_average", 3,
+              [](const Spelergegevens& g) { return g.TotaalMoyenne; });
         break;
     case SysteemRating:
         // Beginrating and Nurating live in the fields of the opponent extremes.
-        k.push_back({Tekst(T::TsR), 7, Geheel(&Spelergegevens::MinTegenstanderPunten)});
-        k.push_back({Tekst(T::KopBegin), 7, Geheel(&Spelergegevens::Rating)});
-        k.push_back({Trim(Tekst(T::KopNu)), 7, Geheel(&Spelergegevens::MaxTegenstanderPunten)});
+        Heel(Tekst(T::TsR), "opponents_rating", 7, &Spelergegevens::MinTegenstanderPunten);
+        Heel(Tekst(T::KopBegin), "starting_rating", 7, &Spelergegevens::Rating);
+        Heel(Trim(Tekst(T::KopNu)), "current_rating", 7, &Spelergegevens::MaxTegenstanderPunten);
         break;
     case SysteemLaren: {
         // The value, the value-weighted points, and the four places whose sum ranks.
-        auto Plaats = [](Real48 Spelergegevens::*veld) {
-            return [veld](const Spelergegevens& g) { return Decimaal((g.*veld).Waarde(), 1); };
+        auto Plaats = [&](std::string kop, const char* sleutel, std::size_t breedte,
+                          Real48 Spelergegevens::*veld) {
+            k.push_back({std::move(kop), sleutel, breedte, 1,
+                         [veld](const Spelergegevens& g) { return (g.*veld).Waarde(); }});
         };
-        k.push_back({Tekst(T::KopRWC), 5, Geheel(&Spelergegevens::Larenwaarde)});
-        k.push_back({Tekst(T::KopRWP), 6, Geheel(&Spelergegevens::LarenWP)});
-        k.push_back({Tekst(T::KopPlP), 6, Plaats(&Spelergegevens::PlaatsPunten)});
-        k.push_back({Tekst(T::KopPlR), 6, Plaats(&Spelergegevens::PlaatsWP)});
-        k.push_back({Tekst(T::KopPGP), 6, Plaats(&Spelergegevens::PlaatsGemPunten)});
-        k.push_back({Tekst(T::KopPGR), 6, Plaats(&Spelergegevens::PlaatsGemWP)});
-        k.push_back({Tekst(T::KopPTot), 7, Plaats(&Spelergegevens::PlaatsTotaal)});
+        Heel(Tekst(T::KopRWC), "laren_value", 5, &Spelergegevens::Larenwaarde);
+        Heel(Tekst(T::KopRWP), "laren_weighted_points", 6, &Spelergegevens::LarenWP);
+        Plaats(Tekst(T::KopPlP), "place_points", 6, &Spelergegevens::PlaatsPunten);
+        Plaats(Tekst(T::KopPlR), "place_weighted_points", 6, &Spelergegevens::PlaatsWP);
+        Plaats(Tekst(T::KopPGP), "place_points_per_game", 6, &Spelergegevens::PlaatsGemPunten);
+        Plaats(Tekst(T::KopPGR), "place_weighted_points_per_game", 6, &Spelergegevens::PlaatsGemWP);
+        Plaats(Tekst(T::KopPTot), "place_total", 7, &Spelergegevens::PlaatsTotaal);
         break;
     }
     default:
@@ -101,13 +123,23 @@ std::vector<Kolom> Kolommen(const trekenopties& o) {
         for (int i = 1; o.SorteerCriterium(i) != 0; ++i) {
             const int cijfer = o.SorteerCriterium(i);
             k.push_back(
-                {Trim(Kop(cijfer)), cijfer == 9 ? 11u : 7u, [cijfer](const Spelergegevens& g) {
-                     return std::to_string(Criteriumwaarde(g, cijfer));
-                 }});
+                {Trim(Kop(cijfer)), Sleutel(cijfer), cijfer == 9 ? 11u : 7u, 0,
+                 [cijfer](const Spelergegevens& g) { return double(Criteriumwaarde(g, cijfer)); },
+                 true});
         }
         break;
     }
     return k;
+}
+
+std::string Tekstwaarde(const Kolom& k, const Spelergegevens& g) {
+    return Decimaal(k.Getal(g), k.Decimalen);
+}
+
+Json Getalwaarde(const Kolom& k, const Spelergegevens& g) {
+    const double x = k.Getal(g);
+    if (k.Geheel) return static_cast<int64_t>(x);
+    return x;
 }
 
 std::string Rechts(const std::string& s, std::size_t breedte) {
@@ -133,6 +165,34 @@ int Stand(const Argumenten& a, Uitvoer& u) {
     ranglijst_sorteren(c, false, &keuze);
 
     const auto kolommen = Kolommen(c.Opties);
+    if (a.Vlag("--json")) {
+        Json spelers = Json::array();
+        for (const auto& regel : c.Ranglijst) {
+            const TSpelerObj& s = *regel.Speler;
+            if (!s.InStand()) continue;
+            const Spelergegevens& g = s.G();
+            Json waarden = Json::object();
+            for (const auto& k : kolommen) waarden[k.Sleutel] = Getalwaarde(k, g);
+            spelers.push_back({{"place", g.Notering},
+                               {"number", g.Lotingnummer},
+                               {"name", g.Naam},
+                               {"games", g.AantalPartijen},
+                               {"points", g.Punten},
+                               {"values", waarden}});
+        }
+        Json sleutels = Json::array();
+        for (const auto& k : kolommen) sleutels.push_back(k.Sleutel);
+        SchrijfJson(u.out, Json{{"system",
+                                 {{"number", c.Opties.Rekensysteem},
+                                  {"name", lang::SysteemNaam(c.Opties.Rekensysteem)}}},
+                                {"sort_order", c.Opties.Sorteervolgorde},
+                                {"from_round", c.Opties.VanRonde},
+                                {"to_round", c.Opties.TotRonde},
+                                {"columns", sleutels},
+                                {"players", spelers}});
+        if (!a.Vlag("--no-save")) Bewaar(c);
+        return 0;
+    }
     constexpr std::size_t kNaam = 21;
     u.out << Rechts(Tekst(T::Nr), 4) << Rechts(Tekst(T::LNR), 5) << "  "
           << VulRechts(Tekst(T::Naam), kNaam) << Rechts(Tekst(T::KopAW), 4)
@@ -146,7 +206,7 @@ int Stand(const Argumenten& a, Uitvoer& u) {
         u.out << Rechts(std::to_string(g.Notering), 4) << Rechts(std::to_string(g.Lotingnummer), 5)
               << "  " << VulRechts(Kap(g.Naam, kNaam - 1), kNaam)
               << Rechts(std::to_string(g.AantalPartijen), 4) << Rechts(std::to_string(g.Punten), 5);
-        for (const auto& k : kolommen) u.out << Rechts(k.Waarde(g), k.Breedte);
+        for (const auto& k : kolommen) u.out << Rechts(Tekstwaarde(k, g), k.Breedte);
         u.out << '\n';
     }
     if (!a.Vlag("--no-save")) Bewaar(c);
@@ -158,7 +218,8 @@ int Stand(const Argumenten& a, Uitvoer& u) {
 void StandOpdrachten(std::vector<Opdracht>& t) {
     t.push_back(
         {"standings",
-         "standings FILE.xv7 [--from R] [--to R] [--min-games N] [--keep-previous] [--no-save]",
+         "standings FILE.xv7 [--from R] [--to R] [--min-games N] [--keep-previous] [--no-save]\n"
+         "         [--json]",
          "Computes the standings of the open group as before a ranking report and prints one\n"
          "line per player counted in the standings (marked S): place, drawing number, name,\n"
          "games, points and the values of the tie-break criteria of the sort order (Keizer:\n"
@@ -171,7 +232,7 @@ void StandOpdrachten(std::vector<Opdracht>& t) {
          "becomes his place before this computation unless --keep-previous is given.\n"
          "The places and the up-to-date standings are saved; --no-save leaves the file as it is.",
          {"--from", "--to", "--min-games"},
-         {"--keep-previous", "--no-save"},
+         {"--keep-previous", "--no-save", "--json"},
          Stand});
 }
 

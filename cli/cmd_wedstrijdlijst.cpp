@@ -1,6 +1,7 @@
 // velkaro-cli match list|swap|renumber|move|delete: the matches of one round, through the
 // match list's own rules.
 #include "cli/context.h"
+#include "cli/json.h"
 #include "entry/uitslagknoppen.h"
 #include "entry/uitslagtekst.h"
 #include "entry/wedstrijdlijst.h"
@@ -29,6 +30,19 @@ int Lijst(const Argumenten& a, Uitvoer& u) {
     Competitie c;
     Open(c, a.Positie(0, "FILE"));
     const int32_t r = BestaandeRonde(c, a.Positie(1, "ROUND"));
+    if (a.Vlag("--json")) {
+        Json wedstrijden = Json::array();
+        for (const auto& w : c.Wedstrijden)
+            if (w->G().Ronde == r) wedstrijden.push_back(WedstrijdJson(w->G(), c));
+        Json doc{{"round", r}, {"matches", wedstrijden}};
+        if (a.Vlag("--buttons")) {
+            Json knoppen = Json::array();
+            for (const auto& [naam, knop] : Knopnamen(c.Opties)) knoppen.push_back(naam);
+            doc["result_buttons"] = knoppen;
+        }
+        SchrijfJson(u.out, doc);
+        return 0;
+    }
     ToonRonde(c, r, a.Vlag("--numbers"), u);
     if (a.Vlag("--buttons")) {
         u.out << "\nresult buttons:";
@@ -108,12 +122,12 @@ int Verwijder(const Argumenten& a, Uitvoer& u) {
 
 void WedstrijdlijstOpdrachten(std::vector<Opdracht>& t) {
     t.push_back({"match list",
-                 "match list FILE.xv7 ROUND [--numbers] [--buttons]",
+                 "match list FILE.xv7 ROUND [--numbers] [--buttons] [--json]",
                  "Lists the matches of ROUND as the match list shows them: round, number,\n"
                  "white, black, result, R for a regulation result. --numbers shows the drawing\n"
                  "numbers; --buttons adds the result button names of the mode in force.",
                  {},
-                 {"--numbers", "--buttons"},
+                 {"--numbers", "--buttons", "--json"},
                  Lijst});
     t.push_back({"match swap",
                  "match swap FILE.xv7 ROUND MATCH",

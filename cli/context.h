@@ -43,6 +43,8 @@ void WedstrijdlijstOpdrachten(std::vector<Opdracht>& tabel);
 void UitslagOpdrachten(std::vector<Opdracht>& tabel);
 void CategorieOpdrachten(std::vector<Opdracht>& tabel);
 void RapportOpdrachten(std::vector<Opdracht>& tabel);
+void InstellingOpdrachten(std::vector<Opdracht>& tabel);
+void ToernooiOpdrachten(std::vector<Opdracht>& tabel);
 
 // Opens a competition; a refusal throws Weigering with the system's text.
 void Open(Competitie& c, const std::string& pad);

@@ -52,16 +52,21 @@ void ToonPunten(Instellingsvelden& v, const Puntenwaarden& p, bool plusMin) {
     if (plusMin) v.PlusRemise = Getal(p.PlusRemise), v.MinRemise = Getal(p.MinRemise);
 }
 
-// A number field: digits only, at least one.
-std::optional<int32_t> Veld(const std::string& s) {
+// A number field: digits only, at least one, at most the field's width.
+std::optional<int32_t> Veld(const std::string& s, std::size_t breedte) {
     const std::string t = Trim(s);
-    if (t.empty() || t.size() > 9) return std::nullopt;
+    if (t.empty() || t.size() > breedte) return std::nullopt;
     for (char ch : t)
         if (ch < '0' || ch > '9') return std::nullopt;
     return static_cast<int32_t>(std::stol(t));
 }
 
 } // namespace
+
+bool GeldigeLarenBasis(int waarde) {
+    return waarde >= kLarenBasisMin && waarde <= kLarenBasisMax &&
+           (waarde - kLarenBasisMin) % kLarenBasisStap == 0;
+}
 
 std::string SorteerLegenda(const std::string& cijfers) {
     return Legenda(cijfers, 9);
@@ -275,7 +280,8 @@ void Instellingenscherm::ZetFMJD64(bool aan) {
     c_.Opties.ZetVlag(VlagFMJD64, aan);
 }
 
-void Instellingenscherm::ZetHuizum(Huizumveld veld, int waarde) {
+bool Instellingenscherm::ZetHuizum(Huizumveld veld, int waarde) {
+    if (waarde < 0 || waarde > kHuizumMax) return false;
     switch (veld) {
     case Huizumveld::MinWed:
         v_.MinWed = c_.MinWed = waarde;
@@ -287,28 +293,32 @@ void Instellingenscherm::ZetHuizum(Huizumveld veld, int waarde) {
         v_.Geleden = c_.Geleden = waarde;
         break;
     }
+    return true;
 }
 
 bool Instellingenscherm::Ok(Gesprek& gesprek) {
     // Every field is read before anything is written, so a field without a number changes
     // nothing.
     bool goed = true;
-    auto lees = [&](const std::string& s) {
-        const auto n = Veld(s);
+    auto lees = [&](const std::string& s, std::size_t breedte) {
+        const auto n = Veld(s, breedte);
         if (!n) goed = false;
         return n.value_or(0);
     };
-    const int32_t winst = lees(v_.Winst), remise = lees(v_.Remise), verlies = lees(v_.Verlies);
-    const int32_t plus = v_.PlusMin ? lees(v_.PlusRemise) : 0;
-    const int32_t min = v_.PlusMin ? lees(v_.MinRemise) : 0;
-    const int32_t sorteer = Trim(v_.Sorteervolgorde).empty() ? 0 : lees(v_.Sorteervolgorde);
-    const int32_t kWinst = lees(v_.KeizerWinst), kRemise = lees(v_.KeizerRemise),
-                  kVerlies = lees(v_.KeizerVerlies), kNiet = lees(v_.KeizerNietGespeeld),
-                  afloop = lees(v_.Afloopfactor), nr1 = lees(v_.PuntenNr1),
-                  keren = lees(v_.KerenRekenen);
-    const int32_t kleur = lees(v_.MaxKleurverschil);
-    const int32_t correctie = lees(v_.Correctiefactor), aanvang = lees(v_.Aanvangsrating);
-    const int32_t eigen = lees(v_.WegingEigen), tegen = lees(v_.WegingTegen);
+    const auto p = kCijfersPunten, k = kCijfersKeizer, r = kCijfersRating, w = kCijfersWeging;
+    const int32_t winst = lees(v_.Winst, p), remise = lees(v_.Remise, p),
+                  verlies = lees(v_.Verlies, p);
+    const int32_t plus = v_.PlusMin ? lees(v_.PlusRemise, p) : 0;
+    const int32_t min = v_.PlusMin ? lees(v_.MinRemise, p) : 0;
+    const int32_t sorteer =
+        Trim(v_.Sorteervolgorde).empty() ? 0 : lees(v_.Sorteervolgorde, kCijfersSorteer);
+    const int32_t kWinst = lees(v_.KeizerWinst, k), kRemise = lees(v_.KeizerRemise, k),
+                  kVerlies = lees(v_.KeizerVerlies, k), kNiet = lees(v_.KeizerNietGespeeld, k),
+                  afloop = lees(v_.Afloopfactor, k), nr1 = lees(v_.PuntenNr1, k),
+                  keren = lees(v_.KerenRekenen, k);
+    const int32_t kleur = lees(v_.MaxKleurverschil, kCijfersKleur);
+    const int32_t correctie = lees(v_.Correctiefactor, r), aanvang = lees(v_.Aanvangsrating, r);
+    const int32_t eigen = lees(v_.WegingEigen, w), tegen = lees(v_.WegingTegen, w);
     if (!goed) {
         gesprek.Melding(Tekst(T::GeenGeldigGetal), Tekst(T::Fout), Pictogram::Fout);
         return false;

@@ -40,6 +40,15 @@ struct Instellingsvelden {
     int MinWed = 0, PlaatsAfstand = 0, Geleden = 0; // 0..1000
 };
 
+// The widths of the number fields in digits: a longer value is no valid number.
+inline constexpr std::size_t kCijfersPunten = 1, kCijfersSorteer = 5, kCijfersKeizer = 3,
+                             kCijfersKleur = 1, kCijfersRating = 4, kCijfersWeging = 1;
+// The spin fields: the Laren base points and the place-pairing values.
+inline constexpr int kLarenBasisMin = 10, kLarenBasisMax = 750, kLarenBasisStap = 10;
+inline constexpr int kHuizumMax = 1000;
+// A Laren base the spin field can show: on its scale and its step.
+bool GeldigeLarenBasis(int waarde);
+
 // Which controls are shown (or enabled, for the colour difference).
 struct Instellingszicht {
     bool Keizer = false, Zwitsers = false, Rating = false, Moyenne = false;
@@ -76,10 +85,11 @@ public:
     void ZetSorteervolgorde(const std::string& tekst);
     void ZetFMJDRating(bool aan);
     void ZetFMJD64(bool aan);
-    void ZetHuizum(Huizumveld veld, int waarde);
+    // False, and nothing written, for a value outside 0 to kHuizumMax.
+    bool ZetHuizum(Huizumveld veld, int waarde);
 
-    // OK: writes the fields back. False when a field holds no number: then nothing is
-    // written, the user is told, and the dialog stays open.
+    // OK: writes the fields back. False when a field holds no number (or more digits than
+    // the field takes): then nothing is written, the user is told, and the dialog stays open.
     bool Ok(Gesprek& gesprek);
     // Closing (after OK or Annuleren): resets the players' ratings when "FMJD-rating
     // hanteren" was clicked. Returns the new state of the program-wide FMJD 64 switch when

@@ -1,0 +1,264 @@
+// velkaro-cli settings, tournament and new with options: a season scripted from nothing, the
+// settings dialog's reactions and refusals on the command line, the tournament data.
+#include "cli/json.h"
+#include "cli_hulp.h"
+#include "json_hulp.h"
+#include "lang/teksten.h"
+#include "model/competitie.h"
+#include "storage/competitiebestand.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+using namespace velkaro;
+using velkaro::cli::Json;
+using velkaro::test::Cli;
+using velkaro::test::Lees;
+using velkaro::test::Proces;
+using velkaro::test::StandVergeleken;
+using velkaro::test::TijdelijkeMap;
+
+namespace {
+
+void Gelukt(const std::vector<std::string>& args) {
+    const auto r = Cli(args);
+    ASSERT_EQ(r.status, 0) << args[0] << ": " << r.err;
+}
+
+// A competition made on the command line alone: the settings given to "new", sixteen players,
+// three rounds paired by the program or, where its system cannot pair yet, added by hand
+// (board b meets 9 + (b + r - 2) mod 8), each given random results.
+std::string Seizoen(const TijdelijkeMap& map, const std::string& naam,
+                    const std::vector<std::string>& instellingen, bool paren) {
+    const std::string f = map / (naam + ".xv7");
+    std::vector<std::string> nieuw{"new", f, "--name", naam};
+    nieuw.insert(nieuw.end(), instellingen.begin(), instellingen.end());
+    Gelukt(nieuw);
+    for (int i = 1; i <= 16; ++i)
+        Gelukt({"player", "add", f, "--name", "Speler " + std::to_string(i), "--rating",
+                std::to_string(1500 - 20 * i)});
+    for (int r = 1; r <= 3; ++r) {
+        if (paren) {
+            Gelukt({"pair", f});
+        } else {
+            for (int b = 1; b <= 8; ++b)
+                Gelukt({"match", "add", f, std::to_string(r), std::to_string(b),
+                        std::to_string(9 + (b + r - 2) % 8)});
+        }
+        Gelukt({"results", "random", f, std::to_string(r), "--seed", std::to_string(r)});
+    }
+    return f;
+}
+
+} // namespace
+
+TEST(CliInstellingen, SeizoenVanafNietsOpDeOpdrachtregel) {
+    TijdelijkeMap map;
+    const auto zwitsers = Seizoen(
+        map, "zwitsers", {"--system", "swiss", "--chess-notation", "yes", "--sort", "56"}, true);
+    const auto keizer = Seizoen(map, "keizer", {"--system", "keizer"}, false);
+    const auto laren = Seizoen(map, "laren", {"--system", "laren", "--laren-base", "100"}, false);
+
+    const Json z = StandVergeleken(zwitsers);
+    EXPECT_EQ(z.at("system").at("number"), 1);
+    EXPECT_EQ(z.at("sort_order"), 56);
+    EXPECT_EQ(z.at("columns"), Json::parse(R"(["resistance_minus_lowest",
+                                               "resistance_minus_lowest_highest"])"));
+    EXPECT_EQ(z.at("players").size(), 16u);
+    int punten = 0;
+    for (const auto& s : z.at("players")) punten += s.at("points").get<int>();
+    EXPECT_EQ(punten, 3 * 8 * 2); // chess notation counts 2 per game in the file
+    const Json k = StandVergeleken(keizer);
+    EXPECT_EQ(k.at("columns"), Json::parse(R"(["keizer_total", "keizer_value"])"));
+    EXPECT_EQ(StandVergeleken(laren).at("system").at("number"), 17);
+
+    const Json instellingen = Json::parse(Cli({"settings", zwitsers, "--json"}).out);
+    EXPECT_TRUE(instellingen.at("chess_notation").get<bool>());
+    EXPECT_EQ(instellingen.at("sort_order").at("criteria"), Json::parse("[5, 6]"));
+    EXPECT_EQ(Json::parse(Cli({"settings", laren, "--json"}).out).at("laren_base"), 100);
+    // Chess notation shows the results as 1-0, ½-½, 0-1, in UTF-8.
+    for (const auto& w :
+         Json::parse(Cli({"match", "list", zwitsers, "2", "--json"}).out)["matches"])
+        EXPECT_TRUE(w.at("result") == "1-0" || w.at("result") == "½-½" || w.at("result") == "0-1")
+            << w.dump();
+    EXPECT_EQ(Json::parse(Cli({"tournament", keizer, "--json"}).out).at("name"), "keizer");
+
+    // The Keizer and Laren systems cannot pair yet: "pair" says so and changes nothing.
+    const std::string voor = Lees(map / "keizer.101");
+    EXPECT_EQ(Cli({"pair", keizer}).status, 1);
+    EXPECT_EQ(Lees(map / "keizer.101"), voor);
+
+    // The executable writes the same single document on standard output.
+    const auto p = Proces("standings " + zwitsers + " --no-save --json");
+    EXPECT_EQ(p.status, 0);
+    EXPECT_EQ(Json::parse(p.out), z);
+}
+
+TEST(CliInstellingen, ReactiesVanHetInstellingenscherm) {
+    TijdelijkeMap map;
+    const std::string f = map / "r.xv7";
+    Gelukt({"new", f});
+    auto Lees = [&] {
+        auto c = std::make_unique<Competitie>();
+        EXPECT_TRUE(LeesBestand(*c, f).Ok());
+        return c;
+    };
+    Gelukt({"settings", f, "--system", "swiss", "--colour-dominant", "yes",
+            "--max-colour-difference", "3"});
+    auto c = Lees();
+    EXPECT_EQ(c->Opties.Sorteervolgorde, 47);
+    EXPECT_EQ(c->Opties.KleurDominant, 1);
+    EXPECT_EQ(c->Opties.MaxKleurverschil, 3);
+    // Choosing a Swiss system again clears colour dominance and resets the difference.
+    Gelukt({"settings", f, "--system", "swiss-rating"});
+    c = Lees();
+    EXPECT_EQ(c->Opties.Sorteervolgorde, 21);
+    EXPECT_EQ(c->Opties.KleurDominant, 0);
+    EXPECT_EQ(c->Opties.MaxKleurverschil, 2);
+
+    Gelukt({"settings", f, "--kndb-delfts", "yes"});
+    c = Lees();
+    EXPECT_TRUE(c->Opties.KNDBDelfts());
+    EXPECT_EQ(c->Opties.PuntenWinst, 4);
+    EXPECT_EQ(c->Opties.PuntenPlusRemise, 3);
+    EXPECT_EQ(c->Opties.PuntenMinRemise, 1);
+    Gelukt({"settings", f, "--chess-notation", "yes"});
+    c = Lees();
+    EXPECT_FALSE(c->Opties.KNDBDelfts());
+    EXPECT_EQ(c->Opties.PuntenWinst, 2);
+    EXPECT_EQ(c->Opties.PuntenPlusRemise, 0);
+    Gelukt({"settings", f, "--chess-notation", "no", "--plus-minus-draws", "5,2", "--points",
+            "6,3,0"});
+    c = Lees();
+    EXPECT_EQ(c->Opties.PuntenWinst, 6);
+    EXPECT_EQ(c->Opties.PuntenPlusRemise, 5);
+    EXPECT_EQ(c->Opties.PuntenMinRemise, 2);
+    Gelukt({"settings", f, "--plus-minus-draws", "off"});
+    c = Lees();
+    EXPECT_EQ(c->Opties.PuntenWinst, 2);
+    EXPECT_EQ(c->Opties.PuntenPlusRemise, 0);
+
+    Gelukt({"settings", f, "--system", "keizer", "--keizer", "120,60,10,40", "--keizer-first", "50",
+            "--keizer-optimise", "yes"});
+    c = Lees();
+    EXPECT_EQ(c->Opties.Rekensysteem, SysteemKeizer);
+    EXPECT_EQ(c->Opties.Sorteervolgorde, 0);
+    EXPECT_EQ(c->Opties.KeizerNietGespeeld, 40);
+    EXPECT_EQ(c->Opties.PuntenNr1, 50);
+    EXPECT_EQ(c->Opties.NietOptimaliseren, 0);
+    Gelukt({"settings", f, "--system", "4", "--rating-method", "performance", "--starting-rating",
+            "1800"});
+    c = Lees();
+    EXPECT_EQ(c->Opties.Ratingmethode, 0);
+    EXPECT_EQ(c->Opties.Aanvangsrating, 1800);
+    Gelukt({"settings", f, "--system", "average", "--place-round-gap", "4", "--weigh-opponents",
+            "yes"});
+    c = Lees();
+    EXPECT_EQ(c->Geleden, 4);
+    EXPECT_EQ(c->Opties.NietWegen, 0);
+
+    // The FMJD rating switch resets every player's rating in use from the chosen source.
+    Gelukt({"player", "add", f, "--name", "Een", "--rating", "1300", "--fmjd-rating", "1900"});
+    Gelukt({"settings", f, "--fmjd-rating", "yes"});
+    EXPECT_EQ(Lees()->Spelers.At(0).G().Rating, 1900);
+}
+
+TEST(CliInstellingen, WeigeringenLatenHetBestandOnaangeroerd) {
+    TijdelijkeMap map;
+    const std::string f = map / "w.xv7";
+    Gelukt({"new", f, "--system", "swiss"});
+    const std::string geenGetal = lang::Tekst(lang::T::GeenGeldigGetal) + "\n";
+    const std::string sorteer = lang::Tekst(lang::T::SorteervolgordeOnjuist) + "\n";
+    struct Geval {
+        std::vector<std::string> opties;
+        int status;
+        std::string err; // the whole of stderr for a refusal
+    };
+    const Geval gevallen[] = {
+        // The sort-order check of the Swiss system.
+        {{"--sort", "21"}, 1, sorteer},
+        {{"--sort", "7"}, 1, sorteer},
+        {{"--system", "1", "--sort", "123"}, 1, sorteer},
+        // Values out of range or no number.
+        {{"--sort", "389"}, 0, ""}, // fits: begins with 3
+        {{"--sort", "389012"}, 1, geenGetal},
+        {{"--sort", "3x"}, 1, geenGetal},
+        {{"--colour-dominant", "yes", "--max-colour-difference", "10"}, 1, geenGetal},
+        {{"--system", "normal", "--points", "10,1,0"}, 1, geenGetal},
+        {{"--system", "normal", "--points", "2,-1,0"}, 1, geenGetal},
+        {{"--system", "keizer", "--keizer", "100,50,0,1000"}, 1, geenGetal},
+        {{"--system", "rating", "--correction-factor", "10000"}, 1, geenGetal},
+        {{"--system", "laren", "--laren-base", "755"}, 1, geenGetal},
+        {{"--system", "laren", "--laren-base", "65"}, 1, geenGetal},
+        {{"--system", "average", "--place-min-games", "1001"}, 1, geenGetal},
+        // Combinations the dialog cannot make.
+        {{"--chess-notation", "yes", "--kndb-delfts", "yes"}, 2, ""},
+        {{"--kndb-delfts", "yes", "--points", "3,1,0"}, 2, ""},
+        {{"--system", "keizer", "--sort", "34"}, 2, ""},
+        {{"--max-colour-difference", "3"}, 2, ""},
+        {{"--system", "normal", "--four-player-teams", "yes"}, 2, ""},
+        {{"--keizer-first", "90"}, 2, ""},
+        {{"--points", "2,1"}, 2, ""},
+        {{"--system", "16"}, 2, ""},
+    };
+    for (const auto& g : gevallen) {
+        std::vector<std::string> args{"settings", f};
+        args.insert(args.end(), g.opties.begin(), g.opties.end());
+        std::string wat;
+        for (const auto& o : g.opties) wat += o + " ";
+        if (g.status == 0) {
+            EXPECT_EQ(Cli(args).status, 0) << wat;
+            continue;
+        }
+        const std::string xv7 = Lees(f), groep = Lees(map / "w.101");
+        const auto r = Cli(args);
+        EXPECT_EQ(r.status, g.status) << wat;
+        if (!g.err.empty()) {
+            EXPECT_EQ(r.err, g.err) << wat;
+        }
+        EXPECT_EQ(Lees(f), xv7) << wat;
+        EXPECT_EQ(Lees(map / "w.101"), groep) << wat;
+        // "new" refuses the same on the same settings and leaves no file behind.
+        std::vector<std::string> nieuw{"new", map / "n.xv7"};
+        if (std::find(g.opties.begin(), g.opties.end(), "--system") == g.opties.end())
+            nieuw.insert(nieuw.end(), {"--system", "swiss"});
+        nieuw.insert(nieuw.end(), g.opties.begin(), g.opties.end());
+        EXPECT_EQ(Cli(nieuw).status, g.status) << wat;
+        EXPECT_FALSE(std::filesystem::remove(map / "n.xv7")) << wat;
+    }
+    // The refusal in the language chosen.
+    EXPECT_EQ(Cli({"--lang", "en", "settings", f, "--sort", "12"}).err,
+              "Sort order incorrect - set to the default\n");
+}
+
+TEST(CliInstellingen, Toernooigegevens) {
+    TijdelijkeMap map;
+    const std::string f = map / "t.xv7";
+    Gelukt({"new", f, "--name", "Open Zwolle", "--from", "01-07-2026", "--to", "03072026",
+            "--place", "Zwolle", "--arbiter-email", "ar@example.org", "--time-control",
+            "80 min + 1 min/zet"});
+    Competitie c;
+    ASSERT_TRUE(LeesBestand(c, f).Ok());
+    EXPECT_EQ(c.Opties.Toernooinaam, "Open Zwolle");
+    EXPECT_EQ(c.Groepen.At(0).G().Titel, "Open Zwolle");
+    EXPECT_EQ(c.Toernooi.SpeelVan, "01072026");
+    EXPECT_EQ(c.Toernooi.SpeelTot, "03072026");
+    EXPECT_EQ(c.Toernooi.AREmail, "ar@example.org");
+
+    Gelukt({"tournament", f, "--place", "", "--country", "NED"});
+    const auto r = Cli({"tournament", f});
+    EXPECT_NE(r.out.find("From:               01-07-2026\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Place:              \n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Country:            NED\n"), std::string::npos) << r.out;
+    const Json j = Json::parse(Cli({"tournament", f, "--json"}).out);
+    EXPECT_EQ(j.at("to"), "03-07-2026");
+    EXPECT_EQ(j.at("chief_arbiter").at("email"), "ar@example.org");
+    EXPECT_EQ(j.at("time_control"), "80 min + 1 min/zet");
+
+    const std::string voor = Lees(map / "t.101");
+    EXPECT_EQ(Cli({"tournament", f, "--from", "1 juli"}).status, 2);
+    EXPECT_EQ(Cli({"tournament", f, "--to", "01-07-20261"}).status, 2);
+    EXPECT_EQ(Lees(map / "t.101"), voor);
+}
