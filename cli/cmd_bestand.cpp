@@ -21,7 +21,7 @@ int Nieuw(const Argumenten& a, Uitvoer& u) {
     c.Bestandsnaam = pad;
     // The settings and the tournament data as their dialogs would set them at once; a
     // refusal leaves no file behind.
-    PasInstellingenToe(c, a);
+    PasInstellingenToe(c, a, u.err);
     PasToernooiToe(c, a);
     Bewaar(c);
     u.out << pad << '\n';

@@ -79,14 +79,20 @@ int Spinwaarde(const std::string& tekst) {
     return static_cast<int>(*n);
 }
 
-// The settings dialog's questions and messages on the command line: each one refuses, so the
-// sort-order check under the Swiss system refuses an unfit order rather than replacing it.
+// The settings dialog's questions and messages on the command line: each one refuses, except
+// the sort-order check under the Swiss system, which (as in the dialog) puts the standard
+// order in place of an unfit one and says so; that message is kept as a warning.
 class WeigerendGesprek final : public Gesprek {
 public:
+    std::vector<std::string> Waarschuwingen;
     Antwoord Vraag(const std::string& tekst, const std::string&, Knoppen, Pictogram) override {
         throw Weigering(tekst);
     }
     void Melding(const std::string& tekst, const std::string&, Pictogram) override {
+        if (tekst == lang::Tekst(lang::T::SorteervolgordeOnjuist)) {
+            Waarschuwingen.push_back(tekst);
+            return;
+        }
         throw Weigering(tekst);
     }
     std::optional<std::string> Invoer(const std::string&, const std::string& prompt,
@@ -148,7 +154,7 @@ int Instellingen(const Argumenten& a, Uitvoer& u) {
     a.Aantal(1);
     Competitie c;
     Open(c, a.Positie(0, "FILE"));
-    if (PasInstellingenToe(c, a)) Bewaar(c);
+    if (PasInstellingenToe(c, a, u.err)) Bewaar(c);
     if (a.Vlag("--json"))
         SchrijfJson(u.out, InstellingenJson(c));
     else
@@ -220,7 +226,7 @@ const char* const kInstellingGebruik =
     "  --correction-factor N  0-9999\n"
     "  --laren-base N         10-750 in steps of 10 (Laren system only)";
 
-bool PasInstellingenToe(Competitie& c, const Argumenten& a) {
+bool PasInstellingenToe(Competitie& c, const Argumenten& a, std::ostream& waarschuwingen) {
     bool gegeven = false;
     for (const auto& o : InstellingOpties())
         if (a.Waarde(o)) gegeven = true;
@@ -343,6 +349,7 @@ bool PasInstellingenToe(Competitie& c, const Argumenten& a) {
     WeigerendGesprek gesprek;
     if (!s.Ok(gesprek)) throw Weigering(lang::Tekst(lang::T::GeenGeldigGetal));
     s.Sluit();
+    for (const auto& w : gesprek.Waarschuwingen) waarschuwingen << w << '\n';
     return true;
 }
 
@@ -414,10 +421,11 @@ void InstellingOpdrachten(std::vector<Opdracht>& t) {
              "the settings dialog's OK does, with the same reactions (a system choice that\n"
              "resets the sort order, notation that fixes the points), and saves. The\n"
              "program's refusals come with its own text and exit status 1: a field that\n"
-             "holds no number or more digits than it takes, a value off its scale, a sort\n"
-             "order under the Swiss system that does not begin with a criterion of 3 or\n"
-             "more. An option the dialog does not offer for the system chosen is a usage\n"
-             "error. After a refusal the file is left as it was.\n\nOptions:\n") +
+             "holds no number or more digits than it takes, a value off its scale. An\n"
+             "option the dialog does not offer for the system chosen is a usage error.\n"
+             "After a refusal the file is left as it was. Under the Swiss system a sort\n"
+             "order that does not begin with a criterion of 3 or more becomes 47, with\n"
+             "the program's warning on stderr, as in the dialog.\n\nOptions:\n") +
              kInstellingGebruik,
          opties,
          {"--json"},

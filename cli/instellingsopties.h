@@ -18,7 +18,7 @@ namespace velkaro::cli {
 // half changed in memory, so the caller saves nothing. Returns whether any option was given.
 const std::set<std::string>& InstellingOpties();
 extern const char* const kInstellingGebruik;
-bool PasInstellingenToe(Competitie& c, const Argumenten& a);
+bool PasInstellingenToe(Competitie& c, const Argumenten& a, std::ostream& waarschuwingen);
 Json InstellingenJson(const Competitie& c);
 
 // The tournament data, likewise through the tournament data dialog's OK.

@@ -177,10 +177,6 @@ TEST(CliInstellingen, WeigeringenLatenHetBestandOnaangeroerd) {
         std::string err; // the whole of stderr for a refusal
     };
     const Geval gevallen[] = {
-        // The sort-order check of the Swiss system.
-        {{"--sort", "21"}, 1, sorteer},
-        {{"--sort", "7"}, 1, sorteer},
-        {{"--system", "1", "--sort", "123"}, 1, sorteer},
         // Values out of range or no number.
         {{"--sort", "389"}, 0, ""}, // fits: begins with 3
         {{"--sort", "389012"}, 1, geenGetal},
@@ -228,9 +224,33 @@ TEST(CliInstellingen, WeigeringenLatenHetBestandOnaangeroerd) {
         EXPECT_EQ(Cli(nieuw).status, g.status) << wat;
         EXPECT_FALSE(std::filesystem::remove(map / "n.xv7")) << wat;
     }
-    // The refusal in the language chosen.
-    EXPECT_EQ(Cli({"--lang", "en", "settings", f, "--sort", "12"}).err,
-              "Sort order incorrect - set to the default\n");
+    // The Swiss sort-order check puts 47 in place of an unfit order, as the dialog does, and
+    // warns in the language chosen; the rest of the command still applies.
+    const struct {
+        std::vector<std::string> opties;
+        std::string err;
+    } aangepast[] = {
+        {{"--sort", "21"}, sorteer},
+        {{"--sort", "7", "--points", "3,1,0"}, sorteer},
+        {{"--system", "1", "--sort", "123"}, sorteer},
+        {{"--lang", "en", "--sort", "12"}, "Sort order incorrect - set to the default\n"},
+    };
+    for (const auto& g : aangepast) {
+        std::vector<std::string> args{"settings", f};
+        if (g.opties[0] == "--lang") args.insert(args.begin(), {"--lang", "en"});
+        for (const auto& o : g.opties)
+            if (o != "--lang" && o != "en") args.push_back(o);
+        Gelukt({"settings", f, "--sort", "389", "--points", "2,1,0"});
+        const auto r = Cli(args);
+        EXPECT_EQ(r.status, 0) << g.opties[1];
+        EXPECT_EQ(r.err, g.err) << g.opties[1];
+        Competitie c;
+        ASSERT_TRUE(LeesBestand(c, f).Ok());
+        EXPECT_EQ(c.Opties.Sorteervolgorde, 47) << g.opties[1];
+        if (g.opties.size() > 2 && g.opties[2] == "--points") {
+            EXPECT_EQ(c.Opties.PuntenWinst, 3);
+        }
+    }
 }
 
 TEST(CliInstellingen, Toernooigegevens) {
