@@ -137,6 +137,7 @@ SpelerLijstDialoog::SpelerLijstDialoog(Omgeving& o, QWidget* ouder)
     lNummeren->addWidget(rbTegenElkaarIn_);
     knopNummeren_ = new QPushButton(grpNummeren_);
     knopNummeren_->setObjectName("knopNummeren");
+    knopNummeren_->setAutoDefault(false);
     lNummeren->addWidget(knopNummeren_);
     connect(sbGroepen_, &QSpinBox::valueChanged, this, [this](int w) {
         if (!bezig_) lijst_->Lotinggroepen = w;

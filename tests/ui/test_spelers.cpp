@@ -7,6 +7,7 @@
 #include "lang/teksten.h"
 #include "storage/competitiebestand.h"
 #include "ui/categoriedialoog.h"
+#include "ui/spelerinvoer.h"
 #include "ui/spelerlijst.h"
 #include "ui/spelermodel.h"
 
@@ -378,6 +379,32 @@ void TestSpelers::categorieen() {
     QCOMPARE(lijst->item(0)->text(), QString("J Junioren"));
     QCOMPARE(c.Spelers.At(0).G().Categorieen, std::string("J    "));
     QVERIFY(c.Gewijzigd);
+}
+
+// F1 in each dialog opens its own section of the user guide, and the guide has it.
+void TestSpelers::f1OpentHetEigenHulpstuk() {
+    QFile gids(QString(VELKARO_BRON) + "/docs/handleiding.html");
+    QVERIFY(gids.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(gids.readAll());
+    Competitie c;
+    test::ScriptGesprek g;
+    Ini ini;
+    QString anker;
+    ui::Omgeving o{c, g, ini, [&](const QString& a, QWidget*) { anker = a; }};
+    ui::SpelerLijstDialoog lijst(o, nullptr);
+    ui::CategorieDialoog categorieen(o, nullptr);
+    const std::pair<QWidget*, QString> gevallen[] = {{&lijst, "spelers"},
+                                                     {lijst.Invoerdialoog(), "spelerinvoer"},
+                                                     {&categorieen, "categorieen"}};
+    for (const auto& [d, verwacht] : gevallen) {
+        anker.clear();
+        d->show();
+        QVERIFY(QTest::qWaitForWindowExposed(d));
+        QTest::keyClick(d, Qt::Key_F1);
+        QCOMPARE(anker, verwacht);
+        QVERIFY(html.contains("id=\"" + verwacht + "\""));
+        d->hide();
+    }
 }
 
 QTEST_MAIN(TestSpelers)

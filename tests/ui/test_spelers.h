@@ -19,4 +19,5 @@ private slots:
     void automatischNummeren();
     void kolomweergaveSorteert();
     void categorieen();
+    void f1OpentHetEigenHulpstuk();
 };
