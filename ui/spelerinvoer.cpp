@@ -178,7 +178,7 @@ void SpelerInvoerDialoog::Zet(TInvoerSpelers& invoer) {
     edPlaats_->setText(Q(v.Plaats));
     edLand_->setText(Q(v.Land));
     for (std::size_t i = 0; i < edCat_.size(); ++i) edCat_[i]->setText(Q(v.Cat[i]));
-    edBarrage_->setText(Q(v.Barrage == "0" ? std::string() : v.Barrage));
+    edBarrage_->setText(Q(v.Barrage));
     cbStand_->setChecked(v.Stand);
     cbRooster_->setChecked(v.Rooster);
     sbRating_->setValue(v.Rating);

@@ -381,6 +381,41 @@ void TestSpelers::categorieen() {
     QVERIFY(c.Gewijzigd);
 }
 
+void TestSpelers::willekeurigMetMaximum() {
+    std::vector<std::pair<std::string, int32_t>> twintig;
+    for (int i = 1; i <= 20; ++i) twintig.emplace_back("Speler" + std::to_string(i), 1000);
+    Register r(twintig);
+    auto* maximum = Zoek<QSpinBox>(r.d.get(), "sbMaximumnummer");
+    QVERIFY(!maximum->isEnabled());
+    QCOMPARE(maximum->value(), 30); // 3/2 of 20 players
+    Zoek<QRadioButton>(r.d.get(), "rbWillekeurig")->click();
+    QVERIFY(maximum->isEnabled());
+    maximum->setValue(25);
+    QCOMPARE(maximum->value(), 30);
+    maximum->setValue(40);
+    QCOMPARE(maximum->value(), 40);
+    // Numbers 1..20 are taken: the new player's number is drawn from 21..40.
+    BijModaal([](QWidget* invoer) {
+        QVERIFY(!Zoek<QLineEdit>(invoer, "EdLotingNr")->isEnabled());
+        VulIn(invoer, "Nieuw");
+        Zoek<QPushButton>(invoer, "knopOk")->click();
+    });
+    r.Toets(Qt::Key_Insert);
+    const int32_t n = r.Speler("Nieuw")->G().Lotingnummer;
+    QVERIFY2(n > 20 && n <= 40, qPrintable(QString::number(n)));
+
+    // The list of participants is opened through the hook the program sets.
+    int geopend = 0;
+    r.d->OpenDeelnemerslijst = [&] { ++geopend; };
+    r.d->hide();
+    r.d->show();
+    auto* deelnemers = r.Knop("knopDeelnemerslijst");
+    QVERIFY(deelnemers->isEnabled());
+    deelnemers->click();
+    QCOMPARE(geopend, 1);
+    QCOMPARE(r.c.LotingModus, uint16_t(1));
+}
+
 // F1 in each dialog opens its own section of the user guide, and the guide has it.
 void TestSpelers::f1OpentHetEigenHulpstuk() {
     QFile gids(QString(VELKARO_BRON) + "/docs/handleiding.html");

@@ -16,6 +16,7 @@ private slots:
     void toetsenEnTeller();
     void ingevenNaamEnWeigeringen();
     void snelIngeven();
+    void willekeurigMetMaximum();
     void automatischNummeren();
     void kolomweergaveSorteert();
     void categorieen();
