@@ -35,8 +35,7 @@ int SpelerModel::columnCount(const QModelIndex& ouder) const {
 }
 
 QVariant SpelerModel::data(const QModelIndex& i, int rol) const {
-    if (!checkIndex(i, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
-        return {};
+    if (!i.isValid() || i.row() >= rowCount() || i.column() >= columnCount()) return {};
     const auto& item = (*items_)[static_cast<std::size_t>(i.row())];
     switch (rol) {
     case Qt::DisplayRole:
