@@ -195,7 +195,10 @@ SpelerLijstDialoog::SpelerLijstDialoog(Omgeving& o, QWidget* ouder)
     Vertaal();
 }
 
-SpelerLijstDialoog::~SpelerLijstDialoog() = default;
+SpelerLijstDialoog::~SpelerLijstDialoog() {
+    // The register's lines go before the views that show them.
+    model_->Toon(nullptr, false);
+}
 
 void SpelerLijstDialoog::Vertaal() {
     setWindowTitle(Q(T::SplTitel));
