@@ -1,9 +1,11 @@
 #include "ui/hoofdvenster.h"
 
+#include "ui/categoriedialoog.h"
 #include "ui/groependialoog.h"
 #include "ui/helpvenster.h"
 #include "ui/instellingendialoog.h"
 #include "ui/overvenster.h"
+#include "ui/spelerlijst.h"
 #include "ui/taaldialoog.h"
 #include "ui/tekst.h"
 #include "ui/toernooidialoog.h"
@@ -48,6 +50,8 @@ Hoofdvenster::Hoofdvenster(Competitie& c, Gesprek& g, Startopties opties)
     BouwMenu();
     BouwScherm();
     help_ = std::make_unique<HelpVenster>(o_, opties_.Handleiding, this);
+    spelers_ = std::make_unique<SpelerLijstDialoog>(o_, this);
+    categorieen_ = std::make_unique<CategorieDialoog>(o_, this);
     groepen_ = std::make_unique<GroepenDialoog>(o_, this);
     instellingen_ = std::make_unique<InstellingenDialoog>(o_, this);
     taal_ = std::make_unique<TaalDialoog>(
@@ -136,6 +140,14 @@ void Hoofdvenster::BouwMenu() {
     connect(aNieuw_, &QAction::triggered, this, [this] { Na(programma_.Nieuw()); });
     connect(aTaal_, &QAction::triggered, this, [this] { taal_->exec(); });
     connect(aAfsluiten_, &QAction::triggered, this, &QWidget::close);
+    connect(aSpelers_, &QAction::triggered, this, [this] {
+        spelers_->exec();
+        Na(true);
+    });
+    connect(aCategorieen_, &QAction::triggered, this, [this] {
+        categorieen_->exec();
+        Na(true);
+    });
     connect(aInstellingen_, &QAction::triggered, this, [this] {
         instellingen_->exec();
         Na(true);
@@ -333,7 +345,8 @@ void Hoofdvenster::Vertaal() {
     capSysteem_->setText(Q(T::LblSysteem));
     capSorteer_->setText(Q(T::LblSorteervolgorde));
 
-    for (Dialoog* d : std::initializer_list<Dialoog*>{groepen_.get(), instellingen_.get(),
+    for (Dialoog* d : std::initializer_list<Dialoog*>{spelers_.get(), categorieen_.get(),
+                                                      groepen_.get(), instellingen_.get(),
                                                       taal_.get(), toernooi_.get(), over_.get()})
         if (d) d->Vertaal();
     if (help_) help_->Vertaal();
@@ -361,16 +374,16 @@ void Hoofdvenster::Ververs() {
 
     // Commands: those of a loaded competition only once one is loaded; those of the dialogs
     // still to come stay disabled.
-    for (QAction* a : {aOpslaan_, aInstellingen_, aElo_, aToernooi_, aWissen_, aHersorteren_,
-                       aWisselen_, aHeropenen_})
+    for (QAction* a : {aOpslaan_, aSpelers_, aInstellingen_, aCategorieen_, aElo_, aToernooi_,
+                       aWissen_, aHersorteren_, aWisselen_, aHeropenen_})
         a->setEnabled(geladen);
-    for (QAction* a : {aPrinter_, aExport_, aSpelers_, aCategorieen_, aRooster_,
-                       aUitslagenInvoeren_, aMatrix_, aPerRondeMatrix_})
+    for (QAction* a :
+         {aPrinter_, aExport_, aRooster_, aUitslagenInvoeren_, aMatrix_, aPerRondeMatrix_})
         a->setEnabled(false);
     for (QAction* a : aUitvoer_) a->setEnabled(false);
-    for (QToolButton* k : {kOpslaanN_, kOpslaanB_, kInstellingen_, kWisselen_})
+    for (QToolButton* k : {kOpslaanN_, kOpslaanB_, kSpelers_, kInstellingen_, kWisselen_})
         k->setEnabled(geladen);
-    for (QToolButton* k : {kSpelers_, kRoosterN_, kRoosterB_, kRonde_, kStand_, kUitslagen_})
+    for (QToolButton* k : {kRoosterN_, kRoosterB_, kRonde_, kStand_, kUitslagen_})
         k->setEnabled(false);
 
     const auto recent = programma_.RecenteMenu();

@@ -21,10 +21,12 @@ class QToolButton;
 
 namespace velkaro::ui {
 
+class CategorieDialoog;
 class GroepenDialoog;
 class HelpVenster;
 class InstellingenDialoog;
 class OverVenster;
+class SpelerLijstDialoog;
 class TaalDialoog;
 class ToernooiDialoog;
 
@@ -54,6 +56,8 @@ public:
 
     Programma& Logica() { return programma_; }
     HelpVenster* Help() const { return help_.get(); }
+    // The player register, whose hooks the program sets.
+    SpelerLijstDialoog* Spelerlijst() const { return spelers_.get(); }
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -99,6 +103,8 @@ private:
     std::array<QLabel*, 6> status_{};
 
     // the dialogs, created once in this order
+    std::unique_ptr<SpelerLijstDialoog> spelers_;
+    std::unique_ptr<CategorieDialoog> categorieen_;
     std::unique_ptr<GroepenDialoog> groepen_;
     std::unique_ptr<InstellingenDialoog> instellingen_;
     std::unique_ptr<TaalDialoog> taal_;

@@ -1,11 +1,14 @@
 // velkaro-schermafdrukken DEMO.xv7 OUTDIR: pictures of the main window with the demo
 // competition and of every dialog, in Dutch and English, for the README and the user guide.
 // Run under a display (make screenshots runs it under Xvfb); the demo is opened from a copy.
+#include "entry/spelerinvoer.h"
 #include "lang/teksten.h"
 #include "model/competitie.h"
 #include "ui/helpvenster.h"
 #include "ui/hoofdvenster.h"
 #include "ui/qtgesprek.h"
+#include "ui/spelerinvoer.h"
+#include "ui/spelerlijst.h"
 
 #include <QApplication>
 #include <QDir>
@@ -80,6 +83,34 @@ int main(int argc, char** argv) {
             d->adjustSize();
             goed &= Bewaar(d, uit + "/" + QString(naam).toLower() + s);
             d->hide();
+        }
+        {
+            auto* lijst = venster.Spelerlijst();
+            lijst->show();
+            lijst->resize(lijst->sizeHint().width(), 520);
+            goed &= Bewaar(lijst, uit + "/tspelerlijst" + s);
+            lijst->hide();
+            // The entry dialog on the demo's first player, as "Wijzig" shows it.
+            velkaro::TInvoerSpelers invoer(c.Spelers, c.Opties, gesprek);
+            invoer.SetData(c.Spelers.At(0).G(), false);
+            auto* d = lijst->Invoerdialoog();
+            d->Zet(invoer);
+            d->show();
+            d->adjustSize();
+            goed &= Bewaar(d, uit + "/tinvoerspelers" + s);
+            d->hide();
+        }
+        {
+            // A few categories, so that the picture shows what the dialog keeps.
+            const auto oud = c.Categorieen;
+            if (c.Categorieen.empty())
+                c.Categorieen = {{"J", "Jeugd"}, {"S", "Senioren"}, {"V", "Veteranen"}};
+            auto* d = venster.findChild<QDialog*>("Tcategoriescherm");
+            d->show();
+            d->adjustSize();
+            goed &= Bewaar(d, uit + "/tcategoriescherm" + s);
+            d->hide();
+            c.Categorieen = oud;
         }
         if (auto* h = venster.Help()) {
             h->Toon("groepen", &venster);

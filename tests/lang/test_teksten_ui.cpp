@@ -45,6 +45,33 @@ const std::vector<std::vector<T>> kGroepen = {
     {T::TaalNederlands, T::TaalEngels, T::TaalFrans, T::TaalR, T::BtnOK},
     {T::InsNormaal, T::InsKeizer, T::InsMoyenne, T::InsRating, T::InsZwitsersWeerstand,
      T::InsZwitsersRating, T::InsLarensSysteem},
+    // the player register
+    {T::SplNieuw, T::SplWijzig, T::SplVerwijder, T::SplZoek, T::SplDeelnemerslijst, T::SplVolgorde,
+     T::SplWillekeurig, T::SplIngeven, T::SplMaximumnummer, T::SplSnelIngeven, T::SplLotinggroepen,
+     T::SplParallel, T::SplTegenElkaarIn, T::SplNummeren, T::BtnOK, T::BtnHelp},
+    // the player entry dialog
+    {T::InvNaam,
+     T::InvLotingnr,
+     T::InvKort,
+     T::InvPlaats,
+     T::InvLand,
+     T::InvCategorie,
+     T::InvBarrage,
+     T::InvStand,
+     T::InvRooster,
+     T::InvRatingNat,
+     T::InvTitelNat,
+     T::InvRatingFMJD,
+     T::InvTitelFMJD,
+     T::InvFMJDID,
+     T::InvGebruikRatingbestand,
+     T::InvFMJDBestand,
+     T::InvVolledigeVoornaam,
+     T::BtnOK,
+     T::InvAnnuleren,
+     T::InvHelp},
+    // the categories dialog
+    {T::CatLetter, T::CatOmschrijving, T::CatInvoegen, T::CatVerwijderen, T::BtnOK, T::BtnHelp},
 };
 
 } // namespace

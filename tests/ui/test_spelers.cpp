@@ -1,0 +1,445 @@
+// The player register, the player entry dialog and the categories dialog driven by object
+// name, with their questions answered by the scripted conversation.
+#include "test_spelers.h"
+
+#include "../entry/hulp.h"
+#include "hulp.h"
+#include "lang/teksten.h"
+#include "storage/competitiebestand.h"
+#include "ui/categoriedialoog.h"
+#include "ui/spelerinvoer.h"
+#include "ui/spelerlijst.h"
+#include "ui/spelermodel.h"
+
+#include <QAbstractItemModelTester>
+#include <QAction>
+#include <QCheckBox>
+#include <QFocusEvent>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QToolButton>
+#include <QTreeView>
+#include <QtTest>
+
+using namespace velkaro;
+using velkaro::test::BijModaal;
+
+namespace {
+
+template <class W> W* Zoek(QObject* ouder, const char* naam) {
+    W* w = ouder->findChild<W*>(naam);
+    if (!w) qFatal("no widget %s", naam);
+    return w;
+}
+
+// A register on its own competition, shown as the main window shows it.
+struct Register {
+    explicit Register(const std::vector<std::pair<std::string, int32_t>>& spelers = {},
+                      uint16_t systeem = SysteemNormaal, bool kolommen = false) {
+        c.Opties.Rekensysteem = systeem;
+        c.Opties.ZetVlag(VlagTestopties, kolommen);
+        int32_t nummer = 0;
+        for (const auto& [naam, rating] : spelers) test::VoegSpelerToe(c, ++nummer, naam, rating);
+        d = std::make_unique<ui::SpelerLijstDialoog>(o, nullptr);
+        d->show();
+        QApplication::processEvents();
+    }
+    QString Teller() {
+        QApplication::processEvents(); // the counter follows a key after the view moved
+        return Zoek<QLabel>(d.get(), "lblTeller")->text();
+    }
+    QAbstractItemView* View() {
+        return c.Opties.Testopties() ? static_cast<QAbstractItemView*>(kolommen())
+                                     : Zoek<QListView>(d.get(), "lijstSpelers");
+    }
+    QTreeView* kolommen() { return Zoek<QTreeView>(d.get(), "kolommenSpelers"); }
+    void Toets(int toets) { QTest::keyClick(View(), static_cast<Qt::Key>(toets)); }
+    QPushButton* Knop(const char* naam) { return Zoek<QPushButton>(d.get(), naam); }
+    const TSpelerObj* Speler(const std::string& naam) {
+        for (const auto& s : c.Spelers)
+            if (s->G().Naam == naam) return s.get();
+        return nullptr;
+    }
+    // The names down the view.
+    QStringList Namen() {
+        QStringList n;
+        auto* m = View()->model();
+        for (int r = 0; r < m->rowCount(); ++r) {
+            const auto* s = c.Spelers.zoekptr(m->index(r, 0).data(Qt::UserRole).toInt());
+            n << QString::fromStdString(s ? s->G().Naam : "?");
+        }
+        return n;
+    }
+
+    Competitie c;
+    test::ScriptGesprek g;
+    Ini ini;
+    ui::Omgeving o{c, g, ini, {}};
+    std::unique_ptr<ui::SpelerLijstDialoog> d;
+};
+
+void VulIn(QWidget* invoer, const QString& naam, const char* veld = "EdNaam") {
+    Zoek<QLineEdit>(invoer, veld)->setText(naam);
+}
+
+} // namespace
+
+void TestSpelers::init() {
+    lang::KiesTaal(lang::Taal::Nederlands);
+}
+
+void TestSpelers::twaalfSpelersViaHetHoofdvenster() {
+    test::Programma p(map_.path());
+    auto* w = p.venster.get();
+    QVERIFY(!Zoek<QAction>(w, "mnuSpelers")->isEnabled());
+    QVERIFY(!Zoek<QToolButton>(w, "knopSpelers")->isEnabled());
+    const std::string naam = (map_.path() + "/twaalf.xv7").toStdString();
+    p.g.Bestanden = {naam};
+    Zoek<QAction>(w, "mnuNieuw")->trigger();
+    QVERIFY(Zoek<QAction>(w, "mnuSpelers")->isEnabled());
+    QVERIFY(Zoek<QAction>(w, "mnuCategorieen")->isEnabled());
+    QVERIFY(Zoek<QToolButton>(w, "knopSpelers")->isEnabled());
+
+    QString teller;
+    BijModaal([&](QWidget* d) {
+        QCOMPARE(d->objectName(), QString("TSpelerLijst"));
+        QVERIFY(Zoek<QRadioButton>(d, "rbVolgorde")->isChecked());
+        QVERIFY(!Zoek<QPushButton>(d, "knopDeelnemerslijst")->isEnabled()); // no hook yet
+        for (int i = 1; i <= 12; ++i) {
+            BijModaal([i](QWidget* invoer) {
+                QCOMPARE(invoer->objectName(), QString("TInvoerSpelers"));
+                QVERIFY(!Zoek<QLineEdit>(invoer, "EdLotingNr")->isEnabled());
+                QCOMPARE(Zoek<QLineEdit>(invoer, "EdLotingNr")->text(), QString::number(i));
+                VulIn(invoer, QString("Speler %1").arg(i, 2, 10, QChar('0')));
+                VulIn(invoer, "S" + QString::number(i), "EdKort");
+                Zoek<QPushButton>(invoer, "knopOk")->click();
+            });
+            Zoek<QPushButton>(d, "knopNieuw")->click();
+        }
+        teller = Zoek<QLabel>(d, "lblTeller")->text();
+        Zoek<QPushButton>(d, "knopOk")->click();
+    });
+    QTest::mouseClick(Zoek<QToolButton>(w, "knopSpelers"), Qt::LeftButton);
+    QCOMPARE(teller, QString("12/12"));
+    QVERIFY(p.c.Gewijzigd);
+    Zoek<QAction>(w, "mnuOpslaan")->trigger();
+
+    Competitie terug;
+    QVERIFY(LeesBestand(terug, naam).Ok());
+    QCOMPARE(terug.Spelers.Aantal(), std::size_t(12));
+    for (const auto& s : terug.Spelers) {
+        const auto& g = s->G();
+        QCOMPARE(QString::fromStdString(g.Naam),
+                 QString("Speler %1").arg(g.Lotingnummer, 2, 10, QChar('0')));
+        QCOMPARE(g.Kort, "S" + std::to_string(g.Lotingnummer));
+        QCOMPARE(g.Opnemen, uint16_t(OpnemenStand | OpnemenRooster));
+        QCOMPARE(g.InternNummer, g.Lotingnummer); // added in order, nobody deleted
+    }
+}
+
+void TestSpelers::toetsenEnTeller() {
+    Register r({{"Anna", 1500}, {"Bert", 1400}, {"Cees", 1300}, {"Dirk", 1200}, {"Evert", 1100}});
+    QAbstractItemModelTester tester(r.d->Model(),
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
+    test::VoegWedstrijdToe(r.c, 1, 1, r.Speler("Cees")->InternNummer(),
+                           r.Speler("Anna")->InternNummer(), 2, 0);
+    QCOMPARE(r.Teller(), QString("1/5"));
+    r.Toets(Qt::Key_Down);
+    r.Toets(Qt::Key_Down);
+    QCOMPARE(r.Teller(), QString("3/5"));
+
+    // Delete asks first; No leaves everything, Yes takes the player and his games.
+    r.g.Antwoorden = {Antwoord::Nee, Antwoord::Ja};
+    r.Toets(Qt::Key_Delete);
+    QCOMPARE(r.g.Vragen.at(0).Tekst, std::string("Speler Cees verwijderen?"));
+    QCOMPARE(r.g.Vragen.at(0).Titel, std::string("Bevestiging"));
+    QCOMPARE(r.c.Spelers.Aantal(), std::size_t(5));
+    r.Toets(Qt::Key_Delete);
+    QCOMPARE(r.c.Spelers.Aantal(), std::size_t(4));
+    QVERIFY(!r.Speler("Cees"));
+    QCOMPARE(r.c.Wedstrijden.Aantal(), std::size_t(0));
+    QCOMPARE(r.Teller(), QString("3/4"));
+    QCOMPARE(r.Namen(), QStringList({"Anna", "Bert", "Dirk", "Evert"}));
+
+    // Insert: the first free drawing number, and the new line is selected.
+    BijModaal([](QWidget* invoer) {
+        VulIn(invoer, "Frits");
+        Zoek<QPushButton>(invoer, "knopOk")->click();
+    });
+    r.Toets(Qt::Key_Insert);
+    QCOMPARE(r.Speler("Frits")->G().Lotingnummer, 3);
+    QCOMPARE(r.Teller(), QString("3/5"));
+
+    // F3 searches from the line after the selected one, without regard to case.
+    r.g.Invoeren = {std::string("vER")};
+    r.Toets(Qt::Key_F3);
+    QCOMPARE(r.g.Invoerkaders.back(), std::pair(std::string("Zoeken speler"), std::string()));
+    QCOMPARE(r.Teller(), QString("5/5"));
+
+    // Space, Enter and Return open the selected player; Cancel changes nothing.
+    for (int toets : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
+        QString getoond;
+        BijModaal([&](QWidget* invoer) {
+            getoond = Zoek<QLineEdit>(invoer, "EdNaam")->text();
+            Zoek<QPushButton>(invoer, "knopAnnuleren")->click();
+        });
+        r.Toets(toets);
+        QCOMPARE(getoond, QString("Evert"));
+    }
+    // Changing through the dialog moves the selection to the next line.
+    r.Toets(Qt::Key_Home);
+    QCOMPARE(r.Teller(), QString("1/5"));
+    BijModaal([](QWidget* invoer) {
+        VulIn(invoer, "Amersfoort", "EdPlaats");
+        Zoek<QPushButton>(invoer, "knopOk")->click();
+    });
+    const QPoint regel = r.View()->visualRect(r.View()->model()->index(0, 0)).center();
+    QTest::mouseClick(r.View()->viewport(), Qt::LeftButton, {}, regel);
+    QTest::mouseDClick(r.View()->viewport(), Qt::LeftButton, {}, regel);
+    QCOMPARE(r.Speler("Anna")->G().Plaats, std::string("Amersfoort"));
+    QCOMPARE(r.Teller(), QString("2/5"));
+    // Any other key only brings the counter up to date.
+    r.Toets(Qt::Key_End);
+    QCOMPARE(r.Teller(), QString("5/5"));
+}
+
+void TestSpelers::ingevenNaamEnWeigeringen() {
+    Register r({{"Anna", 1500}});
+    Zoek<QRadioButton>(r.d.get(), "rbIngeven")->click();
+    bool openNaFout = false;
+    BijModaal([&](QWidget* invoer) {
+        auto* nummer = Zoek<QLineEdit>(invoer, "EdLotingNr");
+        QVERIFY(nummer->isEnabled());
+        auto* naam = Zoek<QLineEdit>(invoer, "EdNaam");
+        naam->setText("Anna");
+        QFocusEvent weg(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(naam, &weg);
+        QCOMPARE(r.g.Meldingen.size(), std::size_t(1));
+        QCOMPARE(r.g.Meldingen[0].first, std::string("Naam speler al ingevoerd"));
+        QVERIFY(invoer->isVisible()); // a warning only
+        // A number that is not a number is refused; the dialog stays open.
+        nummer->setText("7x");
+        Zoek<QPushButton>(invoer, "knopOk")->click();
+        openNaFout = invoer->isVisible() && r.g.Meldingen.size() == 2;
+        nummer->setText("7");
+        naam->setText("Anna Zwart");
+        Zoek<QPushButton>(invoer, "knopOk")->click();
+    });
+    r.Knop("knopNieuw")->click();
+    QVERIFY(openNaFout);
+    QCOMPARE(r.c.Spelers.Aantal(), std::size_t(2));
+    QCOMPARE(r.Speler("Anna Zwart")->G().Lotingnummer, 7);
+
+    // The next new player is offered the number after the last one entered.
+    QString aangeboden;
+    BijModaal([&](QWidget* invoer) {
+        aangeboden = Zoek<QLineEdit>(invoer, "EdLotingNr")->text();
+        Zoek<QPushButton>(invoer, "knopAnnuleren")->click();
+    });
+    r.Knop("knopNieuw")->click();
+    QCOMPARE(aangeboden, QString("8"));
+    QCOMPARE(r.c.Spelers.Aantal(), std::size_t(2));
+    // The mode is kept with the competition when the register closes.
+    r.d->accept();
+    QCOMPARE(r.c.LotingModus, uint16_t(2));
+}
+
+void TestSpelers::snelIngeven() {
+    struct Geval {
+        const char* getypt;
+        int32_t verwacht;
+        std::size_t meldingen;
+    };
+    for (const Geval& geval : {Geval{"12", 12, 0}, Geval{"abc", 1, 1}, Geval{"-1", 1, 0}}) {
+        Register r({{"Anna", 1500}, {"Bert", 1400}, {"Cees", 1300}});
+        Zoek<QCheckBox>(r.d.get(), "cbSnelIngeven")->setChecked(true);
+        r.g.Invoeren = {std::string(geval.getypt)};
+        r.Toets(Qt::Key_Space);
+        QCOMPARE(r.g.Invoerkaders.at(0).first, std::string("Invoeren lotingnummer"));
+        QCOMPARE(r.Speler("Anna")->G().Lotingnummer, geval.verwacht);
+        QCOMPARE(r.g.Meldingen.size(), geval.meldingen);
+        // The selection stays on the first line, whoever stands there now.
+        QCOMPARE(r.Teller(), QString("1/3"));
+        QCOMPARE(r.Namen().first(), QString(geval.verwacht == 12 ? "Bert" : "Anna"));
+    }
+}
+
+void TestSpelers::automatischNummeren() {
+    // Swiss by rating: 1..N by strength; no groups, no pairing choice.
+    {
+        Register r({{"Anna", 1100}, {"Bert", 1700}, {"Cees", 1300}, {"Dirk", 1500}},
+                   SysteemZwitsersRating);
+        QVERIFY(Zoek<QSpinBox>(r.d.get(), "seLotinggroepen")->isHidden());
+        QVERIFY(Zoek<QRadioButton>(r.d.get(), "rbParallel")->isHidden());
+        r.Knop("knopNummeren")->click();
+        QCOMPARE(r.Namen(), QStringList({"Bert", "Dirk", "Cees", "Anna"}));
+        QCOMPARE(r.Speler("Bert")->G().Lotingnummer, 1);
+        QCOMPARE(r.Speler("Anna")->G().Lotingnummer, 4);
+        QCOMPARE(r.Teller(), QString("1/4"));
+    }
+    // Swiss, one group, "Parallel": strongest with weakest, each pair two consecutive
+    // numbers; which of the two starts is drawn.
+    std::vector<std::pair<std::string, int32_t>> tien;
+    for (int i = 0; i < 10; ++i) tien.emplace_back("Speler" + std::to_string(i), 2000 - 10 * i);
+    Register r(tien, SysteemZwitsers);
+    QVERIFY(!Zoek<QSpinBox>(r.d.get(), "seLotinggroepen")->isHidden());
+    QVERIFY(Zoek<QRadioButton>(r.d.get(), "rbTegenElkaarIn")->isChecked());
+    Zoek<QRadioButton>(r.d.get(), "rbParallel")->click();
+    Zoek<QSpinBox>(r.d.get(), "seLotinggroepen")->setValue(1);
+    r.Knop("knopNummeren")->click();
+    for (int i = 0; i < 5; ++i) {
+        const int32_t a = r.Speler("Speler" + std::to_string(i))->G().Lotingnummer;
+        const int32_t b = r.Speler("Speler" + std::to_string(9 - i))->G().Lotingnummer;
+        QCOMPARE(std::min(a, b), 2 * i + 1);
+        QCOMPARE(std::max(a, b), 2 * i + 2);
+    }
+    // A group count above N/2 is lowered to it, and shown so.
+    Zoek<QSpinBox>(r.d.get(), "seLotinggroepen")->setValue(9);
+    r.Knop("knopNummeren")->click();
+    QCOMPARE(Zoek<QSpinBox>(r.d.get(), "seLotinggroepen")->value(), 5);
+}
+
+void TestSpelers::kolomweergaveSorteert() {
+    Register r({{"bakker", 1500}, {"Aalders", 1200}, {"Zwart", 1900}, {"Claes", 1200}},
+               SysteemNormaal, true);
+    QAbstractItemModelTester tester(r.d->Model(),
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QTreeView* v = r.kolommen();
+    QVERIFY(v->isVisible());
+    QVERIFY(!Zoek<QListView>(r.d.get(), "lijstSpelers")->isVisible());
+    QVERIFY(v->isColumnHidden(KolomIntern));
+    QVERIFY(v->isColumnHidden(KolomAlf));
+    QCOMPARE(v->model()->headerData(KolomLNR, Qt::Horizontal).toString(), QString("LNR"));
+    QCOMPARE(v->model()->index(0, KolomLNR).data().toString(), QString("001"));
+    QCOMPARE(r.Namen(), QStringList({"bakker", "Aalders", "Zwart", "Claes"}));
+
+    struct Geval {
+        int kolom;
+        QStringList namen;
+    };
+    const Geval gevallen[] = {
+        {KolomNaam, {"Aalders", "bakker", "Claes", "Zwart"}},   // case does not count
+        {KolomRating, {"Zwart", "bakker", "Aalders", "Claes"}}, // descending
+        {KolomLNR, {"bakker", "Aalders", "Zwart", "Claes"}},
+    };
+    for (const Geval& g : gevallen) {
+        QHeaderView* kop = v->header();
+        const QPoint plek(kop->sectionViewportPosition(g.kolom) + 5, kop->height() / 2);
+        QTest::mouseClick(kop->viewport(), Qt::LeftButton, {}, plek);
+        QCOMPARE(r.Namen(), g.namen);
+        QCOMPARE(kop->sortIndicatorSection(), g.kolom);
+    }
+    // The selection follows its player through a re-sort.
+    r.Toets(Qt::Key_End);
+    QCOMPARE(r.Teller(), QString("4/4"));
+    const QPoint naam(v->header()->sectionViewportPosition(KolomNaam) + 5, 5);
+    QTest::mouseClick(v->header()->viewport(), Qt::LeftButton, {}, naam);
+    QCOMPARE(r.Teller(), QString("3/4")); // Claes
+}
+
+void TestSpelers::categorieen() {
+    Competitie c;
+    test::ScriptGesprek g;
+    Ini ini;
+    ui::Omgeving o{c, g, ini, {}};
+    test::VoegSpelerToe(c, 1, "Anna").W().Categorieen = "J    ";
+    ui::CategorieDialoog d(o, nullptr);
+    d.show();
+    auto* lijst = Zoek<QListWidget>(&d, "lijstCategorieen");
+    auto* letter = Zoek<QLineEdit>(&d, "edLetter");
+    auto* omschrijving = Zoek<QLineEdit>(&d, "edOmschrijving");
+    struct Geval {
+        const char *letter, *omschrijving;
+        int regels;
+    };
+    for (const Geval& geval : {Geval{"J", "Jeugd", 1}, Geval{" ", "Niets", 1}, Geval{"", "Leeg", 1},
+                               Geval{"J", "Junioren", 2}}) {
+        letter->setText(geval.letter);
+        omschrijving->setText(geval.omschrijving);
+        Zoek<QPushButton>(&d, "knopInvoegen")->click();
+        QCOMPARE(lijst->count(), geval.regels);
+    }
+    QCOMPARE(lijst->item(1)->text(), QString("J Junioren"));
+    QVERIFY(letter->text().isEmpty());
+    QCOMPARE(c.Categorieen.size(), std::size_t(2));
+
+    g.Antwoorden = {Antwoord::Nee, Antwoord::Ja};
+    lijst->setCurrentRow(0);
+    Zoek<QPushButton>(&d, "knopVerwijderen")->click();
+    QCOMPARE(g.Vragen.at(0).Tekst, std::string("Verwijder categorie?Jeugd"));
+    QCOMPARE(lijst->count(), 2);
+    Zoek<QPushButton>(&d, "knopVerwijderen")->click();
+    QCOMPARE(lijst->count(), 1);
+    QCOMPARE(lijst->item(0)->text(), QString("J Junioren"));
+    QCOMPARE(c.Spelers.At(0).G().Categorieen, std::string("J    "));
+    QVERIFY(c.Gewijzigd);
+}
+
+void TestSpelers::willekeurigMetMaximum() {
+    std::vector<std::pair<std::string, int32_t>> twintig;
+    for (int i = 1; i <= 20; ++i) twintig.emplace_back("Speler" + std::to_string(i), 1000);
+    Register r(twintig);
+    auto* maximum = Zoek<QSpinBox>(r.d.get(), "sbMaximumnummer");
+    QVERIFY(!maximum->isEnabled());
+    QCOMPARE(maximum->value(), 30); // 3/2 of 20 players
+    Zoek<QRadioButton>(r.d.get(), "rbWillekeurig")->click();
+    QVERIFY(maximum->isEnabled());
+    maximum->setValue(25);
+    QCOMPARE(maximum->value(), 30);
+    maximum->setValue(40);
+    QCOMPARE(maximum->value(), 40);
+    // Numbers 1..20 are taken: the new player's number is drawn from 21..40.
+    BijModaal([](QWidget* invoer) {
+        QVERIFY(!Zoek<QLineEdit>(invoer, "EdLotingNr")->isEnabled());
+        VulIn(invoer, "Nieuw");
+        Zoek<QPushButton>(invoer, "knopOk")->click();
+    });
+    r.Toets(Qt::Key_Insert);
+    const int32_t n = r.Speler("Nieuw")->G().Lotingnummer;
+    QVERIFY2(n > 20 && n <= 40, qPrintable(QString::number(n)));
+
+    // The list of participants is opened through the hook the program sets.
+    int geopend = 0;
+    r.d->OpenDeelnemerslijst = [&] { ++geopend; };
+    r.d->hide();
+    r.d->show();
+    auto* deelnemers = r.Knop("knopDeelnemerslijst");
+    QVERIFY(deelnemers->isEnabled());
+    deelnemers->click();
+    QCOMPARE(geopend, 1);
+    QCOMPARE(r.c.LotingModus, uint16_t(1));
+}
+
+// F1 in each dialog opens its own section of the user guide, and the guide has it.
+void TestSpelers::f1OpentHetEigenHulpstuk() {
+    QFile gids(QString(VELKARO_BRON) + "/docs/handleiding.html");
+    QVERIFY(gids.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(gids.readAll());
+    Competitie c;
+    test::ScriptGesprek g;
+    Ini ini;
+    QString anker;
+    ui::Omgeving o{c, g, ini, [&](const QString& a, QWidget*) { anker = a; }};
+    ui::SpelerLijstDialoog lijst(o, nullptr);
+    ui::CategorieDialoog categorieen(o, nullptr);
+    const std::pair<QWidget*, QString> gevallen[] = {{&lijst, "spelers"},
+                                                     {lijst.Invoerdialoog(), "spelerinvoer"},
+                                                     {&categorieen, "categorieen"}};
+    for (const auto& [d, verwacht] : gevallen) {
+        anker.clear();
+        d->show();
+        QVERIFY(QTest::qWaitForWindowExposed(d));
+        QTest::keyClick(d, Qt::Key_F1);
+        QCOMPARE(anker, verwacht);
+        QVERIFY(html.contains("id=\"" + verwacht + "\""));
+        d->hide();
+    }
+}
+
+QTEST_MAIN(TestSpelers)

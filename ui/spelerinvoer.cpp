@@ -1,0 +1,244 @@
+#include "ui/spelerinvoer.h"
+
+#include "ui/tekst.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace velkaro::ui {
+
+using lang::T;
+
+SpelerInvoerDialoog::SpelerInvoerDialoog(Omgeving& o, QWidget* ouder)
+    : Dialoog(o, "TInvoerSpelers", "spelerinvoer", ouder) {
+    auto veld = [this](const char* naam, int lengte) {
+        auto* e = new QLineEdit(this);
+        e->setObjectName(naam);
+        e->setMaxLength(lengte);
+        return e;
+    };
+    auto label = [this](QWidget* buddy) {
+        auto* l = new QLabel(this);
+        l->setBuddy(buddy);
+        return l;
+    };
+    edNaam_ = veld("EdNaam", static_cast<int>(kNaamLengte));
+    edNaam_->setMinimumWidth(edNaam_->fontMetrics().horizontalAdvance('M') * 16);
+    edNaam_->installEventFilter(this);
+    edLotingNr_ = veld("EdLotingNr", 9);
+    edKort_ = veld("EdKort", static_cast<int>(kKortLengte));
+    edPlaats_ = veld("EdPlaats", static_cast<int>(kPlaatsLengte));
+    edLand_ = veld("EdLand", static_cast<int>(kLandLengte));
+    for (std::size_t i = 0; i < edCat_.size(); ++i) {
+        edCat_[i] = veld(("EdCat" + std::to_string(i + 1)).c_str(), 1);
+        edCat_[i]->setFixedWidth(edCat_[i]->fontMetrics().horizontalAdvance('W') + 16);
+    }
+    edBarrage_ = veld("EdBarrage", 2);
+    edBarrage_->setInputMask("00");
+    edFMJDID_ = veld("EdFMJDID", 9);
+    for (QLineEdit* e : {edLotingNr_, edKort_, edBarrage_})
+        e->setMaximumWidth(e->fontMetrics().horizontalAdvance("000000") + 16);
+    lblNaam_ = label(edNaam_), lblLotingNr_ = label(edLotingNr_), lblKort_ = label(edKort_);
+    lblPlaats_ = label(edPlaats_), lblLand_ = label(edLand_), lblCat_ = label(edCat_[0]);
+    lblBarrage_ = label(edBarrage_), lblFMJDID_ = label(edFMJDID_);
+
+    auto* velden = new QFormLayout;
+    velden->addRow(lblNaam_, edNaam_);
+    velden->addRow(lblLotingNr_, edLotingNr_);
+    velden->addRow(lblKort_, edKort_);
+    velden->addRow(lblPlaats_, edPlaats_);
+    velden->addRow(lblLand_, edLand_);
+    auto* cats = new QHBoxLayout;
+    for (QLineEdit* e : edCat_) cats->addWidget(e);
+    cats->addStretch();
+    velden->addRow(lblCat_, cats);
+    velden->addRow(lblBarrage_, edBarrage_);
+
+    grpOpnemen_ = new QGroupBox(this);
+    auto* lOpnemen = new QHBoxLayout(grpOpnemen_);
+    cbStand_ = new QCheckBox(grpOpnemen_);
+    cbStand_->setObjectName("EdStand");
+    cbRooster_ = new QCheckBox(grpOpnemen_);
+    cbRooster_->setObjectName("EdRooster");
+    lOpnemen->addWidget(cbStand_);
+    lOpnemen->addWidget(cbRooster_);
+
+    auto rating = [this](const char* naam) {
+        auto* s = new QSpinBox(this);
+        s->setObjectName(naam);
+        s->setRange(0, 9999);
+        return s;
+    };
+    auto titels = [this](const char* naam) {
+        auto* c = new QComboBox(this);
+        c->setObjectName(naam);
+        c->addItems({QString(), QString(), QString(), QString()});
+        return c;
+    };
+    grpNationaal_ = new QGroupBox(this);
+    auto* lNat = new QFormLayout(grpNationaal_);
+    sbRating_ = rating("EdRating");
+    cbTitel_ = titels("CBLocalTitel");
+    lblRating_ = label(sbRating_), lblTitel_ = label(cbTitel_);
+    lNat->addRow(lblRating_, sbRating_);
+    lNat->addRow(lblTitel_, cbTitel_);
+    grpFMJD_ = new QGroupBox(this);
+    auto* lFMJD = new QFormLayout(grpFMJD_);
+    sbFMJDRating_ = rating("SEFMJDRating");
+    cbFMJDTitel_ = titels("CBFMJDTitle");
+    lblFMJDRating_ = label(sbFMJDRating_), lblFMJDTitel_ = label(cbFMJDTitel_);
+    lFMJD->addRow(lblFMJDRating_, sbFMJDRating_);
+    lFMJD->addRow(lblFMJDTitel_, cbFMJDTitel_);
+    lFMJD->addRow(lblFMJDID_, edFMJDID_);
+
+    // Taking a player over from a rating list comes with the lists themselves; until then
+    // these choices show the competition's remembered state and cannot be changed.
+    auto vak = [this](const char* naam) {
+        auto* c = new QCheckBox(this);
+        c->setObjectName(naam);
+        c->setEnabled(false);
+        return c;
+    };
+    cbGebruikRatingbestand_ = vak("cbGebruikRatingbestand");
+    cbFMJDBestand_ = vak("cbFMJDRatingbestand");
+    cbVolledigeVoornaam_ = vak("cbVolledigeVoornaam");
+
+    auto* knoppen = Knoppenrij(knopOk_, knopAnnuleren_, knopHelp_);
+    connect(knopOk_, &QPushButton::clicked, this, &SpelerInvoerDialoog::Ok);
+
+    auto* links = new QVBoxLayout;
+    links->addLayout(velden);
+    links->addWidget(grpOpnemen_);
+    links->addStretch();
+    auto* rechts = new QVBoxLayout;
+    rechts->addWidget(grpNationaal_);
+    rechts->addWidget(grpFMJD_);
+    for (QCheckBox* c : {cbGebruikRatingbestand_, cbFMJDBestand_, cbVolledigeVoornaam_})
+        rechts->addWidget(c);
+    rechts->addStretch();
+    auto* midden = new QHBoxLayout;
+    midden->addLayout(links);
+    midden->addLayout(rechts);
+    auto* alles = new QVBoxLayout(this);
+    alles->addLayout(midden);
+    alles->addLayout(knoppen);
+    Vertaal();
+}
+
+void SpelerInvoerDialoog::Vertaal() {
+    setWindowTitle(Q(T::InvTitel));
+    lblNaam_->setText(Q(T::InvNaam));
+    lblLotingNr_->setText(Q(T::InvLotingnr));
+    lblKort_->setText(Q(T::InvKort));
+    lblPlaats_->setText(Q(T::InvPlaats));
+    lblLand_->setText(Q(T::InvLand));
+    lblCat_->setText(Q(T::InvCategorie));
+    lblBarrage_->setText(Q(T::InvBarrage));
+    grpOpnemen_->setTitle(Q(T::InvOpnemenIn));
+    cbStand_->setText(Q(T::InvStand));
+    cbRooster_->setText(Q(T::InvRooster));
+    grpNationaal_->setTitle(Q(T::InvNationaal));
+    lblRating_->setText(Q(T::InvRatingNat));
+    lblTitel_->setText(Q(T::InvTitelNat));
+    grpFMJD_->setTitle(Q(T::InvFMJD));
+    lblFMJDRating_->setText(Q(T::InvRatingFMJD));
+    lblFMJDTitel_->setText(Q(T::InvTitelFMJD));
+    lblFMJDID_->setText(Q(T::InvFMJDID));
+    const T nat[] = {T::InvGeen, T::TitelCMN, T::TitelMN, T::TitelGMN};
+    const T fmjd[] = {T::InvGeen, T::TitelMF, T::TitelMI, T::TitelGMI};
+    for (int i = 0; i < 4; ++i) {
+        cbTitel_->setItemText(i, Q(nat[i]));
+        cbFMJDTitel_->setItemText(i, Q(fmjd[i]));
+    }
+    cbGebruikRatingbestand_->setText(Q(T::InvGebruikRatingbestand));
+    cbFMJDBestand_->setText(Q(T::InvFMJDBestand));
+    cbVolledigeVoornaam_->setText(Q(T::InvVolledigeVoornaam));
+    knopOk_->setText(Q(T::BtnOK));
+    knopAnnuleren_->setText(Q(T::InvAnnuleren));
+    knopHelp_->setText(Q(T::InvHelp));
+}
+
+void SpelerInvoerDialoog::Zet(TInvoerSpelers& invoer) {
+    invoer_ = &invoer;
+    const Spelervelden& v = invoer.Velden;
+    edNaam_->setText(Q(v.Naam));
+    edLotingNr_->setText(Q(v.LotingNr));
+    edLotingNr_->setEnabled(invoer.NummerToegestaan());
+    lblLotingNr_->setEnabled(invoer.NummerToegestaan());
+    edKort_->setText(Q(v.Kort));
+    edPlaats_->setText(Q(v.Plaats));
+    edLand_->setText(Q(v.Land));
+    for (std::size_t i = 0; i < edCat_.size(); ++i) edCat_[i]->setText(Q(v.Cat[i]));
+    edBarrage_->setText(Q(v.Barrage));
+    cbStand_->setChecked(v.Stand);
+    cbRooster_->setChecked(v.Rooster);
+    sbRating_->setValue(v.Rating);
+    cbTitel_->setCurrentIndex(v.LokaleTitel);
+    sbFMJDRating_->setValue(v.FMJDRating);
+    cbFMJDTitel_->setCurrentIndex(v.FMJDTitel);
+    edFMJDID_->setText(Q(v.FMJDID));
+    cbGebruikRatingbestand_->setChecked(o_.C.GebruikRatingbestand);
+    cbFMJDBestand_->setChecked(o_.C.GebruikFMJDBestand);
+    cbVolledigeVoornaam_->setChecked(o_.C.VolledigeVoornaam);
+    edNaam_->setFocus();
+    edNaam_->selectAll();
+}
+
+bool SpelerInvoerDialoog::Toon(TInvoerSpelers& invoer) {
+    Zet(invoer);
+    const bool ok = exec() == QDialog::Accepted;
+    invoer_ = nullptr;
+    return ok;
+}
+
+void SpelerInvoerDialoog::LeesVelden() {
+    Spelervelden& v = invoer_->Velden;
+    v.Naam = S(edNaam_->text());
+    v.LotingNr = S(edLotingNr_->text());
+    v.Kort = S(edKort_->text());
+    v.Plaats = S(edPlaats_->text());
+    v.Land = S(edLand_->text());
+    for (std::size_t i = 0; i < edCat_.size(); ++i) v.Cat[i] = S(edCat_[i]->text());
+    v.Barrage = S(edBarrage_->text());
+    v.Stand = cbStand_->isChecked();
+    v.Rooster = cbRooster_->isChecked();
+    v.Rating = sbRating_->value();
+    v.LokaleTitel = cbTitel_->currentIndex();
+    v.FMJDRating = sbFMJDRating_->value();
+    v.FMJDTitel = cbFMJDTitel_->currentIndex();
+    v.FMJDID = S(edFMJDID_->text());
+}
+
+void SpelerInvoerDialoog::Ok() {
+    if (!invoer_) return;
+    LeesVelden();
+    // The record is read back on a scratch copy first: a number that is not a number, or a
+    // blank name, keeps the dialog open with the fields as typed.
+    Spelergegevens proef;
+    if (invoer_->GetData(proef))
+        accept();
+    else
+        edNaam_->setFocus();
+}
+
+bool SpelerInvoerDialoog::eventFilter(QObject* o, QEvent* e) {
+    // Only a move to another control leaves the name; a menu or another window does not.
+    if (o == edNaam_ && e->type() == QEvent::FocusOut && invoer_ && isVisible() &&
+        static_cast<QFocusEvent*>(e)->reason() != Qt::ActiveWindowFocusReason &&
+        static_cast<QFocusEvent*>(e)->reason() != Qt::PopupFocusReason) {
+        invoer_->Velden.Naam = S(edNaam_->text());
+        invoer_->NaamVerlaten();
+    }
+    return Dialoog::eventFilter(o, e);
+}
+
+} // namespace velkaro::ui
