@@ -35,10 +35,11 @@ RondeDialoog::RondeDialoog(Omgeving& o, QWidget* ouder)
     lijst_->setHeaderHidden(true);
     lijst_->setColumnCount(5);
     lijst_->setUniformRowHeights(true);
-    lijst_->setMinimumSize(360, 260);
+    lijst_->setMinimumSize(400, 260);
+    lijst_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // The widths of the line's tab stops.
     const int cijfer = lijst_->fontMetrics().horizontalAdvance('0');
-    const int breedtes[5] = {5, 12, 4, 6, 12};
+    const int breedtes[5] = {4, 11, 4, 6, 12};
     for (int i = 0; i < 5; ++i) lijst_->setColumnWidth(i, breedtes[i] * cijfer + 10);
     lijst_->installEventFilter(this);
     connect(lijst_, &QTreeWidget::itemDoubleClicked, this, &RondeDialoog::Keuze);

@@ -10,6 +10,7 @@
 #include "hulp.h"
 #include "lang/teksten.h"
 #include "model/systeem.h"
+#include "ui/helpvenster.h"
 #include "ui/rondedialoog.h"
 #include "ui/wedinvoerdialoog.h"
 #include "ui/wedstrijdlijstdialoog.h"
@@ -18,11 +19,13 @@
 #include <QAbstractItemModelTester>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableView>
+#include <QTextBrowser>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QtTest>
@@ -453,6 +456,8 @@ void TestUitslagen::uitslagenknopEnGroepswissel() {
         QVERIFY(!l->isVisible());
         BijVenster("TWedstrijdenlijst", [&](QWidget* l2) {
             titels << l2->windowTitle();
+            Klik(l2, "knopHelp");
+            QCOMPARE(p.venster->Help()->Browser()->source().fragment(), QString("wedstrijdlijst"));
             Klik(l2, "knopOk");
             BijVenster("TRondeScherm", [&](QWidget* r) {
                 Klik(r, "knopOk");
@@ -473,6 +478,13 @@ void TestUitslagen::uitslagenknopEnGroepswissel() {
         LeesDeelcomp(alfa, 1);
         QCOMPARE(int(alfa.Rondes.Aantal()), 1);
     }
+
+    // Each dialog's help section is there.
+    QFile gids(QString(VELKARO_BRON) + "/docs/handleiding.html");
+    QVERIFY(gids.open(QIODevice::ReadOnly));
+    const QByteArray tekst = gids.readAll();
+    for (const char* anker : {"rondes", "wedstrijdlijst", "wedinvoer"})
+        QVERIFY2(tekst.contains(QByteArray("id=\"") + anker + '"'), anker);
 
     p.c.Opties.Rekensysteem = 1;
     bool rooster = false;
