@@ -209,8 +209,9 @@ void TestUitslagen::abortVraagt_data() {
     QTest::addColumn<int>("aantal");
     // Yes discards everything, the deleted match included; No keeps the changes.
     QTest::newRow("ja") << int(Antwoord::Ja) << false << QStringList{"-", "-", "-"} << 3;
-    QTest::newRow("nee") << int(Antwoord::Nee) << false << QStringList{"2/0", "-"} << 2;
-    QTest::newRow("annuleren") << int(Antwoord::Annuleren) << true << QStringList{"2/0", "-"} << 2;
+    QTest::newRow("nee") << int(Antwoord::Nee) << false << QStringList{"2/0", "0/2"} << 2;
+    QTest::newRow("annuleren") << int(Antwoord::Annuleren) << true << QStringList{"2/0", "0/2"}
+                               << 2;
 }
 
 void TestUitslagen::abortVraagt() {
@@ -228,6 +229,7 @@ void TestUitslagen::abortVraagt() {
         auto* tabel = Zoek<QTableView>(w, "lijstWedstrijden");
         QTest::keyClick(tabel, '2');
         QTest::keyClick(tabel, Qt::Key_Delete); // the second match goes
+        QTest::keyClick(tabel, '0');            // the third, now second, stays selected
         Klik(w, "knopAbort");
         open = w->isVisible();
         if (open) Klik(w, "knopOk");
