@@ -78,6 +78,8 @@ public:
     int32_t GevraagdeGroep() const { return groep_; }
 
     TWedInvoer& Invoer() { return invoer_; }
+    // After the player register was open: the free players again (players may have gone).
+    void SpelersGewijzigd() { WerkVrijBij(); }
     // The players free in this round (in no match of the list).
     const std::vector<int32_t>& VrijeSpelers() const { return invoer_.Vrij; }
 

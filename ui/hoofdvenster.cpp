@@ -1,14 +1,17 @@
 #include "ui/hoofdvenster.h"
 
+#include "entry/groepen.h"
 #include "ui/categoriedialoog.h"
 #include "ui/groependialoog.h"
 #include "ui/helpvenster.h"
 #include "ui/instellingendialoog.h"
 #include "ui/overvenster.h"
+#include "ui/rondedialoog.h"
 #include "ui/spelerlijst.h"
 #include "ui/taaldialoog.h"
 #include "ui/tekst.h"
 #include "ui/toernooidialoog.h"
+#include "ui/wedstrijdlijstdialoog.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -58,6 +61,9 @@ Hoofdvenster::Hoofdvenster(Competitie& c, Gesprek& g, Startopties opties)
         o_, [this] { Vertaal(); }, this);
     toernooi_ = std::make_unique<ToernooiDialoog>(o_, this);
     over_ = std::make_unique<OverVenster>(o_, this);
+    rondes_ = std::make_unique<RondeDialoog>(o_, this);
+    // The match list's "&Spelers" opens the same register as the main window's command.
+    rondes_->Wedstrijdlijst().OpenSpelers = [this] { spelers_->exec(); };
     // The idle refresh: a zero timer would spin; a few times a second is enough for the eye.
     klok_ = new QTimer(this);
     klok_->setInterval(250);
@@ -156,6 +162,7 @@ void Hoofdvenster::BouwMenu() {
         toernooi_->exec();
         Na(true);
     });
+    connect(aUitslagenInvoeren_, &QAction::triggered, this, [this] { OpenRondes(false); });
     connect(aWissen_, &QAction::triggered, this, [this] { Na(programma_.WisAlleUitslagen()); });
     connect(aHersorteren_, &QAction::triggered, this, [this] {
         programma_.Hersorteren();
@@ -205,6 +212,7 @@ void Hoofdvenster::BouwScherm() {
     kRonde_ = Knop(grpBestaand_, "knopRonde", aUitslagenInvoeren_);
     kStand_ = Knop(grpBestaand_, "knopStand", aUitvoer_[0]);
     kUitslagen_ = Knop(grpBestaand_, "knopUitslagen");
+    connect(kUitslagen_, &QToolButton::clicked, this, [this] { OpenRondes(true); });
     kSnel_ = Knop(grpBestaand_, "knopSnelladen");
     kOpslaanB_ = Knop(grpBestaand_, "knopOpslaan", aOpslaan_);
     kOpenen_->setIcon(st->standardIcon(QStyle::SP_DialogOpenButton));
@@ -345,9 +353,9 @@ void Hoofdvenster::Vertaal() {
     capSysteem_->setText(Q(T::LblSysteem));
     capSorteer_->setText(Q(T::LblSorteervolgorde));
 
-    for (Dialoog* d : std::initializer_list<Dialoog*>{spelers_.get(), categorieen_.get(),
-                                                      groepen_.get(), instellingen_.get(),
-                                                      taal_.get(), toernooi_.get(), over_.get()})
+    for (Dialoog* d : std::initializer_list<Dialoog*>{
+             spelers_.get(), categorieen_.get(), groepen_.get(), instellingen_.get(), taal_.get(),
+             toernooi_.get(), over_.get(), rondes_.get()})
         if (d) d->Vertaal();
     if (help_) help_->Vertaal();
     getoond_ = Panelen{}; // every panel text again in the new language
@@ -375,16 +383,15 @@ void Hoofdvenster::Ververs() {
     // Commands: those of a loaded competition only once one is loaded; those of the dialogs
     // still to come stay disabled.
     for (QAction* a : {aOpslaan_, aSpelers_, aInstellingen_, aCategorieen_, aElo_, aToernooi_,
-                       aWissen_, aHersorteren_, aWisselen_, aHeropenen_})
+                       aWissen_, aHersorteren_, aWisselen_, aHeropenen_, aUitslagenInvoeren_})
         a->setEnabled(geladen);
-    for (QAction* a :
-         {aPrinter_, aExport_, aRooster_, aUitslagenInvoeren_, aMatrix_, aPerRondeMatrix_})
+    for (QAction* a : {aPrinter_, aExport_, aRooster_, aMatrix_, aPerRondeMatrix_})
         a->setEnabled(false);
     for (QAction* a : aUitvoer_) a->setEnabled(false);
-    for (QToolButton* k : {kOpslaanN_, kOpslaanB_, kSpelers_, kInstellingen_, kWisselen_})
+    for (QToolButton* k :
+         {kOpslaanN_, kOpslaanB_, kSpelers_, kInstellingen_, kWisselen_, kRonde_, kUitslagen_})
         k->setEnabled(geladen);
-    for (QToolButton* k : {kRoosterN_, kRoosterB_, kRonde_, kStand_, kUitslagen_})
-        k->setEnabled(false);
+    for (QToolButton* k : {kRoosterN_, kRoosterB_, kStand_}) k->setEnabled(false);
 
     const auto recent = programma_.RecenteMenu();
     for (std::size_t i = 0; i < aRecent_.size(); ++i) {
@@ -399,6 +406,26 @@ void Hoofdvenster::Ververs() {
     const auto snel = programma_.Snelknop();
     kSnel_->setVisible(snel.has_value());
     if (snel) kSnel_->setText(Q(*snel));
+}
+
+void Hoofdvenster::OpenRondes(bool direct) {
+    if (!programma_.Geladen()) return;
+    rondes_->ZetDirect(direct);
+    rondes_->exec();
+    switch (rondes_->GevraagdVerzoek()) {
+    case Verzoek::AndereGroep:
+        // The open group is written before the other is loaded; the match list of the new
+        // group opens once the program is idle again.
+        if (KiesGroep(c_, g_, rondes_->GevraagdeGroep()))
+            QTimer::singleShot(0, this, [this] { OpenRondes(true); });
+        break;
+    case Verzoek::Rooster:
+        if (OpenRooster) OpenRooster();
+        break;
+    case Verzoek::Geen:
+        break;
+    }
+    Na(true);
 }
 
 void Hoofdvenster::Na(bool) {

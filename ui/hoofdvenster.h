@@ -9,6 +9,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -27,6 +28,7 @@ class HelpVenster;
 class InstellingenDialoog;
 class OverVenster;
 class SpelerLijstDialoog;
+class RondeDialoog;
 class TaalDialoog;
 class ToernooiDialoog;
 
@@ -55,6 +57,13 @@ public:
     void Ververs();
 
     Programma& Logica() { return programma_; }
+    // "&Uitslagen invoeren" and "Ronde" (input mode), "Uitslagen" (result mode: the current
+    // round opens at once); afterwards the group switch or the schedule the match list asked for.
+    void OpenRondes(bool direct);
+    RondeDialoog* Rondes() const { return rondes_.get(); }
+
+    // Opens the schedule dialog (set by whoever builds it); the match list's "Rooster" ends here.
+    std::function<void()> OpenRooster;
     HelpVenster* Help() const { return help_.get(); }
     // The player register, whose hooks the program sets.
     SpelerLijstDialoog* Spelerlijst() const { return spelers_.get(); }
@@ -110,6 +119,7 @@ private:
     std::unique_ptr<TaalDialoog> taal_;
     std::unique_ptr<ToernooiDialoog> toernooi_;
     std::unique_ptr<OverVenster> over_;
+    std::unique_ptr<RondeDialoog> rondes_;
     std::unique_ptr<HelpVenster> help_;
 };
 

@@ -1,14 +1,20 @@
 // velkaro-schermafdrukken DEMO.xv7 OUTDIR: pictures of the main window with the demo
 // competition and of every dialog, in Dutch and English, for the README and the user guide.
 // Run under a display (make screenshots runs it under Xvfb); the demo is opened from a copy.
+#include "entry/rondescherm.h"
 #include "entry/spelerinvoer.h"
+#include "entry/wedstrijdlijst.h"
 #include "lang/teksten.h"
 #include "model/competitie.h"
+#include "model/systeem.h"
 #include "ui/helpvenster.h"
 #include "ui/hoofdvenster.h"
 #include "ui/qtgesprek.h"
+#include "ui/rondedialoog.h"
 #include "ui/spelerinvoer.h"
 #include "ui/spelerlijst.h"
+#include "ui/wedinvoerdialoog.h"
+#include "ui/wedstrijdlijstdialoog.h"
 
 #include <QApplication>
 #include <QDir>
@@ -16,6 +22,7 @@
 #include <QTextBrowser>
 #include <QTimer>
 
+#include <algorithm>
 #include <iostream>
 
 namespace {
@@ -111,6 +118,37 @@ int main(int argc, char** argv) {
             goed &= Bewaar(d, uit + "/tcategoriescherm" + s);
             d->hide();
             c.Categorieen = oud;
+        }
+        {
+            // The rounds dialog, the match list of the last round with results and the match
+            // entry dialog on its first match.
+            auto* rondes = venster.Rondes();
+            rondes->show();
+            rondes->adjustSize();
+            goed &= Bewaar(rondes, uit + "/trondescherm" + s);
+            rondes->hide();
+            velkaro::MersenneToeval toeval(1);
+            velkaro::TWedstrijdenlijst lijst(c, gesprek, toeval);
+            const int32_t ronde = std::max<int32_t>(1, c.Rondes.LaatsteRondeMetUitslagen());
+            lijst.SetData(ronde);
+            auto& wl = rondes->Wedstrijdlijst();
+            wl.Bereid(lijst);
+            wl.resize(900, 560);
+            wl.show();
+            goed &= Bewaar(&wl, uit + "/twedstrijdenlijst" + s);
+            if (lijst.Aantal() > 0) {
+                lijst.Invoer().Open(lijst.Wedstrijd(0));
+                lijst.Invoer().AlleSpelers = true;
+                auto* invoer = wl.Invoer();
+                invoer->Bereid(lijst.Invoer());
+                invoer->show();
+                invoer->adjustSize();
+                goed &= Bewaar(invoer, uit + "/twedinvoer" + s);
+                invoer->hide();
+            }
+            wl.hide();
+            wl.Los();
+            lijst.GetData(ronde, false);
         }
         if (auto* h = venster.Help()) {
             h->Toon("groepen", &venster);

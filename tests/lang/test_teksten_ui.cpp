@@ -72,6 +72,12 @@ const std::vector<std::vector<T>> kGroepen = {
      T::InvHelp},
     // the categories dialog
     {T::CatLetter, T::CatOmschrijving, T::CatInvoegen, T::CatVerwijderen, T::BtnOK, T::BtnHelp},
+    {T::RsKeuze, T::RsNieuw, T::RsInvoegen, T::RsVerwijderen, T::BtnOK, T::BtnHelp},
+    // The match list; its result buttons carry the digits "&0" to "&8".
+    {T::WlDatum, T::WlNieuw, T::WlWijzig, T::WlVerwijder, T::WlNummer, T::WlRonde, T::WlWissel,
+     T::WlRandom, T::WlSpelers, T::WlRooster, T::WlAbort, T::WlGroep, T::WlRegl00, T::WlAfgebroken,
+     T::WlUitslagWeg, T::WlReglUitslag, T::BtnOK, T::BtnHelp},
+    {T::WiWit, T::WiZwart, T::WiOfRating, T::WiAlleSpelers, T::BtnOk, T::BtnAnnuleren, T::BtnHelp},
 };
 
 } // namespace

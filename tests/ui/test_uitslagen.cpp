@@ -1,0 +1,513 @@
+// The rounds dialog, the match list and the match entry dialog driven as a user drives them:
+// widgets found by object name, keys typed into the match table, questions answered by the
+// scripted conversation.
+#include "test_uitslagen.h"
+
+#include "../entry/hulp.h"
+#include "../entry/maak.h"
+#include "entry/uitslagtekst.h"
+#include "entry/wedstrijdlijst.h"
+#include "hulp.h"
+#include "lang/teksten.h"
+#include "model/systeem.h"
+#include "ui/helpvenster.h"
+#include "ui/rondedialoog.h"
+#include "ui/wedinvoerdialoog.h"
+#include "ui/wedstrijdlijstdialoog.h"
+#include "ui/wedstrijdmodel.h"
+
+#include <QAbstractItemModelTester>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableView>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include <memory>
+
+using namespace velkaro;
+
+namespace {
+
+template <class W> W* Zoek(QObject* ouder, const char* naam) {
+    W* w = ouder->findChild<W*>(naam);
+    if (!w) qFatal("no widget %s", naam);
+    return w;
+}
+
+void Klik(QWidget* venster, const char* knop) {
+    Zoek<QPushButton>(venster, knop)->click();
+}
+
+// Runs f on the modal dialog of this form name as soon as it is up; a dialog f leaves open
+// is closed, so the test goes on.
+void BijVenster(const char* naam, std::function<void(QWidget*)> f) {
+    auto probeer = std::make_shared<std::function<void()>>();
+    *probeer = [naam, f, probeer] {
+        QWidget* w = QApplication::activeModalWidget();
+        if (!w || w->objectName() != naam || !w->isVisible()) {
+            QTimer::singleShot(10, *probeer);
+            return;
+        }
+        f(w);
+        if (auto* d = qobject_cast<QDialog*>(w); d && d->isVisible()) d->reject();
+    };
+    QTimer::singleShot(0, *probeer);
+}
+
+int InRonde(const Competitie& c, int32_t ronde) {
+    int n = 0;
+    for (const auto& w : c.Wedstrijden) n += w->G().Ronde == ronde;
+    return n;
+}
+
+// A competition in memory with the dialogs' surroundings.
+struct Omg {
+    Competitie c;
+    test::ScriptGesprek g;
+    Ini ini;
+    ui::Omgeving o{c, g, ini, {}, false, false, false};
+    MersenneToeval toeval{7};
+
+    // Players 1..6; round 1 with the matches 1-2, 3-4, 5-6 (numbered 1, 2, 3), no results.
+    Omg() {
+        for (int i = 1; i <= 6; ++i)
+            test::VoegSpelerToe(c, i, std::string("Speler ") + char('A' + i - 1), 1500 + 10 * i);
+        for (int i = 0; i < 3; ++i)
+            test::VoegWedstrijdToe(c, 1, i + 1, Intern(2 * i + 1), Intern(2 * i + 2));
+        c.Opties.PuntenWinst = 2;
+        c.Opties.PuntenRemise = 1;
+        c.Opties.PuntenVerlies = 0;
+    }
+    int32_t Intern(int32_t loting) const { return c.Spelers.zoekloting(loting)->InternNummer; }
+    // The matches of a round in order: "white/black" codes, "-" without a result.
+    QStringList Uitslagen(int32_t ronde) const {
+        QStringList r;
+        for (const auto& w : c.Wedstrijden)
+            if (w->G().Ronde == ronde)
+                r << (w->G().Gespeeld
+                          ? QString("%1/%2").arg(w->G().UitslagWit).arg(w->G().UitslagZwart)
+                          : QString("-"));
+        return r;
+    }
+};
+
+} // namespace
+
+void TestUitslagen::init() {
+    lang::KiesTaal(lang::Taal::Nederlands);
+}
+
+void TestUitslagen::uitslagtoetsenPerModus_data() {
+    QTest::addColumn<QString>("modus");
+    QTest::addColumn<QString>("toetsen"); // one per match; "8" on the keypad written as "k"
+    QTest::addColumn<QStringList>("uitslagen");
+    QTest::addColumn<bool>("res4Zichtbaar");
+    QTest::addColumn<bool>("res8Zichtbaar");
+    QTest::newRow("punten") << "normaal"
+                            << "210" << QStringList{"2/0", "1/1", "0/2"} << false << false;
+    QTest::newRow("schaaknotatie") << "schaak"
+                                   << "1k0" << QStringList{"2/0", "1/1", "0/2"} << false << false;
+    QTest::newRow("schaak-deelteken") << "schaak"
+                                      << "/x1" << QStringList{"1/1", "2/0", "-"} << false << false;
+    QTest::newRow("kndb-delfts") << "kndb"
+                                 << "134" << QStringList{"3/4", "4/3", "2/0"} << true << false;
+    QTest::newRow("plus-min") << "plusmin"
+                              << "310" << QStringList{"4/3", "3/4", "0/2"} << true << false;
+    QTest::newRow("bordpunten") << "bord"
+                                << "580" << QStringList{"5/3", "8/0", "0/8"} << true << true;
+    QTest::newRow("viertallen") << "viertal"
+                                << "3k4" << QStringList{"3/5", "8/0", "4/4"} << true << true;
+}
+
+void TestUitslagen::uitslagtoetsenPerModus() {
+    QFETCH(QString, modus);
+    QFETCH(QString, toetsen);
+    QFETCH(QStringList, uitslagen);
+    QFETCH(bool, res4Zichtbaar);
+    QFETCH(bool, res8Zichtbaar);
+    Omg t;
+    auto& o = t.c.Opties;
+    if (modus == "schaak") o.ZetVlag(VlagSchaaknotatie, true);
+    if (modus == "kndb") o.ZetVlag(VlagKNDBDelfts, true);
+    if (modus == "plusmin")
+        o.PuntenMinRemise = 1, o.PuntenRemise = 2, o.PuntenPlusRemise = 3, o.PuntenWinst = 4;
+    if (modus == "bord") o.Rekensysteem = 1, o.PuntenWinst = 8;
+    if (modus == "viertal") o.Viertallentoernooi = true;
+
+    TWedstrijdenlijst l(t.c, t.g, t.toeval);
+    l.SetData(1);
+    ui::WedstrijdlijstDialoog d(t.o, nullptr);
+    QAbstractItemModelTester tester(d.Model(),
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QStringList getoond;
+    BijVenster("TWedstrijdenlijst", [&](QWidget* w) {
+        QCOMPARE(Zoek<QPushButton>(w, "knopRes4")->isVisible(), res4Zichtbaar);
+        QCOMPARE(Zoek<QPushButton>(w, "knopRes8")->isVisible(), res8Zichtbaar);
+        auto* tabel = Zoek<QTableView>(w, "lijstWedstrijden");
+        for (QChar k : toetsen) {
+            if (k == 'k')
+                QTest::keyClick(tabel, Qt::Key_8, Qt::KeypadModifier);
+            else
+                QTest::keyClick(tabel, k.toLatin1());
+        }
+        // The table shows each result as soon as its key is typed.
+        for (int i = 0; i < 3; ++i) getoond << d.Model()->index(i, 7).data().toString();
+        Klik(w, "knopOk");
+    });
+    QCOMPARE(d.Toon(l), Afsluiting::Ok);
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(getoond[i], QString::fromStdString(UitslagTekst(l.Wedstrijd(i), o)).trimmed());
+    l.GetData(1, true);
+    QCOMPARE(t.Uitslagen(1), uitslagen);
+}
+
+void TestUitslagen::uitslagVerbeteren() {
+    Omg t;
+    TWedstrijdenlijst l(t.c, t.g, t.toeval);
+    l.SetData(1);
+    ui::WedstrijdlijstDialoog d(t.o, nullptr);
+    QAbstractItemModelTester tester(d.Model(),
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
+    BijVenster("TWedstrijdenlijst", [&](QWidget* w) {
+        auto* tabel = Zoek<QTableView>(w, "lijstWedstrijden");
+        QTest::keyClick(tabel, '2');
+        QTest::keyClick(tabel, '2');
+        // Back up to the first line: a typed key replaces its result.
+        QTest::keyClick(tabel, Qt::Key_Up);
+        QTest::keyClick(tabel, Qt::Key_Up);
+        QTest::keyClick(tabel, '0');
+        // The second line is selected again: "Uitslag weg" by key, then adjourned by button.
+        QTest::keyClick(tabel, 'u');
+        QCOMPARE(tabel->currentIndex().row(), 1);
+        QTest::keyClick(tabel, Qt::Key_Down);
+        Klik(w, "knopAfgebroken");
+        Klik(w, "knopReglUitslag");
+        QCOMPARE(d.Model()->index(2, 8).data().toString(), QString("R"));
+        QCOMPARE(d.Model()->index(2, 7).data().toString(), QString("AFG"));
+        Klik(w, "knopOk");
+    });
+    QCOMPARE(d.Toon(l), Afsluiting::Ok);
+    l.GetData(1, true);
+    QCOMPARE(t.Uitslagen(1), (QStringList{"0/2", "-", "-"}));
+    const auto* derde = (t.c.Wedstrijden.begin() + 2)->get();
+    QCOMPARE(int(derde->G().UitslagWit), 9);
+    QVERIFY(derde->G().Reglementair);
+}
+
+void TestUitslagen::abortVraagt_data() {
+    QTest::addColumn<int>("antwoord");
+    QTest::addColumn<bool>("blijftOpen");
+    QTest::addColumn<QStringList>("uitslagen");
+    QTest::addColumn<int>("aantal");
+    // Yes discards everything, the deleted match included; No keeps the changes.
+    QTest::newRow("ja") << int(Antwoord::Ja) << false << QStringList{"-", "-", "-"} << 3;
+    QTest::newRow("nee") << int(Antwoord::Nee) << false << QStringList{"2/0", "0/2"} << 2;
+    QTest::newRow("annuleren") << int(Antwoord::Annuleren) << true << QStringList{"2/0", "0/2"}
+                               << 2;
+}
+
+void TestUitslagen::abortVraagt() {
+    QFETCH(int, antwoord);
+    QFETCH(bool, blijftOpen);
+    QFETCH(QStringList, uitslagen);
+    QFETCH(int, aantal);
+    Omg t;
+    t.g.Antwoorden = {static_cast<Antwoord>(antwoord)};
+    TWedstrijdenlijst l(t.c, t.g, t.toeval);
+    l.SetData(1);
+    ui::WedstrijdlijstDialoog d(t.o, nullptr);
+    bool open = false;
+    BijVenster("TWedstrijdenlijst", [&](QWidget* w) {
+        auto* tabel = Zoek<QTableView>(w, "lijstWedstrijden");
+        QTest::keyClick(tabel, '2');
+        QTest::keyClick(tabel, Qt::Key_Delete); // the second match goes
+        QTest::keyClick(tabel, '0');            // the third, now second, stays selected
+        Klik(w, "knopAbort");
+        open = w->isVisible();
+        if (open) Klik(w, "knopOk");
+    });
+    const Afsluiting a = d.Toon(l);
+    QCOMPARE(open, blijftOpen);
+    QCOMPARE(t.g.Vragen.size(), std::size_t(1));
+    QCOMPARE(t.g.Vragen[0].Tekst, lang::Tekst(lang::T::UitslagenNietDoorgevoerd));
+    QVERIFY(t.g.Vragen[0].Knoppen == Knoppen::JaNeeAnnuleren);
+    l.GetData(1, a == Afsluiting::Ok);
+    QCOMPARE(t.Uitslagen(1), uitslagen);
+    QCOMPARE(int(t.c.Wedstrijden.Aantal()), aantal);
+}
+
+void TestUitslagen::rondesInvoegenEnVerwijderen() {
+    Omg t;
+    t.c.Wedstrijden.begin()->get()->W().Ronde = 1;
+    (t.c.Wedstrijden.begin() + 1)->get()->W().Ronde = 2;
+    (t.c.Wedstrijden.begin() + 2)->get()->W().Ronde = 3;
+    t.c.Rondes.Voegtoe(Rondegegevens{2, "01-02-2024", 0, 0, 0});
+    t.c.Rondes.Voegtoe(Rondegegevens{3, "08-02-2024", 0, 0, 0});
+    auto perRonde = [&] {
+        QList<int> n;
+        for (const auto& r : t.c.Rondes) n << int(InRonde(t.c, r->Rondenummer()));
+        return n;
+    };
+    ui::RondeDialoog d(t.o, nullptr);
+    BijVenster("TRondeScherm", [&](QWidget* w) {
+        auto* lijst = Zoek<QTreeWidget>(w, "lijstRondes");
+        QCOMPARE(lijst->topLevelItemCount(), 3);
+        lijst->setCurrentItem(lijst->topLevelItem(1));
+        Klik(w, "knopInvoegen");
+        QCOMPARE(lijst->topLevelItemCount(), 4);
+        QCOMPARE(perRonde(), (QList<int>{1, 0, 1, 1}));
+        QCOMPARE(lijst->topLevelItem(1)->text(2), QString("0"));
+
+        lijst->setCurrentItem(lijst->topLevelItem(1));
+        t.g.Antwoorden = {Antwoord::Annuleren, Antwoord::Ja};
+        Klik(w, "knopVerwijderen");
+        QCOMPARE(lijst->topLevelItemCount(), 4);
+        QCOMPARE(t.g.Vragen.back().Tekst, lang::Tekst(lang::T::OokWedstrijdenVerwijderen) + " 2");
+        Klik(w, "knopVerwijderen");
+        QCOMPARE(perRonde(), (QList<int>{1, 1, 1}));
+
+        // No: the kept matches join the round before.
+        lijst->setCurrentItem(lijst->topLevelItem(1));
+        t.g.Antwoorden = {Antwoord::Nee};
+        Klik(w, "knopVerwijderen");
+        QCOMPARE(perRonde(), (QList<int>{2, 1}));
+        QCOMPARE(lijst->topLevelItemCount(), 2);
+
+        // The only round left cannot go while its matches stay.
+        lijst->setCurrentItem(lijst->topLevelItem(1));
+        t.g.Antwoorden = {Antwoord::Ja};
+        Klik(w, "knopVerwijderen");
+        lijst->setCurrentItem(lijst->topLevelItem(0));
+        t.g.Antwoorden = {Antwoord::Nee};
+        Klik(w, "knopVerwijderen");
+        QCOMPARE(perRonde(), (QList<int>{2}));
+        QCOMPARE(t.g.Meldingen.back().first, lang::Tekst(lang::T::VerwijderEerstWedstrijden));
+        Klik(w, "knopOk");
+    });
+    d.exec();
+    QVERIFY(t.g.Antwoorden.empty());
+}
+
+void TestUitslagen::nieuweRondeNaAbortWeg() {
+    Omg t;
+    for (auto& w : t.c.Wedstrijden) t.c.ZetUitslag(*w, 2, 0, false, true);
+    ui::RondeDialoog d(t.o, nullptr);
+    QString titel;
+    BijVenster("TRondeScherm", [&](QWidget* w) {
+        BijVenster("TWedstrijdenlijst", [&](QWidget* l) {
+            titel = l->windowTitle();
+            Klik(l, "knopAbort");
+        });
+        Klik(w, "knopNieuw");
+        QCOMPARE(int(t.c.Rondes.Aantal()), 1);
+        QCOMPARE(Zoek<QTreeWidget>(w, "lijstRondes")->topLevelItemCount(), 1);
+
+        // A new round with a match entered and kept stays.
+        BijVenster("TWedstrijdenlijst", [&](QWidget* l) {
+            BijVenster("TWedInvoer", [&](QWidget* e) {
+                QTest::keyClicks(Zoek<QLineEdit>(e, "editWit"), "2");
+                QTest::keyClicks(Zoek<QLineEdit>(e, "editZwart"), "5");
+                Klik(e, "knopOk");
+            });
+            Klik(l, "knopNieuw");
+            QCOMPARE(Zoek<QTableView>(l, "lijstWedstrijden")->model()->rowCount(), 1);
+            Klik(l, "knopOk");
+        });
+        Klik(w, "knopNieuw");
+        Klik(w, "knopOk");
+    });
+    d.exec();
+    QVERIFY(titel.startsWith(QString::fromStdString(lang::Tekst(lang::T::RondeKop)) + " 2"));
+    QCOMPARE(int(t.c.Rondes.Aantal()), 2);
+    QCOMPARE(InRonde(t.c, 2), 1);
+    const auto& nieuw = t.c.Wedstrijden.begin()[3]->G();
+    QCOMPARE(nieuw.Wit, t.Intern(2));
+    QCOMPARE(nieuw.Zwart, t.Intern(5));
+}
+
+void TestUitslagen::wedInvoerLostOp_data() {
+    QTest::addColumn<QString>("wit");
+    QTest::addColumn<QString>("zwart");
+    QTest::addColumn<QString>("ratingZwart"); // typed in black's "(of rating)" afterwards
+    QTest::addColumn<QString>("labelWit");
+    QTest::addColumn<QString>("labelZwart");
+    QTest::addColumn<int>("witLoting"); // negative: an outside opponent's rating
+    QTest::addColumn<int>("zwartLoting");
+    QTest::newRow("nummers") << "2"
+                             << "3"
+                             << ""
+                             << "Speler B"
+                             << "Speler C" << 2 << 3;
+    QTest::newRow("rating") << "-1650"
+                            << "1"
+                            << ""
+                            << "1650 Rating"
+                            << "Speler A" << -1650 << 1;
+    QTest::newRow("naam") << "speler f"
+                          << "99"
+                          << ""
+                          << "Speler F"
+                          << "" << 6 << 0;
+    QTest::newRow("tweemaal") << "4"
+                              << "4"
+                              << ""
+                              << "Speler D"
+                              << "" << 4 << 0;
+    QTest::newRow("of-rating") << "1"
+                               << "2"
+                               << "1800"
+                               << "Speler A"
+                               << "1800 Rating" << 1 << -1800;
+}
+
+void TestUitslagen::wedInvoerLostOp() {
+    QFETCH(QString, wit);
+    QFETCH(QString, zwart);
+    QFETCH(QString, ratingZwart);
+    QFETCH(QString, labelWit);
+    QFETCH(QString, labelZwart);
+    QFETCH(int, witLoting);
+    QFETCH(int, zwartLoting);
+    Omg t;
+    TWedInvoer w(t.c.Spelers);
+    w.Open(Wedstrijdgegevens{});
+    ui::WedInvoerDialoog d(t.o, nullptr);
+    BijVenster("TWedInvoer", [&](QWidget* v) {
+        QCOMPARE(Zoek<QLabel>(v, "lblWitspeler")->text(), QString("(witspeler)"));
+        QTest::keyClicks(Zoek<QLineEdit>(v, "editWit"), wit);
+        QTest::keyClicks(Zoek<QLineEdit>(v, "editZwart"), zwart);
+        if (!ratingZwart.isEmpty()) {
+            auto* r = Zoek<QLineEdit>(v, "editRatingZwart");
+            QCOMPARE(r->text(), QString("0"));
+            r->selectAll();
+            QTest::keyClicks(r, ratingZwart);
+        }
+        QCOMPARE(Zoek<QLabel>(v, "lblWitspeler")->text(), labelWit);
+        QCOMPARE(Zoek<QLabel>(v, "lblZwartspeler")->text(), labelZwart);
+        Klik(v, "knopOk");
+    });
+    QVERIFY(d.Toon(w));
+    auto ref = [&](int n) { return n > 0 ? t.Intern(n) : n; };
+    QCOMPARE(w.Ok().first, ref(witLoting));
+    QCOMPARE(w.Ok().second, ref(zwartLoting));
+}
+
+void TestUitslagen::vrijeEnAlleSpelers() {
+    Omg t;
+    TWedstrijdenlijst l(t.c, t.g, t.toeval);
+    l.SetData(1);
+    l.Selecteer(0);
+    l.Verwijder(); // players 1 and 2 are free
+    ui::WedstrijdlijstDialoog d(t.o, nullptr);
+    d.Invoer()->Vertaal();
+    BijVenster("TWedstrijdenlijst", [&](QWidget* wl) {
+        BijVenster("TWedInvoer", [&](QWidget* v) {
+            auto* lijst = Zoek<QListWidget>(v, "lijstZwart");
+            QCOMPARE(lijst->count(), 2);
+            Zoek<QCheckBox>(v, "chkAlleSpelers")->setChecked(true);
+            QCOMPARE(lijst->count(), 6);
+            QListWidgetItem* vijfde = lijst->item(4);
+            QTest::mouseClick(lijst->viewport(), Qt::LeftButton, {},
+                              lijst->visualItemRect(vijfde).center());
+            QCOMPARE(Zoek<QLineEdit>(v, "editZwart")->text(), QString("5"));
+            QCOMPARE(Zoek<QLabel>(v, "lblZwartspeler")->text(), QString("Speler E"));
+            QTest::keyClicks(Zoek<QLineEdit>(v, "editWit"), "1");
+            Klik(v, "knopOk");
+        });
+        Klik(wl, "knopNieuw");
+        // The check box is remembered for the next opening.
+        QVERIFY(l.Invoer().AlleSpelers);
+        Klik(wl, "knopOk");
+    });
+    QCOMPARE(d.Toon(l), Afsluiting::Ok);
+    l.GetData(1, true);
+    QCOMPARE(int(t.c.Wedstrijden.Aantal()), 3);
+}
+
+// "Uitslagen" opens the current round at once; choosing another group in the match list
+// writes the open group, loads the other and opens its rounds again; "Rooster" ends in the
+// main window's hook.
+void TestUitslagen::uitslagenknopEnGroepswissel() {
+    const QString pad = map_.path() + "/groepen.xv7";
+    {
+        Competitie c;
+        test::MaakCompetitie(c, pad.toStdString(), {"Alfa", "Beta"}, {1, 2}, 1);
+    }
+    test::Programma p(map_.path());
+    QVERIFY(p.venster->OpenBijStart(pad.toStdString()));
+    auto* uitslagen = Zoek<QToolButton>(p.venster.get(), "knopUitslagen");
+    QVERIFY(uitslagen->isEnabled());
+    QVERIFY(Zoek<QToolButton>(p.venster.get(), "knopRonde")->isEnabled());
+
+    QStringList titels;
+    bool klaar = false;
+    BijVenster("TWedstrijdenlijst", [&](QWidget* l) {
+        titels << l->windowTitle();
+        auto* groep = Zoek<QComboBox>(l, "comboGroep");
+        QCOMPARE(groep->count(), 2);
+        groep->setCurrentIndex(1);
+        emit groep->activated(1);
+        QVERIFY(!l->isVisible());
+        BijVenster("TWedstrijdenlijst", [&](QWidget* l2) {
+            titels << l2->windowTitle();
+            Klik(l2, "knopHelp");
+            QCOMPARE(p.venster->Help()->Browser()->source().fragment(), QString("wedstrijdlijst"));
+            Klik(l2, "knopOk");
+            BijVenster("TRondeScherm", [&](QWidget* r) {
+                Klik(r, "knopOk");
+                klaar = true;
+            });
+        });
+    });
+    uitslagen->click();
+    QTRY_VERIFY_WITH_TIMEOUT(klaar, 10000);
+    QCOMPARE(p.c.HuidigeDeelcomp, 2);
+    QCOMPARE(titels.size(), 2);
+    QVERIFY(titels[0].endsWith("Alfa"));
+    QVERIFY(titels[1].endsWith("Beta"));
+    // Group Alfa was written with the round its match list made.
+    {
+        Competitie alfa;
+        QVERIFY(LeesBestand(alfa, pad.toStdString()).Ok());
+        LeesDeelcomp(alfa, 1);
+        QCOMPARE(int(alfa.Rondes.Aantal()), 1);
+    }
+
+    // Each dialog's help section is there.
+    QFile gids(QString(VELKARO_BRON) + "/docs/handleiding.html");
+    QVERIFY(gids.open(QIODevice::ReadOnly));
+    const QByteArray tekst = gids.readAll();
+    for (const char* anker : {"rondes", "wedstrijdlijst", "wedinvoer"})
+        QVERIFY2(tekst.contains(QByteArray("id=\"") + anker + '"'), anker);
+
+    p.c.Opties.Rekensysteem = 1;
+    bool rooster = false;
+    p.venster->OpenRooster = [&] { rooster = true; };
+    BijVenster("TRondeScherm", [&](QWidget* r) {
+        BijVenster("TWedstrijdenlijst", [&](QWidget* l) {
+            QVERIFY(Zoek<QPushButton>(l, "knopRooster")->isVisible());
+            Klik(l, "knopRooster");
+        });
+        Klik(r, "knopKeuze");
+        QVERIFY(!r->isVisible());
+    });
+    Zoek<QAction>(p.venster.get(), "mnuUitslagenInvoeren")->trigger();
+    QVERIFY(rooster);
+    QCOMPARE(p.c.HuidigeDeelcomp, 2);
+}
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    Q_INIT_RESOURCE(velkaro);
+    TestUitslagen t;
+    return QTest::qExec(&t, argc, argv);
+}
