@@ -1,9 +1,11 @@
 #include "ui/hoofdvenster.h"
 
+#include "pairing/roosterkeuze.h"
 #include "ui/groependialoog.h"
 #include "ui/helpvenster.h"
 #include "ui/instellingendialoog.h"
 #include "ui/overvenster.h"
+#include "ui/roosterdialoog.h"
 #include "ui/taaldialoog.h"
 #include "ui/tekst.h"
 #include "ui/toernooidialoog.h"
@@ -54,6 +56,7 @@ Hoofdvenster::Hoofdvenster(Competitie& c, Gesprek& g, Startopties opties)
         o_, [this] { Vertaal(); }, this);
     toernooi_ = std::make_unique<ToernooiDialoog>(o_, this);
     over_ = std::make_unique<OverVenster>(o_, this);
+    rooster_ = std::make_unique<RoosterDialoog>(o_, this);
     // The idle refresh: a zero timer would spin; a few times a second is enough for the eye.
     klok_ = new QTimer(this);
     klok_->setInterval(250);
@@ -144,6 +147,7 @@ void Hoofdvenster::BouwMenu() {
         toernooi_->exec();
         Na(true);
     });
+    connect(aRooster_, &QAction::triggered, this, &Hoofdvenster::RoosterMaken);
     connect(aWissen_, &QAction::triggered, this, [this] { Na(programma_.WisAlleUitslagen()); });
     connect(aHersorteren_, &QAction::triggered, this, [this] {
         programma_.Hersorteren();
@@ -333,8 +337,9 @@ void Hoofdvenster::Vertaal() {
     capSysteem_->setText(Q(T::LblSysteem));
     capSorteer_->setText(Q(T::LblSorteervolgorde));
 
-    for (Dialoog* d : std::initializer_list<Dialoog*>{groepen_.get(), instellingen_.get(),
-                                                      taal_.get(), toernooi_.get(), over_.get()})
+    for (Dialoog* d :
+         std::initializer_list<Dialoog*>{groepen_.get(), instellingen_.get(), taal_.get(),
+                                         toernooi_.get(), over_.get(), rooster_.get()})
         if (d) d->Vertaal();
     if (help_) help_->Vertaal();
     getoond_ = Panelen{}; // every panel text again in the new language
@@ -342,6 +347,8 @@ void Hoofdvenster::Vertaal() {
 }
 
 void Hoofdvenster::Ververs() {
+    // A pairing on its worker thread owns the competition until it ends.
+    if (rooster_ && rooster_->Bezig()) return;
     const Panelen p = BerekenPanelen(c_);
     if (p.Venstertitel != getoond_.Venstertitel) setWindowTitle(Q(p.Venstertitel));
     ZetTekst(valSpelers_, p.Spelers, getoond_.Spelers);
@@ -361,17 +368,17 @@ void Hoofdvenster::Ververs() {
 
     // Commands: those of a loaded competition only once one is loaded; those of the dialogs
     // still to come stay disabled.
-    for (QAction* a : {aOpslaan_, aInstellingen_, aElo_, aToernooi_, aWissen_, aHersorteren_,
-                       aWisselen_, aHeropenen_})
+    for (QAction* a : {aOpslaan_, aInstellingen_, aElo_, aToernooi_, aRooster_, aWissen_,
+                       aHersorteren_, aWisselen_, aHeropenen_})
         a->setEnabled(geladen);
-    for (QAction* a : {aPrinter_, aExport_, aSpelers_, aCategorieen_, aRooster_,
-                       aUitslagenInvoeren_, aMatrix_, aPerRondeMatrix_})
+    for (QAction* a : {aPrinter_, aExport_, aSpelers_, aCategorieen_, aUitslagenInvoeren_, aMatrix_,
+                       aPerRondeMatrix_})
         a->setEnabled(false);
     for (QAction* a : aUitvoer_) a->setEnabled(false);
-    for (QToolButton* k : {kOpslaanN_, kOpslaanB_, kInstellingen_, kWisselen_})
+    for (QToolButton* k :
+         {kOpslaanN_, kOpslaanB_, kInstellingen_, kWisselen_, kRoosterN_, kRoosterB_})
         k->setEnabled(geladen);
-    for (QToolButton* k : {kSpelers_, kRoosterN_, kRoosterB_, kRonde_, kStand_, kUitslagen_})
-        k->setEnabled(false);
+    for (QToolButton* k : {kSpelers_, kRonde_, kStand_, kUitslagen_}) k->setEnabled(false);
 
     const auto recent = programma_.RecenteMenu();
     for (std::size_t i = 0; i < aRecent_.size(); ++i) {
@@ -386,6 +393,14 @@ void Hoofdvenster::Ververs() {
     const auto snel = programma_.Snelknop();
     kSnel_->setVisible(snel.has_value());
     if (snel) kSnel_->setText(Q(*snel));
+}
+
+void Hoofdvenster::RoosterMaken() {
+    if (!programma_.Geladen() || !Voorcontrole(c_, g_)) return;
+    rooster_->exec();
+    Na(true);
+    const auto& r = rooster_->Resultaat();
+    if (r && r->Gelukt() && ToonRapport) ToonRapport(r->VanRonde, r->TotRonde);
 }
 
 void Hoofdvenster::Na(bool) {

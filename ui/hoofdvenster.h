@@ -9,6 +9,8 @@
 #include <QMainWindow>
 
 #include <array>
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -25,6 +27,7 @@ class GroepenDialoog;
 class HelpVenster;
 class InstellingenDialoog;
 class OverVenster;
+class RoosterDialoog;
 class TaalDialoog;
 class ToernooiDialoog;
 
@@ -51,6 +54,12 @@ public:
     void Vertaal();
     // The idle refresh: panels, status bar, caption, recent files and enabled commands.
     void Ververs();
+
+    // " &Rooster maken" and both "Rooster" buttons: the Swiss pre-check, then the schedule
+    // dialog; after a pairing the report of its rounds. Also the rounds dialog's request.
+    void RoosterMaken();
+    // Opens the report dialog on "Uitslagen en/of rooster" for rounds van..tot.
+    std::function<void(int32_t van, int32_t tot)> ToonRapport;
 
     Programma& Logica() { return programma_; }
     HelpVenster* Help() const { return help_.get(); }
@@ -104,6 +113,7 @@ private:
     std::unique_ptr<TaalDialoog> taal_;
     std::unique_ptr<ToernooiDialoog> toernooi_;
     std::unique_ptr<OverVenster> over_;
+    std::unique_ptr<RoosterDialoog> rooster_;
     std::unique_ptr<HelpVenster> help_;
 };
 

@@ -45,6 +45,12 @@ const std::vector<std::vector<T>> kGroepen = {
     {T::TaalNederlands, T::TaalEngels, T::TaalFrans, T::TaalR, T::BtnOK},
     {T::InsNormaal, T::InsKeizer, T::InsMoyenne, T::InsRating, T::InsZwitsersWeerstand,
      T::InsZwitsersRating, T::InsLarensSysteem},
+    // the schedule dialog and its progress window
+    {T::VanafRonde, T::LaatsteRondeKeuze, T::Kleuren, T::KleurenStandaard, T::KleurenVerwisseld,
+     T::HandmatigSelecteren, T::IedereenSelecteren, T::NiemandSelecteren, T::InTeRoosteren,
+     T::TotaalAantalSpelers, T::RoosterSamenstellen, T::KnopAnnuleren, T::RoosterHelp,
+     T::Debugfile},
+    {T::VooruitgangRoosteren, T::Onderzocht, T::KnopStop},
 };
 
 } // namespace
