@@ -11,6 +11,7 @@
 #include "pairing/samenstellen.h"
 #include "storage/competitiebestand.h"
 #include "ui/draadgesprek.h"
+#include "ui/helpvenster.h"
 #include "ui/roosterdialoog.h"
 
 #include <QAbstractItemModelTester>
@@ -22,6 +23,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTextBrowser>
 #include <QThread>
 #include <QToolButton>
 #include <QtTest>
@@ -482,7 +484,11 @@ void TestRooster::hoofdvensterRoostert() {
 
     // The rounds dialog's request comes in through the same door; Cancel reports nothing.
     p.g.Antwoorden = {Antwoord::Ja};
-    BijModaal([](QWidget* d) {
+    BijModaal([&](QWidget* d) {
+        // Help (and F1, which does the same) opens the dialog's chapter of the guide.
+        QTest::mouseClick(Zoek<QPushButton>(d, "knopHelp"), Qt::LeftButton);
+        QVERIFY(w->Help()->isVisible());
+        QCOMPARE(w->Help()->Browser()->source().fragment(), QString("rooster"));
         QTest::mouseClick(Zoek<QPushButton>(d, "knopAnnuleren"), Qt::LeftButton);
     });
     w->RoosterMaken();
