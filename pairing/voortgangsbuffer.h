@@ -1,6 +1,5 @@
-// Progress handed from a search on a worker thread to the screen: the search only stores
-// the latest lines, counter and status, never waiting for the screen, and the screen fetches
-// what changed a few times a second. It also carries the user's stop request to the search.
+// Progress from a search on a worker thread to the screen: the search stores only the latest
+// values and never waits; the screen fetches what changed. It also carries the stop request.
 #pragma once
 
 #include "model/gesprek.h"

@@ -1,6 +1,5 @@
-// The schedule dialog ("Rooster maken"): the round to pair, the players who take part and,
-// for the round robin, the colours. "&Rooster samenstellen" runs the pairing in the progress
-// window. What it shows and allows comes from pairing/roosterkeuze.h.
+// The schedule dialog ("Rooster maken"): round, players and colours of the pairing, which
+// runs in the progress window; what it shows and allows comes from pairing/roosterkeuze.h.
 #pragma once
 
 #include "pairing/roosterresultaat.h"

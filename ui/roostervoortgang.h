@@ -1,6 +1,5 @@
-// The progress window of a pairing ("Vooruitgang roosteren"): the pairing runs on a worker
-// thread while this window shows its pair lines and the count of examined pairs a few times
-// a second, and its Stop button ends the search.
+// The progress window ("Vooruitgang roosteren"): the pairing runs on a worker thread while
+// this window shows its pair lines and count a few times a second; Stop ends the search.
 #pragma once
 
 #include "pairing/roosteromgeving.h"

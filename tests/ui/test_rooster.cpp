@@ -1,6 +1,5 @@
-// The schedule dialog and the progress window driven as a user drives them: which controls
-// show, when pairing may start, selecting players, pairing through the dialog, Stop while
-// the search runs on its worker thread, and the worker's messages on the GUI thread.
+// The schedule dialog and the progress window driven as a user drives them, Stop while the
+// search runs on its worker thread, and the worker's messages on the GUI thread.
 #include "test_rooster.h"
 
 #include "entry/ini.h"
@@ -215,25 +214,15 @@ void TestRooster::selecterenEnWisselen() {
 }
 
 void TestRooster::voorgesteldeRonde() {
-    struct Geval {
-        uint16_t systeem;
-        std::function<void(Competitie&)> wedstrijden;
-        int voorstel;
-    };
-    const Geval gevallen[] = {
-        {SysteemNormaal, [](Competitie&) {}, 1},
-        {SysteemZwitsers, [](Competitie&) {}, 1},
-        {SysteemNormaal, [](Competitie& c) { Wedstrijd(c, 2, 1, 2); }, 3},
-        {SysteemZwitsers, [](Competitie& c) { Wedstrijd(c, 2, 1, 2); }, 2},
-        {SysteemZwitsers, [](Competitie& c) { Wedstrijd(c, 2, 1, 2, 1); }, 3},
-    };
-    for (const auto& g : gevallen) {
+    // An unplayed round 2: the round robin goes on with round 3, the Swiss pairs 2 again (the
+    // rule itself is tested in the core; here the spin box must show it).
+    for (auto [systeem, voorstel] : {std::pair{SysteemNormaal, 3}, {SysteemZwitsers, 2}}) {
         Opstelling t;
         Spelers(t.c, 4);
-        t.c.Opties.Rekensysteem = g.systeem;
-        g.wedstrijden(t.c);
+        t.c.Opties.Rekensysteem = systeem;
+        Wedstrijd(t.c, 2, 1, 2);
         auto& d = t.Open();
-        QCOMPARE(Zoek<QSpinBox>(&d, "sbRonde")->value(), g.voorstel);
+        QCOMPARE(Zoek<QSpinBox>(&d, "sbRonde")->value(), voorstel);
         d.reject();
     }
 }
