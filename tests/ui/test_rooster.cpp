@@ -27,7 +27,6 @@
 #include <QToolButton>
 #include <QtTest>
 
-#include <functional>
 #include <memory>
 
 using namespace velkaro;
