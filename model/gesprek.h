@@ -51,6 +51,9 @@ public:
         (void)n;
         (void)tekst;
     }
+    // True once the user asked to stop. A search asks where it reports its counter, so the
+    // answer must be cheap; it then gives up as fast as it can unwind.
+    virtual bool Stoppen() const { return false; }
 };
 
 // A receiver that shows nothing.

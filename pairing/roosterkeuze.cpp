@@ -53,6 +53,18 @@ std::string VinklijstRegel(const TSpelerObj& s) {
     return Nummer3(s.Lotingnummer()) + ' ' + s.G().Naam + " [" + s.G().Kort + ']';
 }
 
+std::vector<TSpelerObj*> VinklijstSpelers(Competitie& c) {
+    std::vector<std::pair<std::string, TSpelerObj*>> regels;
+    regels.reserve(c.Spelers.Aantal());
+    for (auto& s : c.Spelers) regels.emplace_back(VinklijstRegel(*s), s.get());
+    std::stable_sort(regels.begin(), regels.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<TSpelerObj*> spelers;
+    spelers.reserve(regels.size());
+    for (auto& [regel, s] : regels) spelers.push_back(s);
+    return spelers;
+}
+
 void SelecteerIedereen(Competitie& c) {
     for (auto& s : c.Spelers) s->ZetRooster();
     c.Gewijzigd = true;

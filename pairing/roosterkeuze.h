@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace velkaro {
 
@@ -36,6 +37,9 @@ bool MagSamenstellen(const Competitie& c);
 // by its text): the drawing number in three positions, Naam, and Kort in square brackets.
 std::string RoosterlijstRegel(const TSpelerObj& speler);
 std::string VinklijstRegel(const TSpelerObj& speler);
+// The players in the order of the check list: sorted by their check-list line (the drawing
+// number comes first, right-aligned), equal lines in collection order.
+std::vector<TSpelerObj*> VinklijstSpelers(Competitie& c);
 
 // "&Iedereen selecteren" / "&Niemand selecteren" and the toggle of one player.
 void SelecteerIedereen(Competitie& c);

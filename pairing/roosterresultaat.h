@@ -13,6 +13,7 @@ enum class Roosteruitkomst {
     Gepaard,         // the matches were written
     KanNietParen,    // odd number or no complete pairing: the user was told, nothing written
     NietBeschikbaar, // the system has no pairing in this version: the user was told
+    Gestopt,         // the user stopped the search: nothing written
 };
 
 // The report kind the program opens after a pairing ("Uitslagen en/of rooster").

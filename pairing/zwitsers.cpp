@@ -62,6 +62,10 @@ Roosterresultaat StelZwitsersRoosterSamen(Competitie& c, int32_t ronde, Roostero
                           spoor ? &*spoor : nullptr);
     const bool klaar = zoeker.Zoek();
     res.Onderzocht = zoeker.Onderzocht();
+    if (zoeker.Gestopt()) {
+        res.Uitkomst = Roosteruitkomst::Gestopt;
+        return res;
+    }
     if (!klaar) {
         MeldKanNietParen(omg.gesprek);
         res.Uitkomst = Roosteruitkomst::KanNietParen;

@@ -165,13 +165,13 @@ bool ZwitsersZoeker::Zoek() {
               maxKleurverschil_);
         Vindwedstrijd(true, 0, 0, 0, 0);
     }
-    if (!roosterKlaar_) {
+    if (!roosterKlaar_ && !gestopt_) {
         eersteAanroep_ = true;
         versoepeld_ = laatsteGroep_ = false;
         Trace("Aanroep vindwedstrijd gestart: kleurtest uit");
         Vindwedstrijd(false, 0, 0, 0, 0);
     }
-    if (!roosterKlaar_) {
+    if (!roosterKlaar_ && !gestopt_) {
         versoepeld_ = true;
         Trace("Aanroep vindwedstrijd gestart: versoepeld, kleurtest uit");
         Vindwedstrijd(false, 0, 0, 0, 0);
@@ -212,6 +212,7 @@ void ZwitsersZoeker::BereidGroepVoor(int gBasis, int& a) {
 }
 
 void ZwitsersZoeker::Vindwedstrijd(bool kleurtest, int gBasis, int a, int wBasis, int b) {
+    if (gestopt_) return;
     if (spoor_) {
         Trace("Vindwedstrijd geopend: Basis groep %d, wacht %d, kleurtest %d", gBasis, wBasis,
               kleurtest ? 1 : 0);
@@ -251,6 +252,11 @@ void ZwitsersZoeker::Vindwedstrijd(bool kleurtest, int gBasis, int a, int wBasis
         ++diepte_;
         voortgang_.Teller(onderzocht_);
         voortgang_.ZetRegel(diepte_, Paarregel(f, c));
+        if (voortgang_.Stoppen()) {
+            gestopt_ = true;
+            Trace("Gestopt: Onderzocht %lld", onderzocht_);
+            return;
+        }
         if (spoor_) Trace("Diepte %d: %d - %d Onderzocht: %lld", diepte_, f, c, onderzocht_);
         // The next level works on its own copies just above this level's segments.
         std::copy(g, g + a, groep_.data() + gBasis + a);

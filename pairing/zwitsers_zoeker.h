@@ -39,6 +39,8 @@ public:
     // Partner per position (entry 0 unused); 0 when unpaired.
     const std::vector<int>& Partner() const { return partner_; }
     long long Onderzocht() const { return onderzocht_; }
+    // True when the search ended because the progress receiver asked it to stop.
+    bool Gestopt() const { return gestopt_; }
     int32_t MaxKleurverschil() const { return maxKleurverschil_; }
     bool Versoepeld() const { return versoepeld_; }
 
@@ -52,7 +54,7 @@ private:
     bool ElkHeeftPartner(const Posities& spelers, bool kleurtest) const;
     bool Toelaatbaar(int x, int y, bool kleurtest, bool strikt) const;
     void RekenKleurrijen();
-    bool Opgeven() const { return versoepeld_ && onderzocht_ - merkteken_ > 25; }
+    bool Opgeven() const { return gestopt_ || (versoepeld_ && onderzocht_ - merkteken_ > 25); }
     void Paar(int f, int c);
     std::string_view Paarregel(int f, int c);
     void Ontpaar(int f, int c);
@@ -82,6 +84,7 @@ private:
     bool mislukt_ = false;
     bool eersteAanroep_ = false;
     bool versoepeld_ = false;
+    bool gestopt_ = false;
     bool laatsteGroep_ = false;
     bool kleurDominant_ = false;
     int32_t maxKleurverschil_ = 2;

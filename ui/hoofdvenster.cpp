@@ -2,12 +2,14 @@
 
 #include "entry/groepen.h"
 #include "ui/categoriedialoog.h"
+#include "pairing/roosterkeuze.h"
 #include "ui/groependialoog.h"
 #include "ui/helpvenster.h"
 #include "ui/instellingendialoog.h"
 #include "ui/overvenster.h"
 #include "ui/rondedialoog.h"
 #include "ui/spelerlijst.h"
+#include "ui/roosterdialoog.h"
 #include "ui/taaldialoog.h"
 #include "ui/tekst.h"
 #include "ui/toernooidialoog.h"
@@ -64,6 +66,7 @@ Hoofdvenster::Hoofdvenster(Competitie& c, Gesprek& g, Startopties opties)
     rondes_ = std::make_unique<RondeDialoog>(o_, this);
     // The match list's "&Spelers" opens the same register as the main window's command.
     rondes_->Wedstrijdlijst().OpenSpelers = [this] { spelers_->exec(); };
+    rooster_ = std::make_unique<RoosterDialoog>(o_, this);
     // The idle refresh: a zero timer would spin; a few times a second is enough for the eye.
     klok_ = new QTimer(this);
     klok_->setInterval(250);
@@ -163,6 +166,7 @@ void Hoofdvenster::BouwMenu() {
         Na(true);
     });
     connect(aUitslagenInvoeren_, &QAction::triggered, this, [this] { OpenRondes(false); });
+    connect(aRooster_, &QAction::triggered, this, &Hoofdvenster::RoosterMaken);
     connect(aWissen_, &QAction::triggered, this, [this] { Na(programma_.WisAlleUitslagen()); });
     connect(aHersorteren_, &QAction::triggered, this, [this] {
         programma_.Hersorteren();
@@ -355,7 +359,7 @@ void Hoofdvenster::Vertaal() {
 
     for (Dialoog* d : std::initializer_list<Dialoog*>{
              spelers_.get(), categorieen_.get(), groepen_.get(), instellingen_.get(), taal_.get(),
-             toernooi_.get(), over_.get(), rondes_.get()})
+             toernooi_.get(), over_.get(), rondes_.get(), rooster_.get()})
         if (d) d->Vertaal();
     if (help_) help_->Vertaal();
     getoond_ = Panelen{}; // every panel text again in the new language
@@ -363,6 +367,8 @@ void Hoofdvenster::Vertaal() {
 }
 
 void Hoofdvenster::Ververs() {
+    // A pairing on its worker thread owns the competition until it ends.
+    if (rooster_ && rooster_->Bezig()) return;
     const Panelen p = BerekenPanelen(c_);
     if (p.Venstertitel != getoond_.Venstertitel) setWindowTitle(Q(p.Venstertitel));
     ZetTekst(valSpelers_, p.Spelers, getoond_.Spelers);
@@ -383,15 +389,15 @@ void Hoofdvenster::Ververs() {
     // Commands: those of a loaded competition only once one is loaded; those of the dialogs
     // still to come stay disabled.
     for (QAction* a : {aOpslaan_, aSpelers_, aInstellingen_, aCategorieen_, aElo_, aToernooi_,
-                       aWissen_, aHersorteren_, aWisselen_, aHeropenen_, aUitslagenInvoeren_})
+                       aRooster_, aWissen_, aHersorteren_, aWisselen_, aHeropenen_,
+                       aUitslagenInvoeren_})
         a->setEnabled(geladen);
-    for (QAction* a : {aPrinter_, aExport_, aRooster_, aMatrix_, aPerRondeMatrix_})
-        a->setEnabled(false);
+    for (QAction* a : {aPrinter_, aExport_, aMatrix_, aPerRondeMatrix_}) a->setEnabled(false);
     for (QAction* a : aUitvoer_) a->setEnabled(false);
-    for (QToolButton* k :
-         {kOpslaanN_, kOpslaanB_, kSpelers_, kInstellingen_, kWisselen_, kRonde_, kUitslagen_})
+    for (QToolButton* k : {kOpslaanN_, kOpslaanB_, kSpelers_, kInstellingen_, kWisselen_,
+                           kRoosterN_, kRoosterB_, kRonde_, kUitslagen_})
         k->setEnabled(geladen);
-    for (QToolButton* k : {kRoosterN_, kRoosterB_, kStand_}) k->setEnabled(false);
+    for (QToolButton* k : {kStand_}) k->setEnabled(false);
 
     const auto recent = programma_.RecenteMenu();
     for (std::size_t i = 0; i < aRecent_.size(); ++i) {
@@ -426,6 +432,14 @@ void Hoofdvenster::OpenRondes(bool direct) {
         break;
     }
     Na(true);
+}
+
+void Hoofdvenster::RoosterMaken() {
+    if (!programma_.Geladen() || !Voorcontrole(c_, g_)) return;
+    rooster_->exec();
+    Na(true);
+    const auto& r = rooster_->Resultaat();
+    if (r && r->Gelukt() && ToonRapport) ToonRapport(r->VanRonde, r->TotRonde);
 }
 
 void Hoofdvenster::Na(bool) {

@@ -9,6 +9,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -29,6 +30,7 @@ class InstellingenDialoog;
 class OverVenster;
 class SpelerLijstDialoog;
 class RondeDialoog;
+class RoosterDialoog;
 class TaalDialoog;
 class ToernooiDialoog;
 
@@ -55,6 +57,12 @@ public:
     void Vertaal();
     // The idle refresh: panels, status bar, caption, recent files and enabled commands.
     void Ververs();
+
+    // " &Rooster maken" and both "Rooster" buttons: the Swiss pre-check, then the schedule
+    // dialog; after a pairing the report of its rounds. Also the rounds dialog's request.
+    void RoosterMaken();
+    // Opens the report dialog on "Uitslagen en/of rooster" for rounds van..tot.
+    std::function<void(int32_t van, int32_t tot)> ToonRapport;
 
     Programma& Logica() { return programma_; }
     // "&Uitslagen invoeren" and "Ronde" (input mode), "Uitslagen" (result mode: the current
@@ -120,6 +128,7 @@ private:
     std::unique_ptr<ToernooiDialoog> toernooi_;
     std::unique_ptr<OverVenster> over_;
     std::unique_ptr<RondeDialoog> rondes_;
+    std::unique_ptr<RoosterDialoog> rooster_;
     std::unique_ptr<HelpVenster> help_;
 };
 

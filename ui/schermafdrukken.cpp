@@ -7,10 +7,12 @@
 #include "lang/teksten.h"
 #include "model/competitie.h"
 #include "model/systeem.h"
+#include "pairing/roosterstop.h"
 #include "ui/helpvenster.h"
 #include "ui/hoofdvenster.h"
 #include "ui/qtgesprek.h"
 #include "ui/rondedialoog.h"
+#include "ui/roostervoortgang.h"
 #include "ui/spelerinvoer.h"
 #include "ui/spelerlijst.h"
 #include "ui/wedinvoerdialoog.h"
@@ -19,6 +21,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTextBrowser>
 #include <QTimer>
 
@@ -36,6 +40,65 @@ bool Bewaar(QWidget* w, const QString& pad) {
     const bool ok = w->grab().save(pad);
     std::cout << (ok ? "wrote " : "FAILED ") << pad.toStdString() << '\n';
     return ok;
+}
+
+// A Swiss group whose next round takes the search minutes: 26 players on equal points where
+// everyone met exactly the other half (all draws), and the halves are odd.
+void ZwareZoektocht(velkaro::Competitie& c) {
+    static const char* const kNamen[] = {
+        "Bakker, J.",   "de Boer, A.",  "Mulder, K.", "Visser, H.",  "Smit, R.",
+        "Meijer, L.",   "de Vries, E.", "Bos, M.",    "Vos, T.",     "Peters, W.",
+        "Hendriks, P.", "van Dijk, S.", "Jansen, G.", "Dekker, F.",  "Brouwer, I.",
+        "Hoekstra, Y.", "Koster, N.",   "Prins, O.",  "Huisman, C.", "Kuipers, V.",
+        "Postma, H.",   "Veenstra, D.", "Kok, B.",    "Jonker, P.",  "Willems, A.",
+        "de Haan, R."};
+    c.Opties.Rekensysteem = velkaro::SysteemZwitsers;
+    constexpr int helft = 13;
+    for (int i = 0; i < 2 * helft; ++i) {
+        velkaro::Spelergegevens g;
+        g.Lotingnummer = g.InternNummer = i + 1;
+        g.Naam = kNamen[i];
+        g.Opnemen = velkaro::OpnemenStand | velkaro::OpnemenRooster;
+        c.Spelers.Voegtoe(g);
+    }
+    int nummer = 0;
+    for (int k = 0; k < helft; ++k)
+        for (int a = 0; a < helft; ++a) {
+            velkaro::Wedstrijdgegevens w;
+            w.Ronde = k + 1;
+            w.Wedstrijdnummer = ++nummer;
+            w.Wit = 2 * a + 1;
+            w.Zwart = 2 * ((a + k) % helft) + 2;
+            c.Wedstrijden.Voegtoe(w).ZetUitslag(1, 1, false, true);
+        }
+}
+
+// The progress window caught while it shows the search's pair lines; Stop ends the search.
+bool Voortgangsbeeld(const QString& pad) {
+    velkaro::Competitie c;
+    ZwareZoektocht(c);
+    velkaro::ui::QtGesprek gesprek;
+    velkaro::Ini ini;
+    velkaro::ui::Omgeving o{c, gesprek, ini, {}};
+    velkaro::ui::RoosterVoortgang venster(o, nullptr);
+    bool goed = false;
+    // The message that the pairing was stopped is closed as soon as it is up.
+    QTimer melding;
+    melding.setInterval(50);
+    QObject::connect(&melding, &QTimer::timeout, [&] {
+        if (auto* m = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) m->accept();
+    });
+    QTimer::singleShot(900, [&] {
+        goed = Bewaar(&venster, pad);
+        melding.start();
+        venster.findChild<QPushButton*>("knopStop")->click();
+    });
+    venster.Voer(
+        [&](velkaro::Roosteromgeving& omg) {
+            return velkaro::SamenstellenRoosterMetStop(c, 14, true, false, omg);
+        },
+        false);
+    return goed;
 }
 
 } // namespace
@@ -83,8 +146,8 @@ int main(int argc, char** argv) {
         goed &= Bewaar(&venster, uit + "/start" + s);
         venster.OpenBijStart(kopie);
         goed &= Bewaar(&venster, uit + "/hoofdvenster" + s);
-        for (const char* naam :
-             {"TDeelComp", "TVKInstelling", "TVKToernooigegevens", "TVKTaal", "TAboutBox"}) {
+        for (const char* naam : {"TDeelComp", "TVKInstelling", "TVKToernooigegevens", "TVKTaal",
+                                 "TAboutBox", "TRooster"}) {
             auto* d = venster.findChild<QDialog*>(naam);
             d->show();
             d->adjustSize();
@@ -150,6 +213,7 @@ int main(int argc, char** argv) {
             wl.Los();
             lijst.GetData(ronde, false);
         }
+        goed &= Voortgangsbeeld(uit + "/troostervoortgang" + s);
         if (auto* h = venster.Help()) {
             h->Toon("groepen", &venster);
             h->resize(820, 600);

@@ -78,6 +78,12 @@ const std::vector<std::vector<T>> kGroepen = {
      T::WlRandom, T::WlSpelers, T::WlRooster, T::WlAbort, T::WlGroep, T::WlRegl00, T::WlAfgebroken,
      T::WlUitslagWeg, T::WlReglUitslag, T::BtnOK, T::BtnHelp},
     {T::WiWit, T::WiZwart, T::WiOfRating, T::WiAlleSpelers, T::BtnOk, T::BtnAnnuleren, T::BtnHelp},
+    // the schedule dialog and its progress window
+    {T::VanafRonde, T::LaatsteRondeKeuze, T::Kleuren, T::KleurenStandaard, T::KleurenVerwisseld,
+     T::HandmatigSelecteren, T::IedereenSelecteren, T::NiemandSelecteren, T::InTeRoosteren,
+     T::TotaalAantalSpelers, T::RoosterSamenstellen, T::KnopAnnuleren, T::RoosterHelp,
+     T::Debugfile},
+    {T::VooruitgangRoosteren, T::Onderzocht, T::KnopStop},
 };
 
 } // namespace
