@@ -1,9 +1,14 @@
 #include "ui/hoofdvenster.h"
 
+#include "reports/rapport.h"
+#include "ui/afdrukvoorbeeld.h"
 #include "ui/groependialoog.h"
 #include "ui/helpvenster.h"
 #include "ui/instellingendialoog.h"
 #include "ui/overvenster.h"
+#include "ui/rapportdialoog.h"
+#include "ui/rapportscherm.h"
+#include "ui/sorteerscherm.h"
 #include "ui/taaldialoog.h"
 #include "ui/tekst.h"
 #include "ui/toernooidialoog.h"
@@ -15,6 +20,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
@@ -54,6 +60,12 @@ Hoofdvenster::Hoofdvenster(Competitie& c, Gesprek& g, Startopties opties)
         o_, [this] { Vertaal(); }, this);
     toernooi_ = std::make_unique<ToernooiDialoog>(o_, this);
     over_ = std::make_unique<OverVenster>(o_, this);
+    sorteren_ = std::make_unique<SorteerDialoog>(o_, this);
+    sorteren_->OpenInstellingen = [this] { instellingen_->exec(); };
+    scherm_ = std::make_unique<Rapportscherm>(o_, this);
+    afdrukken_ = std::make_unique<AfdrukDialoog>(o_, this);
+    rapport_ = std::make_unique<RapportDialoog>(o_, *sorteren_, *scherm_, *afdrukken_, this);
+    rapport_->OpenToernooigegevens = [this] { toernooi_->exec(); };
     // The idle refresh: a zero timer would spin; a few times a second is enough for the eye.
     klok_ = new QTimer(this);
     klok_->setInterval(250);
@@ -136,6 +148,14 @@ void Hoofdvenster::BouwMenu() {
     connect(aNieuw_, &QAction::triggered, this, [this] { Na(programma_.Nieuw()); });
     connect(aTaal_, &QAction::triggered, this, [this] { taal_->exec(); });
     connect(aAfsluiten_, &QAction::triggered, this, &QWidget::close);
+    connect(aPrinter_, &QAction::triggered, this, [this] {
+        // The orientation chosen here is the one the next report starts with.
+        if (afdrukken_->PrinterInstellen(this))
+            c_.Staand = afdrukken_->Printer().pageLayout().orientation() == QPageLayout::Portrait;
+    });
+    for (std::size_t i = 0; i < aUitvoer_.size(); ++i)
+        connect(aUitvoer_[i], &QAction::triggered, this,
+                [this, i] { ToonRapport(static_cast<Rapportsoort>(i)); });
     connect(aInstellingen_, &QAction::triggered, this, [this] {
         instellingen_->exec();
         Na(true);
@@ -333,8 +353,9 @@ void Hoofdvenster::Vertaal() {
     capSysteem_->setText(Q(T::LblSysteem));
     capSorteer_->setText(Q(T::LblSorteervolgorde));
 
-    for (Dialoog* d : std::initializer_list<Dialoog*>{groepen_.get(), instellingen_.get(),
-                                                      taal_.get(), toernooi_.get(), over_.get()})
+    for (Dialoog* d : std::initializer_list<Dialoog*>{
+             groepen_.get(), instellingen_.get(), taal_.get(), toernooi_.get(), over_.get(),
+             sorteren_.get(), scherm_.get(), afdrukken_.get(), rapport_.get()})
         if (d) d->Vertaal();
     if (help_) help_->Vertaal();
     getoond_ = Panelen{}; // every panel text again in the new language
@@ -364,13 +385,16 @@ void Hoofdvenster::Ververs() {
     for (QAction* a : {aOpslaan_, aInstellingen_, aElo_, aToernooi_, aWissen_, aHersorteren_,
                        aWisselen_, aHeropenen_})
         a->setEnabled(geladen);
-    for (QAction* a : {aPrinter_, aExport_, aSpelers_, aCategorieen_, aRooster_,
-                       aUitslagenInvoeren_, aMatrix_, aPerRondeMatrix_})
+    for (QAction* a : {aExport_, aSpelers_, aCategorieen_, aRooster_, aUitslagenInvoeren_, aMatrix_,
+                       aPerRondeMatrix_})
         a->setEnabled(false);
-    for (QAction* a : aUitvoer_) a->setEnabled(false);
-    for (QToolButton* k : {kOpslaanN_, kOpslaanB_, kInstellingen_, kWisselen_})
+    aPrinter_->setEnabled(geladen);
+    // The reports this program cannot write yet stay in the menu, disabled.
+    for (std::size_t i = 0; i < aUitvoer_.size(); ++i)
+        aUitvoer_[i]->setEnabled(geladen && SoortBeschikbaar(static_cast<Rapportsoort>(i)));
+    for (QToolButton* k : {kOpslaanN_, kOpslaanB_, kInstellingen_, kWisselen_, kStand_})
         k->setEnabled(geladen);
-    for (QToolButton* k : {kSpelers_, kRoosterN_, kRoosterB_, kRonde_, kStand_, kUitslagen_})
+    for (QToolButton* k : {kSpelers_, kRoosterN_, kRoosterB_, kRonde_, kUitslagen_})
         k->setEnabled(false);
 
     const auto recent = programma_.RecenteMenu();
@@ -390,6 +414,13 @@ void Hoofdvenster::Ververs() {
 
 void Hoofdvenster::Na(bool) {
     Ververs();
+}
+
+void Hoofdvenster::ToonRapport(Rapportsoort soort, std::optional<int32_t> van,
+                               std::optional<int32_t> tot) {
+    if (!programma_.Geladen()) return;
+    rapport_->Toon(soort, van, tot);
+    Na(true);
 }
 
 void Hoofdvenster::ToonHelp(const QString& anker, QWidget* vanuit) {

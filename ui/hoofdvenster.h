@@ -4,12 +4,14 @@
 #pragma once
 
 #include "entry/programma.h"
+#include "reports/rapportopties.h"
 #include "ui/omgeving.h"
 
 #include <QMainWindow>
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QAction;
@@ -21,10 +23,14 @@ class QToolButton;
 
 namespace velkaro::ui {
 
+class AfdrukDialoog;
 class GroepenDialoog;
 class HelpVenster;
 class InstellingenDialoog;
 class OverVenster;
+class RapportDialoog;
+class Rapportscherm;
+class SorteerDialoog;
 class TaalDialoog;
 class ToernooiDialoog;
 
@@ -51,6 +57,11 @@ public:
     void Vertaal();
     // The idle refresh: panels, status bar, caption, recent files and enabled commands.
     void Ververs();
+
+    // The report dialog opened for a kind, with the results range preset (after a pairing:
+    // the paired rounds).
+    void ToonRapport(Rapportsoort soort, std::optional<int32_t> van = {},
+                     std::optional<int32_t> tot = {});
 
     Programma& Logica() { return programma_; }
     HelpVenster* Help() const { return help_.get(); }
@@ -104,6 +115,10 @@ private:
     std::unique_ptr<TaalDialoog> taal_;
     std::unique_ptr<ToernooiDialoog> toernooi_;
     std::unique_ptr<OverVenster> over_;
+    std::unique_ptr<SorteerDialoog> sorteren_;
+    std::unique_ptr<Rapportscherm> scherm_;
+    std::unique_ptr<AfdrukDialoog> afdrukken_;
+    std::unique_ptr<RapportDialoog> rapport_;
     std::unique_ptr<HelpVenster> help_;
 };
 
