@@ -296,6 +296,9 @@ void TestRapport::grootsteRanglijstNaarPdf() {
             spelers += static_cast<int>(tekst.count(QRegularExpression("Speler \\d+ ")));
         }
         QCOMPARE(spelers, 255);
+        qInfo("%s: %d lines, %d lines and %d characters a page, %d pages",
+              liggend ? "landscape" : "portrait", regels, maat.RegelsPerBlad, maat.TekensPerRegel,
+              bladen[liggend]);
     }
     QVERIFY(bladen[1] > bladen[0]);
 
