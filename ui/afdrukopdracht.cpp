@@ -75,6 +75,7 @@ int Druk(const QStringList& a) {
     Competitie c;
     const auto r = OpenBestand(c, bestand);
     if (!r.Ok()) throw Fout(BestandsfoutTekst(r));
+    if (IsCompetitiebestand(c, uit)) throw Fout(lang::Tekst(lang::T::RgOpCompetitie) + ": " + uit);
     Rapportopties o = StandaardRapportopties(c);
     if (!soort.empty()) {
         const auto s = SoortVanNaam(soort);

@@ -2,6 +2,7 @@
 
 #include "model/systeem.h"
 #include "model/tekst.h"
+#include "reports/rapportdialoog.h"
 #include "ui/tekst.h"
 
 #include <QFileInfo>
@@ -215,11 +216,22 @@ void AfdrukDialoog::Print() {
 }
 
 bool AfdrukDialoog::BewaarPdf(const std::string& pad) {
+    if (IsCompetitiebestand(o_.C, pad)) {
+        o_.G.Melding(lang::Tekst(T::RgOpCompetitie), lang::Tekst(T::Fout), Pictogram::Fout);
+        return false;
+    }
     QPrinter pdf(QPrinter::HighResolution);
     pdf.setOutputFormat(QPrinter::PdfFormat);
     pdf.setOutputFileName(Q(pad));
     pdf.setPageLayout(printer_->pageLayout());
-    if (TekenDocument(pdf, document_, Font(), spKantlijn_->value(), nu_) >= 0) return true;
+    // The layout of the file, which a printer's resolution may not share with the preview's.
+    const Bladmaat maat = MeetBlad(pdf, Font(), spKantlijn_->value());
+    const int bladen = TekenDocument(pdf, document_, Font(), spKantlijn_->value(), nu_);
+    if (bladen >= 0) {
+        maat_ = maat;
+        bladen_ = bladen;
+        return true;
+    }
     o_.G.Melding(lang::Tekst(T::PrNietGedrukt) + ": " + pad, lang::Tekst(T::Fout), Pictogram::Fout);
     return false;
 }

@@ -49,6 +49,7 @@ public:
     // Writes the document shown into a PDF; false (with a message) when it could not.
     bool BewaarPdf(const std::string& pad);
 
+    // The pages and page measure of the last layout, shown or written.
     int Bladen() const { return bladen_; }
     Bladmaat Maat() const { return maat_; }
     double Punten() const { return punten_; }

@@ -430,7 +430,10 @@ void RapportDialoog::ToonVoorSoort(Rapportsoort soort) {
     spMatrix_->setVisible(matrix);
     // A kind this program cannot write yet shows its options but offers no output.
     const bool beschikbaar = SoortBeschikbaar(soort);
-    for (QPushButton* k : {knopPrint_, knopScherm_, knopDisk_}) k->setEnabled(beschikbaar);
+    for (QPushButton* k : {knopPrint_, knopScherm_, knopDisk_}) {
+        k->setEnabled(beschikbaar);
+        k->setToolTip(beschikbaar ? QString() : Q(T::RgNietBeschikbaar));
+    }
 }
 
 void RapportDialoog::Bereid(Rapportsoort soort, std::optional<int32_t> van,
@@ -479,6 +482,10 @@ void RapportDialoog::Maak(Bestemming b) {
     case Bestemming::Bestand: {
         const std::string titel = Rapportnaam(c, keuze_.Soort);
         if (!uitvoer_.KiesUitvoerbestand(c.Werkmap, Rapportdialoogtitel(keuze_.Soort))) return;
+        if (IsCompetitiebestand(c, uitvoer_.Bestandsnaam())) {
+            o_.G.Melding(lang::Tekst(T::RgOpCompetitie), lang::Tekst(T::Fout), Pictogram::Fout);
+            return;
+        }
         if (!uitvoer_.OpenUitvoerbestand(uitvoer_.Bestandsnaam(), uitvoer_.Formaat(), titel))
             return;
         MaakRapport(c, opties, uitvoer_, klok);

@@ -8,6 +8,7 @@
 #include "lang/teksten.h"
 #include "storage/competitiebestand.h"
 #include "ui/afdrukvoorbeeld.h"
+#include "ui/helpvenster.h"
 #include "ui/rapportscherm.h"
 
 #include <QAction>
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QTextBrowser>
 #include <QToolButton>
 #include <QtTest>
 
@@ -158,6 +160,8 @@ void TestRapport::menuEnKnoppen() {
         QVERIFY(Zoek<QCheckBox>(d, "chkMatrix")->isVisibleTo(d));
         QVERIFY(!Zoek<QWidget>(d, "grpUitslagen")->isVisibleTo(d));
         QVERIFY(!Zoek<QWidget>(d, "cbMaximumPerRegel")->isVisibleTo(d));
+        Klik(d, "knopHelp");
+        QCOMPARE(w->Help()->Browser()->source().fragment(), QString("rapporten"));
         Klik(d, "knopOk");
     });
     QTest::mouseClick(Zoek<QToolButton>(w, "knopStand"), Qt::LeftButton);
@@ -330,6 +334,7 @@ void TestRapport::afdrukkenZonderVenster() {
         {{"--print", demo}, 1, "usage:"},
         {{"--print", Pad("geen.xv7"), "-o", Pad("x.pdf")}, 1, "geen.xv7"},
         {{"--print", demo, "-o", Pad("geen/map/x.pdf")}, 1, "x.pdf"},
+        {{"--print", demo, "-o", Pad("dialoog/club.101")}, 1, "competitie zelf"},
     };
     for (const auto& g : gevallen) {
         const auto r = Draai(VELKARO_PROGRAMMA, g.args);
