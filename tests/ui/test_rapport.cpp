@@ -15,6 +15,8 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -305,6 +307,31 @@ void TestRapport::grootsteRanglijstNaarPdf() {
               bladen[liggend]);
     }
     QVERIFY(bladen[1] > bladen[0]);
+
+    // "Print" asks which printer; here the printer is a PDF file, as the print dialog offers.
+    const QString geprint = Pad("printer.pdf");
+    afdruk->Printer().setOutputFormat(QPrinter::PdfFormat);
+    afdruk->Printer().setOutputFileName(geprint);
+    bool gevraagd = false;
+    BijVenster("TVKRang", [&](QWidget* d) {
+        BijVenster("TSortScherm", [&](QWidget* s) {
+            BijVenster("Twprint", [&](QWidget* t) {
+                test::BijModaal([&](QWidget* vraag) {
+                    gevraagd = qobject_cast<QPrintDialog*>(vraag) != nullptr;
+                    qobject_cast<QDialog*>(vraag)->accept();
+                });
+                Klik(t, "knopPrint");
+                Klik(t, "knopSluiten");
+            });
+            Klik(s, "knopSorteren");
+        });
+        Klik(d, "knopPrint");
+        Klik(d, "knopOk");
+    });
+    Zoek<QAction>(w, "mnuHersorteren")->trigger();
+    Zoek<QAction>(w, "mnuUitvoer0")->trigger();
+    QVERIFY(gevraagd);
+    QCOMPARE(PdfBladen(geprint), bladen[1]); // the last report was landscape
 
     // The headless print lays the same report out on as many pages.
     for (int liggend = 0; liggend < 2; ++liggend) {
