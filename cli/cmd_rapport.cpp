@@ -5,6 +5,7 @@
 #include "model/tekst.h"
 #include "reports/kader.h"
 #include "reports/rapport.h"
+#include "reports/rapportdialoog.h"
 
 namespace velkaro::cli {
 
@@ -30,24 +31,16 @@ Bestandsformaat LeesFormaat(const std::string& s) {
 }
 
 Rapportsoort LeesSoort(const std::string& s) {
-    if (s == "ranking") return Rapportsoort::Ranglijst;
-    if (s == "progress") return Rapportsoort::Voortschrijdingstabel;
+    if (auto soort = SoortVanNaam(s)) return *soort;
     throw Gebruiksfout("--kind takes ranking or progress");
 }
 
 Afdrukopties LeesAfdrukopties(const std::string& lijst) {
-    Afdrukopties a;
-    std::size_t begin = 0;
-    while (begin <= lijst.size()) {
-        std::size_t eind = lijst.find(',', begin);
-        if (eind == std::string::npos) eind = lijst.size();
-        const std::string naam = Trim(lijst.substr(begin, eind - begin));
-        if (!naam.empty() && !ZetAfdrukoptie(a, naam))
-            throw Gebruiksfout("unknown report option '" + naam + "'; the options are " +
-                               AfdrukoptieNamen());
-        begin = eind + 1;
-    }
-    return a;
+    const Afdrukoptielijst l = LeesAfdrukoptielijst(lijst);
+    if (l.Onbekend)
+        throw Gebruiksfout("unknown report option '" + *l.Onbekend + "'; the options are " +
+                           AfdrukoptieNamen());
+    return l.Opties;
 }
 
 int Rapport(const Argumenten& a, Uitvoer& u) {

@@ -1,15 +1,20 @@
 #include "ui/hoofdvenster.h"
 
 #include "entry/groepen.h"
-#include "ui/categoriedialoog.h"
 #include "pairing/roosterkeuze.h"
+#include "reports/rapport.h"
+#include "ui/afdrukvoorbeeld.h"
+#include "ui/categoriedialoog.h"
 #include "ui/groependialoog.h"
 #include "ui/helpvenster.h"
 #include "ui/instellingendialoog.h"
 #include "ui/overvenster.h"
+#include "ui/rapportdialoog.h"
+#include "ui/rapportscherm.h"
 #include "ui/rondedialoog.h"
-#include "ui/spelerlijst.h"
 #include "ui/roosterdialoog.h"
+#include "ui/sorteerscherm.h"
+#include "ui/spelerlijst.h"
 #include "ui/taaldialoog.h"
 #include "ui/tekst.h"
 #include "ui/toernooidialoog.h"
@@ -22,6 +27,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
@@ -66,7 +72,22 @@ Hoofdvenster::Hoofdvenster(Competitie& c, Gesprek& g, Startopties opties)
     rondes_ = std::make_unique<RondeDialoog>(o_, this);
     // The match list's "&Spelers" opens the same register as the main window's command.
     rondes_->Wedstrijdlijst().OpenSpelers = [this] { spelers_->exec(); };
+    OpenRooster = [this] { RoosterMaken(); };
+    // After a pairing the report dialog shows the new round(s) on "Uitslagen en/of rooster";
+    // while that kind cannot be written the pairings are seen in the match list instead.
+    NaRooster = [this](int32_t van, int32_t tot) {
+        if (SoortBeschikbaar(Rapportsoort::UitslagenEnRooster))
+            ToonRapport(Rapportsoort::UitslagenEnRooster, van, tot);
+    };
+    if (SoortBeschikbaar(Rapportsoort::Deelnemerslijst))
+        spelers_->OpenDeelnemerslijst = [this] { ToonRapport(Rapportsoort::Deelnemerslijst); };
     rooster_ = std::make_unique<RoosterDialoog>(o_, this);
+    sorteren_ = std::make_unique<SorteerDialoog>(o_, this);
+    sorteren_->OpenInstellingen = [this] { instellingen_->exec(); };
+    scherm_ = std::make_unique<Rapportscherm>(o_, this);
+    afdrukken_ = std::make_unique<AfdrukDialoog>(o_, this);
+    rapport_ = std::make_unique<RapportDialoog>(o_, *sorteren_, *scherm_, *afdrukken_, this);
+    rapport_->OpenToernooigegevens = [this] { toernooi_->exec(); };
     // The idle refresh: a zero timer would spin; a few times a second is enough for the eye.
     klok_ = new QTimer(this);
     klok_->setInterval(250);
@@ -157,6 +178,14 @@ void Hoofdvenster::BouwMenu() {
         categorieen_->exec();
         Na(true);
     });
+    connect(aPrinter_, &QAction::triggered, this, [this] {
+        // The orientation chosen here is the one the next report starts with.
+        if (afdrukken_->PrinterInstellen(this))
+            c_.Staand = afdrukken_->Printer().pageLayout().orientation() == QPageLayout::Portrait;
+    });
+    for (std::size_t i = 0; i < aUitvoer_.size(); ++i)
+        connect(aUitvoer_[i], &QAction::triggered, this,
+                [this, i] { ToonRapport(static_cast<Rapportsoort>(i)); });
     connect(aInstellingen_, &QAction::triggered, this, [this] {
         instellingen_->exec();
         Na(true);
@@ -359,7 +388,8 @@ void Hoofdvenster::Vertaal() {
 
     for (Dialoog* d : std::initializer_list<Dialoog*>{
              spelers_.get(), categorieen_.get(), groepen_.get(), instellingen_.get(), taal_.get(),
-             toernooi_.get(), over_.get(), rondes_.get(), rooster_.get()})
+             toernooi_.get(), over_.get(), rondes_.get(), rooster_.get(), sorteren_.get(),
+             scherm_.get(), afdrukken_.get(), rapport_.get()})
         if (d) d->Vertaal();
     if (help_) help_->Vertaal();
     getoond_ = Panelen{}; // every panel text again in the new language
@@ -388,16 +418,18 @@ void Hoofdvenster::Ververs() {
 
     // Commands: those of a loaded competition only once one is loaded; those of the dialogs
     // still to come stay disabled.
-    for (QAction* a : {aOpslaan_, aSpelers_, aInstellingen_, aCategorieen_, aElo_, aToernooi_,
-                       aRooster_, aWissen_, aHersorteren_, aWisselen_, aHeropenen_,
-                       aUitslagenInvoeren_})
+    for (QAction* a :
+         {aOpslaan_, aSpelers_, aInstellingen_, aCategorieen_, aElo_, aToernooi_, aRooster_,
+          aWissen_, aHersorteren_, aWisselen_, aHeropenen_, aUitslagenInvoeren_})
         a->setEnabled(geladen);
-    for (QAction* a : {aPrinter_, aExport_, aMatrix_, aPerRondeMatrix_}) a->setEnabled(false);
-    for (QAction* a : aUitvoer_) a->setEnabled(false);
+    for (QAction* a : {aExport_, aMatrix_, aPerRondeMatrix_}) a->setEnabled(false);
+    aPrinter_->setEnabled(geladen);
+    // The reports this program cannot write yet stay in the menu, disabled.
+    for (std::size_t i = 0; i < aUitvoer_.size(); ++i)
+        aUitvoer_[i]->setEnabled(geladen && SoortBeschikbaar(static_cast<Rapportsoort>(i)));
     for (QToolButton* k : {kOpslaanN_, kOpslaanB_, kSpelers_, kInstellingen_, kWisselen_,
-                           kRoosterN_, kRoosterB_, kRonde_, kUitslagen_})
+                           kRoosterN_, kRoosterB_, kRonde_, kUitslagen_, kStand_})
         k->setEnabled(geladen);
-    for (QToolButton* k : {kStand_}) k->setEnabled(false);
 
     const auto recent = programma_.RecenteMenu();
     for (std::size_t i = 0; i < aRecent_.size(); ++i) {
@@ -439,11 +471,18 @@ void Hoofdvenster::RoosterMaken() {
     rooster_->exec();
     Na(true);
     const auto& r = rooster_->Resultaat();
-    if (r && r->Gelukt() && ToonRapport) ToonRapport(r->VanRonde, r->TotRonde);
+    if (r && r->Gelukt() && NaRooster) NaRooster(r->VanRonde, r->TotRonde);
 }
 
 void Hoofdvenster::Na(bool) {
     Ververs();
+}
+
+void Hoofdvenster::ToonRapport(Rapportsoort soort, std::optional<int32_t> van,
+                               std::optional<int32_t> tot) {
+    if (!programma_.Geladen()) return;
+    rapport_->Toon(soort, van, tot);
+    Na(true);
 }
 
 void Hoofdvenster::ToonHelp(const QString& anker, QWidget* vanuit) {

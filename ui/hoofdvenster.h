@@ -4,6 +4,7 @@
 #pragma once
 
 #include "entry/programma.h"
+#include "reports/rapportopties.h"
 #include "ui/omgeving.h"
 
 #include <QMainWindow>
@@ -12,6 +13,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QAction;
@@ -23,14 +25,18 @@ class QToolButton;
 
 namespace velkaro::ui {
 
+class AfdrukDialoog;
 class CategorieDialoog;
 class GroepenDialoog;
 class HelpVenster;
 class InstellingenDialoog;
 class OverVenster;
-class SpelerLijstDialoog;
+class RapportDialoog;
+class Rapportscherm;
 class RondeDialoog;
 class RoosterDialoog;
+class SorteerDialoog;
+class SpelerLijstDialoog;
 class TaalDialoog;
 class ToernooiDialoog;
 
@@ -61,8 +67,10 @@ public:
     // " &Rooster maken" and both "Rooster" buttons: the Swiss pre-check, then the schedule
     // dialog; after a pairing the report of its rounds. Also the rounds dialog's request.
     void RoosterMaken();
-    // Opens the report dialog on "Uitslagen en/of rooster" for rounds van..tot.
-    std::function<void(int32_t van, int32_t tot)> ToonRapport;
+    // The report dialog opened for a kind, with the results range preset (after a pairing:
+    // the paired rounds).
+    void ToonRapport(Rapportsoort soort, std::optional<int32_t> van = {},
+                     std::optional<int32_t> tot = {});
 
     Programma& Logica() { return programma_; }
     // "&Uitslagen invoeren" and "Ronde" (input mode), "Uitslagen" (result mode: the current
@@ -70,8 +78,11 @@ public:
     void OpenRondes(bool direct);
     RondeDialoog* Rondes() const { return rondes_.get(); }
 
-    // Opens the schedule dialog (set by whoever builds it); the match list's "Rooster" ends here.
+    // What follows the match list's "Rooster" request (the schedule dialog) and a successful
+    // pairing (the report of the paired rounds, once that kind can be written); tests replace
+    // them to see that they are asked for.
     std::function<void()> OpenRooster;
+    std::function<void(int32_t van, int32_t tot)> NaRooster;
     HelpVenster* Help() const { return help_.get(); }
     // The player register, whose hooks the program sets.
     SpelerLijstDialoog* Spelerlijst() const { return spelers_.get(); }
@@ -129,6 +140,10 @@ private:
     std::unique_ptr<OverVenster> over_;
     std::unique_ptr<RondeDialoog> rondes_;
     std::unique_ptr<RoosterDialoog> rooster_;
+    std::unique_ptr<SorteerDialoog> sorteren_;
+    std::unique_ptr<Rapportscherm> scherm_;
+    std::unique_ptr<AfdrukDialoog> afdrukken_;
+    std::unique_ptr<RapportDialoog> rapport_;
     std::unique_ptr<HelpVenster> help_;
 };
 

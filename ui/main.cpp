@@ -3,6 +3,7 @@
 #include "entry/ini.h"
 #include "entry/programma.h"
 #include "model/competitie.h"
+#include "ui/afdrukopdracht.h"
 #include "ui/helpvenster.h"
 #include "ui/hoofdvenster.h"
 #include "ui/qtgesprek.h"
@@ -16,8 +17,11 @@
 
 namespace {
 
-const char* kGebruik = "usage: velkaro [--testopties] [FILE.xv7]\n"
-                       "       velkaro --version\n";
+const char* kGebruik =
+    "usage: velkaro [--testopties] [FILE.xv7]\n"
+    "       velkaro --print FILE.xv7 [--kind ranking|progress] [--options LIST]\n"
+    "               [--landscape] -o OUT.pdf\n"
+    "       velkaro --version\n";
 
 } // namespace
 
@@ -34,7 +38,14 @@ int main(int argc, char** argv) {
         }
     }
 
+    // The headless print needs no display: it draws into a PDF.
+    bool afdrukken = false;
+    for (int i = 1; i < argc; ++i) afdrukken |= std::strcmp(argv[i], "--print") == 0;
+    if (afdrukken && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
     QApplication app(argc, argv);
+    if (afdrukken) return velkaro::ui::AfdrukZonderVenster(app.arguments().mid(1), std::cerr);
     Q_INIT_RESOURCE(velkaro);
     QApplication::setApplicationName("velkaro");
     QApplication::setApplicationDisplayName("Velkaro");

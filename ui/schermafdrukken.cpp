@@ -8,11 +8,15 @@
 #include "model/competitie.h"
 #include "model/systeem.h"
 #include "pairing/roosterstop.h"
+#include "reports/rapport.h"
+#include "ui/afdrukvoorbeeld.h"
 #include "ui/helpvenster.h"
 #include "ui/hoofdvenster.h"
 #include "ui/qtgesprek.h"
+#include "ui/rapportdialoog.h"
 #include "ui/rondedialoog.h"
 #include "ui/roostervoortgang.h"
+#include "ui/sorteerscherm.h"
 #include "ui/spelerinvoer.h"
 #include "ui/spelerlijst.h"
 #include "ui/wedinvoerdialoog.h"
@@ -34,6 +38,13 @@ namespace {
 void Wacht() {
     for (int i = 0; i < 5; ++i) QApplication::processEvents();
 }
+
+// Keeps the document of a report for the print preview's picture.
+class Verzamelaar final : public velkaro::Afdrukvoorbeeld {
+public:
+    void Druk(const velkaro::Afdrukdocument& d) override { Document = d; }
+    velkaro::Afdrukdocument Document;
+};
 
 bool Bewaar(QWidget* w, const QString& pad) {
     Wacht();
@@ -214,6 +225,34 @@ int main(int argc, char** argv) {
             lijst.GetData(ronde, false);
         }
         goed &= Voortgangsbeeld(uit + "/troostervoortgang" + s);
+        // The report dialog, the sort dialog and the print preview of the standings.
+        auto* rapport = venster.findChild<velkaro::ui::RapportDialoog*>("TVKRang");
+        rapport->Bereid(velkaro::Rapportsoort::Ranglijst);
+        rapport->show();
+        rapport->adjustSize();
+        goed &= Bewaar(rapport, uit + "/tvkrang" + s);
+        rapport->hide();
+        auto* sorteren = venster.findChild<velkaro::ui::SorteerDialoog*>("TSortScherm");
+        sorteren->Vul();
+        sorteren->show();
+        sorteren->adjustSize();
+        goed &= Bewaar(sorteren, uit + "/tsortscherm" + s);
+        sorteren->hide();
+        {
+            velkaro::TUitvoerObject u(gesprek);
+            Verzamelaar v;
+            velkaro::Rapportopties o = velkaro::StandaardRapportopties(c);
+            o.Herberekenen = true;
+            u.StartPrinter(v);
+            velkaro::MaakRapport(c, o, u, velkaro::SysteemKlok());
+            u.EindePrinter();
+            auto* afdruk = venster.findChild<velkaro::ui::AfdrukDialoog*>("Twprint");
+            afdruk->show();
+            afdruk->resize(900, 700);
+            afdruk->Laad(v.Document);
+            goed &= Bewaar(afdruk, uit + "/twprint" + s);
+            afdruk->hide();
+        }
         if (auto* h = venster.Help()) {
             h->Toon("groepen", &venster);
             h->resize(820, 600);

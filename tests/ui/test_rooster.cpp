@@ -339,7 +339,7 @@ void TestRooster::stopHerstelt() {
         QTest::mouseClick(Zoek<QPushButton>(d, "knopSamenstellen"), Qt::LeftButton);
     });
     std::optional<std::pair<int32_t, int32_t>> rapport;
-    w->ToonRapport = [&](int32_t van, int32_t tot) { rapport = {van, tot}; };
+    w->NaRooster = [&](int32_t van, int32_t tot) { rapport = {van, tot}; };
     Zoek<QToolButton>(w, "knopRooster")->click();
     QVERIFY(gezien);
     QVERIFY(modaal);
@@ -447,7 +447,7 @@ void TestRooster::hoofdvensterRoostert() {
     QVERIFY(Zoek<QAction>(w, "mnuRoosterMaken")->isEnabled());
 
     std::vector<std::pair<int32_t, int32_t>> rapporten;
-    w->ToonRapport = [&](int32_t van, int32_t tot) { rapporten.emplace_back(van, tot); };
+    w->NaRooster = [&](int32_t van, int32_t tot) { rapporten.emplace_back(van, tot); };
     for (Antwoord a : {Antwoord::Nee, Antwoord::Annuleren}) {
         p.g.Antwoorden = {a};
         bool geopend = false;

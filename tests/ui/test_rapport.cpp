@@ -1,0 +1,376 @@
+// The report dialog driven as a user drives it: its options reach the report byte for byte as
+// the command line writes them, the screen view shows it, and the print preview and the
+// headless print lay the largest competition out on the right number of PDF pages.
+#include "test_rapport.h"
+
+#include "bench/grootste.h"
+#include "hulp.h"
+#include "lang/teksten.h"
+#include "storage/competitiebestand.h"
+#include "ui/afdrukvoorbeeld.h"
+#include "ui/helpvenster.h"
+#include "ui/rapportscherm.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QtTest>
+
+#include <cmath>
+
+using namespace velkaro;
+
+namespace {
+
+template <class W> W* Zoek(QObject* ouder, const char* naam) {
+    W* w = ouder->findChild<W*>(naam);
+    if (!w) qFatal("no widget %s", naam);
+    return w;
+}
+
+// Runs f on the modal window named naam as soon as it is the active one.
+void BijVenster(const QString& naam, std::function<void(QWidget*)> f) {
+    auto probeer = std::make_shared<std::function<void()>>();
+    *probeer = [naam, f, probeer] {
+        QWidget* w = QApplication::activeModalWidget();
+        if (!w || w->objectName() != naam) {
+            QTimer::singleShot(10, *probeer);
+            return;
+        }
+        f(w);
+        if (auto* d = qobject_cast<QDialog*>(w); d && d->isVisible()) d->reject();
+    };
+    QTimer::singleShot(0, *probeer);
+}
+
+void Klik(QWidget* ouder, const char* knop) {
+    QTest::mouseClick(Zoek<QPushButton>(ouder, knop), Qt::LeftButton);
+}
+
+// Ticks exactly the named "Afdrukken van" boxes.
+void ZetVakjes(QWidget* d, const QStringList& aan) {
+    for (QCheckBox* k : d->findChild<QWidget*>("grpAfdrukkenVan")->findChildren<QCheckBox*>())
+        k->setChecked(aan.contains(k->objectName()));
+}
+
+QByteArray LeesAlles(const QString& pad) {
+    QFile f(pad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+struct Uitkomst {
+    int status;
+    QByteArray out, err;
+};
+
+Uitkomst Draai(const QString& programma, const QStringList& args) {
+    QProcess p;
+    auto env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    p.setProcessEnvironment(env);
+    p.start(programma, args);
+    p.waitForFinished(120000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+            p.readAllStandardError()};
+}
+
+int PdfBladen(const QString& pad) {
+    const auto r = Draai("pdfinfo", {pad});
+    const auto m = QRegularExpression("Pages:\\s+(\\d+)").match(QString::fromUtf8(r.out));
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+QString PdfTekst(const QString& pad, int blad) {
+    return QString::fromUtf8(Draai("pdftotext", {"-layout", "-f", QString::number(blad), "-l",
+                                                 QString::number(blad), pad, "-"})
+                                 .out);
+}
+
+// The first line of a PDF page holding text.
+QString EersteRegel(const QString& tekst) {
+    for (const QString& r : tekst.split('\n'))
+        if (!r.trimmed().isEmpty()) return r.trimmed();
+    return {};
+}
+
+} // namespace
+
+std::string TestRapport::Demo(const QString& map) const {
+    QDir().mkpath(Pad(map));
+    for (const char* ext : {".xv7", ".101", ".102", ".103", ".104", ".105", ".106"}) {
+        const QString bron = QString(VELKARO_EXAMPLES) + "/club" + ext;
+        const QString doel = Pad(map + "/club" + ext);
+        if (!QFile::exists(bron)) continue;
+        QFile::remove(doel);
+        QFile::copy(bron, doel);
+        QFile(doel).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    }
+    return Pad(map + "/club.xv7").toStdString();
+}
+
+std::string TestRapport::Grootste() const {
+    const std::string pad = Pad("grootste.xv7").toStdString();
+    Competitie c;
+    c.VolledigeReset();
+    c.Bestandsnaam = pad;
+    Deelcompgegevens g;
+    g.Competitienummer = 1;
+    g.Bestandsnummer = 1;
+    c.Groepen.Voegtoe(g);
+    c.HuidigeDeelcomp = 1;
+    bench::VulGrootste(c);
+    c.RanglijstOpties = OptieMatrix;
+    c.MarkeerHerberekenen();
+    if (!SchrijfBestand(c).Ok()) qFatal("cannot write %s", pad.c_str());
+    return pad;
+}
+
+void TestRapport::init() {
+    Q_INIT_RESOURCE(velkaro);
+    lang::KiesTaal(lang::Taal::Nederlands);
+    for (const QString& f : QDir(map_.path()).entryList(QDir::Files)) QFile::remove(Pad(f));
+}
+
+void TestRapport::menuEnKnoppen() {
+    test::Programma p(map_.path());
+    auto* w = p.venster.get();
+    QVERIFY(!Zoek<QAction>(w, "mnuUitvoer0")->isEnabled());
+    QVERIFY(!Zoek<QAction>(w, "mnuPrinter")->isEnabled());
+    QVERIFY(!Zoek<QToolButton>(w, "knopStand")->isEnabled());
+    QVERIFY(w->OpenBijStart(Demo("dialoog")));
+    QVERIFY(Zoek<QAction>(w, "mnuPrinter")->isEnabled());
+    QVERIFY(Zoek<QToolButton>(w, "knopStand")->isEnabled());
+    for (int i = 0; i <= 8; ++i) {
+        auto* a = Zoek<QAction>(w, qPrintable(QString("mnuUitvoer%1").arg(i)));
+        QVERIFY(a->isVisible());
+        QCOMPARE(a->isEnabled(), i <= 1); // the kinds this program writes so far
+    }
+    // The "Stand" button opens the dialog on the ranking list with its options.
+    bool gezien = false;
+    BijVenster("TVKRang", [&](QWidget* d) {
+        gezien = true;
+        QCOMPARE(d->windowTitle(), QString("Ranglijst afdrukken"));
+        QVERIFY(Zoek<QCheckBox>(d, "chkMatrix")->isVisibleTo(d));
+        QVERIFY(!Zoek<QWidget>(d, "grpUitslagen")->isVisibleTo(d));
+        QVERIFY(!Zoek<QWidget>(d, "cbMaximumPerRegel")->isVisibleTo(d));
+        Klik(d, "knopHelp");
+        QCOMPARE(w->Help()->Browser()->source().fragment(), QString("rapporten"));
+        Klik(d, "knopOk");
+    });
+    QTest::mouseClick(Zoek<QToolButton>(w, "knopStand"), Qt::LeftButton);
+    QVERIFY(gezien);
+    // A kind this program cannot write yet: its options, but no output.
+    BijVenster("TVKRang", [&](QWidget* d) {
+        QCOMPARE(d->windowTitle(), QString("Uitslagen en/of rooster afdrukken"));
+        QVERIFY(Zoek<QWidget>(d, "grpUitslagen")->isVisibleTo(d));
+        QVERIFY(!Zoek<QPushButton>(d, "knopBeeldscherm")->isEnabled());
+        Klik(d, "knopOk");
+    });
+    w->ToonRapport(Rapportsoort::UitslagenEnRooster, 2, 3);
+}
+
+void TestRapport::schijfGelijkAanDeOpdrachtregel() {
+    const std::string demo = Demo("dialoog");
+    const std::string vergelijk = Demo("cli");
+    test::Programma p(map_.path());
+    auto* w = p.venster.get();
+    QVERIFY(w->OpenBijStart(demo));
+    Zoek<QAction>(w, "mnuHersorteren")->trigger(); // the sort dialog comes first
+
+    const QString uit = Pad("dialoog.rtf");
+    p.g.Bestanden = {uit.toStdString()}; // the first filter: RTF
+    bool gesorteerd = false;
+    BijVenster("TVKRang", [&](QWidget* d) {
+        ZetVakjes(d, {"chkMatrix", "chkStatistiek", "chkPlaats", "chkKleurverhouding"});
+        Zoek<QRadioButton>(d, "rbLiggend")->setChecked(true);
+        BijVenster("TSortScherm", [&](QWidget* s) {
+            gesorteerd = true;
+            Klik(s, "knopSorteren");
+        });
+        Klik(d, "knopDisk");
+        Klik(d, "knopOk");
+    });
+    Zoek<QAction>(w, "mnuUitvoer0")->trigger();
+    QVERIFY(gesorteerd);
+    QVERIFY(p.c.Opties.IsActueel());
+    // The dialog keeps its boxes and the orientation in the competition.
+    QVERIFY(AfdrukoptiesVan(p.c).Kleurverhouding && !AfdrukoptiesVan(p.c).VorigeNotering);
+    QVERIFY(!p.c.Staand);
+
+    const auto cli = Draai(VELKARO_CLI, {"report", QString::fromStdString(vergelijk), "--options",
+                                         "matrix,statistics,place,colours", "--landscape", "-o",
+                                         Pad("cli.rtf"), "--no-save"});
+    QCOMPARE(cli.status, 0);
+    const QByteArray dialoog = LeesAlles(uit);
+    QVERIFY(dialoog.contains("\\landscape"));
+    QCOMPARE(dialoog, LeesAlles(Pad("cli.rtf")));
+}
+
+void TestRapport::beeldschermToontHetRapport() {
+    const std::string demo = Demo("dialoog");
+    const std::string vergelijk = Demo("cli");
+    test::Programma p(map_.path());
+    auto* w = p.venster.get();
+    QVERIFY(w->OpenBijStart(demo));
+    Zoek<QAction>(w, "mnuHersorteren")->trigger();
+    QString getoond;
+    BijVenster("TVKRang", [&](QWidget* d) {
+        QCOMPARE(d->windowTitle(), QString("Voortschrijdingstabel afdrukken"));
+        QVERIFY(!Zoek<QCheckBox>(d, "chkMatrix")->isVisibleTo(d));
+        ZetVakjes(d, {"chkPlaats"});
+        Zoek<QPlainTextEdit>(d, "edEenmaligeTekst")->setPlainText("Alleen nu");
+        BijVenster("TSortScherm", [&](QWidget* s) {
+            BijVenster("TBeeldscherm", [&](QWidget* b) {
+                auto* memo = Zoek<QPlainTextEdit>(b, "memoRapport");
+                QVERIFY(memo->isReadOnly());
+                QCOMPARE(memo->lineWrapMode(), QPlainTextEdit::NoWrap);
+                QCOMPARE(memo->textCursor().position(), 0);
+                getoond = memo->toPlainText();
+            });
+            Klik(s, "knopSorteren");
+        });
+        Klik(d, "knopBeeldscherm");
+        // The one-time text served that report only.
+        QVERIFY(Zoek<QPlainTextEdit>(d, "edEenmaligeTekst")->toPlainText().isEmpty());
+        Klik(d, "knopOk");
+    });
+    Zoek<QAction>(w, "mnuUitvoer1")->trigger();
+    const auto cli =
+        Draai(VELKARO_CLI, {"report", QString::fromStdString(vergelijk), "--kind", "progress",
+                            "--options", "place", "--once-text", "Alleen nu", "--no-save"});
+    QCOMPARE(cli.status, 0);
+    QVERIFY(getoond.contains("Alleen nu"));
+    QCOMPARE(getoond + "\n", QString::fromUtf8(cli.out));
+}
+
+void TestRapport::grootsteRanglijstNaarPdf() {
+    const std::string grootste = Grootste();
+    test::Programma p(map_.path());
+    auto* w = p.venster.get();
+    QVERIFY(w->OpenBijStart(grootste));
+    auto* afdruk = w->findChild<ui::AfdrukDialoog*>("Twprint");
+    QVERIFY(afdruk);
+    int bladen[2] = {0, 0};
+    for (int liggend = 0; liggend < 2; ++liggend) {
+        const QString pdf = Pad(liggend ? "liggend.pdf" : "staand.pdf");
+        p.g.Bestanden = {pdf.toStdString()};
+        Afdrukdocument document;
+        Bladmaat maat;
+        BijVenster("TVKRang", [&](QWidget* d) {
+            ZetVakjes(d, {"chkMatrix"});
+            Zoek<QRadioButton>(d, liggend ? "rbLiggend" : "rbStaand")->setChecked(true);
+            BijVenster("TSortScherm", [&](QWidget* s) {
+                BijVenster("Twprint", [&](QWidget* t) {
+                    QCOMPARE(t->windowTitle(), QString("Afdrukken"));
+                    Klik(t, "knopPdf");
+                    bladen[liggend] = afdruk->Bladen();
+                    maat = afdruk->Maat();
+                    document = afdruk->Document();
+                    Klik(t, "knopSluiten");
+                });
+                Klik(s, "knopSorteren");
+            });
+            Klik(d, "knopPrint");
+            Klik(d, "knopOk");
+        });
+        Zoek<QAction>(w, "mnuHersorteren")->trigger();
+        Zoek<QAction>(w, "mnuUitvoer0")->trigger();
+        QCOMPARE(document.Staand, liggend == 0);
+
+        // Nothing but whole lines and the closing "$$A": every line takes one line of a page.
+        int regels = 0;
+        for (const auto& r : document.Regels) regels += r.Tekst.rfind("$$", 0) != 0;
+        QVERIFY(regels > 255);
+        const int perBlad = maat.RegelsPerBlad - kKopregels;
+        QCOMPARE(bladen[liggend], (regels + perBlad - 1) / perBlad);
+        QCOMPARE(PdfBladen(pdf), bladen[liggend]);
+        int spelers = 0;
+        for (int b = 1; b <= bladen[liggend]; ++b) {
+            const QString tekst = PdfTekst(pdf, b);
+            const QString kop = EersteRegel(tekst);
+            QVERIFY2(kop.startsWith("Ranglijst Grootste competitie"), qPrintable(kop));
+            QVERIFY2(kop.endsWith(QString("Blad:%1").arg(b, 4)), qPrintable(kop));
+            spelers += static_cast<int>(tekst.count(QRegularExpression("Speler \\d+ ")));
+        }
+        QCOMPARE(spelers, 255);
+        qInfo("%s: %d lines, %d lines and %d characters a page, %d pages",
+              liggend ? "landscape" : "portrait", regels, maat.RegelsPerBlad, maat.TekensPerRegel,
+              bladen[liggend]);
+    }
+    QVERIFY(bladen[1] > bladen[0]);
+
+    // "Print" asks which printer; here the printer is a PDF file, as the print dialog offers.
+    const QString geprint = Pad("printer.pdf");
+    afdruk->Printer().setOutputFormat(QPrinter::PdfFormat);
+    afdruk->Printer().setOutputFileName(geprint);
+    bool gevraagd = false;
+    BijVenster("TVKRang", [&](QWidget* d) {
+        BijVenster("TSortScherm", [&](QWidget* s) {
+            BijVenster("Twprint", [&](QWidget* t) {
+                test::BijModaal([&](QWidget* vraag) {
+                    gevraagd = qobject_cast<QPrintDialog*>(vraag) != nullptr;
+                    qobject_cast<QDialog*>(vraag)->accept();
+                });
+                Klik(t, "knopPrint");
+                Klik(t, "knopSluiten");
+            });
+            Klik(s, "knopSorteren");
+        });
+        Klik(d, "knopPrint");
+        Klik(d, "knopOk");
+    });
+    Zoek<QAction>(w, "mnuHersorteren")->trigger();
+    Zoek<QAction>(w, "mnuUitvoer0")->trigger();
+    QVERIFY(gevraagd);
+    QCOMPARE(PdfBladen(geprint), bladen[1]); // the last report was landscape
+
+    // The headless print lays the same report out on as many pages.
+    for (int liggend = 0; liggend < 2; ++liggend) {
+        const QString pdf = Pad(liggend ? "zonder-liggend.pdf" : "zonder-staand.pdf");
+        QStringList args = {
+            "--print", QString::fromStdString(grootste), "--options", "matrix", "-o", pdf};
+        if (liggend) args << "--landscape";
+        const auto r = Draai(VELKARO_PROGRAMMA, args);
+        QCOMPARE(r.status, 0);
+        QCOMPARE(PdfBladen(pdf), bladen[liggend]);
+        QVERIFY(EersteRegel(PdfTekst(pdf, bladen[liggend]))
+                    .endsWith(QString("Blad:%1").arg(bladen[liggend], 4)));
+    }
+}
+
+void TestRapport::afdrukkenZonderVenster() {
+    const QString demo = QString::fromStdString(Demo("dialoog"));
+    const QByteArray voor = LeesAlles(demo);
+    const struct {
+        QStringList args;
+        int status;
+        const char* melding;
+    } gevallen[] = {
+        {{"--print", demo, "--kind", "progress", "-o", Pad("v.pdf")}, 0, ""},
+        {{"--print", demo, "--options", "matrix,bogus", "-o", Pad("x.pdf")}, 1, "'bogus'"},
+        {{"--print", demo, "--kind", "history", "-o", Pad("x.pdf")}, 1, "--kind"},
+        {{"--print", demo}, 1, "usage:"},
+        {{"--print", Pad("geen.xv7"), "-o", Pad("x.pdf")}, 1, "geen.xv7"},
+        {{"--print", demo, "-o", Pad("geen/map/x.pdf")}, 1, "x.pdf"},
+        {{"--print", demo, "-o", Pad("dialoog/club.101")}, 1, "competitie zelf"},
+    };
+    for (const auto& g : gevallen) {
+        const auto r = Draai(VELKARO_PROGRAMMA, g.args);
+        QCOMPARE(r.status, g.status);
+        QVERIFY2(QString::fromUtf8(r.err).contains(g.melding), r.err.constData());
+    }
+    QVERIFY(EersteRegel(PdfTekst(Pad("v.pdf"), 1)).startsWith("Voortschrijdingstabel"));
+    QVERIFY(!QFile::exists(Pad("x.pdf")));
+    QCOMPARE(LeesAlles(demo), voor); // printing changes no competition
+}
+
+QTEST_MAIN(TestRapport)
