@@ -17,6 +17,7 @@ public:
     std::deque<Antwoord> Antwoorden;
     std::deque<std::optional<std::string>> Invoeren; // nullopt = cancelled
     std::deque<std::optional<std::string>> Bestanden;
+    std::deque<int> Filters; // the filter chosen with each file, while any are left
 
     struct Vraagje {
         std::string Tekst, Titel;
@@ -54,6 +55,10 @@ public:
         if (Bestanden.empty()) throw std::logic_error("unexpected file dialog: " + keuze.Titel);
         auto a = Bestanden.front();
         Bestanden.pop_front();
+        if (!Filters.empty()) {
+            keuze.FilterIndex = Filters.front();
+            Filters.pop_front();
+        }
         return a;
     }
 };

@@ -7,8 +7,13 @@
 #include "model/competitie.h"
 #include "ui/hoofdvenster.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialog>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -31,6 +36,73 @@ inline void BijModaal(std::function<void(QWidget*)> f) {
         if (auto* d = qobject_cast<QDialog*>(w); d && d->isVisible()) d->reject();
     };
     QTimer::singleShot(0, *probeer);
+}
+
+// A child widget by object name; a missing one ends the test run at once.
+template <class W> W* Zoek(QObject* ouder, const char* naam) {
+    W* w = ouder->findChild<W*>(naam);
+    if (!w) qFatal("no widget %s", naam);
+    return w;
+}
+
+inline void Klik(QWidget* ouder, const char* knop) {
+    Zoek<QAbstractButton>(ouder, knop)->click();
+}
+
+// Runs f on the modal window of this form name as soon as it is the active one and shown;
+// a dialog that f leaves open is closed, so the test goes on.
+inline void BijVenster(const QString& naam, std::function<void(QWidget*)> f) {
+    auto probeer = std::make_shared<std::function<void()>>();
+    *probeer = [naam, f, probeer] {
+        QWidget* w = QApplication::activeModalWidget();
+        if (!w || w->objectName() != naam || !w->isVisible()) {
+            QTimer::singleShot(10, *probeer);
+            return;
+        }
+        f(w);
+        if (auto* d = qobject_cast<QDialog*>(w); d && d->isVisible()) d->reject();
+    };
+    QTimer::singleShot(0, *probeer);
+}
+
+// Ticks exactly the named "Afdrukken van" boxes of the report dialog.
+inline void ZetVakjes(QWidget* d, const QStringList& aan) {
+    for (QCheckBox* k : d->findChild<QWidget*>("grpAfdrukkenVan")->findChildren<QCheckBox*>())
+        k->setChecked(aan.contains(k->objectName()));
+}
+
+inline QByteArray LeesAlles(const QString& pad) {
+    QFile f(pad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+struct Uitkomst {
+    int status;
+    QByteArray out, err;
+};
+
+// Runs a program (the CLI, the headless print, pdfinfo) and waits for it.
+inline Uitkomst Draai(const QString& programma, const QStringList& args) {
+    QProcess p;
+    auto env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    p.setProcessEnvironment(env);
+    p.start(programma, args);
+    p.waitForFinished(120000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+            p.readAllStandardError()};
+}
+
+inline int PdfBladen(const QString& pad) {
+    const auto r = Draai("pdfinfo", {pad});
+    const auto m = QRegularExpression("Pages:\\s+(\\d+)").match(QString::fromUtf8(r.out));
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+inline QString PdfTekst(const QString& pad, int blad) {
+    return QString::fromUtf8(Draai("pdftotext", {"-layout", "-f", QString::number(blad), "-l",
+                                                 QString::number(blad), pad, "-"})
+                                 .out);
 }
 
 struct Programma {

@@ -25,14 +25,9 @@
 
 using namespace velkaro;
 using velkaro::test::BijModaal;
+using velkaro::test::Zoek;
 
 namespace {
-
-template <class W> W* Zoek(QObject* ouder, const char* naam) {
-    W* w = ouder->findChild<W*>(naam);
-    if (!w) qFatal("no widget %s", naam);
-    return w;
-}
 
 QString Status(test::Programma& p, int i) {
     return Zoek<QLabel>(p.venster.get(), qPrintable(QString("status%1").arg(i)))->text();

@@ -28,72 +28,16 @@
 #include <cmath>
 
 using namespace velkaro;
+using velkaro::test::BijVenster;
+using velkaro::test::Draai;
+using velkaro::test::Klik;
+using velkaro::test::LeesAlles;
+using velkaro::test::PdfBladen;
+using velkaro::test::PdfTekst;
+using velkaro::test::ZetVakjes;
+using velkaro::test::Zoek;
 
 namespace {
-
-template <class W> W* Zoek(QObject* ouder, const char* naam) {
-    W* w = ouder->findChild<W*>(naam);
-    if (!w) qFatal("no widget %s", naam);
-    return w;
-}
-
-// Runs f on the modal window named naam as soon as it is the active one.
-void BijVenster(const QString& naam, std::function<void(QWidget*)> f) {
-    auto probeer = std::make_shared<std::function<void()>>();
-    *probeer = [naam, f, probeer] {
-        QWidget* w = QApplication::activeModalWidget();
-        if (!w || w->objectName() != naam) {
-            QTimer::singleShot(10, *probeer);
-            return;
-        }
-        f(w);
-        if (auto* d = qobject_cast<QDialog*>(w); d && d->isVisible()) d->reject();
-    };
-    QTimer::singleShot(0, *probeer);
-}
-
-void Klik(QWidget* ouder, const char* knop) {
-    QTest::mouseClick(Zoek<QPushButton>(ouder, knop), Qt::LeftButton);
-}
-
-// Ticks exactly the named "Afdrukken van" boxes.
-void ZetVakjes(QWidget* d, const QStringList& aan) {
-    for (QCheckBox* k : d->findChild<QWidget*>("grpAfdrukkenVan")->findChildren<QCheckBox*>())
-        k->setChecked(aan.contains(k->objectName()));
-}
-
-QByteArray LeesAlles(const QString& pad) {
-    QFile f(pad);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-struct Uitkomst {
-    int status;
-    QByteArray out, err;
-};
-
-Uitkomst Draai(const QString& programma, const QStringList& args) {
-    QProcess p;
-    auto env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    p.setProcessEnvironment(env);
-    p.start(programma, args);
-    p.waitForFinished(120000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-            p.readAllStandardError()};
-}
-
-int PdfBladen(const QString& pad) {
-    const auto r = Draai("pdfinfo", {pad});
-    const auto m = QRegularExpression("Pages:\\s+(\\d+)").match(QString::fromUtf8(r.out));
-    return m.hasMatch() ? m.captured(1).toInt() : -1;
-}
-
-QString PdfTekst(const QString& pad, int blad) {
-    return QString::fromUtf8(Draai("pdftotext", {"-layout", "-f", QString::number(blad), "-l",
-                                                 QString::number(blad), pad, "-"})
-                                 .out);
-}
 
 // The first line of a PDF page holding text.
 QString EersteRegel(const QString& tekst) {

@@ -30,16 +30,11 @@
 #include <memory>
 
 using namespace velkaro;
+using velkaro::test::Zoek;
 using Paarlijst = std::vector<std::pair<int, int>>;
 using velkaro::test::BijModaal;
 
 namespace {
-
-template <class W> W* Zoek(QObject* ouder, const char* naam) {
-    W* w = ouder->findChild<W*>(naam);
-    if (!w) qFatal("no widget %s", naam);
-    return w;
-}
 
 // Players with these drawing numbers (internal numbers 1, 2, ... in this order), marked "S"
 // and "R".

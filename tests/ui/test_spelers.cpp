@@ -29,14 +29,9 @@
 
 using namespace velkaro;
 using velkaro::test::BijModaal;
+using velkaro::test::Zoek;
 
 namespace {
-
-template <class W> W* Zoek(QObject* ouder, const char* naam) {
-    W* w = ouder->findChild<W*>(naam);
-    if (!w) qFatal("no widget %s", naam);
-    return w;
-}
 
 // A register on its own competition, shown as the main window shows it.
 struct Register {

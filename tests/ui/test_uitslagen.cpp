@@ -33,34 +33,11 @@
 #include <memory>
 
 using namespace velkaro;
+using velkaro::test::BijVenster;
+using velkaro::test::Klik;
+using velkaro::test::Zoek;
 
 namespace {
-
-template <class W> W* Zoek(QObject* ouder, const char* naam) {
-    W* w = ouder->findChild<W*>(naam);
-    if (!w) qFatal("no widget %s", naam);
-    return w;
-}
-
-void Klik(QWidget* venster, const char* knop) {
-    Zoek<QPushButton>(venster, knop)->click();
-}
-
-// Runs f on the modal dialog of this form name as soon as it is up; a dialog f leaves open
-// is closed, so the test goes on.
-void BijVenster(const char* naam, std::function<void(QWidget*)> f) {
-    auto probeer = std::make_shared<std::function<void()>>();
-    *probeer = [naam, f, probeer] {
-        QWidget* w = QApplication::activeModalWidget();
-        if (!w || w->objectName() != naam || !w->isVisible()) {
-            QTimer::singleShot(10, *probeer);
-            return;
-        }
-        f(w);
-        if (auto* d = qobject_cast<QDialog*>(w); d && d->isVisible()) d->reject();
-    };
-    QTimer::singleShot(0, *probeer);
-}
 
 int InRonde(const Competitie& c, int32_t ronde) {
     int n = 0;

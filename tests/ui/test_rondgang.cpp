@@ -1,0 +1,255 @@
+// Two competitions run from nothing in the desktop program alone, as a new user runs them:
+// a new file, players through the player dialog, rounds paired through the schedule dialog,
+// results typed in the match list, the ranking with its cross table on screen, printed to PDF
+// and written as HTML. The files the walks leave behind are then checked.
+#include "test_rondgang.h"
+
+#include "hulp.h"
+#include "lang/teksten.h"
+#include "storage/competitiebestand.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableView>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include <map>
+#include <set>
+
+using namespace velkaro;
+using velkaro::test::BijVenster;
+using velkaro::test::Draai;
+using velkaro::test::Klik;
+using velkaro::test::LeesAlles;
+using velkaro::test::PdfBladen;
+using velkaro::test::PdfTekst;
+using velkaro::test::ZetVakjes;
+using velkaro::test::Zoek;
+
+namespace {
+
+QString Naam(int i) {
+    return QString("Speler %1").arg(i, 2, 10, QChar('0'));
+}
+
+// A new competition and n players entered through the register and the player dialog, the
+// drawing numbers given in order.
+void NieuwMetSpelers(test::Programma& p, const QString& pad, int n) {
+    auto* w = p.venster.get();
+    p.g.Bestanden = {pad.toStdString()};
+    Zoek<QAction>(w, "mnuNieuw")->trigger();
+    BijVenster("TSpelerLijst", [&](QWidget* d) {
+        for (int i = 1; i <= n; ++i) {
+            BijVenster("TInvoerSpelers", [i](QWidget* invoer) {
+                Zoek<QLineEdit>(invoer, "EdNaam")->setText(Naam(i));
+                Zoek<QSpinBox>(invoer, "EdRating")->setValue(1900 - 20 * i);
+                Klik(invoer, "knopOk");
+            });
+            Klik(d, "knopNieuw");
+        }
+        Klik(d, "knopOk");
+    });
+    Klik(w, "knopSpelers");
+}
+
+// Types one result key per match of the current round in the match list ("Uitslagen" opens
+// it at once) and closes both dialogs with OK.
+void TypUitslagen(test::Programma& p, const QString& toetsen) {
+    bool klaar = false;
+    BijVenster("TWedstrijdenlijst", [&](QWidget* l) {
+        auto* tabel = Zoek<QTableView>(l, "lijstWedstrijden");
+        QCOMPARE(tabel->model()->rowCount(), toetsen.size());
+        for (QChar t : toetsen) QTest::keyClick(tabel, t.toLatin1());
+        Klik(l, "knopOk");
+        BijVenster("TRondeScherm", [&](QWidget* r) {
+            Klik(r, "knopOk");
+            klaar = true;
+        });
+    });
+    Klik(p.venster.get(), "knopUitslagen");
+    QTRY_VERIFY_WITH_TIMEOUT(klaar, 10000);
+}
+
+// The schedule dialog on its proposed round.
+void Roosteren(test::Programma& p, int verwachteRonde) {
+    int voorgesteld = 0;
+    BijVenster("TRooster", [&](QWidget* d) {
+        voorgesteld = Zoek<QSpinBox>(d, "sbRonde")->value();
+        Klik(d, "knopSamenstellen");
+    });
+    Klik(p.venster.get(), "knopRooster");
+    QCOMPARE(voorgesteld, verwachteRonde);
+}
+
+// The ranking with cross table: on screen (the sort dialog first, as the results changed),
+// printed to PDF from the print preview, and written as HTML. Returns the screen text.
+QString Ranglijst(test::Programma& p, const QString& pdf, const QString& html) {
+    QString scherm;
+    BijVenster("TVKRang", [&](QWidget* d) {
+        ZetVakjes(d, {"chkMatrix"});
+        BijVenster("TSortScherm", [&](QWidget* s) {
+            BijVenster("TBeeldscherm", [&](QWidget* b) {
+                scherm = Zoek<QPlainTextEdit>(b, "memoRapport")->toPlainText();
+            });
+            Klik(s, "knopSorteren");
+        });
+        Klik(d, "knopBeeldscherm");
+        BijVenster("Twprint", [&](QWidget* t) {
+            p.g.Bestanden = {pdf.toStdString()};
+            Klik(t, "knopPdf");
+            Klik(t, "knopSluiten");
+        });
+        Klik(d, "knopPrint");
+        p.g.Bestanden = {html.toStdString()};
+        p.g.Filters = {2}; // "HTML-bestanden"
+        Klik(d, "knopDisk");
+        Klik(d, "knopOk");
+    });
+    Zoek<QAction>(p.venster.get(), "mnuUitvoer0")->trigger();
+    return scherm;
+}
+
+// What the walks leave behind besides the competition: the PDF holds every player under the
+// ranking's title, and the HTML and the screen text are what velkaro-cli writes for the same
+// options from the saved file.
+void ControleerRapporten(const QString& xv7, const QString& scherm, const QString& pdf,
+                         const QString& html, int spelers) {
+    QVERIFY(PdfBladen(pdf) >= 1);
+    QString tekst;
+    for (int b = 1; b <= PdfBladen(pdf); ++b) tekst += PdfTekst(pdf, b);
+    QVERIFY2(tekst.trimmed().startsWith("Ranglijst"), qPrintable(tekst.left(80)));
+    for (int i = 1; i <= spelers; ++i) QVERIFY2(tekst.contains(Naam(i)), qPrintable(Naam(i)));
+
+    const QString cliHtml = html + ".cli.htm";
+    const auto disk = Draai(VELKARO_CLI, {"report", xv7, "--options", "matrix", "--format", "html",
+                                          "-o", cliHtml, "--no-save"});
+    QCOMPARE(disk.status, 0);
+    QCOMPARE(LeesAlles(html), LeesAlles(cliHtml));
+    const auto cli = Draai(VELKARO_CLI, {"report", xv7, "--options", "matrix", "--no-save"});
+    QCOMPARE(cli.status, 0);
+    QCOMPARE(scherm + "\n", QString::fromUtf8(cli.out));
+}
+
+// Per round the pairs (smaller internal number first) and each player's games.
+struct Verloop {
+    std::map<int32_t, int> Partijen;
+    std::set<std::pair<int32_t, int32_t>> Paren;
+    int Herhaald = 0, ZonderUitslag = 0;
+};
+Verloop LeesVerloop(const Competitie& c) {
+    Verloop v;
+    for (const auto& w : c.Wedstrijden) {
+        const auto& g = w->G();
+        ++v.Partijen[g.Wit];
+        ++v.Partijen[g.Zwart];
+        v.Herhaald += !v.Paren.insert(std::minmax(g.Wit, g.Zwart)).second;
+        v.ZonderUitslag += !g.Gespeeld;
+    }
+    return v;
+}
+
+} // namespace
+
+void TestRondgang::init() {
+    lang::KiesTaal(lang::Taal::Nederlands);
+}
+
+void TestRondgang::zwitsersVanNieuwTotRanglijst() {
+    const QString xv7 = Pad("zwitsers.xv7");
+    test::Programma p(map_.path());
+    auto* w = p.venster.get();
+    NieuwMetSpelers(p, xv7, 12);
+    QCOMPARE(p.c.Spelers.Aantal(), std::size_t(12));
+    BijVenster("TVKInstelling", [](QWidget* d) {
+        Zoek<QAbstractButton>(d, "rbZwitsers")->click();
+        Klik(d, "knopOk");
+    });
+    Klik(w, "knopInstellingen");
+    QCOMPARE(p.c.Opties.Rekensysteem, uint16_t(SysteemZwitsers));
+
+    // Five rounds: paired, then one key per board (2 white wins, 1 draw, 0 black wins).
+    for (int ronde = 1; ronde <= 5; ++ronde) {
+        Roosteren(p, ronde);
+        QString toetsen;
+        for (int i = 0; i < 6; ++i) toetsen += QChar("210"[(ronde + i) % 3]);
+        TypUitslagen(p, toetsen);
+    }
+    QCOMPARE(p.c.Wedstrijden.Aantal(), std::size_t(30));
+
+    // One result corrected: round 3's first board becomes a win for black.
+    BijVenster("TRondeScherm", [&](QWidget* r) {
+        auto* lijst = Zoek<QTreeWidget>(r, "lijstRondes");
+        lijst->setCurrentItem(lijst->topLevelItem(2));
+        BijVenster("TWedstrijdenlijst", [](QWidget* l) {
+            QTest::keyClick(Zoek<QTableView>(l, "lijstWedstrijden"), '0');
+            Klik(l, "knopOk");
+        });
+        Klik(r, "knopKeuze");
+        Klik(r, "knopOk");
+    });
+    Klik(w, "knopRonde");
+
+    const QString scherm = Ranglijst(p, Pad("zwitsers.pdf"), Pad("zwitsers.htm"));
+    QVERIFY2(scherm.contains("Ranglijst"), qPrintable(scherm.left(200)));
+    QVERIFY(p.g.Vragen.empty());
+    QVERIFY2(p.g.Meldingen.empty(), p.g.Meldingen.empty() ? "" : p.g.Meldingen[0].first.c_str());
+    Klik(w, "knopAfsluiten");
+    QVERIFY(!w->isVisible());
+
+    Competitie c;
+    QVERIFY(LeesBestand(c, xv7.toStdString()).Ok());
+    QCOMPARE(c.Opties.Rekensysteem, uint16_t(SysteemZwitsers));
+    QCOMPARE(c.Rondes.Aantal(), std::size_t(5));
+    const Verloop v = LeesVerloop(c);
+    QCOMPARE(v.Partijen.size(), std::size_t(12));
+    for (const auto& [speler, partijen] : v.Partijen) QCOMPARE(partijen, 5);
+    QCOMPARE(v.Herhaald, 0);
+    QCOMPARE(v.ZonderUitslag, 0);
+    // The corrected board and an untouched one of the same round.
+    std::vector<const Wedstrijdgegevens*> derde;
+    for (const auto& m : c.Wedstrijden)
+        if (m->G().Ronde == 3) derde.push_back(&m->G());
+    QCOMPARE(derde.size(), std::size_t(6));
+    QCOMPARE(int(derde[0]->UitslagWit), 0);
+    QCOMPARE(int(derde[0]->UitslagZwart), 2);
+    QCOMPARE(int(derde[1]->UitslagWit), 1);
+    ControleerRapporten(xv7, scherm, Pad("zwitsers.pdf"), Pad("zwitsers.htm"), 12);
+}
+
+void TestRondgang::rondtoernooiVanAcht() {
+    const QString xv7 = Pad("rond.xv7");
+    test::Programma p(map_.path());
+    auto* w = p.venster.get();
+    NieuwMetSpelers(p, xv7, 8);
+    // A new competition is a round robin: one pairing makes all seven rounds.
+    Roosteren(p, 1);
+    QCOMPARE(p.c.Wedstrijden.Aantal(), std::size_t(28));
+    for (int ronde = 1; ronde <= 7; ++ronde) TypUitslagen(p, ronde % 2 ? "2102" : "0121");
+    const QString scherm = Ranglijst(p, Pad("rond.pdf"), Pad("rond.htm"));
+    QVERIFY(p.g.Vragen.empty());
+    QVERIFY(p.g.Meldingen.empty());
+    Klik(w, "knopAfsluiten");
+
+    Competitie c;
+    QVERIFY(LeesBestand(c, xv7.toStdString()).Ok());
+    QCOMPARE(c.Rondes.Aantal(), std::size_t(7));
+    const Verloop v = LeesVerloop(c);
+    QCOMPARE(v.Paren.size(), std::size_t(28)); // everyone met everyone once
+    QCOMPARE(v.Herhaald, 0);
+    QCOMPARE(v.ZonderUitslag, 0);
+    for (const auto& [speler, partijen] : v.Partijen) QCOMPARE(partijen, 7);
+    ControleerRapporten(xv7, scherm, Pad("rond.pdf"), Pad("rond.htm"), 8);
+}
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    Q_INIT_RESOURCE(velkaro);
+    TestRondgang t;
+    return QTest::qExec(&t, argc, argv);
+}
