@@ -21,10 +21,10 @@ namespace velkaro::ui {
 using lang::T;
 using V = Instellingsvelden;
 
-QLineEdit* InstellingenDialoog::Veld(const char* naam, int cijfers, std::string V::*veld) {
+QLineEdit* InstellingenDialoog::Veld(const char* naam, std::size_t cijfers, std::string V::*veld) {
     auto* e = new QLineEdit(this);
     e->setObjectName(naam);
-    e->setMaxLength(cijfers);
+    e->setMaxLength(static_cast<int>(cijfers));
     e->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QString("[0-9]{0,%1}").arg(cijfers)), e));
     e->setFixedWidth(e->fontMetrics().horizontalAdvance('0') * cijfers + 16);
@@ -89,11 +89,11 @@ InstellingenDialoog::InstellingenDialoog(Omgeving& o, QWidget* ouder)
     cbPlusMin_ = Vak("cbPlusMin");
     for (QCheckBox* c : {cbSchaak_, cbKNDB_, cbPlusMin_}) lAlgemeen->addWidget(c);
     auto* punten = new QFormLayout;
-    edWinst_ = Veld("edWinst", 1, &V::Winst);
-    edRemise_ = Veld("edRemise", 1, &V::Remise);
-    edVerlies_ = Veld("edVerlies", 1, &V::Verlies);
-    edPlusRemise_ = Veld("edPlusRemise", 1, &V::PlusRemise);
-    edMinRemise_ = Veld("edMinRemise", 1, &V::MinRemise);
+    edWinst_ = Veld("edWinst", kCijfersPunten, &V::Winst);
+    edRemise_ = Veld("edRemise", kCijfersPunten, &V::Remise);
+    edVerlies_ = Veld("edVerlies", kCijfersPunten, &V::Verlies);
+    edPlusRemise_ = Veld("edPlusRemise", kCijfersPunten, &V::PlusRemise);
+    edMinRemise_ = Veld("edMinRemise", kCijfersPunten, &V::MinRemise);
     lblWinst_ = new QLabel(this), lblRemise_ = new QLabel(this), lblVerlies_ = new QLabel(this);
     lblPlusRemise_ = new QLabel(this), lblMinRemise_ = new QLabel(this);
     punten->addRow(lblWinst_, edWinst_);
@@ -112,8 +112,8 @@ InstellingenDialoog::InstellingenDialoog(Omgeving& o, QWidget* ouder)
     lblBasis_ = new QLabel(this);
     sbBasis_ = new QSpinBox(this);
     sbBasis_->setObjectName("sbBasispunten");
-    sbBasis_->setRange(10, 750);
-    sbBasis_->setSingleStep(10);
+    sbBasis_->setRange(kLarenBasisMin, kLarenBasisMax);
+    sbBasis_->setSingleStep(kLarenBasisStap);
     basis->addWidget(lblBasis_);
     basis->addWidget(sbBasis_);
     basis->addStretch();
@@ -147,7 +147,7 @@ InstellingenDialoog::InstellingenDialoog(Omgeving& o, QWidget* ouder)
     // ---- Sorteervolgorde ----
     grpSorteer_ = new QGroupBox(this);
     auto* lSorteer = new QVBoxLayout(grpSorteer_);
-    edSorteer_ = Veld("edSorteervolgorde", 5, &V::Sorteervolgorde);
+    edSorteer_ = Veld("edSorteervolgorde", kCijfersSorteer, &V::Sorteervolgorde);
     lSorteer->addWidget(edSorteer_);
     for (int i = 0; i < 9; ++i) {
         auto* l = new QLabel(this);
@@ -167,13 +167,13 @@ InstellingenDialoog::InstellingenDialoog(Omgeving& o, QWidget* ouder)
         lbl->setBuddy(e);
         l->addRow(lbl, e);
     };
-    edKWinst_ = Veld("edKeizerWinst", 3, &V::KeizerWinst);
-    edKRemise_ = Veld("edKeizerRemise", 3, &V::KeizerRemise);
-    edKVerlies_ = Veld("edKeizerVerlies", 3, &V::KeizerVerlies);
-    edKNiet_ = Veld("edKeizerNietGespeeld", 3, &V::KeizerNietGespeeld);
-    edAfloop_ = Veld("edAfloopfactor", 3, &V::Afloopfactor);
-    edNr1_ = Veld("edPuntenNr1", 3, &V::PuntenNr1);
-    edKeren_ = Veld("edKerenRekenen", 3, &V::KerenRekenen);
+    edKWinst_ = Veld("edKeizerWinst", kCijfersKeizer, &V::KeizerWinst);
+    edKRemise_ = Veld("edKeizerRemise", kCijfersKeizer, &V::KeizerRemise);
+    edKVerlies_ = Veld("edKeizerVerlies", kCijfersKeizer, &V::KeizerVerlies);
+    edKNiet_ = Veld("edKeizerNietGespeeld", kCijfersKeizer, &V::KeizerNietGespeeld);
+    edAfloop_ = Veld("edAfloopfactor", kCijfersKeizer, &V::Afloopfactor);
+    edNr1_ = Veld("edPuntenNr1", kCijfersKeizer, &V::PuntenNr1);
+    edKeren_ = Veld("edKerenRekenen", kCijfersKeizer, &V::KerenRekenen);
     rij(lKeizer, lblKWinst_, edKWinst_);
     rij(lKeizer, lblKRemise_, edKRemise_);
     rij(lKeizer, lblKVerlies_, edKVerlies_);
@@ -192,7 +192,7 @@ InstellingenDialoog::InstellingenDialoog(Omgeving& o, QWidget* ouder)
     auto* lZwitsers = new QFormLayout(grpZwitsers_);
     cbKleurDominant_ = Vak("cbKleurDominant");
     lZwitsers->addRow(cbKleurDominant_);
-    edMaxKleur_ = Veld("edMaxKleurverschil", 1, &V::MaxKleurverschil);
+    edMaxKleur_ = Veld("edMaxKleurverschil", kCijfersKleur, &V::MaxKleurverschil);
     rij(lZwitsers, lblMaxKleur_, edMaxKleur_);
     cbViertallen_ = Vak("cbViertallen");
     lZwitsers->addRow(cbViertallen_);
@@ -219,8 +219,8 @@ InstellingenDialoog::InstellingenDialoog(Omgeving& o, QWidget* ouder)
             if (scherm_) scherm_->Invoer().Ratingmethode = m;
         });
     }
-    edCorrectie_ = Veld("edCorrectiefactor", 4, &V::Correctiefactor);
-    edAanvang_ = Veld("edAanvangsrating", 4, &V::Aanvangsrating);
+    edCorrectie_ = Veld("edCorrectiefactor", kCijfersRating, &V::Correctiefactor);
+    edAanvang_ = Veld("edAanvangsrating", kCijfersRating, &V::Aanvangsrating);
     rij(lRating, lblCorrectie_, edCorrectie_);
     rij(lRating, lblAanvang_, edAanvang_);
 
@@ -229,8 +229,8 @@ InstellingenDialoog::InstellingenDialoog(Omgeving& o, QWidget* ouder)
     auto* lMoyenne = new QFormLayout(grpMoyenne_);
     lblWeging_ = new QLabel(this);
     lMoyenne->addRow(lblWeging_);
-    edWegingEigen_ = Veld("edWegingEigen", 1, &V::WegingEigen);
-    edWegingTegen_ = Veld("edWegingTegen", 1, &V::WegingTegen);
+    edWegingEigen_ = Veld("edWegingEigen", kCijfersWeging, &V::WegingEigen);
+    edWegingTegen_ = Veld("edWegingTegen", kCijfersWeging, &V::WegingTegen);
     rij(lMoyenne, lblEigenGem_, edWegingEigen_);
     rij(lMoyenne, lblTegenGem_, edWegingTegen_);
     cbWegen_ = Vak("cbWegen");
@@ -243,7 +243,7 @@ InstellingenDialoog::InstellingenDialoog(Omgeving& o, QWidget* ouder)
     auto spin = [&](QSpinBox*& sb, QLabel*& lbl, const char* naam, Huizumveld veld) {
         sb = new QSpinBox(this);
         sb->setObjectName(naam);
-        sb->setRange(0, 1000);
+        sb->setRange(0, kHuizumMax);
         lbl = new QLabel(this);
         lbl->setBuddy(sb);
         lVedodi->addRow(lbl, sb);

@@ -33,7 +33,7 @@ protected:
 private:
     // Sets every control from the screen state, without echoing the changes back.
     void Toon();
-    QLineEdit* Veld(const char* naam, int cijfers, std::string Instellingsvelden::*veld);
+    QLineEdit* Veld(const char* naam, std::size_t cijfers, std::string Instellingsvelden::*veld);
     QCheckBox* Vak(const char* naam);
     QRadioButton* Keuze(const char* naam);
 
