@@ -51,7 +51,11 @@ test-asan: deps
 bench: deps
 	cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELKARO_UI=ON -DVELKARO_TESTS=OFF -DVELKARO_BENCH=ON
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
-	@for b in $(BENCH_BUILD)/bench/bench_*; do echo "== $$b"; $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true || exit 1; done
+	@mkdir -p $(BENCH_BUILD)/uitslagen
+	@for b in $(BENCH_BUILD)/bench/bench_*; do echo "== $$b"; $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
+	  --benchmark_out=$(BENCH_BUILD)/uitslagen/$$(basename $$b).csv --benchmark_out_format=csv || exit 1; done
+	@# The figures against the README's performance table: which moved by more than half.
+	scripts/bench-vergelijk README.md $(BENCH_BUILD)/uitslagen/*.csv
 
 fuzz: deps
 	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELKARO_UI=OFF -DVELKARO_TESTS=OFF -DVELKARO_FUZZ=ON
