@@ -1,0 +1,53 @@
+// The full differential run of the Swiss search: at least 10,000 seeded rounds of fields of 8 to
+// 60 players under every result distribution, each compared against the literal search, and
+// per field size the round where the literal search tried the most pairs.
+// Usage: verschil_zwitsers [rounds] [limit of pairs per round]
+#include "tests/pairing/verschiltoets.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+
+using namespace velkaro::test;
+
+int main(int argc, char** argv) {
+    const long long doel = argc > 1 ? std::atoll(argv[1]) : 10000;
+    const long long grens = argc > 2 ? std::atoll(argv[2]) : 2'000'000;
+    const Uitslagverdeling verdelingen[] = {Uitslagverdeling::Rating, Uitslagverdeling::Remises,
+                                            Uitslagverdeling::Favoriet, Uitslagverdeling::Munt};
+    const char* namen[] = {"rating", "draws", "favourite", "coin"};
+    struct Zwaarste {
+        long long onderzocht = 0;
+        unsigned zaad = 0;
+        int ronde = 0, verdeling = 0;
+    };
+    std::map<int, Zwaarste> zwaarste;
+    long long rondes = 0, vergeleken = 0, afgebroken = 0, verschillen = 0;
+    const auto begin = std::chrono::steady_clock::now();
+    for (unsigned zaad = 1; vergeleken < doel; ++zaad) {
+        const int spelers = 8 + static_cast<int>((zaad * 37u) % 53u); // 8..60
+        const int v = static_cast<int>(zaad % 4u);
+        const auto s = SpeelSeizoen(zaad, spelers, verdelingen[v], grens);
+        rondes += s.Rondes;
+        vergeleken += s.Vergeleken;
+        afgebroken += s.Afgebroken;
+        for (const auto& f : s.Verschillen) {
+            std::printf("DIFFERENCE %s (%s)\n", f.c_str(), namen[v]);
+            ++verschillen;
+        }
+        auto& z = zwaarste[spelers];
+        if (s.MeesteOnderzocht > z.onderzocht) z = {s.MeesteOnderzocht, zaad, s.ZwaarsteRonde, v};
+    }
+    const double sec =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+    std::printf("hardest compared round per field size (pairs tried by the literal search):\n");
+    for (const auto& [spelers, z] : zwaarste)
+        if (z.onderzocht > 10000)
+            std::printf("  %2d players: seed %u, round %d, %s: %lld pairs\n", spelers, z.zaad,
+                        z.ronde, namen[z.verdeling], z.onderzocht);
+    std::printf("%lld rounds, %lld compared, %lld over the limit of %lld pairs, %lld differences, "
+                "%.0f s\n",
+                rondes, vergeleken, afgebroken, grens, verschillen, sec);
+    return verschillen == 0 ? 0 : 1;
+}
