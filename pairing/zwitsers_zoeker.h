@@ -3,7 +3,9 @@
 // backtracking over who floats down, whom the first player of a group meets, and everything
 // below, stopping at the first complete pairing. The order in which candidates are visited
 // decides which pairing is found, so it is kept exactly; speed comes from the layout (bit
-// rows, preallocated stacks), and nothing is allocated while the search runs.
+// rows, preallocated stacks, and skipping a score group's branches that cannot be completed
+// once the count of tried pairs no longer decides anything; see the argument in the .cpp), and
+// nothing is allocated while the search runs.
 #pragma once
 
 #include "model/gesprek.h"
@@ -50,6 +52,8 @@ private:
     void Vulwacht(Keuze& k, bool kleurtest, int n, int aantal);
     void BereidGroepVoor(int gBasis, int& a);
     bool ElkHeeftPartner(const Posities& spelers, bool kleurtest) const;
+    bool OnevenDeel(const Posities& spelers, bool kleurtest) const;
+    bool MagSnoeien(bool kleurtest) const;
     bool Toelaatbaar(int x, int y, bool kleurtest, bool strikt) const;
     void RekenKleurrijen();
     bool Opgeven() const { return versoepeld_ && onderzocht_ - merkteken_ > 25; }
