@@ -115,31 +115,14 @@ bool ZwitsersZoeker::ElkHeeftPartner(const Posities& spelers, bool kleurtest) co
         [&](int p) { return spelers.HeeftZonder(gespeeld_[static_cast<std::size_t>(p)], p); });
 }
 
-// True when the admissible pairs split the set into parts of which one has an odd number of
-// players: then no way exists to pair them all among themselves.
-bool ZwitsersZoeker::OnevenDeel(const Posities& spelers, bool kleurtest) const {
-    Posities rest = spelers;
-    while (!rest.Leeg()) {
-        const int begin = rest.Eerste();
-        rest.Wis(begin);
-        Posities rand;
-        rand.Zet(begin);
-        int aantal = 1;
-        while (!rand.Leeg()) {
-            Posities nieuw;
-            rand.VoorElke([&](int p) {
-                const auto i = static_cast<std::size_t>(p);
-                const Posities buren = rest.Zonder(gespeeld_[i]);
-                nieuw.Voeg(kleurtest ? buren.Snijding(kleurOk_[i]) : buren);
-                return true;
-            });
-            rest = rest.Zonder(nieuw);
-            aantal += nieuw.Aantal();
-            rand = nieuw;
-        }
-        if (aantal % 2 != 0) return true;
-    }
-    return false;
+// True when the players of the set cannot all be paired among themselves by admissible pairs
+// (the strict colour test never applies where this is asked).
+bool ZwitsersZoeker::Onpaarbaar(const Posities& spelers, bool kleurtest) {
+    return !paring_.Bestaat(spelers, [&](int p) {
+        const auto i = static_cast<std::size_t>(p);
+        const Posities buren = spelers.Zonder(gespeeld_[i]);
+        return kleurtest ? buren.Snijding(kleurOk_[i]) : buren;
+    });
 }
 
 // When a branch may be skipped without changing what the search finds.
@@ -147,9 +130,9 @@ bool ZwitsersZoeker::OnevenDeel(const Posities& spelers, bool kleurtest) const {
 // Inside a score group (a > 0) a call and everything below it only pair members of its group
 // with each other, each time the first unpaired one with a later one, and reach OpenGroep, the
 // only place that opens the next group, sets roosterKlaar_, mislukt_ or versoepeld_, or moves
-// the give-up mark, only once the whole group is paired. If the group's admissible pairs leave
-// a part of odd size, that never happens: the literal search walks the branch, finds nothing,
-// and returns with partners, free set, depth and stacks as they were. What differs is the
+// the give-up mark, only once the whole group is paired. If the group's admissible pairs hold
+// no complete pairing (Onpaarbaar), that never happens: the literal search walks the branch, finds
+// nothing, and returns with partners, free set, depth and stacks as they were. What differs is the
 // count of tried pairs (and the progress lines), and the count decides three things:
 // - "more than 5000" in OpenGroep makes the search relaxed, and in a colour-test call with a
 //   colour difference of 1 raises it to 2. We skip only when the count is already above 5000,
@@ -300,7 +283,7 @@ void ZwitsersZoeker::Vindwedstrijd(bool kleurtest, int gBasis, int a, int wBasis
         return;
     }
     // A group that cannot be paired among itself, once the count no longer matters (above).
-    if (MagSnoeien(kleurtest) && OnevenDeel(groep, kleurtest)) return;
+    if (MagSnoeien(kleurtest) && Onpaarbaar(groep, kleurtest)) return;
 
     const int f = g[0];
     for (int i = a - 1; i >= 1; --i) {

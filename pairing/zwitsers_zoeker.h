@@ -12,6 +12,7 @@
 #include "pairing/posities.h"
 #include "pairing/speltabel.h"
 #include "pairing/spoor.h"
+#include "pairing/volledige_paring.h"
 
 #include <cstdint>
 #include <string>
@@ -52,7 +53,7 @@ private:
     void Vulwacht(Keuze& k, bool kleurtest, int n, int aantal);
     void BereidGroepVoor(int gBasis, int& a);
     bool ElkHeeftPartner(const Posities& spelers, bool kleurtest) const;
-    bool OnevenDeel(const Posities& spelers, bool kleurtest) const;
+    bool Onpaarbaar(const Posities& spelers, bool kleurtest);
     bool MagSnoeien(bool kleurtest) const;
     bool Toelaatbaar(int x, int y, bool kleurtest, bool strikt) const;
     void RekenKleurrijen();
@@ -76,6 +77,7 @@ private:
     std::vector<Posities> kleurStrikt_; // the same with <
     std::vector<uint8_t> groep_, wacht_, kand_, kandGekozen_;
     int kTop_ = 0;
+    VolledigeParing paring_;
     std::vector<std::string> naamKolom_; // name padded for the progress lines
     char regel_[256]{}; // two name columns of at most 20 characters of 4 bytes, and more
 

@@ -75,13 +75,19 @@ Vergelijking VergelijkZoekers(const Zoekinvoer& in, long long grens) {
     bool klaarL = false;
     try {
         klaarL = letterlijk.Zoek();
+        v.Vergeleken = true;
     } catch (const Grens&) {
-        return v;
     }
-    GeenVoortgang stil;
-    ZwitsersZoeker gesnoeid(in.Tabel, in.Gespeeld, in.Opties, stil);
-    const bool klaarG = gesnoeid.Zoek();
-    v.Vergeleken = true;
+    Begrensd ruim(10 * grens);
+    ZwitsersZoeker gesnoeid(in.Tabel, in.Gespeeld, in.Opties, ruim);
+    bool klaarG = false;
+    try {
+        klaarG = gesnoeid.Zoek();
+    } catch (const Grens&) {
+        v.GesnoeidBegrensd = true;
+    }
+    v.OnderzochtGesnoeid = gesnoeid.Onderzocht();
+    if (!v.Vergeleken || v.GesnoeidBegrensd) return v;
     v.OnderzochtLetterlijk = letterlijk.Onderzocht();
     v.OnderzochtGesnoeid = gesnoeid.Onderzocht();
     if (klaarL != klaarG)
@@ -104,11 +110,16 @@ Seizoen SpeelSeizoen(unsigned zaad, int spelers, Uitslagverdeling u, long long g
         if ((invoer.Tabel.size() - 1) % 2 != 0) break;
         const auto v = VergelijkZoekers(invoer, grens);
         ++s.Rondes;
-        if (!v.Vergeleken) {
-            ++s.Afgebroken;
-            continue; // the round is paired below all the same
+        if (v.OnderzochtGesnoeid > s.MeesteGesnoeid) {
+            s.MeesteGesnoeid = v.OnderzochtGesnoeid;
+            s.ZwaarsteGesnoeid = ronde;
         }
-        ++s.Vergeleken;
+        if (v.GesnoeidBegrensd) {
+            s.GesnoeidBegrensd = true;
+            break;
+        }
+        if (!v.Vergeleken) ++s.Afgebroken;
+        if (v.Vergeleken) ++s.Vergeleken;
         if (v.OnderzochtLetterlijk > s.MeesteOnderzocht) {
             s.MeesteOnderzocht = v.OnderzochtLetterlijk;
             s.ZwaarsteRonde = ronde;

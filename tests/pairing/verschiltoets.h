@@ -27,11 +27,13 @@ struct Vergelijking {
     bool Vergeleken = false; // false: the literal search passed the limit and was abandoned
     std::string Verschil;    // empty when both searches gave the same
     long long OnderzochtLetterlijk = 0, OnderzochtGesnoeid = 0;
+    bool GesnoeidBegrensd = false; // the pruned search too passed its limit (10 × grens)
 };
 
 // Runs both searches; the outcome, every partner, the colour difference in force at the end
 // and the relaxed flag must agree (the matches, colours, numbers and messages of the round
-// follow from these and the table alone). The literal search stops after `grens` pairs.
+// follow from these and the table alone). The literal search stops after `grens` pairs; the
+// pruned one runs all the same, to ten times the limit, so its count shows what it saves.
 Vergelijking VergelijkZoekers(const Zoekinvoer& in, long long grens);
 
 // How the seeded seasons decide their games.
@@ -48,6 +50,9 @@ struct Seizoen {
     int Afgebroken = 0;             // rounds where the literal search passed the limit
     long long MeesteOnderzocht = 0; // the literal search's most pairs in one round
     int ZwaarsteRonde = 0;
+    long long MeesteGesnoeid = 0; // the pruned search's most pairs in one round
+    int ZwaarsteGesnoeid = 0;
+    bool GesnoeidBegrensd = false; // the season stopped: the pruned search passed its limit
     std::vector<std::string> Verschillen;
 };
 
