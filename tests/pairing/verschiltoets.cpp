@@ -101,10 +101,40 @@ Vergelijking VergelijkZoekers(const Zoekinvoer& in, long long grens) {
     return v;
 }
 
+namespace {
+
+// Pairs round `ronde` with the Swiss routine and plays it; false when it cannot be paired.
+bool PaarEnSpeel(Proeftoernooi& t, int32_t ronde, Uitslagverdeling u, std::mt19937& gen) {
+    Scriptgesprek g;
+    GeenVoortgang stil;
+    Roosteromgeving o{g, stil};
+    if (!SamenstellenRooster(t.c, ronde, true, false, o).Gelukt()) return false;
+    if (u == Uitslagverdeling::Rating)
+        t.SpeelRonde(ronde);
+    else
+        Speel(t.c, ronde, u, gen);
+    return true;
+}
+
+std::mt19937 UitslagGenerator(unsigned zaad) {
+    return std::mt19937(zaad * 7919u + 17u);
+}
+
+} // namespace
+
+std::unique_ptr<Proeftoernooi> SeizoenTot(unsigned zaad, int spelers, Uitslagverdeling u,
+                                          int32_t ronde) {
+    auto t = std::make_unique<Proeftoernooi>(zaad, spelers);
+    auto gen = UitslagGenerator(zaad);
+    for (int32_t r = 1; r < ronde; ++r)
+        if (!PaarEnSpeel(*t, r, u, gen)) return nullptr;
+    return t;
+}
+
 Seizoen SpeelSeizoen(unsigned zaad, int spelers, Uitslagverdeling u, long long grens) {
     Seizoen s;
     Proeftoernooi t(zaad, spelers);
-    std::mt19937 gen(zaad * 7919u + 17u);
+    auto gen = UitslagGenerator(zaad);
     for (int32_t ronde = 1; ronde < spelers; ++ronde) {
         const auto invoer = BouwZoekinvoer(t.c, ronde);
         if ((invoer.Tabel.size() - 1) % 2 != 0) break;
@@ -128,14 +158,7 @@ Seizoen SpeelSeizoen(unsigned zaad, int spelers, Uitslagverdeling u, long long g
             s.Verschillen.push_back("seed " + std::to_string(zaad) + ", " +
                                     std::to_string(spelers) + " players, round " +
                                     std::to_string(ronde) + ": " + v.Verschil);
-        Scriptgesprek g;
-        GeenVoortgang stil;
-        Roosteromgeving o{g, stil};
-        if (!SamenstellenRooster(t.c, ronde, true, false, o).Gelukt()) break;
-        if (u == Uitslagverdeling::Rating)
-            t.SpeelRonde(ronde);
-        else
-            Speel(t.c, ronde, u, gen);
+        if (!PaarEnSpeel(t, ronde, u, gen)) break;
     }
     return s;
 }

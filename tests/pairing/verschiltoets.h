@@ -6,8 +6,10 @@
 #include "pairing/posities.h"
 #include "pairing/speltabel.h"
 #include "pairing/zwitsers_zoeker.h"
+#include "proeftoernooi.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -59,6 +61,11 @@ struct Seizoen {
 // A seeded season of `spelers` players: each round is compared and then paired by the Swiss
 // routine and played, up to the last round that can be paired (at most spelers - 1).
 Seizoen SpeelSeizoen(unsigned zaad, int spelers, Uitslagverdeling u, long long grens);
+
+// The season of SpeelSeizoen up to the start of round `ronde`, without the comparisons: the
+// hardest rounds it turns up, for the benchmarks.
+std::unique_ptr<Proeftoernooi> SeizoenTot(unsigned zaad, int spelers, Uitslagverdeling u,
+                                          int32_t ronde);
 
 // `spelers` on equal points in two halves (odd positions and even ones) where everyone has met
 // everyone of the other half: with odd halves no pairing exists.
