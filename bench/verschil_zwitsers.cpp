@@ -1,7 +1,7 @@
 // The full differential run of the Swiss search: at least 10,000 seeded rounds of fields of 8 to
 // 60 players under every result distribution, each compared against the literal search, and
 // per field size the round where the literal search tried the most pairs.
-// Usage: verschil_zwitsers [rounds] [limit of pairs per round]
+// Usage: verschil_zwitsers [rounds] [limit of pairs per round] [seed players distribution]
 #include "tests/pairing/verschiltoets.h"
 
 #include <chrono>
@@ -25,9 +25,12 @@ int main(int argc, char** argv) {
     std::map<int, Zwaarste> zwaarste, zwaarsteGesnoeid;
     long long rondes = 0, vergeleken = 0, afgebroken = 0, verschillen = 0, begrensd = 0;
     const auto begin = std::chrono::steady_clock::now();
-    for (unsigned zaad = 1; vergeleken < doel; ++zaad) {
-        const int spelers = 8 + static_cast<int>((zaad * 37u) % 53u); // 8..60
-        const int v = static_cast<int>(zaad % 4u);
+    // One season alone: verschil_zwitsers 1 LIMIT SEED PLAYERS DISTRIBUTION(0-3).
+    const bool een = argc > 5;
+    for (unsigned zaad = een ? static_cast<unsigned>(std::atoi(argv[3])) : 1u;
+         een ? rondes == 0 : vergeleken < doel; ++zaad) {
+        const int spelers = een ? std::atoi(argv[4]) : 8 + static_cast<int>((zaad * 37u) % 53u);
+        const int v = een ? std::atoi(argv[5]) : static_cast<int>(zaad % 4u);
         const auto s = SpeelSeizoen(zaad, spelers, verdelingen[v], grens);
         rondes += s.Rondes;
         vergeleken += s.Vergeleken;

@@ -149,8 +149,10 @@ bool ZwitsersZoeker::Onpaarbaar(const Posities& spelers, bool kleurtest) {
 // The same holds for the float choices of an opening whose group takes every player left
 // (s beyond the table): with anyone floating, the opening below finds no player outside the
 // waiting room and fails (mislukt_) before it could turn relaxed, so every choice from the
-// first with a floater on only adds to the count; the colour test runs in those choices when
-// the colour is dominant, hence MagSnoeien(kleurDominant_).
+// first with a floater on only adds to the count, except that the last choice (everyone
+// floats, the group is empty) ends with mislukt_ set, which the caller sees: a skip sets it
+// too. The colour test runs in those choices when the colour is dominant, hence
+// MagSnoeien(kleurDominant_).
 // Only the final count reported differs: it counts the pairs actually tried.
 bool ZwitsersZoeker::MagSnoeien(bool kleurtest) const {
     return !versoepeld_ && onderzocht_ > 5000 && onderzocht_ - merkteken_ > 25 &&
@@ -353,7 +355,10 @@ void ZwitsersZoeker::OpenGroep(int gBasis, int wBasis, int b) {
         k.f = 2 * x + k.l % 2;
         k.gekozen = 0;
         // Every player left is a candidate here: whoever floats finds nobody below (above).
-        if (k.f > 0 && s > n_ && MagSnoeien(kleurDominant_)) break;
+        if (k.f > 0 && s > n_ && MagSnoeien(kleurDominant_)) {
+            mislukt_ = true; // as the last choice, everyone floating, leaves it
+            break;
+        }
         if (kleurDominant_) {
             Vulwacht(k, true, k.l, k.f);
             if (roosterKlaar_) break;
