@@ -6,6 +6,7 @@
 #include "pairing/zwitsers_zoeker.h"
 #include "tests/pairing/competitiehulp.h"
 #include "tests/pairing/proeftoernooi.h"
+#include "tests/pairing/verschiltoets.h"
 
 #include <benchmark/benchmark.h>
 
@@ -107,6 +108,32 @@ void BM_ZoekZonderUitweg26(benchmark::State& s) {
 BENCHMARK(BM_ZoekZonderUitweg18)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ZoekZonderUitweg22)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ZoekZonderUitweg26)->Unit(benchmark::kMillisecond);
+
+// The hardest rounds the differential runner (verschil_zwitsers) turned up in seeded seasons
+// that both searches finish, by field size; each the whole pairing command.
+void Seizoensronde(benchmark::State& state, unsigned zaad, int n, test::Uitslagverdeling u,
+                   int32_t ronde) {
+    auto t = test::SeizoenTot(zaad, n, u, ronde);
+    if (!t) {
+        state.SkipWithError("the season ended before the round");
+        for (auto _ : state) {
+        }
+        return;
+    }
+    PaarRonde(state, *t, ronde);
+}
+void BM_ZwaarsteGezaaid20(benchmark::State& s) {
+    Seizoensronde(s, 410, 20, test::Uitslagverdeling::Favoriet, 11);
+}
+void BM_ZwaarsteGezaaid40(benchmark::State& s) {
+    Seizoensronde(s, 51, 40, test::Uitslagverdeling::Munt, 20);
+}
+void BM_ZwaarsteGezaaid60(benchmark::State& s) {
+    Seizoensronde(s, 116, 60, test::Uitslagverdeling::Rating, 22);
+}
+BENCHMARK(BM_ZwaarsteGezaaid20)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ZwaarsteGezaaid40)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ZwaarsteGezaaid60)->Unit(benchmark::kMillisecond);
 
 void BM_Rondtoernooi254(benchmark::State& state) {
     std::size_t wedstrijden = 0;
