@@ -53,11 +53,11 @@ bench: deps
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
 	@mkdir -p $(BENCH_BUILD)/uitslagen
 	@for b in $(BENCH_BUILD)/bench/bench_*; do echo "== $$b"; $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
-	  --benchmark_out=$(BENCH_BUILD)/uitslagen/$$(basename $$b).csv --benchmark_out_format=csv || exit 1; done
+	  --benchmark_out=$(BENCH_BUILD)/uitslagen/$$(basename $$b).json --benchmark_out_format=json || exit 1; done
 	@# The pruned Swiss search against the literal one over 10,000 seeded rounds.
 	$(BENCH_BUILD)/bench/verschil_zwitsers 10000
 	@# The figures against the README's performance table: which moved by more than half.
-	scripts/bench-vergelijk README.md $(BENCH_BUILD)/uitslagen/*.csv
+	scripts/bench-vergelijk README.md $(BENCH_BUILD)/uitslagen/*.json
 
 fuzz: deps
 	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELKARO_UI=OFF -DVELKARO_TESTS=OFF -DVELKARO_FUZZ=ON
