@@ -2,6 +2,7 @@
 // 60 players under every result distribution, each compared against the literal search, and
 // per field size the round where the literal search tried the most pairs.
 // Usage: verschil_zwitsers [rounds] [limit of pairs per round] [seed players distribution]
+// (make bench: 10,000 rounds, the literal search stopped after 500,000 pairs, about six minutes)
 #include "tests/pairing/verschiltoets.h"
 
 #include <chrono>
