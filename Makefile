@@ -51,7 +51,13 @@ test-asan: deps
 bench: deps
 	cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELKARO_UI=ON -DVELKARO_TESTS=OFF -DVELKARO_BENCH=ON
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
-	@for b in $(BENCH_BUILD)/bench/bench_*; do echo "== $$b"; $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true || exit 1; done
+	@mkdir -p $(BENCH_BUILD)/uitslagen
+	@for b in $(BENCH_BUILD)/bench/bench_*; do echo "== $$b"; $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
+	  --benchmark_out=$(BENCH_BUILD)/uitslagen/$$(basename $$b).json --benchmark_out_format=json || exit 1; done
+	@# The pruned Swiss search against the literal one over 10,000 seeded rounds.
+	$(BENCH_BUILD)/bench/verschil_zwitsers 10000 500000
+	@# The figures against the README's performance table: which moved by more than half.
+	scripts/bench-vergelijk README.md $(BENCH_BUILD)/uitslagen/*.json
 
 fuzz: deps
 	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELKARO_UI=OFF -DVELKARO_TESTS=OFF -DVELKARO_FUZZ=ON

@@ -6,6 +6,7 @@
 #include "pairing/zwitsers_zoeker.h"
 #include "tests/pairing/competitiehulp.h"
 #include "tests/pairing/proeftoernooi.h"
+#include "tests/pairing/verschiltoets.h"
 
 #include <benchmark/benchmark.h>
 
@@ -66,11 +67,12 @@ void BM_ZwaarsteLateRonde(benchmark::State& state) {
 }
 BENCHMARK(BM_ZwaarsteLateRonde)->Unit(benchmark::kMillisecond);
 
-// No pairing at all, found out the hard way: 18 players on equal points where everyone has met
-// everyone of the other half and the halves are odd (9 and 9). Every player keeps partners, so
-// the feasibility tests pass, and the search runs through every way to pair the halves down.
-void BM_ZoekZonderUitweg18(benchmark::State& state) {
-    constexpr int n = 18;
+// No pairing at all: n players on equal points where everyone has met everyone of the other
+// half and the halves are odd (9 and 9, 11 and 11, 13 and 13). Every player keeps partners, so
+// the first feasibility tests pass; the literal search ran through every way to pair the halves
+// down (18: 0.08 s, 22: 3.7 s, 26: 293 s), the pruned one sees the odd halves once the count
+// of tried pairs passed 5000.
+void ZonderUitweg(benchmark::State& state, int n) {
     Speltabel t(1);
     for (int p = 1; p <= n; ++p) {
         Spelregel s;
@@ -94,7 +96,44 @@ void BM_ZoekZonderUitweg18(benchmark::State& state) {
     }
     state.counters["Onderzocht"] = static_cast<double>(onderzocht);
 }
+void BM_ZoekZonderUitweg18(benchmark::State& s) {
+    ZonderUitweg(s, 18);
+}
+void BM_ZoekZonderUitweg22(benchmark::State& s) {
+    ZonderUitweg(s, 22);
+}
+void BM_ZoekZonderUitweg26(benchmark::State& s) {
+    ZonderUitweg(s, 26);
+}
 BENCHMARK(BM_ZoekZonderUitweg18)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ZoekZonderUitweg22)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ZoekZonderUitweg26)->Unit(benchmark::kMillisecond);
+
+// The hardest rounds the differential runner (verschil_zwitsers) turned up in seeded seasons
+// that both searches finish, by field size; each the whole pairing command.
+void Seizoensronde(benchmark::State& state, unsigned zaad, int n, test::Uitslagverdeling u,
+                   int32_t ronde) {
+    auto t = test::SeizoenTot(zaad, n, u, ronde);
+    if (!t) {
+        state.SkipWithError("the season ended before the round");
+        for (auto _ : state) {
+        }
+        return;
+    }
+    PaarRonde(state, *t, ronde);
+}
+void BM_ZwaarsteGezaaid20(benchmark::State& s) {
+    Seizoensronde(s, 410, 20, test::Uitslagverdeling::Favoriet, 11);
+}
+void BM_ZwaarsteGezaaid40(benchmark::State& s) {
+    Seizoensronde(s, 51, 40, test::Uitslagverdeling::Munt, 20);
+}
+void BM_ZwaarsteGezaaid60(benchmark::State& s) {
+    Seizoensronde(s, 116, 60, test::Uitslagverdeling::Rating, 22);
+}
+BENCHMARK(BM_ZwaarsteGezaaid20)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ZwaarsteGezaaid40)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ZwaarsteGezaaid60)->Unit(benchmark::kMillisecond);
 
 void BM_Rondtoernooi254(benchmark::State& state) {
     std::size_t wedstrijden = 0;

@@ -1,5 +1,5 @@
-// The standings computation on the largest competition: the normal and the Swiss table, and
-// Keizer with its twenty optimising passes.
+// The standings computation on the largest competition: the normal and the Swiss table, the
+// average, rating and Laren systems, and Keizer with its twenty optimising passes.
 #include "bench/grootste.h"
 #include "standings/stand.h"
 
@@ -35,6 +35,19 @@ void BM_StandZwitsersStil(benchmark::State& s) {
 BENCHMARK(BM_StandNormaal)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_StandZwitsers)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_StandZwitsersStil)->Unit(benchmark::kMicrosecond);
+
+void BM_StandMoyenne(benchmark::State& s) {
+    Stand(s, SysteemMoyenne, 389, false);
+}
+void BM_StandRating(benchmark::State& s) {
+    Stand(s, SysteemRating, 389, false);
+}
+void BM_StandLaren(benchmark::State& s) {
+    Stand(s, SysteemLaren, 389, false);
+}
+BENCHMARK(BM_StandMoyenne)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_StandRating)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_StandLaren)->Unit(benchmark::kMicrosecond);
 
 void BM_StandKeizerOptimaal(benchmark::State& s) {
     Stand(s, SysteemKeizer, 0, false);

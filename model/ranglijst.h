@@ -19,6 +19,9 @@ public:
 
     // Inserts at the first position whose key is not smaller than this key.
     void Voegtoe(std::string sleutel, TSpelerObj* speler);
+    // Inserts the lines as Voegtoe would one after the other, by one sort instead of a shift of
+    // the list per line.
+    void VoegAlleToe(std::vector<Regel> nieuw);
     void DeleteAll() { regels_.clear(); }
     // Removes the players that do not count in the standings (no "S").
     void verwijder_niet_ranglijst();

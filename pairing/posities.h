@@ -41,6 +41,18 @@ public:
         }
         return false;
     }
+    Posities Snijding(const Posities& a) const {
+        Posities r;
+        for (std::size_t i = 0; i < 4; ++i) r.w_[i] = w_[i] & a.w_[i];
+        return r;
+    }
+    void Voeg(const Posities& a) {
+        for (std::size_t i = 0; i < 4; ++i) w_[i] |= a.w_[i];
+    }
+    int Aantal() const {
+        return std::popcount(w_[0]) + std::popcount(w_[1]) + std::popcount(w_[2]) +
+               std::popcount(w_[3]);
+    }
     Posities Zonder(const Posities& a) const {
         Posities r;
         for (std::size_t i = 0; i < 4; ++i) r.w_[i] = w_[i] & ~a.w_[i];

@@ -115,6 +115,50 @@ bool ZwitsersZoeker::ElkHeeftPartner(const Posities& spelers, bool kleurtest) co
         [&](int p) { return spelers.HeeftZonder(gespeeld_[static_cast<std::size_t>(p)], p); });
 }
 
+// True when the players of the set cannot all be paired among themselves by admissible pairs
+// (the strict colour test never applies where this is asked).
+bool ZwitsersZoeker::Onpaarbaar(const Posities& spelers, bool kleurtest) {
+    return !paring_.Bestaat(spelers, [&](int p) {
+        const auto i = static_cast<std::size_t>(p);
+        const Posities buren = spelers.Zonder(gespeeld_[i]);
+        return kleurtest ? buren.Snijding(kleurOk_[i]) : buren;
+    });
+}
+
+// When a branch may be skipped without changing what the search finds.
+//
+// Inside a score group (a > 0) a call and everything below it only pair members of its group
+// with each other, each time the first unpaired one with a later one, and reach OpenGroep, the
+// only place that opens the next group, sets roosterKlaar_, mislukt_ or versoepeld_, or moves
+// the give-up mark, only once the whole group is paired. If the group's admissible pairs hold
+// no complete pairing (Onpaarbaar), that never happens: the literal search walks the branch, finds
+// nothing, and returns with partners, free set, depth and stacks as they were. What differs is the
+// count of tried pairs (and the progress lines), and the count decides three things:
+// - "more than 5000" in OpenGroep makes the search relaxed, and in a colour-test call with a
+//   colour difference of 1 raises it to 2. We skip only when the count is already above 5000,
+//   so both hold for the rest of the search with or without the skipped pairs, and never in a
+//   colour-test call at difference 1, where the raise inside the branch would change the
+//   admissible pairs while it runs.
+// - Opgeven: relaxed and more than 25 pairs since the mark. We skip only when not relaxed (so
+//   nothing gives up inside the branch) and when more than 25 pairs have passed since the
+//   mark. The literal count since the mark is then at least the pruned one, which stays above
+//   25 until the mark is set again; from there both count alike, until the next skip, again
+//   above 25. So the give-up falls at the same moments.
+// - The pairs admissible inside the branch: with the colour test those within 20 × the
+//   difference (kleurOk_), the strict form only when relaxed, which is excluded.
+// The same holds for the float choices of an opening whose group takes every player left
+// (s beyond the table): with anyone floating, the opening below finds no player outside the
+// waiting room and fails (mislukt_) before it could turn relaxed, so every choice from the
+// first with a floater on only adds to the count, except that the last choice (everyone
+// floats, the group is empty) ends with mislukt_ set, which the caller sees: a skip sets it
+// too. The colour test runs in those choices when the colour is dominant, hence
+// MagSnoeien(kleurDominant_).
+// Only the final count reported differs: it counts the pairs actually tried.
+bool ZwitsersZoeker::MagSnoeien(bool kleurtest) const {
+    return !versoepeld_ && onderzocht_ > 5000 && onderzocht_ - merkteken_ > 25 &&
+           !(kleurtest && maxKleurverschil_ == 1);
+}
+
 std::string_view ZwitsersZoeker::Paarregel(int f, int c) {
     const std::string& a = naamKolom_[static_cast<std::size_t>(f)];
     const std::string& b = naamKolom_[static_cast<std::size_t>(c)];
@@ -241,6 +285,8 @@ void ZwitsersZoeker::Vindwedstrijd(bool kleurtest, int gBasis, int a, int wBasis
         OpenGroep(gBasis, wBasis, b);
         return;
     }
+    // A group that cannot be paired among itself, once the count no longer matters (above).
+    if (MagSnoeien(kleurtest) && Onpaarbaar(groep, kleurtest)) return;
 
     const int f = g[0];
     for (int i = a - 1; i >= 1; --i) {
@@ -314,6 +360,11 @@ void ZwitsersZoeker::OpenGroep(int gBasis, int wBasis, int b) {
     for (int x = 0; x <= k.l / 2; ++x) {
         k.f = 2 * x + k.l % 2;
         k.gekozen = 0;
+        // Every player left is a candidate here: whoever floats finds nobody below (above).
+        if (k.f > 0 && s > n_ && MagSnoeien(kleurDominant_)) {
+            mislukt_ = true; // as the last choice, everyone floating, leaves it
+            break;
+        }
         if (kleurDominant_) {
             Vulwacht(k, true, k.l, k.f);
             if (roosterKlaar_) break;

@@ -3,13 +3,16 @@
 // backtracking over who floats down, whom the first player of a group meets, and everything
 // below, stopping at the first complete pairing. The order in which candidates are visited
 // decides which pairing is found, so it is kept exactly; speed comes from the layout (bit
-// rows, preallocated stacks), and nothing is allocated while the search runs.
+// rows, preallocated stacks, and skipping a score group's branches that cannot be completed
+// once the count of tried pairs no longer decides anything; see the argument in the .cpp), and
+// nothing is allocated while the search runs.
 #pragma once
 
 #include "model/gesprek.h"
 #include "pairing/posities.h"
 #include "pairing/speltabel.h"
 #include "pairing/spoor.h"
+#include "pairing/volledige_paring.h"
 
 #include <cstdint>
 #include <string>
@@ -52,6 +55,8 @@ private:
     void Vulwacht(Keuze& k, bool kleurtest, int n, int aantal);
     void BereidGroepVoor(int gBasis, int& a);
     bool ElkHeeftPartner(const Posities& spelers, bool kleurtest) const;
+    bool Onpaarbaar(const Posities& spelers, bool kleurtest);
+    bool MagSnoeien(bool kleurtest) const;
     bool Toelaatbaar(int x, int y, bool kleurtest, bool strikt) const;
     void RekenKleurrijen();
     bool Opgeven() const { return gestopt_ || (versoepeld_ && onderzocht_ - merkteken_ > 25); }
@@ -74,6 +79,7 @@ private:
     std::vector<Posities> kleurStrikt_; // the same with <
     std::vector<uint8_t> groep_, wacht_, kand_, kandGekozen_;
     int kTop_ = 0;
+    VolledigeParing paring_;
     std::vector<std::string> naamKolom_; // name padded for the progress lines
     char regel_[256]{}; // two name columns of at most 20 characters of 4 bytes, and more
 

@@ -6,7 +6,13 @@
 
 namespace velkaro::stand {
 
-std::vector<GelezenWedstrijd> TelbareWedstrijden(const Competitie& c, int32_t van, int32_t tot) {
+namespace {
+
+// The one rule, for both lists: C is the competition as const or writable, and the adjourned
+// games are kept for the readers only. The list is gathered in one pass into a vector reserved
+// once, since a copy of the whole match list per computation costs more than the counting.
+template <class S, class C>
+std::vector<GeteldeWedstrijdVan<S>> Verzamel(C& c, int32_t van, int32_t tot, bool afgebroken) {
     // The first player with a number wins, as a search through the register would find him.
     std::unordered_map<int32_t, std::size_t> register_;
     register_.reserve(c.Spelers.Aantal() * 2);
@@ -14,7 +20,7 @@ std::vector<GelezenWedstrijd> TelbareWedstrijden(const Competitie& c, int32_t va
         register_.try_emplace(c.Spelers.At(i).InternNummer(), i);
 
     // Resolves one side; false when the side is absent.
-    auto Zoek = [&](int32_t nummer, uint8_t code, ZijdeVan<const TSpelerObj>& z) {
+    auto Zoek = [&](int32_t nummer, uint8_t code, ZijdeVan<S>& z) {
         z.Code = code;
         if (nummer < 0) {
             // -r is an outside opponent of rating r; INT32_MIN has no positive rating.
@@ -28,15 +34,16 @@ std::vector<GelezenWedstrijd> TelbareWedstrijden(const Competitie& c, int32_t va
         return true;
     };
 
-    std::vector<GelezenWedstrijd> geteld;
+    std::vector<GeteldeWedstrijdVan<S>> geteld;
     geteld.reserve(c.Wedstrijden.Aantal());
     for (const auto& w : c.Wedstrijden) {
         const auto& g = w->G();
         if (g.Ronde < van || g.Ronde > tot) continue;
         if (!w->IsGespeeldOfAfgebroken()) continue;
-        GelezenWedstrijd gw;
-        gw.Ronde = g.Ronde;
         // A match that carries the result flag counts as entered, whatever white's code.
+        if (!g.Gespeeld && !afgebroken) continue;
+        GeteldeWedstrijdVan<S> gw;
+        gw.Ronde = g.Ronde;
         gw.Afgebroken = !g.Gespeeld;
         if (!Zoek(g.Wit, g.UitslagWit, gw.Wit) || !Zoek(g.Zwart, g.UitslagZwart, gw.Zwart))
             continue;
@@ -46,16 +53,14 @@ std::vector<GelezenWedstrijd> TelbareWedstrijden(const Competitie& c, int32_t va
     return geteld;
 }
 
+} // namespace
+
+std::vector<GelezenWedstrijd> TelbareWedstrijden(const Competitie& c, int32_t van, int32_t tot) {
+    return Verzamel<const TSpelerObj>(c, van, tot, true);
+}
+
 std::vector<GeteldeWedstrijd> GeteldeWedstrijden(Competitie& c, int32_t van, int32_t tot) {
-    auto Schrijfbaar = [&](const ZijdeVan<const TSpelerObj>& z) {
-        return Zijde{z.Speler ? &c.Spelers.At(z.Index) : nullptr, z.Index, z.Buitenrating, z.Code};
-    };
-    std::vector<GeteldeWedstrijd> geteld;
-    for (const auto& w : TelbareWedstrijden(c, van, tot)) {
-        if (w.Afgebroken) continue;
-        geteld.push_back({Schrijfbaar(w.Wit), Schrijfbaar(w.Zwart), w.Ronde, false});
-    }
-    return geteld;
+    return Verzamel<TSpelerObj>(c, van, tot, false);
 }
 
 } // namespace velkaro::stand

@@ -11,6 +11,7 @@
 #include <functional>
 #include <string>
 #include <tuple>
+#include <vector>
 
 namespace velkaro::stand {
 
@@ -20,13 +21,15 @@ namespace {
 // and the decimal text of a number, in text order.
 tranglijst Larensortering(Berekening& b,
                           const std::function<int64_t(const Spelergegevens&)>& getal) {
-    tranglijst lijst;
+    std::vector<tranglijst::Regel> regels;
     for (auto& s : b.c.Spelers) {
         if (!s->InStand()) continue;
         const Spelergegevens& g = s->G();
         const char groep = g.AantalPartijen >= b.Minimum ? '1' : '2';
-        lijst.Voegtoe(groep + std::to_string(getal(g)), s.get());
+        regels.push_back({groep + std::to_string(getal(g)), s.get()});
     }
+    tranglijst lijst;
+    lijst.VoegAlleToe(std::move(regels));
     return lijst;
 }
 

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace velkaro {
 
@@ -130,18 +131,31 @@ std::string Sleuteltekst(const std::array<int32_t, 7>& sleutels) {
     return tekst;
 }
 
-void VoegToe(tranglijst& lijst, TSpelerObj& s, int32_t minimum) {
+namespace {
+
+// The minimum-games bonus on the first key, then the key text.
+tranglijst::Regel Regel(TSpelerObj& s, int32_t minimum) {
     if (s.G().AantalPartijen >= minimum)
         s.Sorteersleutels[0] = Verzadig(int64_t{s.Sorteersleutels[0]} + kMinimumBonus);
-    lijst.Voegtoe(Sleuteltekst(s.Sorteersleutels), &s);
+    return {Sleuteltekst(s.Sorteersleutels), &s};
+}
+
+} // namespace
+
+void VoegToe(tranglijst& lijst, TSpelerObj& s, int32_t minimum) {
+    auto r = Regel(s, minimum);
+    lijst.Voegtoe(std::move(r.Sleutel), r.Speler);
 }
 
 void SorteerAlle(Competitie& c, int32_t minimum) {
     c.Ranglijst.DeleteAll();
+    std::vector<tranglijst::Regel> regels;
+    regels.reserve(c.Spelers.Aantal());
     for (auto& s : c.Spelers) {
         BouwSleutels(c.Opties, *s);
-        VoegToe(c.Ranglijst, *s, minimum);
+        regels.push_back(Regel(*s, minimum));
     }
+    c.Ranglijst.VoegAlleToe(std::move(regels));
 }
 
 int32_t HARWeging(int32_t plaats) {

@@ -103,7 +103,7 @@ TEST(Wedstrijden, VerwijderenPerRondeEnSpeler) {
     c.Wedstrijden.Voegtoe({1, 2, 3, 4, 0, 0, false, false});
     c.Wedstrijden.Voegtoe({2, 1, 1, 3, 0, 0, false, false});
     EXPECT_TRUE(c.Wedstrijden.verwijderronde(1));
-    EXPECT_EQ(c.Wedstrijden.Aantal(), 2u); // the played match of round 1 stays
+    EXPECT_EQ(c.Wedstrijden.Aantal(), 2u);         // the played match of round 1 stays
     EXPECT_FALSE(c.Wedstrijden.verwijderronde(1)); // nothing unplayed left to remove
     c.Wedstrijden.VerwijderSpeler(1);
     EXPECT_EQ(c.Wedstrijden.Aantal(), 0u);
@@ -196,4 +196,35 @@ TEST(Ranglijst, LaterIngevoegdeGelijkeSleutelStaatVoor) {
     r.verwijder_niet_ranglijst();
     ASSERT_EQ(r.Aantal(), 1u);
     EXPECT_EQ(r.At(0).Speler, &a);
+}
+
+// Inserting all at once gives the order of inserting one by one, ties and an existing list
+// included: keys of one to three characters from a small alphabet repeat often.
+TEST(Ranglijst, AllesTegelijkAlsEenVoorEen) {
+    TSpelersVerzameling s;
+    std::vector<TSpelerObj*> spelers;
+    for (int i = 0; i < 40; ++i) spelers.push_back(&s.Voegtoe({}));
+    unsigned x = 12345;
+    auto sleutel = [&] {
+        x = x * 1103515245u + 12345u;
+        return std::string((x >> 8) % 3 + 1, static_cast<char>('1' + (x >> 16) % 3));
+    };
+    for (std::size_t vooraf : {0u, 1u, 15u}) {
+        tranglijst eenVoorEen, tegelijk;
+        std::vector<tranglijst::Regel> rest;
+        for (std::size_t i = 0; i < spelers.size(); ++i) {
+            const std::string k = sleutel();
+            eenVoorEen.Voegtoe(k, spelers[i]);
+            if (i < vooraf)
+                tegelijk.Voegtoe(k, spelers[i]);
+            else
+                rest.push_back({k, spelers[i]});
+        }
+        tegelijk.VoegAlleToe(rest);
+        ASSERT_EQ(tegelijk.Aantal(), eenVoorEen.Aantal());
+        for (std::size_t i = 0; i < eenVoorEen.Aantal(); ++i) {
+            EXPECT_EQ(tegelijk.At(i).Speler, eenVoorEen.At(i).Speler) << vooraf << " " << i;
+            EXPECT_EQ(tegelijk.At(i).Sleutel, eenVoorEen.At(i).Sleutel);
+        }
+    }
 }

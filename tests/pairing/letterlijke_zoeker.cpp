@@ -1,0 +1,358 @@
+#include "letterlijke_zoeker.h"
+
+#include "model/tekst.h"
+
+#include <algorithm>
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <stdexcept>
+
+namespace velkaro::test {
+
+// A group opening's float choice: the candidate list on the candidate stack, how many float
+// down, and where the next level's segments begin.
+struct LetterlijkeZoeker::Keuze {
+    int kBasis = 0;  // candidate list on kand_
+    int l = 0;       // its length
+    int f = 0;       // players to float down
+    int gNieuw = 0;  // the next level's group segment
+    int wNieuw = 0;  // the next level's waiting room
+    int gekozen = 0; // floaters chosen so far
+};
+
+namespace {
+
+// Stable insertion sort of a byte segment; it allocates nothing, unlike std::stable_sort.
+template <class Voor> void InvoegSorteer(uint8_t* begin, int aantal, Voor voor) {
+    for (int i = 1; i < aantal; ++i) {
+        const uint8_t x = begin[i];
+        int j = i;
+        while (j > 0 && voor(x, begin[j - 1])) {
+            begin[j] = begin[j - 1];
+            --j;
+        }
+        begin[j] = x;
+    }
+}
+
+} // namespace
+
+LetterlijkeZoeker::LetterlijkeZoeker(const Speltabel& tabel, std::vector<Posities> gespeeld,
+                                     const Zoekopties& opties, Voortgang& voortgang,
+                                     const Spoor* spoor)
+    : t_(tabel), n_(static_cast<int>(tabel.size()) - 1), gespeeld_(std::move(gespeeld)),
+      opties_(opties), voortgang_(voortgang), spoor_(spoor) {
+    if (n_ < 0 || n_ >= Posities::kAantal || n_ % 2 != 0 || gespeeld_.size() != tabel.size())
+        throw std::invalid_argument("Swiss search: table of an even number of at most 255");
+    partner_.assign(static_cast<std::size_t>(n_) + 1, 0);
+    // Every open search level holds at most n entries per stack; there are at most n / 2
+    // pair levels and n + 1 group openings on the way down.
+    const auto ruimte = static_cast<std::size_t>(n_ + 1) * static_cast<std::size_t>(n_ * 3 / 2 + 3);
+    groep_.assign(ruimte, 0);
+    wacht_.assign(ruimte, 0);
+    kand_.assign(ruimte, 0);
+    kandGekozen_.assign(ruimte, 0);
+    // Each position's half of a progress line, made once: "  3 Name padded to 20".
+    naamKolom_.resize(tabel.size());
+    for (std::size_t p = 1; p < tabel.size(); ++p) {
+        char nr[8];
+        std::snprintf(nr, sizeof nr, "%3d ", static_cast<int>(p));
+        naamKolom_[p] = nr + VulRechts(Kap(tabel[p].Naam, 20), 20);
+    }
+    kleurOk_.resize(tabel.size());
+    kleurStrikt_.resize(tabel.size());
+}
+
+void LetterlijkeZoeker::Trace(const char* formaat, ...) const {
+    if (!spoor_) return;
+    char buf[512];
+    va_list args;
+    va_start(args, formaat);
+    std::vsnprintf(buf, sizeof buf, formaat, args);
+    va_end(args);
+    spoor_->Schrijf(buf);
+}
+
+void LetterlijkeZoeker::TraceRij(const char* label, const uint8_t* rij, int aantal) const {
+    if (!spoor_) return;
+    std::string s = label;
+    for (int i = 0; i < aantal; ++i) s += " " + std::to_string(int{rij[i]});
+    spoor_->Schrijf(s);
+}
+
+void LetterlijkeZoeker::RekenKleurrijen() {
+    const int32_t grens = 20 * maxKleurverschil_;
+    for (int x = 1; x <= n_; ++x) {
+        auto& ok = kleurOk_[static_cast<std::size_t>(x)];
+        auto& strikt = kleurStrikt_[static_cast<std::size_t>(x)];
+        ok = strikt = Posities{};
+        for (int y = 1; y <= n_; ++y) {
+            const int32_t som = std::abs(t_[static_cast<std::size_t>(x)].Kleurwaarde +
+                                         t_[static_cast<std::size_t>(y)].Kleurwaarde);
+            if (som <= grens) ok.Zet(y);
+            if (som < grens) strikt.Zet(y);
+        }
+    }
+}
+
+bool LetterlijkeZoeker::Toelaatbaar(int x, int y, bool kleurtest, bool strikt) const {
+    if (x == y || gespeeld_[static_cast<std::size_t>(x)].Heeft(y)) return false;
+    if (!kleurtest) return true;
+    const int32_t som = std::abs(t_[static_cast<std::size_t>(x)].Kleurwaarde +
+                                 t_[static_cast<std::size_t>(y)].Kleurwaarde);
+    const int32_t grens = 20 * maxKleurverschil_;
+    return strikt ? som < grens : som <= grens;
+}
+
+// True when every player of the set has an admissible partner inside the set.
+bool LetterlijkeZoeker::ElkHeeftPartner(const Posities& spelers, bool kleurtest) const {
+    if (kleurtest)
+        return spelers.VoorElke([&](int p) {
+            return spelers.SnijdtZonder(kleurOk_[static_cast<std::size_t>(p)],
+                                        gespeeld_[static_cast<std::size_t>(p)], p);
+        });
+    return spelers.VoorElke(
+        [&](int p) { return spelers.HeeftZonder(gespeeld_[static_cast<std::size_t>(p)], p); });
+}
+
+std::string_view LetterlijkeZoeker::Paarregel(int f, int c) {
+    const std::string& a = naamKolom_[static_cast<std::size_t>(f)];
+    const std::string& b = naamKolom_[static_cast<std::size_t>(c)];
+    constexpr std::string_view kStreep = "  -  ";
+    char* uit = regel_;
+    uit = std::copy(a.begin(), a.end(), uit);
+    uit = std::copy(kStreep.begin(), kStreep.end(), uit);
+    uit = std::copy(b.begin(), b.end(), uit);
+    return std::string_view(regel_, static_cast<std::size_t>(uit - regel_));
+}
+
+void LetterlijkeZoeker::Paar(int f, int c) {
+    partner_[static_cast<std::size_t>(f)] = c;
+    partner_[static_cast<std::size_t>(c)] = f;
+    vrij_.Wis(f);
+    vrij_.Wis(c);
+}
+
+void LetterlijkeZoeker::Ontpaar(int f, int c) {
+    partner_[static_cast<std::size_t>(f)] = 0;
+    partner_[static_cast<std::size_t>(c)] = 0;
+    vrij_.Zet(f);
+    vrij_.Zet(c);
+}
+
+bool LetterlijkeZoeker::Zoek() {
+    maxKleurverschil_ = opties_.MaxKleurverschil;
+    kleurDominant_ = opties_.KleurDominant;
+    RekenKleurrijen();
+    std::fill(partner_.begin(), partner_.end(), 0);
+    vrij_ = Posities{};
+    for (int p = 1; p <= n_; ++p) vrij_.Zet(p);
+
+    if (opties_.Ronde <= 1) {
+        for (int p = 1; p + 1 <= n_; p += 2) Paar(p, p + 1);
+        roosterKlaar_ = true;
+        Trace("Klaar met 1e ronde vind_wedstrijd: %d paren", n_ / 2);
+        Trace("Rooster klaar");
+        return true;
+    }
+
+    // Up to three passes; the count of tried pairs, the give-up mark and the relaxed colour
+    // difference carry over from pass to pass.
+    if (kleurDominant_) {
+        eersteAanroep_ = true;
+        versoepeld_ = laatsteGroep_ = false;
+        Trace("Aanroep vindwedstrijd gestart: kleurtest aan, MaxKleurverschil %d",
+              maxKleurverschil_);
+        Vindwedstrijd(true, 0, 0, 0, 0);
+    }
+    if (!roosterKlaar_) {
+        eersteAanroep_ = true;
+        versoepeld_ = laatsteGroep_ = false;
+        Trace("Aanroep vindwedstrijd gestart: kleurtest uit");
+        Vindwedstrijd(false, 0, 0, 0, 0);
+    }
+    if (!roosterKlaar_) {
+        versoepeld_ = true;
+        Trace("Aanroep vindwedstrijd gestart: versoepeld, kleurtest uit");
+        Vindwedstrijd(false, 0, 0, 0, 0);
+    }
+    Trace(roosterKlaar_ ? "Rooster klaar: Onderzocht %lld" : "Rooster niet klaar: Onderzocht %lld",
+          onderzocht_);
+    return roosterKlaar_;
+}
+
+// Drops the members already paired, then orders the group: by table position; in round 2 the
+// first member stays and the others are reversed, and runs of equal places from the third
+// member on follow the colour value; with the test options by resistance points.
+void LetterlijkeZoeker::BereidGroepVoor(int gBasis, int& a) {
+    uint8_t* g = groep_.data() + gBasis;
+    int over = 0;
+    for (int i = 0; i < a; ++i)
+        if (partner_[g[i]] == 0) g[over++] = g[i];
+    a = over;
+    if (a <= 1) return;
+    if (!std::is_sorted(g, g + a)) std::sort(g, g + a);
+    if (opties_.Ronde == 2) {
+        std::reverse(g + 1, g + a);
+        const bool oplopend = t_[g[0]].Kleurwaarde < 0;
+        for (int begin = 2; begin < a;) {
+            int eind = begin + 1;
+            while (eind < a && t_[g[eind]].Notering == t_[g[begin]].Notering) ++eind;
+            InvoegSorteer(g + begin, eind - begin, [&](uint8_t x, uint8_t y) {
+                return oplopend ? t_[x].Kleurwaarde < t_[y].Kleurwaarde
+                                : t_[x].Kleurwaarde > t_[y].Kleurwaarde;
+            });
+            begin = eind;
+        }
+    }
+    if (opties_.Testopties)
+        InvoegSorteer(g, a, [&](uint8_t x, uint8_t y) {
+            return t_[x].Weerstandspunten > t_[y].Weerstandspunten;
+        });
+}
+
+void LetterlijkeZoeker::Vindwedstrijd(bool kleurtest, int gBasis, int a, int wBasis, int b) {
+    if (spoor_) {
+        Trace("Vindwedstrijd geopend: Basis groep %d, wacht %d, kleurtest %d", gBasis, wBasis,
+              kleurtest ? 1 : 0);
+        Trace("Groepsteller: %d Wachtteller: %d", a, b);
+    }
+    if (a > 0) BereidGroepVoor(gBasis, a);
+    const uint8_t* g = groep_.data() + gBasis;
+    const uint8_t* w = wacht_.data() + wBasis;
+    if (spoor_) {
+        TraceRij("groeprij - index:", g, a);
+        TraceRij("wachtrij - index:", w, b);
+    }
+
+    Posities groep;
+    for (int i = 0; i < a; ++i) groep.Zet(g[i]);
+    if (eersteAanroep_) {
+        if (!ElkHeeftPartner(vrij_.Zonder(groep), kleurtest)) return;
+        eersteAanroep_ = false;
+    }
+    if (!ElkHeeftPartner(groep, kleurtest)) return;
+    if (onderzocht_ > 5000 && kleurtest && maxKleurverschil_ == 1) {
+        maxKleurverschil_ = 2;
+        RekenKleurrijen();
+    }
+    if (a == 0) {
+        OpenGroep(gBasis, wBasis, b);
+        return;
+    }
+
+    const int f = g[0];
+    for (int i = a - 1; i >= 1; --i) {
+        const int c = g[i];
+        if (partner_[static_cast<std::size_t>(c)] != 0) continue;
+        if (!Toelaatbaar(f, c, kleurtest, versoepeld_ && laatsteGroep_)) continue;
+        Paar(f, c);
+        ++onderzocht_;
+        ++diepte_;
+        voortgang_.Teller(onderzocht_);
+        voortgang_.ZetRegel(diepte_, Paarregel(f, c));
+        if (spoor_) Trace("Diepte %d: %d - %d Onderzocht: %lld", diepte_, f, c, onderzocht_);
+        // The next level works on its own copies just above this level's segments.
+        std::copy(g, g + a, groep_.data() + gBasis + a);
+        std::copy(w, w + b, wacht_.data() + wBasis + b);
+        Vindwedstrijd(kleurtest, gBasis + a, a, wBasis + b, b);
+        if (roosterKlaar_) {
+            if (spoor_) Trace(" Selekteren: roosterklaar");
+            return;
+        }
+        Ontpaar(f, c);
+        --diepte_;
+        if (spoor_) Trace("Terug: %d - %d", f, c);
+        if (mislukt_ || Opgeven()) return;
+    }
+}
+
+void LetterlijkeZoeker::OpenGroep(int gBasis, int wBasis, int b) {
+    const uint8_t* w = wacht_.data() + wBasis;
+    Posities wachtend;
+    for (int j = 0; j < b; ++j) wachtend.Zet(w[j]);
+    const int i = vrij_.Zonder(wachtend).Eerste();
+    if (i < 0) {
+        if (b == 0)
+            roosterKlaar_ = true;
+        else
+            mislukt_ = true;
+        return;
+    }
+    if (n_ < 2 * t_[1].AantalPartijen || onderzocht_ > 5000) versoepeld_ = true;
+    if (versoepeld_) kleurDominant_ = false;
+
+    int s = n_ + 1;
+    if (!(versoepeld_ && laatsteGroep_)) {
+        s = i + 1;
+        while (s <= n_ &&
+               t_[static_cast<std::size_t>(s)].Punten == t_[static_cast<std::size_t>(i)].Punten)
+            ++s;
+        if (s > n_ && versoepeld_) laatsteGroep_ = true;
+    }
+
+    Keuze k;
+    k.kBasis = kTop_;
+    uint8_t* kand = kand_.data() + k.kBasis;
+    for (int p = i; p < s; ++p) kand[k.l++] = static_cast<uint8_t>(p);
+    for (int j = 0; j < b; ++j) kand[k.l++] = w[j];
+    InvoegSorteer(kand, k.l, [&](uint8_t x, uint8_t y) {
+        return t_[x].Sorteersleutel > t_[y].Sorteersleutel;
+    });
+    std::fill(kandGekozen_.begin() + k.kBasis, kandGekozen_.begin() + k.kBasis + k.l, 0);
+    kTop_ += k.l;
+    if (spoor_) TraceRij("Kandidaten:", kand, k.l);
+
+    k.gNieuw = gBasis;
+    k.wNieuw = wBasis + b;
+    for (int x = 0; x <= k.l / 2; ++x) {
+        k.f = 2 * x + k.l % 2;
+        k.gekozen = 0;
+        if (kleurDominant_) {
+            Vulwacht(k, true, k.l, k.f);
+            if (roosterKlaar_) break;
+        }
+        Vulwacht(k, false, k.l, k.f);
+        if (roosterKlaar_) break;
+        if (Opgeven()) {
+            merkteken_ = onderzocht_;
+            break;
+        }
+    }
+    kTop_ = k.kBasis;
+}
+
+// Chooses `aantal` of the first n candidates for the waiting room, the last chosen candidate
+// as far to the front as possible first.
+void LetterlijkeZoeker::Vulwacht(Keuze& k, bool kleurtest, int n, int aantal) {
+    if (aantal == 0 || aantal > n) {
+        if (k.gekozen != k.f) return;
+        if (spoor_) Trace(" Vultel: %d van %d", k.f, k.l);
+        const uint8_t* kand = kand_.data() + k.kBasis;
+        const uint8_t* gekozen = kandGekozen_.data() + k.kBasis;
+        uint8_t* g = groep_.data() + k.gNieuw;
+        int a = 0;
+        for (int j = 0; j < k.l; ++j)
+            if (!gekozen[j]) g[a++] = kand[j];
+        mislukt_ = false;
+        Vindwedstrijd(kleurtest, k.gNieuw, a, k.wNieuw, k.f);
+        return;
+    }
+    for (int c = aantal; c <= n; ++c) {
+        wacht_[static_cast<std::size_t>(k.wNieuw + k.gekozen)] =
+            kand_[static_cast<std::size_t>(k.kBasis + c - 1)];
+        kandGekozen_[static_cast<std::size_t>(k.kBasis + c - 1)] = 1;
+        ++k.gekozen;
+        Vulwacht(k, kleurtest, c - 1, aantal - 1);
+        if (roosterKlaar_) {
+            if (spoor_) Trace(" Vulwacht: roosterklaar");
+            return;
+        }
+        --k.gekozen;
+        kandGekozen_[static_cast<std::size_t>(k.kBasis + c - 1)] = 0;
+        if (Opgeven()) return;
+    }
+}
+
+} // namespace velkaro::test
