@@ -47,6 +47,10 @@ void AlgemeneHulp(std::ostream& out, const std::vector<Opdracht>& tabel) {
 int Uitvoeren(const std::vector<std::string>& argsIn, std::ostream& out, std::ostream& err) {
     std::vector<std::string> args = argsIn;
     const auto tabel = Tabel();
+    // The competition's lock is held to the end of the command, however it ends.
+    struct Loslaten {
+        ~Loslaten() { LaatSlotLos(); }
+    } loslaten;
     try {
         lang::KiesTaal(lang::Taal::Nederlands);
         while (!args.empty() && args.front().rfind("--", 0) == 0) {

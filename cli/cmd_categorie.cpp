@@ -15,7 +15,7 @@ void Toon(const Competitie& c, Uitvoer& u) {
 int Lijst(const Argumenten& a, Uitvoer& u) {
     a.Aantal(1);
     Competitie c;
-    Open(c, a.Positie(0, "FILE"));
+    OpenLezen(c, a.Positie(0, "FILE"), u.err);
     Toon(c, u);
     return 0;
 }

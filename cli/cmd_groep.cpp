@@ -11,7 +11,7 @@ namespace {
 int Lijst(const Argumenten& a, Uitvoer& u) {
     a.Aantal(1);
     Competitie c;
-    Open(c, a.Positie(0, "FILE"));
+    OpenLezen(c, a.Positie(0, "FILE"), u.err);
     if (a.Vlag("--json")) {
         SchrijfJson(u.out, Json{{"groups", GroepenJson(c)}});
         return 0;

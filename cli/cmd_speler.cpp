@@ -45,7 +45,7 @@ int Toevoegen(const Argumenten& a, Uitvoer& u) {
 int Lijst(const Argumenten& a, Uitvoer& u) {
     a.Aantal(1);
     Competitie c;
-    Open(c, a.Positie(0, "FILE"));
+    OpenLezen(c, a.Positie(0, "FILE"), u.err);
     std::vector<const TSpelerObj*> spelers;
     for (const auto& s : c.Spelers) spelers.push_back(s.get());
     std::stable_sort(spelers.begin(), spelers.end(), [](const auto* x, const auto* y) {

@@ -3,12 +3,58 @@
 #include "entry/bestand.h"
 #include "entry/bestandsfout.h"
 #include "lang/teksten.h"
+#include "storage/vergrendeling.h"
 
 namespace velkaro::cli {
 
+namespace {
+
+// One command runs at a time in a process; its lock lives until the command ends.
+Competitieslot& Slot() {
+    static Competitieslot slot;
+    return slot;
+}
+
+std::chrono::milliseconds& Wachttijd() {
+    static std::chrono::milliseconds w = kSlotWachttijd;
+    return w;
+}
+
+void NeemSlot(const std::string& pad, Slotsoort soort) {
+    auto r = Competitieslot::Neem(pad, soort, Wachttijd(), Slot());
+    if (!r.Ok()) throw Weigering(BestandsfoutTekst(r));
+}
+
+} // namespace
+
 void Open(Competitie& c, const std::string& pad) {
+    NeemSlot(pad, Slotsoort::Exclusief);
     auto r = OpenBestand(c, pad);
     if (!r.Ok()) throw Weigering(BestandsfoutTekst(r));
+    // A save now would make the loss permanent: refuse before anything is changed.
+    if (!r.Schade.empty())
+        throw Weigering(SchadeTekst(r.Schade.front()) + "; " +
+                        lang::Tekst(lang::T::NietsGewijzigd));
+}
+
+void OpenLezen(Competitie& c, const std::string& pad, std::ostream& err) {
+    NeemSlot(pad, Slotsoort::Gedeeld);
+    auto r = OpenBestand(c, pad);
+    if (!r.Ok()) throw Weigering(BestandsfoutTekst(r));
+    for (const auto& s : r.Schade)
+        err << lang::Tekst(lang::T::Waarschuwing) << ": " << SchadeTekst(s) << '\n';
+}
+
+void Vergrendel(const std::string& pad) {
+    NeemSlot(pad, Slotsoort::Exclusief);
+}
+
+void LaatSlotLos() {
+    Slot().Laat();
+}
+
+void ZetSlotWachttijd(std::chrono::milliseconds wachttijd) {
+    Wachttijd() = wachttijd;
 }
 
 void Bewaar(Competitie& c) {

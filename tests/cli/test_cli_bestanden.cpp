@@ -1,0 +1,167 @@
+// The command line guards the competition's files: one writer at a time, no change over a
+// damaged file, no report over the competition itself, no pairing over played rounds.
+#include "cli/context.h"
+#include "cli_hulp.h"
+#include "storage/competitiebestand.h"
+#include "storage/vergrendeling.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+#include <sys/stat.h>
+#include <thread>
+
+using namespace velkaro;
+using velkaro::test::Cli;
+using velkaro::test::KopieerDemo;
+using velkaro::test::Lees;
+using velkaro::test::Proces;
+using velkaro::test::Schrijf;
+using velkaro::test::TijdelijkeMap;
+namespace fs = std::filesystem;
+
+TEST(CliBestanden, RapportNooitInDeCompetitieZelf) {
+    TijdelijkeMap map;
+    const std::string f = KopieerDemo(map);
+    fs::create_symlink("club.xv7", map / "link.txt");
+    fs::create_directory(map / "sub");
+    const std::string hoofd = Lees(f), groep = Lees(map / "club.101");
+    for (const std::string& uit : {f, map / "club.101", map / "club.102", map / "link.txt",
+                                  map / "sub/../club.xv7", map / "club.lck"})
+        for (const char* wijze : {"--overwrite", "--append"}) {
+            const auto r = Cli({"report", f, "-o", uit, wijze, "--no-save"});
+            EXPECT_EQ(r.status, 1) << uit << " " << wijze;
+            EXPECT_NE(r.err.find("competitie zelf"), std::string::npos) << r.err;
+        }
+    EXPECT_EQ(Lees(f), hoofd);
+    EXPECT_EQ(Lees(map / "club.101"), groep);
+    EXPECT_TRUE(fs::is_symlink(map / "link.txt"));
+    EXPECT_EQ(Cli({"report", f, "-o", map / "stand.txt", "--no-save"}).status, 0);
+}
+
+TEST(CliBestanden, RondeVolgensDeRegelsVanHetRoosterscherm) {
+    // Group 1 of the demo: a Swiss with rounds 1 to 5 played; round 6 is proposed.
+    struct Geval {
+        std::vector<std::string> opties;
+        int status;
+        const char* melding; // in the output, or empty
+    };
+    const std::vector<Geval> gevallen = {
+        {{"--round", "0"}, 1, "minstens 1"},
+        {{"--round", "-1"}, 1, "minstens 1"},
+        {{"--round", "1"}, 1, "heeft al uitslagen"},
+        {{"--round", "3"}, 1, "heeft al uitslagen"},
+        {{"--round", "50"}, 1, "lege rondes"},
+        {{"--round", "7"}, 1, "lege rondes"},
+        {{"--round", "3", "--force"}, 0, "worden vervangen"},
+        {{"--round", "7", "--allow-gap"}, 0, ""},
+        {{"--round", "6"}, 0, ""},
+        {{}, 0, ""},
+    };
+    for (const auto& g : gevallen) {
+        TijdelijkeMap map;
+        const std::string f = KopieerDemo(map);
+        Cli({"player", "mark", f, "--all"});
+        const std::string voor = Lees(map / "club.101");
+        std::vector<std::string> args = {"pair", f};
+        args.insert(args.end(), g.opties.begin(), g.opties.end());
+        const auto r = Cli(args);
+        const std::string wat = g.opties.empty() ? "(proposed)" : g.opties[1];
+        EXPECT_EQ(r.status, g.status) << wat << ": " << r.err;
+        EXPECT_NE((r.out + r.err).find(g.melding), std::string::npos) << wat << ": " << r.err;
+        if (g.status != 0) {
+            EXPECT_EQ(Lees(map / "club.101"), voor) << wat;
+        }
+    }
+}
+
+TEST(CliBestanden, BeschadigdeGroepWeigertWijzigenEnWaarschuwtBijLezen) {
+    TijdelijkeMap map;
+    const std::string f = KopieerDemo(map);
+    const std::string groep = Lees(map / "club.101");
+    Schrijf(map / "club.101", groep.substr(0, groep.size() / 2));
+    const std::string kapot = Lees(map / "club.101");
+
+    auto r = Cli({"player", "add", f, "--name", "Nieuw"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("Groepsbestand " + map / "club.101" + " is beschadigd"), std::string::npos)
+        << r.err;
+    r = Cli({"report", f}); // it saves the places: a change
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(Lees(map / "club.101"), kapot);
+
+    r = Cli({"player", "list", f});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.err.find("Waarschuwing: Groepsbestand"), std::string::npos) << r.err;
+    r = Cli({"--lang", "en", "info", f});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.err.find("Group file " + map / "club.101" + " is damaged"), std::string::npos);
+    EXPECT_EQ(Lees(map / "club.101"), kapot);
+
+    // A pipe in place of the main file is refused at once instead of hanging the command.
+    ASSERT_EQ(::mkfifo((map / "pijp.xv7").c_str(), 0644), 0);
+    EXPECT_EQ(Proces("info " + map / "pijp.xv7").status, 1);
+}
+
+TEST(CliBestanden, TweedeSchrijverWachtEnWeigert) {
+    TijdelijkeMap map;
+    const std::string f = KopieerDemo(map);
+    const std::string voor = Lees(map / "club.101");
+    Competitieslot ander;
+    ASSERT_TRUE(Competitieslot::Neem(f, Slotsoort::Exclusief, {}, ander).Ok());
+    ASSERT_TRUE(ander.Vast());
+    cli::ZetSlotWachttijd(std::chrono::milliseconds(100));
+    auto r = Cli({"player", "add", f, "--name", "Nieuw"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("ander programma"), std::string::npos) << r.err;
+    EXPECT_EQ(Cli({"player", "list", f}).status, 1); // a save in progress: not even reading
+    EXPECT_EQ(Lees(map / "club.101"), voor);
+
+    // Readers share the lock with each other, not with a writer.
+    ander.Laat();
+    Competitieslot lezer;
+    ASSERT_TRUE(Competitieslot::Neem(f, Slotsoort::Gedeeld, {}, lezer).Ok());
+    EXPECT_EQ(Cli({"player", "list", f}).status, 0);
+    EXPECT_EQ(Cli({"player", "add", f, "--name", "Nieuw"}).status, 1);
+    lezer.Laat();
+    EXPECT_EQ(Cli({"player", "add", f, "--name", "Nieuw"}).status, 0);
+    cli::ZetSlotWachttijd(kSlotWachttijd);
+}
+
+TEST(CliBestanden, GelijktijdigeSchrijversVerliezenNiets) {
+    TijdelijkeMap map;
+    const std::string f = KopieerDemo(map);
+    Competitie voor;
+    ASSERT_TRUE(LeesBestand(voor, f).Ok());
+    std::set<std::string> gelukt;
+    int mislukt = 0;
+    for (int ronde = 0; ronde < 8; ++ronde) {
+        std::vector<std::thread> draden;
+        std::vector<test::Uitkomst> uit(3);
+        for (int i = 0; i < 3; ++i)
+            draden.emplace_back([&, i] {
+                uit[i] = Proces("player add " + f + " --name P" + std::to_string(ronde) + "x" +
+                                std::to_string(i));
+            });
+        for (auto& d : draden) d.join();
+        for (int i = 0; i < 3; ++i) {
+            const std::string naam = "P" + std::to_string(ronde) + "x" + std::to_string(i);
+            if (uit[i].status == 0) {
+                gelukt.insert(naam);
+            } else {
+                ++mislukt; // only ever the refusal that says why
+                EXPECT_NE(uit[i].out.find("ander programma"), std::string::npos) << uit[i].out;
+            }
+        }
+    }
+    Competitie na;
+    ASSERT_TRUE(LeesBestand(na, f).Schade.empty());
+    std::set<std::string> namen;
+    for (const auto& s : na.Spelers) namen.insert(s->G().Naam);
+    for (const auto& n : gelukt) EXPECT_TRUE(namen.count(n)) << n << " was reported but is lost";
+    EXPECT_EQ(na.Spelers.Aantal(), voor.Spelers.Aantal() + gelukt.size());
+    EXPECT_LE(mislukt, 2); // ten seconds of patience covers a few quick saves
+    for (const auto& e : fs::directory_iterator(map.Pad()))
+        EXPECT_FALSE(e.path().string().ends_with(".tmp~")) << e.path();
+}
