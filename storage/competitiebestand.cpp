@@ -526,6 +526,13 @@ Bestandsresultaat LeesDeelcomp(Competitie& c, int32_t bestandsnummer) {
     return res;
 }
 
+Bestandsresultaat ControleerGroep(const Competitie& c, int32_t bestandsnummer) {
+    Competitie proef;
+    proef.Bestandsnaam = c.Bestandsnaam;
+    proef.Bestandsversie = c.Bestandsversie;
+    return LeesDeelcomp(proef, bestandsnummer);
+}
+
 Bestandsresultaat SchrijfDeelcomp(Competitie& c) {
     c.Groepen.GeefTitel(c.HuidigeDeelcomp, c.Opties.Toernooinaam);
     auto res =

@@ -62,6 +62,9 @@ Bestandsresultaat SchrijfBestand(Competitie& c);
 // Loads the group with this Bestandsnummer; a missing group file gives an empty group. The
 // result is always Ok; its Schade says when the group file was missing or loaded in part.
 Bestandsresultaat LeesDeelcomp(Competitie& c, int32_t bestandsnummer);
+// Reads the group file of another group without loading it, for its Schade: a program that
+// is about to open that group (and later save it) checks it first.
+Bestandsresultaat ControleerGroep(const Competitie& c, int32_t bestandsnummer);
 // Writes the open group to its group file.
 Bestandsresultaat SchrijfDeelcomp(Competitie& c);
 // Deletes the group file of a group; a missing file is no error.

@@ -28,7 +28,7 @@ TEST(CliBestanden, RapportNooitInDeCompetitieZelf) {
     fs::create_directory(map / "sub");
     const std::string hoofd = Lees(f), groep = Lees(map / "club.101");
     for (const std::string& uit : {f, map / "club.101", map / "club.102", map / "link.txt",
-                                  map / "sub/../club.xv7", map / "club.lck"})
+                                   map / "sub/../club.xv7", map / "club.lck"})
         for (const char* wijze : {"--overwrite", "--append"}) {
             const auto r = Cli({"report", f, "-o", uit, wijze, "--no-save"});
             EXPECT_EQ(r.status, 1) << uit << " " << wijze;
@@ -37,7 +37,12 @@ TEST(CliBestanden, RapportNooitInDeCompetitieZelf) {
     EXPECT_EQ(Lees(f), hoofd);
     EXPECT_EQ(Lees(map / "club.101"), groep);
     EXPECT_TRUE(fs::is_symlink(map / "link.txt"));
+    // The report's own temporary names follow no planted link either.
+    Schrijf(map / "ander.txt", "van iemand anders");
+    fs::create_symlink("ander.txt", map / "stand.txt.tmp~");
     EXPECT_EQ(Cli({"report", f, "-o", map / "stand.txt", "--no-save"}).status, 0);
+    EXPECT_EQ(Lees(map / "ander.txt"), "van iemand anders");
+    EXPECT_NE(Lees(map / "stand.txt").find("Jansen"), std::string::npos);
 }
 
 TEST(CliBestanden, RondeVolgensDeRegelsVanHetRoosterscherm) {
@@ -98,6 +103,14 @@ TEST(CliBestanden, BeschadigdeGroepWeigertWijzigenEnWaarschuwtBijLezen) {
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.err.find("Group file " + map / "club.101" + " is damaged"), std::string::npos);
     EXPECT_EQ(Lees(map / "club.101"), kapot);
+
+    // Switching to a damaged group would save it cut short: refused as well.
+    Schrijf(map / "club.101", groep);
+    Schrijf(map / "club.102", "3\r\n");
+    r = Cli({"group", "switch", f, "2"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("club.102"), std::string::npos) << r.err;
+    EXPECT_EQ(Lees(map / "club.102"), "3\r\n");
 
     // A pipe in place of the main file is refused at once instead of hanging the command.
     ASSERT_EQ(::mkfifo((map / "pijp.xv7").c_str(), 0644), 0);
@@ -164,4 +177,33 @@ TEST(CliBestanden, GelijktijdigeSchrijversVerliezenNiets) {
     EXPECT_LE(mislukt, 2); // ten seconds of patience covers a few quick saves
     for (const auto& e : fs::directory_iterator(map.Pad()))
         EXPECT_FALSE(e.path().string().ends_with(".tmp~")) << e.path();
+}
+
+TEST(CliBestanden, TaalOveralOpDeRegelOokVoorGebruiksfouten) {
+    TijdelijkeMap map;
+    const std::string f = KopieerDemo(map);
+    struct Geval {
+        std::vector<std::string> args;
+        int status;
+        const char* tekst;
+    };
+    const std::vector<Geval> gevallen = {
+        {{"info", f, "--lang", "en"}, 0, ""}, // accepted after the command
+        {{"info", f, "--onbekend", "--lang=fr"}, 2, "option inconnue --onbekend"},
+        {{"--lang", "en", "info", f, "--onbekend"}, 2, "unknown option --onbekend"},
+        {{"info", f, "--onbekend"}, 2, "onbekende optie --onbekend"},
+        {{"match", "list", f, "nul", "--lang", "fr"}, 2, "nombre entier attendu de 1 à"},
+        {{"info", "--lang", "nl"}, 2, "te weinig argumenten"},
+        {{"info", "--lang", "en"}, 2, "Run 'velkaro-cli --help' for usage."},
+        {{"bestaat-niet", "--lang", "fr"}, 2, "commande inconnue"},
+        {{"info", f, "--lang", "de"}, 2, "--lang neemt nl, en of fr"},
+    };
+    for (const auto& g : gevallen) {
+        const auto r = Cli(g.args);
+        std::string regel;
+        for (const auto& a : g.args) regel += a + " ";
+        EXPECT_EQ(r.status, g.status) << regel << r.err;
+        EXPECT_NE(r.err.find(g.tekst), std::string::npos) << regel << r.err;
+    }
+    EXPECT_NE(Cli({"info", f, "--lang", "en"}).out.find("Players:"), std::string::npos);
 }
