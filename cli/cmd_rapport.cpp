@@ -64,6 +64,7 @@ int Rapport(const Argumenten& a, Uitvoer& u) {
     if (a.Vlag("--append") && (formaat == Bestandsformaat::Html || formaat == Bestandsformaat::Rtf))
         throw Gebruiksfout("--append is for txt, tab and csv reports only");
 
+    ControleerRondebereik(a);
     Competitie c;
     // Without a save the command only reads: it shares the lock and warns of damage.
     if (a.Vlag("--no-save"))

@@ -3,6 +3,7 @@
 #include "cli/context.h"
 #include "cli/spelervelden.h"
 #include "entry/register.h"
+#include "lang/teksten.h"
 #include "model/systeem.h"
 
 namespace velkaro::cli {
@@ -86,6 +87,11 @@ int Nummer(const Argumenten& a, Uitvoer& u) {
     std::vector<int32_t> oud;
     for (const auto& s : c.Spelers) oud.push_back(s->Lotingnummer());
     lijst.Nummeren();
+    // The dialog's clamp (1 to half the players) writes the value it used back: say so.
+    if (groepen && lijst.Lotinggroepen != *groepen)
+        u.err << lang::Tekst(lang::T::Waarschuwing) << ": --groups " << *groepen << " -> "
+              << lijst.Lotinggroepen << " (" << lang::Tekst(lang::T::LotinggroepenAangepast)
+              << ")\n";
     bool veranderd = false;
     for (std::size_t i = 0; i < c.Spelers.Aantal(); ++i)
         veranderd = veranderd || c.Spelers.At(i).Lotingnummer() != oud[i];

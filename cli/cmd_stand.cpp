@@ -148,6 +148,7 @@ std::string Rechts(const std::string& s, std::size_t breedte) {
 
 int Stand(const Argumenten& a, Uitvoer& u) {
     a.Aantal(1);
+    ControleerRondebereik(a);
     const auto van = a.Getal("--from", 0, 999);
     const auto tot = a.Getal("--to", 0, 999);
     const auto minimum = a.Getal("--min-games", 0, 999);

@@ -86,6 +86,13 @@ int32_t BestaandeRonde(const Competitie& c, const std::string& tekst) {
     return r;
 }
 
+void ControleerRondebereik(const Argumenten& a) {
+    const auto van = a.Getal("--from", 0, 999), tot = a.Getal("--to", 0, 999);
+    if (van && tot && *van > *tot)
+        throw Gebruiksfout("--from " + std::to_string(*van) + " --to " + std::to_string(*tot) +
+                           ": " + lang::Tekst(lang::T::LeegRondebereik));
+}
+
 MersenneToeval ToevalMetZaad(const std::optional<long long>& zaad) {
     return zaad ? MersenneToeval(static_cast<unsigned>(*zaad)) : MersenneToeval();
 }

@@ -66,6 +66,8 @@ void Bewaar(Competitie& c);
 // The round named by a ROUND argument (1 to 1000); a round the group does not have throws
 // Weigering.
 int32_t BestaandeRonde(const Competitie& c, const std::string& tekst);
+// --from and --to given together must make a range: from at most to.
+void ControleerRondebereik(const Argumenten& a);
 // The random source of a command: repeatable from --seed when it was given, otherwise seeded
 // from the clock.
 MersenneToeval ToevalMetZaad(const std::optional<long long>& zaad);

@@ -207,3 +207,24 @@ TEST(CliBestanden, TaalOveralOpDeRegelOokVoorGebruiksfouten) {
     }
     EXPECT_NE(Cli({"info", f, "--lang", "en"}).out.find("Players:"), std::string::npos);
 }
+
+TEST(CliBestanden, OnmogelijkeWaardenWordenGemeld) {
+    TijdelijkeMap map;
+    const std::string f = KopieerDemo(map);
+    const std::string voor = Lees(map / "club.101");
+    for (const char* opdracht : {"report", "standings"}) {
+        const auto r = Cli({opdracht, f, "--from", "5", "--to", "1"});
+        EXPECT_EQ(r.status, 2) << opdracht;
+        EXPECT_NE(r.err.find("de eerste ronde ligt na de laatste"), std::string::npos) << r.err;
+    }
+    EXPECT_EQ(Lees(map / "club.101"), voor);
+    // The dialog's clamp of the drawing groups is applied and said (14 players: 1 to 7).
+    for (const auto& [gegeven, gebruikt] : {std::pair{"0", "1"}, std::pair{"50", "7"}}) {
+        const auto r = Cli({"player", "number", f, "auto", "--groups", gegeven, "--seed", "3"});
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_NE(r.err.find(std::string("--groups ") + gegeven + " -> " + gebruikt),
+                  std::string::npos)
+            << r.err;
+    }
+    EXPECT_EQ(Cli({"player", "number", f, "auto", "--groups", "2", "--seed", "3"}).err, "");
+}
