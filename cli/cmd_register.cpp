@@ -20,6 +20,7 @@ void KiesSpeler(TSpelerLijst& lijst, Competitie& c, const std::string& tekst) {
 
 int Wijzig(const Argumenten& a, Uitvoer& u) {
     a.Aantal(2);
+    ControleerSpelervelden(a);
     Competitie c;
     Open(c, a.Positie(0, "FILE"));
     CliGesprek gesprek(u.err);
@@ -37,7 +38,8 @@ int Wijzig(const Argumenten& a, Uitvoer& u) {
     });
     Bewaar(c);
     const auto& g = c.Spelers.zoekptr(intern)->G();
-    u.out << g.Lotingnummer << '\t' << g.Naam << '\n';
+    const std::string naam = MeldAanpassingen(a, c, g, u.err);
+    u.out << g.Lotingnummer << '\t' << naam << '\n';
     return 0;
 }
 

@@ -227,4 +227,35 @@ TEST(CliBestanden, OnmogelijkeWaardenWordenGemeld) {
             << r.err;
     }
     EXPECT_EQ(Cli({"player", "number", f, "auto", "--groups", "2", "--seed", "3"}).err, "");
+
+    // Player fields: refused, or stored with a word about what was changed.
+    struct Geval {
+        std::vector<std::string> opties;
+        int status;
+        const char* melding; // on stderr
+        const char* echo;    // the stored name, as printed
+    };
+    const std::vector<Geval> gevallen = {
+        {{"--name", "Min", "--number", "-3"}, 1, "0 of positief", ""},
+        {{"--name", "Half##Half"}, 1, "##", ""},
+        {{"--name", "Een naam van meer dan twintig tekens"},
+         0,
+         "ingekort tot 20 tekens",
+         "Een naam van meer da\n"},
+        {{"--name", "Łukasz"}, 0, "opgeslagen als ?", "?ukasz\n"},
+        {{"--name", "Tweede een", "--number", "1"}, 0, "ook lotingnummer 1: ", "Tweede een\n"},
+        {{"--name", "Cat", "--categories", "SQ"}, 0, "niet gedefinieerd: Q", "Cat\n"},
+        {{"--name", "Gewoon", "--categories", "S"}, 0, "", "Gewoon\n"},
+    };
+    for (const auto& g : gevallen) {
+        std::vector<std::string> args = {"player", "add", f};
+        args.insert(args.end(), g.opties.begin(), g.opties.end());
+        const auto r = Cli(args);
+        EXPECT_EQ(r.status, g.status) << g.opties[1] << r.err;
+        if (*g.melding)
+            EXPECT_NE(r.err.find(g.melding), std::string::npos) << g.opties[1] << ": " << r.err;
+        else
+            EXPECT_EQ(r.err, "") << g.opties[1];
+        EXPECT_TRUE(r.out.ends_with(g.echo)) << r.out;
+    }
 }
