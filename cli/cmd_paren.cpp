@@ -62,6 +62,7 @@ int Paren(const Argumenten& a, Uitvoer& u) {
     Open(c, a.Positie(0, "FILE"));
     CliGesprek gesprek(u.err);
     if (a.Vlag("--force")) gesprek.Antwoorden = Antwoord::Ja;
+    gesprek.AntwoordOpties = "--force";
     if (!Voorcontrole(c, gesprek)) return 1;
     gesprek.Antwoorden.reset();
     // The dialog offers "&Rooster samenstellen" only for an even number of marked players.

@@ -90,6 +90,7 @@ int Rapport(const Argumenten& a, Uitvoer& u) {
     CliGesprek gesprek(u.err);
     if (a.Vlag("--overwrite")) gesprek.Antwoorden = Antwoord::Ja;
     if (a.Vlag("--append")) gesprek.Antwoorden = Antwoord::Nee;
+    gesprek.AntwoordOpties = "--overwrite | --append";
     TUitvoerObject uitvoer(gesprek);
     uitvoer.Rtffont = c.Opmaakfont;
     uitvoer.Printfont = c.Vastfont;

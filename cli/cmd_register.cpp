@@ -49,6 +49,7 @@ int Verwijder(const Argumenten& a, Uitvoer& u) {
     Open(c, a.Positie(0, "FILE"));
     CliGesprek gesprek(u.err);
     if (a.Vlag("--yes")) gesprek.Antwoorden = Antwoord::Ja;
+    gesprek.AntwoordOpties = "--yes";
     MersenneToeval toeval;
     TSpelerLijst lijst(c, gesprek, toeval);
     lijst.Activeer();

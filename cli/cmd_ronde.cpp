@@ -71,6 +71,7 @@ int Verwijder(const Argumenten& a, Uitvoer& u) {
     CliGesprek gesprek(u.err);
     if (a.Vlag("--yes")) gesprek.Antwoorden = Antwoord::Ja;
     if (a.Vlag("--keep-matches")) gesprek.Antwoorden = Antwoord::Nee;
+    gesprek.AntwoordOpties = "--yes | --keep-matches";
     if (VerwijderRonde(c, r, gesprek) != RondeWeg::Verwijderd) return 1;
     Bewaar(c);
     Toon(c, u);

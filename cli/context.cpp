@@ -63,7 +63,11 @@ void Bewaar(Competitie& c) {
 }
 
 Antwoord CliGesprek::Vraag(const std::string& tekst, const std::string&, Knoppen, Pictogram) {
-    if (!Antwoorden) throw Weigering(tekst);
+    if (!Antwoorden) {
+        if (AntwoordOpties.empty()) throw Weigering(tekst);
+        throw Weigering(tekst + " (" + lang::Tekst(lang::T::AntwoordMetOptie) + " " +
+                        AntwoordOpties + ")");
+    }
     return *Antwoorden;
 }
 

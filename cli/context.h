@@ -85,6 +85,9 @@ public:
     explicit CliGesprek(std::ostream& meldingen) : meldingen_(meldingen) {}
     // The answer to give to the next questions (e.g. Ja for --yes).
     std::optional<Antwoord> Antwoorden;
+    // The options that answer the command's questions ("--yes"), named when a question is
+    // refused for want of an answer.
+    std::string AntwoordOpties;
     // The texts for the next input boxes, in turn; without one the command refuses.
     std::deque<std::string> Invoeren;
     Antwoord Vraag(const std::string& tekst, const std::string& titel, Knoppen knoppen,

@@ -259,3 +259,18 @@ TEST(CliBestanden, OnmogelijkeWaardenWordenGemeld) {
         EXPECT_TRUE(r.out.ends_with(g.echo)) << r.out;
     }
 }
+
+TEST(CliBestanden, VraagNoemtDeOptieDieHaarBeantwoordt) {
+    TijdelijkeMap map;
+    const std::string f = KopieerDemo(map);
+    const std::vector<std::pair<std::vector<std::string>, std::string>> gevallen = {
+        {{"player", "delete", f, "1"}, "(beantwoord met --yes)"},
+        {{"round", "delete", f, "2"}, "(beantwoord met --yes | --keep-matches)"},
+        {{"--lang", "en", "category", "delete", f, "1"}, "(answer with --yes)"},
+    };
+    for (const auto& [args, optie] : gevallen) {
+        const auto r = Cli(args);
+        EXPECT_EQ(r.status, 1) << args[1];
+        EXPECT_NE(r.err.find(optie), std::string::npos) << r.err;
+    }
+}
