@@ -228,6 +228,14 @@ TEST(CliBestanden, OnmogelijkeWaardenWordenGemeld) {
     }
     EXPECT_EQ(Cli({"player", "number", f, "auto", "--groups", "2", "--seed", "3"}).err, "");
 
+    for (const char* datum : {"99-99-9999", "31-04-2026", "29-02-2027", "1-1-2026", "morgen"}) {
+        const auto r = Cli({"round", "new", f, "--date", datum});
+        EXPECT_EQ(r.status, 2) << datum;
+        EXPECT_NE(r.err.find("dd-mm-jjjj"), std::string::npos) << r.err;
+    }
+    EXPECT_EQ(Lees(map / "club.101").find("99-99-9999"), std::string::npos);
+    EXPECT_EQ(Cli({"round", "new", f, "--date", "29-02-2028"}).status, 0);
+
     // Player fields: refused, or stored with a word about what was changed.
     struct Geval {
         std::vector<std::string> opties;
