@@ -1,4 +1,4 @@
-# Velkaro: make run | make test | make demo | make bench | make fuzz
+# Velkaro: make run | make test | make demo | make bench | make fuzz | make stress
 JOBS ?= $(shell nproc)
 BUILD ?= build
 ASAN_BUILD ?= build-asan
@@ -7,7 +7,7 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 DEMO_DIR ?= $(BUILD)/demo
 
-.PHONY: deps build run demo test test-asan bench fuzz format clean screenshots install
+.PHONY: deps build run demo test test-asan bench fuzz stress format clean screenshots install
 
 deps:
 	@scripts/install-deps
@@ -47,6 +47,14 @@ test-asan: deps
 	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELKARO_UI=OFF -DVELKARO_SANITIZE=ON
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
+
+# Parallel changing commands with random kills on the demo and a 255-player competition;
+# checks that nothing reported saved is lost and every file loads without a warning.
+STRESS_ROUNDS ?= 200
+stress: deps
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS) --target velkaro-cli
+	scripts/stress.py $(BUILD)/cli/velkaro-cli examples --rounds $(STRESS_ROUNDS)
 
 bench: deps
 	cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELKARO_UI=ON -DVELKARO_TESTS=OFF -DVELKARO_BENCH=ON

@@ -1,8 +1,12 @@
 #include "cli/argumenten.h"
 
+#include "lang/teksten.h"
 #include "model/tekst.h"
 
 namespace velkaro::cli {
+
+using lang::T;
+using lang::Tekst;
 
 Argumenten::Argumenten(const std::vector<std::string>& args,
                        const std::set<std::string>& waardeOpties,
@@ -21,17 +25,17 @@ Argumenten::Argumenten(const std::vector<std::string>& args,
                 waarde = a.substr(is + 1);
             }
             if (naam == "--help" || vlagOpties.count(naam)) {
-                if (metIs) throw Gebruiksfout("option " + naam + " takes no value");
+                if (metIs) throw Gebruiksfout(naam + ": " + Tekst(T::OptieZonderWaarde));
                 vlaggen_.insert(naam);
             } else if (waardeOpties.count(naam)) {
                 if (!metIs) {
                     if (i + 1 >= args.size())
-                        throw Gebruiksfout("option " + naam + " needs a value");
+                        throw Gebruiksfout(naam + ": " + Tekst(T::OptieMetWaarde));
                     waarde = args[++i];
                 }
                 waarden_[naam] = waarde;
             } else {
-                throw Gebruiksfout("unknown option " + naam);
+                throw Gebruiksfout(Tekst(T::OnbekendeOptie) + " " + naam);
             }
         } else {
             posities_.push_back(a);
@@ -40,7 +44,8 @@ Argumenten::Argumenten(const std::vector<std::string>& args,
 }
 
 std::string Argumenten::Positie(std::size_t i, const char* naam) const {
-    if (i >= posities_.size()) throw Gebruiksfout(std::string("missing ") + naam);
+    if (i >= posities_.size())
+        throw Gebruiksfout(std::string(naam) + " " + Tekst(T::OntbrekendArgument));
     return posities_[i];
 }
 
@@ -58,16 +63,17 @@ std::optional<long long> Argumenten::Getal(const std::string& naam, long long mi
 }
 
 void Argumenten::Aantal(std::size_t n) const {
-    if (posities_.size() < n) throw Gebruiksfout("too few arguments");
-    if (posities_.size() > n) throw Gebruiksfout("unexpected argument '" + posities_[n] + "'");
+    if (posities_.size() < n) throw Gebruiksfout(Tekst(T::TeWeinigArgumenten));
+    if (posities_.size() > n)
+        throw Gebruiksfout(Tekst(T::OnverwachtArgument) + " '" + posities_[n] + "'");
 }
 
 long long GetalArgument(const std::string& tekst, const char* naam, long long min, long long max) {
     const auto g = LeesGetal(tekst);
     if (!g || *g < min || *g > max)
-        throw Gebruiksfout(std::string(naam) + ": expected a whole number from " +
-                           std::to_string(min) + " to " + std::to_string(max) + ", got '" + tekst +
-                           "'");
+        throw Gebruiksfout(std::string(naam) + ": " + Tekst(T::VerwachtGeheelGetal) + " " +
+                           std::to_string(min) + " " + Tekst(T::TotEnMet) + " " +
+                           std::to_string(max) + ", " + Tekst(T::Gekregen) + " '" + tekst + "'");
     return *g;
 }
 

@@ -47,8 +47,33 @@ void AlgemeneHulp(std::ostream& out, const std::vector<Opdracht>& tabel) {
 int Uitvoeren(const std::vector<std::string>& argsIn, std::ostream& out, std::ostream& err) {
     std::vector<std::string> args = argsIn;
     const auto tabel = Tabel();
+    // The competition's lock is held to the end of the command, however it ends.
+    struct Loslaten {
+        ~Loslaten() { LaatSlotLos(); }
+    } loslaten;
     try {
         lang::KiesTaal(lang::Taal::Nederlands);
+        // --lang may stand anywhere on the line; it is taken out first, so every message,
+        // usage errors included, is in the chosen language.
+        for (std::size_t i = 0; i < args.size();) {
+            std::string code;
+            if (args[i] == "--lang") {
+                if (i + 1 >= args.size())
+                    throw Gebruiksfout("--lang: " + lang::Tekst(lang::T::OptieMetWaarde));
+                code = args[i + 1];
+                args.erase(args.begin() + static_cast<long>(i),
+                           args.begin() + static_cast<long>(i) + 2);
+            } else if (args[i].rfind("--lang=", 0) == 0) {
+                code = args[i].substr(7);
+                args.erase(args.begin() + static_cast<long>(i));
+            } else {
+                ++i;
+                continue;
+            }
+            const auto taal = lang::TaalVanCode(code);
+            if (!taal) throw Gebruiksfout(lang::Tekst(lang::T::LangWaarden));
+            lang::KiesTaal(*taal);
+        }
         while (!args.empty() && args.front().rfind("--", 0) == 0) {
             if (args.front() == "--help") {
                 AlgemeneHulp(out, tabel);
@@ -58,22 +83,7 @@ int Uitvoeren(const std::vector<std::string>& argsIn, std::ostream& out, std::os
                 out << "velkaro-cli " << Versietekst() << '\n';
                 return 0;
             }
-            if (args.front() == "--lang" || args.front().rfind("--lang=", 0) == 0) {
-                std::string code;
-                if (args.front() == "--lang") {
-                    if (args.size() < 2) throw Gebruiksfout("--lang needs a value");
-                    code = args[1];
-                    args.erase(args.begin(), args.begin() + 2);
-                } else {
-                    code = args.front().substr(7);
-                    args.erase(args.begin());
-                }
-                const auto taal = lang::TaalVanCode(code);
-                if (!taal) throw Gebruiksfout("--lang takes nl, en or fr");
-                lang::KiesTaal(*taal);
-                continue;
-            }
-            throw Gebruiksfout("unknown option " + args.front());
+            throw Gebruiksfout(lang::Tekst(lang::T::OnbekendeOptie) + " " + args.front());
         }
         if (args.empty()) {
             AlgemeneHulp(err, tabel);
@@ -101,13 +111,14 @@ int Uitvoeren(const std::vector<std::string>& argsIn, std::ostream& out, std::os
             for (const auto& o : tabel)
                 if (o.Naam.rfind(args[0] + " ", 0) == 0) groep = true;
             if (groep) {
-                err << "velkaro-cli: '" << args[0] << "' needs a subcommand:\n";
+                err << "velkaro-cli: '" << args[0] << "' "
+                    << lang::Tekst(lang::T::HeeftSubopdrachtNodig) << ":\n";
                 for (const auto& o : tabel)
                     if (o.Naam.rfind(args[0] + " ", 0) == 0)
                         err << "  velkaro-cli " << o.Gebruik << '\n';
                 return 2;
             }
-            throw Gebruiksfout("unknown command '" + args[0] + "'");
+            throw Gebruiksfout(lang::Tekst(lang::T::OnbekendeOpdracht) + " '" + args[0] + "'");
         }
         std::vector<std::string> rest(args.begin() + static_cast<long>(woorden), args.end());
         Argumenten a(rest, gekozen->WaardeOpties, gekozen->VlagOpties);
@@ -118,7 +129,7 @@ int Uitvoeren(const std::vector<std::string>& argsIn, std::ostream& out, std::os
         Uitvoer u{out, err};
         return gekozen->Voer(a, u);
     } catch (const Gebruiksfout& e) {
-        err << "velkaro-cli: " << e.what() << "\nRun 'velkaro-cli --help' for usage.\n";
+        err << "velkaro-cli: " << e.what() << '\n' << lang::Tekst(lang::T::ZieHulp) << '\n';
         return 2;
     } catch (const Weigering& e) {
         err << e.what() << '\n';

@@ -14,6 +14,7 @@ namespace {
 int Nieuw(const Argumenten& a, Uitvoer& u) {
     a.Aantal(1);
     const std::string pad = MetXv7(a.Positie(0, "FILE"));
+    Vergrendel(pad);
     std::error_code ec;
     if (std::filesystem::exists(pad, ec) && !a.Vlag("--overwrite"))
         throw Weigering(lang::Tekst(lang::T::BestandBestaatAl) + ": " + pad);
@@ -31,7 +32,7 @@ int Nieuw(const Argumenten& a, Uitvoer& u) {
 int Info(const Argumenten& a, Uitvoer& u) {
     a.Aantal(1);
     Competitie c;
-    Open(c, a.Positie(0, "FILE"));
+    OpenLezen(c, a.Positie(0, "FILE"), u.err);
     c.Rondes.BerekenUitslagen(c.Wedstrijden);
     int uitslagen = 0;
     for (const auto& w : c.Wedstrijden) uitslagen += w->G().Gespeeld ? 1 : 0;

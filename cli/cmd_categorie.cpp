@@ -15,7 +15,7 @@ void Toon(const Competitie& c, Uitvoer& u) {
 int Lijst(const Argumenten& a, Uitvoer& u) {
     a.Aantal(1);
     Competitie c;
-    Open(c, a.Positie(0, "FILE"));
+    OpenLezen(c, a.Positie(0, "FILE"), u.err);
     Toon(c, u);
     return 0;
 }
@@ -41,6 +41,7 @@ int Verwijder(const Argumenten& a, Uitvoer& u) {
         throw Weigering(lang::Tekst(lang::T::GeenCategorie) + " " + std::to_string(nr));
     CliGesprek gesprek(u.err);
     if (a.Vlag("--yes")) gesprek.Antwoorden = Antwoord::Ja;
+    gesprek.AntwoordOpties = "--yes";
     VerwijderCategorie(c, static_cast<std::size_t>(nr - 1), gesprek);
     Bewaar(c);
     Toon(c, u);

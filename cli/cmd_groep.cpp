@@ -1,6 +1,7 @@
 // velkaro-cli group list|switch: the competition groups of a file.
 #include "cli/context.h"
 #include "cli/json.h"
+#include "entry/bestandsfout.h"
 #include "entry/groepen.h"
 #include "lang/teksten.h"
 
@@ -11,7 +12,7 @@ namespace {
 int Lijst(const Argumenten& a, Uitvoer& u) {
     a.Aantal(1);
     Competitie c;
-    Open(c, a.Positie(0, "FILE"));
+    OpenLezen(c, a.Positie(0, "FILE"), u.err);
     if (a.Vlag("--json")) {
         SchrijfJson(u.out, Json{{"groups", GroepenJson(c)}});
         return 0;
@@ -31,6 +32,14 @@ int Wissel(const Argumenten& a, Uitvoer& u) {
     if (!doel)
         throw Weigering(lang::Tekst(lang::T::GeenGroepMetNummer) + " " + std::to_string(nummer));
     const int32_t bestandsnummer = doel->G().Bestandsnummer;
+    // The group opened is saved at the end: a damaged one would be cut short for good. A
+    // group without a file yet opens empty, as the program has always done, with a warning.
+    const auto proef = ControleerGroep(c, bestandsnummer);
+    for (const auto& b : proef.Schade) {
+        if (b.Soort != Schadesoort::Ontbreekt)
+            throw Weigering(SchadeTekst(b) + "; " + lang::Tekst(lang::T::NietsGewijzigd));
+        u.err << lang::Tekst(lang::T::Waarschuwing) << ": " << SchadeTekst(b) << '\n';
+    }
     // The group dialog's "Kies": the open group is written and the other loaded; a failed
     // write comes back as the refusal. Then the file is saved.
     CliGesprek gesprek(u.err);

@@ -21,6 +21,35 @@ std::string Spelerkolom(const Competitie& c, int32_t intern, bool opvullen) {
     return nr + (opvullen ? VulRechts(naam, 20) : naam);
 }
 
+// A round given with --round passes where the dialog's proposal would: at least 1, without
+// results (unless --force, which says what it replaces) and without empty rounds before it
+// (unless --allow-gap).
+int32_t ControleerGekozenRonde(const Competitie& c, long long gekozen, const Argumenten& a,
+                               Uitvoer& u) {
+    using lang::T;
+    using lang::Tekst;
+    if (gekozen < 1)
+        throw Weigering(Tekst(T::RondeMinstensEen) + " (" + std::to_string(gekozen) + ")");
+    const auto ronde = static_cast<int32_t>(gekozen);
+    const Rondecontrole k = ControleerRonde(c, ronde);
+    const std::string wat = Tekst(T::Ronde) + " " + std::to_string(ronde) + ": " +
+                            std::to_string(k.Uitslagen) + " " + Tekst(T::WedstrijdenMetUitslag) +
+                            ", " + std::to_string(k.Vervangen) + " " +
+                            Tekst(T::WedstrijdenZonderUitslag);
+    if (k.Uitslagen > 0) {
+        if (!a.Vlag("--force"))
+            throw Weigering(Tekst(T::RondeHeeftUitslagen) + " (" + wat + "); " +
+                            Tekst(T::VoorgesteldeRonde) + " " + std::to_string(k.Voorgesteld) +
+                            "; " + Tekst(T::ForceVervangtTekst));
+        u.err << Tekst(T::Waarschuwing) << ": " << Tekst(T::ForceVervangt) << " (" << wat << ")\n";
+    }
+    if (k.LegeRondes > 0 && !a.Vlag("--allow-gap"))
+        throw Weigering(Tekst(T::RondeLaatGat) + " (" + std::to_string(k.LegeRondes) + "); " +
+                        Tekst(T::VoorgesteldeRonde) + " " + std::to_string(k.Voorgesteld) + "; " +
+                        Tekst(T::AllowGapTekst));
+    return ronde;
+}
+
 int Paren(const Argumenten& a, Uitvoer& u) {
     a.Aantal(1);
     const auto rondeOptie = a.Getal("--round", INT32_MIN, kMaxRonde);
@@ -33,6 +62,7 @@ int Paren(const Argumenten& a, Uitvoer& u) {
     Open(c, a.Positie(0, "FILE"));
     CliGesprek gesprek(u.err);
     if (a.Vlag("--force")) gesprek.Antwoorden = Antwoord::Ja;
+    gesprek.AntwoordOpties = "--force";
     if (!Voorcontrole(c, gesprek)) return 1;
     gesprek.Antwoorden.reset();
     // The dialog offers "&Rooster samenstellen" only for an even number of marked players.
@@ -41,7 +71,7 @@ int Paren(const Argumenten& a, Uitvoer& u) {
                         lang::Tekst(lang::T::InTeRoosteren) + " " +
                         std::to_string(c.Spelers.tel_rooster()) + ")");
     const int32_t ronde =
-        rondeOptie ? RondeVanInvoer(static_cast<int32_t>(*rondeOptie)) : VoorgesteldeRonde(c);
+        rondeOptie ? ControleerGekozenRonde(c, *rondeOptie, a, u) : VoorgesteldeRonde(c);
 
     GeenVoortgang voortgang;
     Roosteromgeving omg{gesprek, voortgang, a.Vlag("--trace")};
@@ -106,17 +136,21 @@ void ParenOpdrachten(std::vector<Opdracht>& t) {
     t.push_back(
         {"pair",
          "pair FILE.xv7 [--round R] [--colours standard|swapped] [--last-round] [--trace]\n"
-         "         [--force] [--json]",
+         "         [--force] [--allow-gap] [--json]",
          "Pairs a round of the open group by its calculation system and saves: the round\n"
          "robin writes the whole schedule from R, the Swiss system pairs the players marked\n"
          "R (see 'player mark'). Without --round the proposed round is paired: the next\n"
          "one, or the last one again while it has no result. Under a Swiss system with an\n"
          "unequal number of games the program asks whether to go on: --force answers yes.\n"
+         "R must be at least 1. A round that already has results (for the round robin: that\n"
+         "round or a later one) is paired again only with --force, which warns of the matches\n"
+         "without a result it replaces (the results stay); a round that leaves empty rounds\n"
+         "after the last one is paired only with --allow-gap.\n"
          "--colours swapped exchanges the colours of the round robin; --last-round is for\n"
          "the Swiss by rating; --trace writes the search trace vULWACHT beside the file.\n"
          "Prints the new matches, white first, players by drawing number.",
          {"--round", "--colours"},
-         {"--last-round", "--trace", "--force", "--json"},
+         {"--last-round", "--trace", "--force", "--allow-gap", "--json"},
          Paren});
     t.push_back({"player mark",
                  "player mark FILE.xv7 --all | --none | NUMBERS... [--off]",

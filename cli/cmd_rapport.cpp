@@ -1,6 +1,7 @@
 // velkaro-cli report: the ranking list and the progress table, to standard output as the screen
 // shows them or to a report file in one of the five formats.
 #include "cli/context.h"
+#include "lang/teksten.h"
 #include "model/systeem.h"
 #include "model/tekst.h"
 #include "reports/kader.h"
@@ -56,8 +57,15 @@ int Rapport(const Argumenten& a, Uitvoer& u) {
     if (a.Vlag("--append") && (formaat == Bestandsformaat::Html || formaat == Bestandsformaat::Rtf))
         throw Gebruiksfout("--append is for txt, tab and csv reports only");
 
+    ControleerRondebereik(a);
     Competitie c;
-    Open(c, a.Positie(0, "FILE"));
+    // Without a save the command only reads: it shares the lock and warns of damage.
+    if (a.Vlag("--no-save"))
+        OpenLezen(c, a.Positie(0, "FILE"), u.err);
+    else
+        Open(c, a.Positie(0, "FILE"));
+    if (uit && IsEigenBestand(c, *uit))
+        throw Weigering(lang::Tekst(lang::T::UitvoerIsCompetitiebestand) + ": " + *uit);
     Rapportopties o = StandaardRapportopties(c);
     if (auto s = a.Waarde("--kind")) o.Soort = LeesSoort(*s);
     if (auto l = a.Waarde("--options")) o.Afdrukken = LeesAfdrukopties(*l);
@@ -75,6 +83,7 @@ int Rapport(const Argumenten& a, Uitvoer& u) {
     CliGesprek gesprek(u.err);
     if (a.Vlag("--overwrite")) gesprek.Antwoorden = Antwoord::Ja;
     if (a.Vlag("--append")) gesprek.Antwoorden = Antwoord::Nee;
+    gesprek.AntwoordOpties = "--overwrite | --append";
     TUitvoerObject uitvoer(gesprek);
     uitvoer.Rtffont = c.Opmaakfont;
     uitvoer.Printfont = c.Vastfont;

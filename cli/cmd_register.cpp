@@ -3,6 +3,7 @@
 #include "cli/context.h"
 #include "cli/spelervelden.h"
 #include "entry/register.h"
+#include "lang/teksten.h"
 #include "model/systeem.h"
 
 namespace velkaro::cli {
@@ -19,6 +20,7 @@ void KiesSpeler(TSpelerLijst& lijst, Competitie& c, const std::string& tekst) {
 
 int Wijzig(const Argumenten& a, Uitvoer& u) {
     a.Aantal(2);
+    ControleerSpelervelden(a);
     Competitie c;
     Open(c, a.Positie(0, "FILE"));
     CliGesprek gesprek(u.err);
@@ -36,7 +38,8 @@ int Wijzig(const Argumenten& a, Uitvoer& u) {
     });
     Bewaar(c);
     const auto& g = c.Spelers.zoekptr(intern)->G();
-    u.out << g.Lotingnummer << '\t' << g.Naam << '\n';
+    const std::string naam = MeldAanpassingen(a, c, g, u.err);
+    u.out << g.Lotingnummer << '\t' << naam << '\n';
     return 0;
 }
 
@@ -46,6 +49,7 @@ int Verwijder(const Argumenten& a, Uitvoer& u) {
     Open(c, a.Positie(0, "FILE"));
     CliGesprek gesprek(u.err);
     if (a.Vlag("--yes")) gesprek.Antwoorden = Antwoord::Ja;
+    gesprek.AntwoordOpties = "--yes";
     MersenneToeval toeval;
     TSpelerLijst lijst(c, gesprek, toeval);
     lijst.Activeer();
@@ -86,6 +90,11 @@ int Nummer(const Argumenten& a, Uitvoer& u) {
     std::vector<int32_t> oud;
     for (const auto& s : c.Spelers) oud.push_back(s->Lotingnummer());
     lijst.Nummeren();
+    // The dialog's clamp (1 to half the players) writes the value it used back: say so.
+    if (groepen && lijst.Lotinggroepen != *groepen)
+        u.err << lang::Tekst(lang::T::Waarschuwing) << ": --groups " << *groepen << " -> "
+              << lijst.Lotinggroepen << " (" << lang::Tekst(lang::T::LotinggroepenAangepast)
+              << ")\n";
     bool veranderd = false;
     for (std::size_t i = 0; i < c.Spelers.Aantal(); ++i)
         veranderd = veranderd || c.Spelers.At(i).Lotingnummer() != oud[i];

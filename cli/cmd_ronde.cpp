@@ -3,7 +3,10 @@
 #include "cli/context.h"
 #include "cli/json.h"
 #include "entry/rondescherm.h"
+#include "lang/teksten.h"
 #include "model/systeem.h"
+
+#include <cctype>
 
 namespace velkaro::cli {
 
@@ -18,7 +21,7 @@ void Toon(Competitie& c, Uitvoer& u) {
 int Lijst(const Argumenten& a, Uitvoer& u) {
     a.Aantal(1);
     Competitie c;
-    Open(c, a.Positie(0, "FILE"));
+    OpenLezen(c, a.Positie(0, "FILE"), u.err);
     if (!a.Vlag("--json")) {
         Toon(c, u);
         return 0;
@@ -35,8 +38,27 @@ int Lijst(const Argumenten& a, Uitvoer& u) {
     return 0;
 }
 
+// A round date as the program writes it: dd-mm-yyyy, a day that exists.
+void ControleerDatum(const Argumenten& a) {
+    const auto d = a.Waarde("--date");
+    if (!d) return;
+    bool goed = d->size() == 10 && (*d)[2] == '-' && (*d)[5] == '-';
+    for (std::size_t i : {0, 1, 3, 4, 6, 7, 8, 9})
+        goed = goed && std::isdigit(static_cast<unsigned char>((*d)[i]));
+    if (goed) {
+        const int dag = std::stoi(d->substr(0, 2)), maand = std::stoi(d->substr(3, 2)),
+                  jaar = std::stoi(d->substr(6, 4));
+        static constexpr int dagen[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+        const bool schrikkel = (jaar % 4 == 0 && jaar % 100 != 0) || jaar % 400 == 0;
+        goed = jaar >= 1 && maand >= 1 && maand <= 12 && dag >= 1 &&
+               dag <= (maand == 2 && !schrikkel ? 28 : dagen[maand - 1]);
+    }
+    if (!goed) throw Gebruiksfout("--date " + *d + ": " + lang::Tekst(lang::T::OngeldigeDatum));
+}
+
 int Nieuw(const Argumenten& a, Uitvoer& u) {
     a.Aantal(1);
+    ControleerDatum(a);
     Competitie c;
     Open(c, a.Positie(0, "FILE"));
     SysteemKlok klok;
@@ -49,6 +71,7 @@ int Nieuw(const Argumenten& a, Uitvoer& u) {
 
 int Invoegen(const Argumenten& a, Uitvoer& u) {
     a.Aantal(2);
+    ControleerDatum(a);
     Competitie c;
     Open(c, a.Positie(0, "FILE"));
     const int32_t r = BestaandeRonde(c, a.Positie(1, "ROUND"));
@@ -71,6 +94,7 @@ int Verwijder(const Argumenten& a, Uitvoer& u) {
     CliGesprek gesprek(u.err);
     if (a.Vlag("--yes")) gesprek.Antwoorden = Antwoord::Ja;
     if (a.Vlag("--keep-matches")) gesprek.Antwoorden = Antwoord::Nee;
+    gesprek.AntwoordOpties = "--yes | --keep-matches";
     if (VerwijderRonde(c, r, gesprek) != RondeWeg::Verwijderd) return 1;
     Bewaar(c);
     Toon(c, u);
@@ -88,14 +112,14 @@ void RondeOpdrachten(std::vector<Opdracht>& t) {
                  {"--json"},
                  Lijst});
     t.push_back({"round new",
-                 "round new FILE.xv7 [--date TEXT]",
+                 "round new FILE.xv7 [--date DD-MM-YYYY]",
                  "Adds a round after the last one, dated today (dd-mm-yyyy) unless --date is\n"
                  "given.",
                  {"--date"},
                  {},
                  Nieuw});
     t.push_back({"round insert",
-                 "round insert FILE.xv7 ROUND [--date TEXT]",
+                 "round insert FILE.xv7 ROUND [--date DD-MM-YYYY]",
                  "Inserts an empty round before ROUND: that round and the later ones move one\n"
                  "up with their matches.",
                  {"--date"},

@@ -16,6 +16,7 @@ int Toevoegen(const Argumenten& a, Uitvoer& u) {
     a.Aantal(1);
     if (!a.Waarde("--name")) throw Gebruiksfout("--name is required and cannot be empty");
     const auto zaad = a.Getal("--seed", 0, UINT32_MAX);
+    ControleerSpelervelden(a);
     Competitie c;
     Open(c, a.Positie(0, "FILE"));
     CliGesprek gesprek(u.err);
@@ -38,14 +39,15 @@ int Toevoegen(const Argumenten& a, Uitvoer& u) {
     if (c.Spelers.Aantal() == voor) throw Gebruiksfout("--name cannot be empty");
     Bewaar(c);
     const auto& s = c.Spelers.At(c.Spelers.Aantal() - 1);
-    u.out << s.Lotingnummer() << '\t' << s.G().Naam << '\n';
+    const std::string naam = MeldAanpassingen(a, c, s.G(), u.err);
+    u.out << s.Lotingnummer() << '\t' << naam << '\n';
     return 0;
 }
 
 int Lijst(const Argumenten& a, Uitvoer& u) {
     a.Aantal(1);
     Competitie c;
-    Open(c, a.Positie(0, "FILE"));
+    OpenLezen(c, a.Positie(0, "FILE"), u.err);
     std::vector<const TSpelerObj*> spelers;
     for (const auto& s : c.Spelers) spelers.push_back(s.get());
     std::stable_sort(spelers.begin(), spelers.end(), [](const auto* x, const auto* y) {

@@ -148,11 +148,16 @@ std::string Rechts(const std::string& s, std::size_t breedte) {
 
 int Stand(const Argumenten& a, Uitvoer& u) {
     a.Aantal(1);
+    ControleerRondebereik(a);
     const auto van = a.Getal("--from", 0, 999);
     const auto tot = a.Getal("--to", 0, 999);
     const auto minimum = a.Getal("--min-games", 0, 999);
     Competitie c;
-    Open(c, a.Positie(0, "FILE"));
+    // Without a save the command only reads: it shares the lock and warns of damage.
+    if (a.Vlag("--no-save"))
+        OpenLezen(c, a.Positie(0, "FILE"), u.err);
+    else
+        Open(c, a.Positie(0, "FILE"));
 
     Sorteerinstellingen keuze = StandaardSorteerinstellingen(c);
     if (van) keuze.VanRonde = static_cast<int32_t>(*van);

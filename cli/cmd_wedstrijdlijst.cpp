@@ -28,7 +28,7 @@ void ToonRonde(const Competitie& c, int32_t r, bool nummers, Uitvoer& u) {
 int Lijst(const Argumenten& a, Uitvoer& u) {
     a.Aantal(2);
     Competitie c;
-    Open(c, a.Positie(0, "FILE"));
+    OpenLezen(c, a.Positie(0, "FILE"), u.err);
     const int32_t r = BestaandeRonde(c, a.Positie(1, "ROUND"));
     if (a.Vlag("--json")) {
         Json wedstrijden = Json::array();

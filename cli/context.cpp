@@ -3,12 +3,58 @@
 #include "entry/bestand.h"
 #include "entry/bestandsfout.h"
 #include "lang/teksten.h"
+#include "storage/vergrendeling.h"
 
 namespace velkaro::cli {
 
+namespace {
+
+// One command runs at a time in a process; its lock lives until the command ends.
+Competitieslot& Slot() {
+    static Competitieslot slot;
+    return slot;
+}
+
+std::chrono::milliseconds& Wachttijd() {
+    static std::chrono::milliseconds w = kSlotWachttijd;
+    return w;
+}
+
+void NeemSlot(const std::string& pad, Slotsoort soort) {
+    auto r = Competitieslot::Neem(pad, soort, Wachttijd(), Slot());
+    if (!r.Ok()) throw Weigering(BestandsfoutTekst(r));
+}
+
+} // namespace
+
 void Open(Competitie& c, const std::string& pad) {
+    NeemSlot(pad, Slotsoort::Exclusief);
     auto r = OpenBestand(c, pad);
     if (!r.Ok()) throw Weigering(BestandsfoutTekst(r));
+    // A save now would make the loss permanent: refuse before anything is changed.
+    if (!r.Schade.empty())
+        throw Weigering(SchadeTekst(r.Schade.front()) + "; " +
+                        lang::Tekst(lang::T::NietsGewijzigd));
+}
+
+void OpenLezen(Competitie& c, const std::string& pad, std::ostream& err) {
+    NeemSlot(pad, Slotsoort::Gedeeld);
+    auto r = OpenBestand(c, pad);
+    if (!r.Ok()) throw Weigering(BestandsfoutTekst(r));
+    for (const auto& s : r.Schade)
+        err << lang::Tekst(lang::T::Waarschuwing) << ": " << SchadeTekst(s) << '\n';
+}
+
+void Vergrendel(const std::string& pad) {
+    NeemSlot(pad, Slotsoort::Exclusief);
+}
+
+void LaatSlotLos() {
+    Slot().Laat();
+}
+
+void ZetSlotWachttijd(std::chrono::milliseconds wachttijd) {
+    Wachttijd() = wachttijd;
 }
 
 void Bewaar(Competitie& c) {
@@ -17,7 +63,11 @@ void Bewaar(Competitie& c) {
 }
 
 Antwoord CliGesprek::Vraag(const std::string& tekst, const std::string&, Knoppen, Pictogram) {
-    if (!Antwoorden) throw Weigering(tekst);
+    if (!Antwoorden) {
+        if (AntwoordOpties.empty()) throw Weigering(tekst);
+        throw Weigering(tekst + " (" + lang::Tekst(lang::T::AntwoordMetOptie) + " " +
+                        AntwoordOpties + ")");
+    }
     return *Antwoorden;
 }
 
@@ -38,6 +88,13 @@ int32_t BestaandeRonde(const Competitie& c, const std::string& tekst) {
     const auto r = static_cast<int32_t>(GetalArgument(tekst, "ROUND", 1, kMaxRonde));
     if (!c.Rondes.RondeBestaat(r)) throw Weigering(lang::Tekst(lang::T::RondeBestaatNiet));
     return r;
+}
+
+void ControleerRondebereik(const Argumenten& a) {
+    const auto van = a.Getal("--from", 0, 999), tot = a.Getal("--to", 0, 999);
+    if (van && tot && *van > *tot)
+        throw Gebruiksfout("--from " + std::to_string(*van) + " --to " + std::to_string(*tot) +
+                           ": " + lang::Tekst(lang::T::LeegRondebereik));
 }
 
 MersenneToeval ToevalMetZaad(const std::optional<long long>& zaad) {

@@ -8,6 +8,7 @@
 #include "model/systeem.h"
 #include "storage/competitiebestand.h"
 
+#include <chrono>
 #include <deque>
 #include <functional>
 #include <ostream>
@@ -46,13 +47,27 @@ void RapportOpdrachten(std::vector<Opdracht>& tabel);
 void InstellingOpdrachten(std::vector<Opdracht>& tabel);
 void ToernooiOpdrachten(std::vector<Opdracht>& tabel);
 
-// Opens a competition; a refusal throws Weigering with the system's text.
+// Opens a competition for a command that changes it: takes the competition's lock for
+// itself (waiting briefly for another program's save) and holds it to the end of the
+// command. A refusal, another program holding the lock, or a damaged main or open group
+// file throws Weigering with the reason.
 void Open(Competitie& c, const std::string& pad);
+// Opens a competition for a command that only reads it: shares the lock with other readers;
+// damaged files are reported on err and the command goes on.
+void OpenLezen(Competitie& c, const std::string& pad, std::ostream& err);
+// Takes the lock for a competition that is about to be created ("new").
+void Vergrendel(const std::string& pad);
+// Lets the command's lock go; the command runner calls it when a command ends.
+void LaatSlotLos();
+// How long a command waits for the lock (the tests shorten it).
+void ZetSlotWachttijd(std::chrono::milliseconds wachttijd);
 // Saves; a failure throws Weigering.
 void Bewaar(Competitie& c);
 // The round named by a ROUND argument (1 to 1000); a round the group does not have throws
 // Weigering.
 int32_t BestaandeRonde(const Competitie& c, const std::string& tekst);
+// --from and --to given together must make a range: from at most to.
+void ControleerRondebereik(const Argumenten& a);
 // The random source of a command: repeatable from --seed when it was given, otherwise seeded
 // from the clock.
 MersenneToeval ToevalMetZaad(const std::optional<long long>& zaad);
@@ -70,6 +85,9 @@ public:
     explicit CliGesprek(std::ostream& meldingen) : meldingen_(meldingen) {}
     // The answer to give to the next questions (e.g. Ja for --yes).
     std::optional<Antwoord> Antwoorden;
+    // The options that answer the command's questions ("--yes"), named when a question is
+    // refused for want of an answer.
+    std::string AntwoordOpties;
     // The texts for the next input boxes, in turn; without one the command refuses.
     std::deque<std::string> Invoeren;
     Antwoord Vraag(const std::string& tekst, const std::string& titel, Knoppen knoppen,

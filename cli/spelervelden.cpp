@@ -1,6 +1,10 @@
 #include "cli/spelervelden.h"
 
+#include "lang/teksten.h"
 #include "model/tekst.h"
+#include "storage/codepagina.h"
+
+#include <algorithm>
 
 #include <array>
 
@@ -60,6 +64,47 @@ void VulSpelervelden(const Argumenten& a, Spelervelden& v) {
         v.FMJDTitel = Titel(*t, {"none", "MF", "MI", "GMI"}, "--fmjd-title");
     if (auto s = a.Waarde("--standings")) v.Stand = JaNee(*s, "--standings");
     if (auto s = a.Waarde("--pairing")) v.Rooster = JaNee(*s, "--pairing");
+}
+
+void ControleerSpelervelden(const Argumenten& a) {
+    if (auto n = a.Waarde("--number")) {
+        const auto g = LeesGetal(*n);
+        if (g && *g < 0)
+            throw Weigering("--number " + *n + ": " + lang::Tekst(lang::T::LotingnummerNegatief));
+    }
+    if (auto naam = a.Waarde("--name"); naam && naam->find("##") != std::string::npos)
+        throw Weigering("--name: " + lang::Tekst(lang::T::NaamMetHekjes));
+}
+
+std::string MeldAanpassingen(const Argumenten& a, const Competitie& c, const Spelergegevens& g,
+                             std::ostream& err) {
+    using lang::T;
+    const std::string waarschuwing = lang::Tekst(T::Waarschuwing) + ": ";
+    const std::string opgeslagen = Windows1252NaarUtf8(Utf8NaarWindows1252(g.Naam));
+    if (auto naam = a.Waarde("--name")) {
+        if (Trim(*naam) != Trim(g.Naam)) // the field holds 20 characters
+            err << waarschuwing << lang::Tekst(T::NaamIngekort) << ": " << opgeslagen << '\n';
+        if (opgeslagen != g.Naam)
+            err << waarschuwing << lang::Tekst(T::TekensVervangen) << ": " << opgeslagen << '\n';
+    }
+    if (a.Waarde("--number") && g.Lotingnummer != 0)
+        for (const auto& s : c.Spelers)
+            if (s->Lotingnummer() == g.Lotingnummer && s->G().InternNummer != g.InternNummer) {
+                err << waarschuwing << lang::Tekst(T::LotingnummerDubbel) << " " << g.Lotingnummer
+                    << ": " << s->G().Naam << '\n';
+                break;
+            }
+    if (a.Waarde("--categories"))
+        for (char letter :
+             g.Categorieen.substr(0, std::min<std::size_t>(4, g.Categorieen.size()))) {
+            if (letter == ' ') continue;
+            bool bekend = false;
+            for (const auto& k : c.Categorieen)
+                bekend = bekend || k.Letter == std::string(1, letter);
+            if (!bekend)
+                err << waarschuwing << lang::Tekst(T::CategorieOnbekend) << ": " << letter << '\n';
+        }
+    return opgeslagen;
 }
 
 } // namespace velkaro::cli

@@ -4,7 +4,9 @@
 
 #include "cli/argumenten.h"
 #include "entry/spelerinvoer.h"
+#include "model/competitie.h"
 
+#include <ostream>
 #include <set>
 #include <string>
 
@@ -17,5 +19,13 @@ extern const char* const kSpelerveldGebruik;
 // Fills the fields the options name. Numbers that the dialog reads itself (drawing number,
 // barrage, FMJD number) are passed on as typed, so that it reports what is no number.
 void VulSpelervelden(const Argumenten& a, Spelervelden& v);
+// Refuses what the file cannot hold as given: a negative drawing number, a name with "##"
+// (the file's border between the name and the full name).
+void ControleerSpelervelden(const Argumenten& a);
+// After the dialog read the fields back into g: says on err what was cut or replaced (a name
+// over 20 characters, characters outside Windows-1252), a drawing number another player has
+// too, and category letters the group does not define. Returns the name as it is stored.
+std::string MeldAanpassingen(const Argumenten& a, const Competitie& c, const Spelergegevens& g,
+                             std::ostream& err);
 
 } // namespace velkaro::cli

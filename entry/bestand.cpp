@@ -10,9 +10,10 @@ Bestandsresultaat OpenBestand(Competitie& c, const std::string& naam) {
     return r;
 }
 
-void LaadGroep(Competitie& c, int32_t bestandsnummer) {
-    LeesDeelcomp(c, bestandsnummer);
+Bestandsresultaat LaadGroep(Competitie& c, int32_t bestandsnummer) {
+    auto r = LeesDeelcomp(c, bestandsnummer);
     NaLaden(c);
+    return r;
 }
 
 void NaLaden(Competitie& c) {

@@ -9,8 +9,10 @@
 
 namespace velkaro {
 
+// The result's Schade lists damaged files (see LeesBestand): show them before anything is
+// saved.
 Bestandsresultaat OpenBestand(Competitie& c, const std::string& naam);
-void LaadGroep(Competitie& c, int32_t bestandsnummer);
+Bestandsresultaat LaadGroep(Competitie& c, int32_t bestandsnummer);
 // What follows every load: the silent standings computation.
 void NaLaden(Competitie& c);
 

@@ -30,10 +30,45 @@ std::string BestandsfoutTekst(const Bestandsresultaat& r) {
     case Bestandsfout::SchrijvenMislukt:
         t = Tekst(T::OpslaanMislukt);
         break;
+    case Bestandsfout::AlleenLezen:
+        t = Tekst(T::BestandAlleenLezen);
+        break;
+    case Bestandsfout::GeenGewoonBestand:
+        t = Tekst(T::GeenGewoonBestand);
+        break;
+    case Bestandsfout::InGebruik:
+        t = Tekst(T::CompetitieInGebruik);
+        break;
+    case Bestandsfout::Beschadigd:
+        t = Tekst(T::BestandBeschadigd);
+        break;
     }
     t += ": " + r.Pad;
     if (!r.Detail.empty()) t += " (" + r.Detail + ")";
     return t;
+}
+
+std::string SchadeTekst(const Beschadiging& b) {
+    T reden = T::SchadeAfgekapt;
+    switch (b.Soort) {
+    case Schadesoort::Ontbreekt:
+        reden = T::SchadeOntbreekt;
+        break;
+    case Schadesoort::Afgekapt:
+        reden = T::SchadeAfgekapt;
+        break;
+    case Schadesoort::OngeldigAantal:
+        reden = T::SchadeOngeldigAantal;
+        break;
+    case Schadesoort::Onleesbaar:
+        reden = T::SchadeOnleesbaar;
+        break;
+    case Schadesoort::GeenGewoonBestand:
+        reden = T::GeenGewoonBestand;
+        break;
+    }
+    return Tekst(b.Hoofdbestand ? T::Competitiebestand : T::Groepsbestand) + " " + b.Pad + " " +
+           Tekst(T::IsBeschadigd) + ": " + Tekst(reden);
 }
 
 bool MeldBestandsfout(Gesprek& gesprek, const Bestandsresultaat& r) {

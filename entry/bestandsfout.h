@@ -12,6 +12,8 @@ namespace velkaro {
 // The text of the language tables for a failed operation, with the file and the system's
 // reason; empty when nothing failed.
 std::string BestandsfoutTekst(const Bestandsresultaat& r);
+// The user's words for one damaged file: "Groepsbestand club.101 is beschadigd: ...".
+std::string SchadeTekst(const Beschadiging& b);
 // Shows a failure as an error message; true when there was nothing to show.
 bool MeldBestandsfout(Gesprek& gesprek, const Bestandsresultaat& r);
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <vector>
 
 namespace velkaro {
 
@@ -46,8 +47,16 @@ const TDeelcompObj* TDeelcompVerzameling::ZoekCompetitienummer(int32_t nummer) c
 }
 
 int32_t TDeelcompVerzameling::VindVrijInternNummer() const {
-    for (int32_t n = 1;; ++n)
-        if (!Zoek(n)) return n;
+    // Among n groups one of 1..n+1 is free: mark those in use in one pass.
+    std::vector<bool> bezet(lijst_.size() + 2, false);
+    for (const auto& o : lijst_) {
+        const int32_t b = o->G().Bestandsnummer;
+        if (b >= 1 && static_cast<std::size_t>(b) < bezet.size())
+            bezet[static_cast<std::size_t>(b)] = true;
+    }
+    int32_t n = 1;
+    while (bezet[static_cast<std::size_t>(n)]) ++n;
+    return n;
 }
 
 int32_t TDeelcompVerzameling::VindVrijCompetitieNummer() const {

@@ -28,6 +28,22 @@ int32_t VoorgesteldeRonde(const Competitie& c) {
     return c.Wedstrijden.IsRondeLeeg(b) ? b : b + 1;
 }
 
+Rondecontrole ControleerRonde(const Competitie& c, int32_t ronde) {
+    Rondecontrole r;
+    r.Voorgesteld = VoorgesteldeRonde(c);
+    const bool vanaf = IsRondtoernooi(c.Opties.Rekensysteem);
+    for (const auto& w : c.Wedstrijden) {
+        const int32_t rw = w->G().Ronde;
+        if (rw != ronde && !(vanaf && rw > ronde)) continue;
+        if (w->IsGespeeldOfAfgebroken())
+            ++r.Uitslagen;
+        else
+            ++r.Vervangen;
+    }
+    r.LegeRondes = std::max(0, ronde - c.Wedstrijden.laatste_ronde() - 1);
+    return r;
+}
+
 int32_t RondeVanInvoer(int32_t spinwaarde) {
     return std::max(spinwaarde, 1);
 }

@@ -25,6 +25,18 @@ bool Voorcontrole(const Competitie& c, Gesprek& gesprek);
 // that an unplayed last round is paired again.
 int32_t VoorgesteldeRonde(const Competitie& c);
 
+// What pairing round R would do to the matches that are there, for a caller without the
+// dialog (the command line) that must refuse what the dialog would not propose.
+struct Rondecontrole {
+    int32_t Voorgesteld = 1; // the round the dialog proposes
+    int32_t Uitslagen = 0;   // matches with a result (or adjourned) in the rounds to be paired
+    int32_t Vervangen = 0;   // matches without a result there: pairing deletes them
+    int32_t LegeRondes = 0;  // rounds without any match left between the last round and R
+};
+// The rounds to be paired are R (Swiss, Keizer, Laren and place pairing) or R and every later
+// round (the round robin writes the whole schedule from R).
+Rondecontrole ControleerRonde(const Competitie& c, int32_t ronde);
+
 // The round the dialog passes on: its spin value, raised to 1 when below.
 int32_t RondeVanInvoer(int32_t spinwaarde);
 

@@ -5,6 +5,7 @@
 #include "storage/bestandsnamen.h"
 #include "storage/codepagina.h"
 #include "storage/competitiebestand.h"
+#include "storage/veiligschrijven.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -22,22 +23,21 @@ using lang::Tekst;
 namespace {
 
 constexpr std::size_t kMaxBuffer = 255;
-const char* kProef = ".tmp~";
 
 bool IsStuurregel(std::string_view s) {
     return s.size() >= 2 && s[0] == '$' && s[1] == '$';
 }
 
 // Whether a file can be created beside the report's name: the check that makes a missing or
-// read-only folder fail when the report starts instead of when it ends.
+// read-only folder fail when the report starts instead of when it ends. The probe is a
+// temporary file as a save makes it (unique, exclusive, never through a link), removed again.
 std::optional<std::string> Schrijfbaar(const std::string& pad) {
-    const std::string proef = pad + kProef;
-    std::FILE* f = std::fopen(proef.c_str(), "wb");
-    if (!f) return std::string(std::strerror(errno));
-    std::fclose(f);
-    std::error_code ec;
-    fs::remove(proef, ec);
-    return std::nullopt;
+    Tijdelijkbestand proef;
+    const auto res = Tijdelijkbestand::Maak(pad, {}, proef);
+    if (res.Ok()) return std::nullopt;
+    if (!res.Detail.empty()) return res.Detail;
+    return std::string(res.Fout == Bestandsfout::AlleenLezen ? Tekst(T::BestandAlleenLezen)
+                                                             : Tekst(T::GeenGewoonBestand));
 }
 
 std::optional<std::string> LeesBestaand(const std::string& pad, std::string& inhoud) {

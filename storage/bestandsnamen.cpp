@@ -27,6 +27,10 @@ std::string Groepsbestand(const std::string& pad, int32_t bestandsnummer) {
     return Basisnaam(pad) + "." + std::to_string(100LL + bestandsnummer);
 }
 
+std::string Vergrendelbestand(const std::string& pad) {
+    return Basisnaam(pad) + ".lck";
+}
+
 std::string Map(const std::string& pad) {
     return pad.substr(0, NaamBegin(pad));
 }

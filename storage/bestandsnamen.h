@@ -15,6 +15,8 @@ std::string Basisnaam(const std::string& pad);
 // The path with its extension replaced by ".xv7".
 std::string MetXv7(const std::string& pad);
 std::string Groepsbestand(const std::string& pad, int32_t bestandsnummer);
+// The lock file of a competition: the base name with ".lck".
+std::string Vergrendelbestand(const std::string& pad);
 // The folder of a path with its final separator.
 std::string Map(const std::string& pad);
 

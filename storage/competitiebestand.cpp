@@ -4,13 +4,19 @@
 #include "storage/bestandsnamen.h"
 #include "storage/codepagina.h"
 #include "storage/regels.h"
+#include "storage/veiligschrijven.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
 #include <system_error>
+#include <unistd.h>
+#include <unordered_set>
 #include <vector>
 
 namespace velkaro {
@@ -21,40 +27,51 @@ namespace {
 
 constexpr int32_t kOudsteVersie = 1;
 constexpr std::size_t kWerkmapLengte = 100;
+constexpr std::chrono::minutes kVerouderd{10};
 
 Bestandsresultaat Fout(Bestandsfout f, const std::string& pad, std::string detail = {}) {
-    return Bestandsresultaat{f, pad, std::move(detail)};
+    return Bestandsresultaat{f, pad, std::move(detail), {}};
 }
 
-// Reads a whole file; nullopt when it cannot be opened or is too large.
+// Reads a whole file; nullopt when it cannot be opened, is no regular file or is too large.
+// The file is opened without waiting, so a pipe or device named like a competition file is
+// refused instead of hanging the program.
 std::optional<std::string> LeesAlles(const std::string& pad, Bestandsfout& fout) {
-    std::error_code ec;
-    if (fs::is_directory(pad, ec)) {
+    const int fd = ::open(pad.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
         fout = Bestandsfout::NietTeOpenen;
         return std::nullopt;
     }
-    std::ifstream in(pad, std::ios::binary);
-    if (!in) {
+    struct Sluit {
+        int fd;
+        ~Sluit() { ::close(fd); }
+    } sluit{fd};
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
         fout = Bestandsfout::NietTeOpenen;
         return std::nullopt;
     }
-    in.seekg(0, std::ios::end);
-    const std::streamoff grootte = in.tellg();
-    if (grootte < 0) {
-        fout = Bestandsfout::NietTeOpenen;
+    if (!S_ISREG(st.st_mode)) {
+        fout = S_ISDIR(st.st_mode) ? Bestandsfout::NietTeOpenen : Bestandsfout::GeenGewoonBestand;
         return std::nullopt;
     }
-    if (static_cast<std::size_t>(grootte) > kMaxBestandsgrootte) {
+    if (static_cast<std::size_t>(st.st_size) > kMaxBestandsgrootte) {
         fout = Bestandsfout::TeGroot;
         return std::nullopt;
     }
-    in.seekg(0);
-    std::string inhoud(static_cast<std::size_t>(grootte), '\0');
-    in.read(inhoud.data(), grootte);
-    if (in.gcount() != grootte) {
-        fout = Bestandsfout::NietTeOpenen;
-        return std::nullopt;
+    std::string inhoud(static_cast<std::size_t>(st.st_size), '\0');
+    std::size_t gelezen = 0;
+    while (gelezen < inhoud.size()) {
+        const ssize_t n = ::read(fd, inhoud.data() + gelezen, inhoud.size() - gelezen);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            fout = Bestandsfout::NietTeOpenen;
+            return std::nullopt;
+        }
+        if (n == 0) break; // the file shrank while it was read
+        gelezen += static_cast<std::size_t>(n);
     }
+    inhoud.resize(gelezen);
     fout = Bestandsfout::Geen;
     return inhoud;
 }
@@ -295,22 +312,44 @@ std::string SchrijfGroepTekst(const Competitie& c) {
     return std::move(w.Inhoud());
 }
 
-void LeesGroepTekst(Competitie& c, std::string_view inhoud, int32_t versie) {
+std::optional<Schadesoort> LeesGroepTekst(Competitie& c, std::string_view inhoud, int32_t versie) {
     Regellezer r(inhoud);
+    bool ongeldig = false;
+    auto aantal = [&] {
+        const auto n = r.Aantal();
+        if (!n && !r.VoorbijEinde()) ongeldig = true; // past the end the file was cut short
+        return n.value_or(0);
+    };
+    // A collection that holds fewer records than its count says: the file was cut short.
+    bool kort = false;
     // Counts are bounded by what the file holds: the loops stop at its end.
-    const int32_t spelers = r.Getal();
+    const int32_t spelers = aantal();
     // The rating in use follows the settings, which come later in the file: read the players
     // first and choose their rating once the settings are known.
-    for (int32_t i = 0; i < spelers && !r.Einde(); ++i) c.Spelers.Voegtoe(LeesSpeler(r, versie));
-    const int32_t rondes = r.Getal();
-    for (int32_t i = 0; i < rondes && !r.Einde(); ++i) {
+    for (int32_t i = 0; i < spelers; ++i) {
+        if (r.Einde()) {
+            kort = true;
+            break;
+        }
+        c.Spelers.Voegtoe(LeesSpeler(r, versie));
+    }
+    const int32_t rondes = aantal();
+    for (int32_t i = 0; i < rondes; ++i) {
+        if (r.Einde()) {
+            kort = true;
+            break;
+        }
         Rondegegevens g;
         g.Rondenummer = r.Getal();
         g.Datum = r.Tekst();
         c.Rondes.Voegtoe(g);
     }
-    const int32_t wedstrijden = r.Getal();
-    for (int32_t i = 0; i < wedstrijden && !r.Einde(); ++i) {
+    const int32_t wedstrijden = aantal();
+    for (int32_t i = 0; i < wedstrijden; ++i) {
+        if (r.Einde()) {
+            kort = true;
+            break;
+        }
         Wedstrijdgegevens g;
         g.Ronde = r.Getal();
         g.Wedstrijdnummer = r.Getal();
@@ -323,9 +362,16 @@ void LeesGroepTekst(Competitie& c, std::string_view inhoud, int32_t versie) {
         c.Wedstrijden.Voegtoe(g);
     }
     if (!r.Einde()) LeesOpties(r, c.Opties, versie, c.LarenBasis);
+    // A file that stops right after the settings is a short file whose categories and option
+    // values take their defaults; stopping anywhere else means it was cut short.
+    const bool eindNaInstellingen = r.Einde() && !r.VoorbijEinde();
     c.Spelers.ResetRating(c.Opties.FMJDRatingHanteren());
-    const int32_t categorieen = r.Getal();
-    for (int32_t i = 0; i < categorieen && !r.Einde(); ++i) {
+    const int32_t categorieen = aantal();
+    for (int32_t i = 0; i < categorieen; ++i) {
+        if (r.Einde()) {
+            kort = true;
+            break;
+        }
         Categoriegegevens k;
         k.Letter = Kap(r.Tekst(), 1);
         if (k.Letter.empty()) k.Letter = " ";
@@ -348,6 +394,9 @@ void LeesGroepTekst(Competitie& c, std::string_view inhoud, int32_t versie) {
     c.Geleden = r.Getal();
     c.GebruikFMJDBestand = r.Boolean();
     if (c.LotingModus > 2) c.LotingModus = 0;
+    if (ongeldig) return Schadesoort::OngeldigAantal;
+    if (kort || (r.VoorbijEinde() && !eindNaInstellingen)) return Schadesoort::Afgekapt;
+    return std::nullopt;
 }
 
 // ---- main file ----
@@ -371,7 +420,8 @@ std::string SchrijfHoofdbestandTekst(const Competitie& c) {
     return std::move(w.Inhoud());
 }
 
-Bestandsfout LeesHoofdbestandTekst(Competitie& c, std::string_view inhoud, int32_t* openGroep) {
+Bestandsfout LeesHoofdbestandTekst(Competitie& c, std::string_view inhoud, int32_t* openGroep,
+                                   std::optional<Schadesoort>* schade) {
     // A competition main file is text that starts with its version number.
     if (inhoud.empty() || inhoud.find('\0') != std::string_view::npos)
         return Bestandsfout::GeenCompetitiebestand;
@@ -382,9 +432,17 @@ Bestandsfout LeesHoofdbestandTekst(Competitie& c, std::string_view inhoud, int32
 
     c.Reset();
     c.Bestandsversie = static_cast<int32_t>(*versie);
-    const int32_t groepen = r.Getal();
+    const auto aantal = r.Aantal();
+    const int32_t groepen = aantal.value_or(0);
+    if (schade && !aantal)
+        *schade = r.VoorbijEinde() ? Schadesoort::Afgekapt : Schadesoort::OngeldigAantal;
     if (groepen > 0) {
         c.Groepen.Wissen();
+        // A group without a file number gets the smallest one not yet in use, as adding it
+        // would give it. Numbers are only ever taken while reading, so that smallest free
+        // number never goes down: one pointer finds them all and the file reads in linear time.
+        std::unordered_set<int32_t> bezet;
+        int32_t vrij = 1;
         for (int32_t i = 0; i < groepen && !r.Einde(); ++i) {
             Deelcompgegevens g;
             g.Competitienummer = r.Getal();
@@ -392,8 +450,18 @@ Bestandsfout LeesHoofdbestandTekst(Competitie& c, std::string_view inhoud, int32
             g.Bestandsnummer = r.Getal();
             g.Overgenomen = r.Boolean();
             g.OudeGroep = r.Tekst();
+            if (g.Bestandsnummer == 0) {
+                while (bezet.count(vrij)) ++vrij;
+                g.Bestandsnummer = vrij;
+            }
+            bezet.insert(g.Bestandsnummer);
             c.Groepen.Voegtoe(g);
         }
+        // The group list must be whole: a save would drop the groups that were cut off.
+        // The values after it have defaults of their own and may be missing.
+        if (schade && !*schade &&
+            (c.Groepen.Aantal() < static_cast<std::size_t>(groepen) || r.VoorbijEinde()))
+            *schade = Schadesoort::Afgekapt;
     }
     const int32_t open = r.Getal();
     if (openGroep) *openGroep = open;
@@ -420,66 +488,49 @@ Bestandsfout LeesHoofdbestandTekst(Competitie& c, std::string_view inhoud, int32
 
 // ---- files ----
 
-namespace {
-
-const char* kTijdelijk = ".tmp~";
-
-// Writes the whole content to pad + ".tmp~"; removes it again when anything fails.
-Bestandsresultaat SchrijfTijdelijk(const std::string& pad, std::string_view inhoud) {
-    const std::string tijdelijk = pad + kTijdelijk;
-    std::FILE* f = std::fopen(tijdelijk.c_str(), "wb");
-    if (!f) return Fout(Bestandsfout::SchrijvenMislukt, pad, std::strerror(errno));
-    bool ok = std::fwrite(inhoud.data(), 1, inhoud.size(), f) == inhoud.size();
-    int fout = ok ? 0 : errno;
-    if (std::fflush(f) != 0 && ok) {
-        ok = false;
-        fout = errno;
-    }
-    if (std::fclose(f) != 0 && ok) {
-        ok = false;
-        fout = errno;
-    }
-    if (!ok) {
-        std::error_code ec;
-        fs::remove(tijdelijk, ec);
-        return Fout(Bestandsfout::SchrijvenMislukt, pad, std::strerror(fout));
-    }
-    return {};
-}
-
-// Puts a completely written temporary file in the place of the old one.
-Bestandsresultaat Vervang(const std::string& pad) {
-    const std::string tijdelijk = pad + kTijdelijk;
-    std::error_code ec;
-    fs::rename(tijdelijk, pad, ec);
-    if (ec) {
-        std::error_code ec2;
-        fs::remove(tijdelijk, ec2);
-        return Fout(Bestandsfout::SchrijvenMislukt, pad, ec.message());
-    }
-    return {};
-}
-
-} // namespace
-
 Bestandsresultaat SchrijfVeilig(const std::string& pad, std::string_view inhoud) {
-    auto res = SchrijfTijdelijk(pad, inhoud);
-    return res.Ok() ? Vervang(pad) : res;
+    Tijdelijkbestand t;
+    auto res = Tijdelijkbestand::Maak(pad, inhoud, t);
+    return res.Ok() ? t.Vervang() : res;
 }
 
-void LeesDeelcomp(Competitie& c, int32_t bestandsnummer) {
+Bestandsresultaat LeesDeelcomp(Competitie& c, int32_t bestandsnummer) {
     c.Reset();
     Bestandsfout fout = Bestandsfout::Geen;
-    const auto inhoud = LeesAlles(Groepsbestand(c.Bestandsnaam, bestandsnummer), fout);
+    const std::string pad = Groepsbestand(c.Bestandsnaam, bestandsnummer);
+    const auto inhoud = LeesAlles(pad, fout);
     // The values that start empty or default when the group file cannot be read.
     c.MinimumWedstrijden = 0;
     for (std::string* t : c.Toernooi.Velden()) t->clear();
     c.Staand = true;
-    if (inhoud) LeesGroepTekst(c, *inhoud, c.Bestandsversie);
+    std::optional<Schadesoort> schade;
+    if (inhoud) {
+        schade = LeesGroepTekst(c, *inhoud, c.Bestandsversie);
+    } else {
+        struct stat st {};
+        if (::lstat(pad.c_str(), &st) != 0 && errno == ENOENT)
+            schade = Schadesoort::Ontbreekt;
+        else if (fout == Bestandsfout::GeenGewoonBestand)
+            schade = Schadesoort::GeenGewoonBestand;
+        else if (::stat(pad.c_str(), &st) != 0 && errno == ENOENT)
+            schade = Schadesoort::Ontbreekt; // a link to nothing
+        else
+            schade = Schadesoort::Onleesbaar;
+    }
     c.HuidigeDeelcomp = bestandsnummer;
     c.HuidigCompetitienummer = c.Groepen.VraagNummer(bestandsnummer);
     c.Groepen.GeefTitel(bestandsnummer, c.Opties.Toernooinaam);
     c.Gewijzigd = false;
+    Bestandsresultaat res;
+    if (schade) res.Schade.push_back({pad, *schade, false});
+    return res;
+}
+
+Bestandsresultaat ControleerGroep(const Competitie& c, int32_t bestandsnummer) {
+    Competitie proef;
+    proef.Bestandsnaam = c.Bestandsnaam;
+    proef.Bestandsversie = c.Bestandsversie;
+    return LeesDeelcomp(proef, bestandsnummer);
 }
 
 Bestandsresultaat SchrijfDeelcomp(Competitie& c) {
@@ -524,6 +575,14 @@ Bestandsresultaat SchrijfBestand(Competitie& c) {
         return Fout(Bestandsfout::SchrijvenMislukt, c.Bestandsnaam);
     }
     c.Bestandsnaam = MetXv7(c.Bestandsnaam);
+    const std::string groep = Groepsbestand(c.Bestandsnaam, c.HuidigeDeelcomp);
+    // Both files must be replaceable before either is written, so a read-only group file
+    // does not leave a new main file beside an old group.
+    for (const std::string* pad : {static_cast<const std::string*>(&c.Bestandsnaam), &groep})
+        if (auto r = ControleerSchrijfbaar(*pad); !r.Ok()) {
+            c.Gewijzigd = true;
+            return r;
+        }
     auto res = SchrijfVeilig(c.Bestandsnaam, SchrijfHoofdbestandTekst(c));
     if (!res.Ok()) {
         c.Gewijzigd = true;
@@ -536,6 +595,11 @@ Bestandsresultaat SchrijfBestand(Competitie& c) {
     }
     c.Werkmap = Kap(Map(c.Bestandsnaam), kWerkmapLengte);
     WerkRecenteBij(c, c.Bestandsnaam);
+    // Temporary files an interrupted save left behind; a save in progress is never that old.
+    std::vector<std::string> paden{c.Bestandsnaam};
+    for (const auto& g : c.Groepen)
+        paden.push_back(Groepsbestand(c.Bestandsnaam, g->G().Bestandsnummer));
+    RuimTijdelijkeOp(paden, kVerouderd);
     return res;
 }
 
@@ -547,30 +611,24 @@ namespace {
 // no current group file is ever left behind a main file that still says it is older.
 Bestandsresultaat Converteer(Competitie& c, int32_t open) {
     const int32_t oudeVersie = c.Bestandsversie;
-    std::vector<std::string> paden;
-    auto opruimen = [&] {
-        std::error_code ec;
-        for (const auto& p : paden) fs::remove(p + kTijdelijk, ec);
-    };
+    std::vector<Tijdelijkbestand> nieuw; // removed again by their destructors on a failure
     for (std::size_t i = 0; i < c.Groepen.Aantal(); ++i) {
         const int32_t n = c.Groepen.At(i).G().Bestandsnummer;
         c.Bestandsversie = oudeVersie;
-        LeesDeelcomp(c, n);
-        const std::string pad = Groepsbestand(c.Bestandsnaam, n);
-        auto res = SchrijfTijdelijk(pad, SchrijfGroepTekst(c));
-        if (!res.Ok()) {
-            opruimen();
-            return res;
-        }
-        paden.push_back(pad);
+        // Converting rewrites every group file: a damaged one would lose its tail for good.
+        // A missing one is written empty, as it already loads.
+        if (auto gelezen = LeesDeelcomp(c, n);
+            !gelezen.Schade.empty() && gelezen.Schade[0].Soort != Schadesoort::Ontbreekt)
+            return Bestandsresultaat{
+                Bestandsfout::Beschadigd, gelezen.Schade[0].Pad, {}, gelezen.Schade};
+        Tijdelijkbestand t;
+        auto res =
+            Tijdelijkbestand::Maak(Groepsbestand(c.Bestandsnaam, n), SchrijfGroepTekst(c), t);
+        if (!res.Ok()) return res;
+        nieuw.push_back(std::move(t));
     }
-    for (const auto& p : paden) {
-        auto res = Vervang(p);
-        if (!res.Ok()) {
-            opruimen();
-            return res;
-        }
-    }
+    for (auto& t : nieuw)
+        if (auto res = t.Vervang(); !res.Ok()) return res;
     c.Bestandsversie = kHuidigeVersie;
     c.HuidigeDeelcomp = open;
     return SchrijfVeilig(c.Bestandsnaam, SchrijfHoofdbestandTekst(c));
@@ -585,11 +643,17 @@ Bestandsresultaat LeesBestand(Competitie& c, const std::string& naam) {
     if (!inhoud) return Fout(fout, naam);
     // The reader refuses a file before it changes anything, so the open competition stays.
     int32_t open = 0;
-    if (const Bestandsfout f = LeesHoofdbestandTekst(c, *inhoud, &open); f != Bestandsfout::Geen)
+    std::optional<Schadesoort> hoofdschade;
+    if (const Bestandsfout f = LeesHoofdbestandTekst(c, *inhoud, &open, &hoofdschade);
+        f != Bestandsfout::Geen)
         return Fout(f, naam);
     c.Bestandsnaam = naam;
     if (c.Bestandsversie != kHuidigeVersie) {
-        auto res = Converteer(c, open);
+        auto res = hoofdschade ? Bestandsresultaat{Bestandsfout::Beschadigd,
+                                                   naam,
+                                                   {},
+                                                   {{naam, *hoofdschade, true}}}
+                               : Converteer(c, open);
         if (!res.Ok()) {
             // Not loaded: nothing may be saved over the files that are left as they were.
             c.Reset();
@@ -599,8 +663,30 @@ Bestandsresultaat LeesBestand(Competitie& c, const std::string& naam) {
     }
     // An open-group number that names no group opens the first group.
     if (!c.Groepen.Zoek(open)) open = c.Groepen.At(0).G().Bestandsnummer;
-    LeesDeelcomp(c, open);
-    return {};
+    Bestandsresultaat res = LeesDeelcomp(c, open);
+    if (hoofdschade) res.Schade.insert(res.Schade.begin(), {naam, *hoofdschade, true});
+    return res;
+}
+
+bool IsEigenBestand(const Competitie& c, const std::string& pad) {
+    if (c.Bestandsnaam.empty()) return false;
+    std::vector<std::string> eigen{MetXv7(c.Bestandsnaam), Vergrendelbestand(c.Bestandsnaam)};
+    for (const auto& g : c.Groepen)
+        eigen.push_back(Groepsbestand(c.Bestandsnaam, g->G().Bestandsnummer));
+    std::error_code ec;
+    const fs::path doel = fs::weakly_canonical(fs::absolute(pad, ec), ec);
+    struct stat sd {};
+    const bool bestaat = ::stat(pad.c_str(), &sd) == 0;
+    for (const auto& e : eigen) {
+        std::error_code ec2;
+        if (fs::weakly_canonical(fs::absolute(e, ec2), ec2) == doel && !ec2) return true;
+        // The same file under another name (a hard link, a folder reached another way).
+        struct stat se {};
+        if (bestaat && ::stat(e.c_str(), &se) == 0 && se.st_dev == sd.st_dev &&
+            se.st_ino == sd.st_ino)
+            return true;
+    }
+    return false;
 }
 
 void VerwijderFysiek(const Competitie& c, int32_t bestandsnummer) {

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace velkaro {
 
@@ -18,39 +19,75 @@ enum class Bestandsfout {
     NieuwereVersie,        // a version this program does not know
     AnderFormaat,          // another extension: the import's business
     TeGroot,
-    SchrijvenMislukt, // a file could not be written; the old one is untouched
+    SchrijvenMislukt,  // a file could not be written; the old one is untouched
+    AlleenLezen,       // the user made the file read-only: it is not replaced
+    GeenGewoonBestand, // a pipe, device or the like: never opened as a competition file
+    InGebruik,         // another program is changing the competition
+    Beschadigd,        // a damaged file would make a save lose data
+};
+
+// What is wrong with a file that was loaded all the same.
+enum class Schadesoort {
+    Ontbreekt,         // the group file is not there
+    Afgekapt,          // the file ends before its counts are satisfied
+    OngeldigAantal,    // a count that is negative or no number
+    Onleesbaar,        // it exists but cannot be read (too large, no permission)
+    GeenGewoonBestand, // a pipe, device or folder
+};
+
+struct Beschadiging {
+    std::string Pad;
+    Schadesoort Soort;
+    bool Hoofdbestand = false; // the main file rather than a group file
 };
 
 struct Bestandsresultaat {
     Bestandsfout Fout = Bestandsfout::Geen;
     std::string Pad;    // the file concerned
     std::string Detail; // the system's own words, when it gave any
+    // Files that loaded only in part: the competition is usable, but saving it would make the
+    // loss permanent until the user has seen it.
+    std::vector<Beschadiging> Schade;
     bool Ok() const { return Fout == Bestandsfout::Geen; }
 };
 
 // Opens a competition (".xv7", any case). A file that is refused leaves the competition as it
-// was; a recognised one is loaded with its open group. Files of an older version are
-// converted: their group files and then the main file are rewritten at once.
+// was; a recognised one is loaded with its open group. Schade lists a damaged main file or
+// open group file: the competition is loaded, but must not be saved before the user knows. Files of
+// an older version are converted: their group files and then the main file are rewritten at once.
 Bestandsresultaat LeesBestand(Competitie& c, const std::string& naam);
 // Saves the main file and the open group under Bestandsnaam (extension made ".xv7"), then
 // updates Werkmap and RecenteBestanden. Gewijzigd stays set when anything fails.
 Bestandsresultaat SchrijfBestand(Competitie& c);
-// Loads the group with this Bestandsnummer; a missing group file gives an empty group.
-void LeesDeelcomp(Competitie& c, int32_t bestandsnummer);
+// Loads the group with this Bestandsnummer; a missing group file gives an empty group. The
+// result is always Ok; its Schade says when the group file was missing or loaded in part.
+Bestandsresultaat LeesDeelcomp(Competitie& c, int32_t bestandsnummer);
+// Reads the group file of another group without loading it, for its Schade: a program that
+// is about to open that group (and later save it) checks it first.
+Bestandsresultaat ControleerGroep(const Competitie& c, int32_t bestandsnummer);
 // Writes the open group to its group file.
 Bestandsresultaat SchrijfDeelcomp(Competitie& c);
 // Deletes the group file of a group; a missing file is no error.
 void VerwijderFysiek(const Competitie& c, int32_t bestandsnummer);
 
+// Whether pad names one of the competition's own files (its main file, a group file of one
+// of its groups, or its lock file), after following links; outputs such as reports must
+// never be written there.
+bool IsEigenBestand(const Competitie& c, const std::string& pad);
+
 // The layouts themselves, on text held in memory (also used by the fuzz targets).
 // Reads a main file. A file that is not a competition main file is refused with the reason
 // before c is touched; on success the group list, open group number, fonts and preferences
 // are in c.
+// *schade is set when the group list is cut short or its count is no count.
 Bestandsfout LeesHoofdbestandTekst(Competitie& c, std::string_view inhoud,
-                                   int32_t* openGroep = nullptr);
+                                   int32_t* openGroep = nullptr,
+                                   std::optional<Schadesoort>* schade = nullptr);
 std::string SchrijfHoofdbestandTekst(const Competitie& c);
-// Reads a group file of the given version into c (after a competition reset).
-void LeesGroepTekst(Competitie& c, std::string_view inhoud, int32_t versie);
+// Reads a group file of the given version into c (after a competition reset). Every value
+// is read leniently; the result says when a count was impossible or the file ended before
+// its counts and values were all read.
+std::optional<Schadesoort> LeesGroepTekst(Competitie& c, std::string_view inhoud, int32_t versie);
 std::string SchrijfGroepTekst(const Competitie& c);
 
 // Writes a file through a temporary file in the same folder that replaces the old one only

@@ -3,6 +3,8 @@
 #include "model/tekst.h"
 #include "storage/codepagina.h"
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -11,7 +13,10 @@
 namespace velkaro {
 
 std::string_view Regellezer::RuweRegel() {
-    if (pos_ >= inhoud_.size()) return {};
+    if (pos_ >= inhoud_.size()) {
+        voorbij_ = true;
+        return {};
+    }
     const std::size_t begin = pos_;
     std::size_t eind = inhoud_.find_first_of("\r\n", begin);
     if (eind == std::string_view::npos) {
@@ -41,6 +46,21 @@ int32_t Regellezer::Getal() {
     for (std::size_t m = k; m < woord.size(); ++m)
         if (woord[m] < '0' || woord[m] > '9') return 0;
     return LeesGetalBegin(woord);
+}
+
+std::optional<int32_t> Regellezer::Aantal() {
+    // The same word Getal reads: leading blanks skipped, the rest of the line after it too.
+    std::string_view r = RuweRegel();
+    while (!r.empty() && (r.front() == ' ' || r.front() == '\t')) r.remove_prefix(1);
+    r = r.substr(0, std::min(r.find(' '), r.find('\t')));
+    if (r.empty() || r.size() > 10) return std::nullopt;
+    long long v = 0;
+    for (char ch : r) {
+        if (ch < '0' || ch > '9') return std::nullopt;
+        v = v * 10 + (ch - '0');
+    }
+    if (v > INT32_MAX) return std::nullopt;
+    return static_cast<int32_t>(v);
 }
 
 bool Regellezer::Boolean() {

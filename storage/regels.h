@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,12 @@ public:
     explicit Regellezer(std::string_view inhoud) : inhoud_(inhoud) {}
 
     bool Einde() const { return pos_ >= inhoud_.size(); }
+    // Whether a value was asked for after the end: the file was shorter than its layout.
+    bool VoorbijEinde() const { return voorbij_; }
+    // A count: the word Getal reads, when it is a whole number of at least 0; nullopt for
+    // anything else (negative, empty, letters), which a file written by the program never
+    // holds.
+    std::optional<int32_t> Aantal();
     // The next line as raw Windows-1252 bytes (without its line end).
     std::string_view RuweRegel();
     // The next line as UTF-8 text.
@@ -30,6 +37,7 @@ public:
 private:
     std::string_view inhoud_;
     std::size_t pos_ = 0;
+    bool voorbij_ = false;
 };
 
 class Regelschrijver {

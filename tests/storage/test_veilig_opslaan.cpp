@@ -1,0 +1,179 @@
+// Saving never writes through a planted link, keeps the file's mode and link, refuses a
+// read-only file, leaves no temporary files and reaches the disk before it counts as done.
+#include "hulp.h"
+#include "storage/competitiebestand.h"
+#include "storage/veiligschrijven.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sys/stat.h>
+
+using namespace velkaro;
+using velkaro::test::Lees;
+using velkaro::test::Schrijf;
+using velkaro::test::TijdelijkeMap;
+namespace fs = std::filesystem;
+
+namespace {
+
+void Kleine(Competitie& c, const std::string& pad, const std::string& naam = "Nieuw") {
+    c.Bestandsnaam = pad;
+    c.HuidigeDeelcomp = 1;
+    c.Opties.Toernooinaam = naam;
+}
+
+std::vector<std::string> Tijdelijke(const fs::path& map) {
+    std::vector<std::string> r;
+    for (const auto& e : fs::directory_iterator(map))
+        if (e.path().filename().string().ends_with(".tmp~")) r.push_back(e.path().filename());
+    return r;
+}
+
+mode_t Modus(const std::string& pad) {
+    struct stat st {};
+    ::stat(pad.c_str(), &st);
+    return st.st_mode & 07777;
+}
+
+} // namespace
+
+TEST(VeiligOpslaan, GeplantLinkOpDeTijdelijkeNaamWordtNietGevolgd) {
+    TijdelijkeMap map;
+    Schrijf(map / "slachtoffer.txt", "van iemand anders");
+    for (const char* n : {"club.xv7.tmp~", "club.101.tmp~"})
+        fs::create_symlink(map / "slachtoffer.txt", map / n);
+    Competitie c;
+    Kleine(c, map / "club.xv7");
+    ASSERT_TRUE(SchrijfBestand(c).Ok());
+    EXPECT_EQ(Lees(map / "slachtoffer.txt"), "van iemand anders");
+    EXPECT_TRUE(Tijdelijke(map.Pad()).empty()); // the planted links went, as links
+    Competitie d;
+    ASSERT_TRUE(LeesBestand(d, map / "club.xv7").Ok());
+    EXPECT_EQ(d.Opties.Toernooinaam, "Nieuw");
+}
+
+TEST(VeiligOpslaan, VerouderdeTijdelijkeBestandenWordenOpgeruimd) {
+    TijdelijkeMap map;
+    const std::vector<std::string> oud = {"club.xv7.Ab3dE6gH.tmp~", "club.102.x1y2z3w4.tmp~"};
+    const std::vector<std::string> blijft = {
+        "club.xv7.Qr5tU8wX.tmp~",  // fresh: a save still running elsewhere
+        "ander.xv7.Ab3dE6gH.tmp~", // another competition
+        "club.xv7.bak"};
+    for (const auto& n : oud) {
+        Schrijf(map / n, "half");
+        fs::last_write_time(map / n, fs::file_time_type::clock::now() - std::chrono::hours(1));
+    }
+    for (const auto& n : blijft) Schrijf(map / n, "x");
+    Competitie c;
+    Kleine(c, map / "club.xv7");
+    c.Groepen.Voegtoe({2, "", 2, false, ""});
+    ASSERT_TRUE(SchrijfBestand(c).Ok());
+    for (const auto& n : oud) EXPECT_FALSE(fs::exists(map / n)) << n;
+    for (const auto& n : blijft) EXPECT_TRUE(fs::exists(map / n)) << n;
+}
+
+TEST(VeiligOpslaan, ModusBlijft) {
+    for (mode_t m : {0600, 0640, 0664, 0755}) {
+        TijdelijkeMap map;
+        Competitie c;
+        Kleine(c, map / "club.xv7");
+        ASSERT_TRUE(SchrijfBestand(c).Ok());
+        ::chmod((map / "club.xv7").c_str(), m);
+        ::chmod((map / "club.101").c_str(), m);
+        c.Opties.Toernooinaam = "Tweede";
+        ASSERT_TRUE(SchrijfBestand(c).Ok());
+        EXPECT_EQ(Modus(map / "club.xv7"), m);
+        EXPECT_EQ(Modus(map / "club.101"), m);
+    }
+}
+
+TEST(VeiligOpslaan, AlleenLezenWordtGeweigerd) {
+    for (const char* welke : {"club.xv7", "club.101"}) {
+        TijdelijkeMap map;
+        Competitie c;
+        Kleine(c, map / "club.xv7", "Oud");
+        ASSERT_TRUE(SchrijfBestand(c).Ok());
+        const std::string hoofd = Lees(map / "club.xv7"), groep = Lees(map / "club.101");
+        ::chmod((map / welke).c_str(), 0444);
+        c.Opties.Toernooinaam = "Nieuw";
+        c.Groepen.Voegtoe({2, "", 2, false, ""}); // the main file would change too
+        c.Gewijzigd = true;
+        const auto r = SchrijfBestand(c);
+        EXPECT_EQ(r.Fout, Bestandsfout::AlleenLezen) << welke;
+        EXPECT_EQ(r.Pad, map / welke);
+        EXPECT_TRUE(c.Gewijzigd);
+        // Neither file changed: the check comes before anything is written.
+        EXPECT_EQ(Lees(map / "club.xv7"), hoofd) << welke;
+        EXPECT_EQ(Lees(map / "club.101"), groep) << welke;
+        EXPECT_EQ(Modus(map / welke), 0444u);
+        EXPECT_TRUE(Tijdelijke(map.Pad()).empty());
+    }
+}
+
+TEST(VeiligOpslaan, LinkBlijftLinkEnHetDoelKrijgtDeInhoud) {
+    TijdelijkeMap map;
+    fs::create_directories(map / "echt");
+    Competitie c;
+    Kleine(c, map / "echt/seizoen.xv7", "Oud");
+    ASSERT_TRUE(SchrijfBestand(c).Ok());
+    // A relative link to the main file and an absolute one to the group file.
+    fs::create_symlink("echt/seizoen.xv7", map / "club.xv7");
+    fs::create_symlink(map / "echt/seizoen.101", map / "club.101");
+    ::chmod((map / "echt/seizoen.xv7").c_str(), 0600);
+
+    Competitie d;
+    ASSERT_TRUE(LeesBestand(d, map / "club.xv7").Ok());
+    d.Opties.Toernooinaam = "Via de link";
+    ASSERT_TRUE(SchrijfBestand(d).Ok());
+    EXPECT_TRUE(fs::is_symlink(map / "club.xv7"));
+    EXPECT_TRUE(fs::is_symlink(map / "club.101"));
+    EXPECT_EQ(Modus(map / "echt/seizoen.xv7"), 0600u);
+    Competitie e;
+    ASSERT_TRUE(LeesBestand(e, map / "echt/seizoen.xv7").Ok());
+    EXPECT_EQ(e.Opties.Toernooinaam, "Via de link");
+    EXPECT_TRUE(Tijdelijke(map.Pad()).empty());
+    EXPECT_TRUE(Tijdelijke(map / "echt").empty());
+}
+
+TEST(VeiligOpslaan, BestandEnMapBereikenDeSchijf) {
+    TijdelijkeMap map;
+    Competitie c;
+    Kleine(c, map / "club.xv7", "Oud");
+    ASSERT_TRUE(SchrijfBestand(c).Ok());
+    const std::string oudHoofd = Lees(map / "club.xv7");
+    c.Opties.Toernooinaam = "Nieuw";
+    c.Groepen.Voegtoe({2, "", 2, false, ""});
+    const std::string nieuwHoofd = SchrijfHoofdbestandTekst(c);
+
+    // Per sync: what was synced and what the main file held at that moment.
+    std::vector<std::pair<std::string, std::string>> syncs;
+    ZetSyncWaarnemer([&](const std::string& p) { syncs.emplace_back(p, Lees(map / "club.xv7")); });
+    ASSERT_TRUE(SchrijfBestand(c).Ok());
+    ZetSyncWaarnemer(nullptr);
+
+    const std::string mapNaam = fs::path(map / "club.xv7").parent_path().string();
+    ASSERT_EQ(syncs.size(), 4u); // main: temporary file, folder; group: temporary file, folder
+    EXPECT_TRUE(syncs[0].first.starts_with(map / "club.xv7.")); // the temporary file
+    EXPECT_FALSE(fs::exists(syncs[0].first));                   // renamed since
+    EXPECT_EQ(syncs[0].second, oudHoofd);                       // before the rename
+    EXPECT_EQ(syncs[1].first, mapNaam);
+    EXPECT_EQ(syncs[1].second, nieuwHoofd); // after the rename
+    EXPECT_TRUE(syncs[2].first.starts_with(map / "club.101."));
+    EXPECT_EQ(syncs[3].first, mapNaam);
+}
+
+TEST(VeiligOpslaan, PijpOfApparaatWordtNooitGeopend) {
+    TijdelijkeMap map;
+    ASSERT_EQ(::mkfifo((map / "pijp.xv7").c_str(), 0644), 0);
+    Competitie c;
+    EXPECT_EQ(LeesBestand(c, map / "pijp.xv7").Fout, Bestandsfout::GeenGewoonBestand);
+    fs::create_symlink("/dev/zero", map / "nul.xv7");
+    EXPECT_EQ(LeesBestand(c, map / "nul.xv7").Fout, Bestandsfout::GeenGewoonBestand);
+    // Saving over a pipe is refused as well, before the main file is written.
+    Competitie d;
+    Kleine(d, map / "club.xv7");
+    ASSERT_EQ(::mkfifo((map / "club.101").c_str(), 0644), 0);
+    EXPECT_EQ(SchrijfBestand(d).Fout, Bestandsfout::GeenGewoonBestand);
+    EXPECT_FALSE(fs::exists(map / "club.xv7"));
+}
