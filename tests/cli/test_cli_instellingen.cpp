@@ -79,8 +79,8 @@ TEST(CliInstellingen, SeizoenVanafNietsOpDeOpdrachtregel) {
     EXPECT_EQ(instellingen.at("sort_order").at("criteria"), Json::parse("[5, 6]"));
     EXPECT_EQ(Json::parse(Cli({"settings", laren, "--json"}).out).at("laren_base"), 100);
     // Chess notation shows the results as 1-0, ½-½, 0-1, in UTF-8.
-    for (const auto& w :
-         Json::parse(Cli({"match", "list", zwitsers, "2", "--json"}).out)["matches"])
+    const Json lijst = Json::parse(Cli({"match", "list", zwitsers, "2", "--json"}).out);
+    for (const auto& w : lijst.at("matches"))
         EXPECT_TRUE(w.at("result") == "1-0" || w.at("result") == "½-½" || w.at("result") == "0-1")
             << w.dump();
     EXPECT_EQ(Json::parse(Cli({"tournament", keizer, "--json"}).out).at("name"), "keizer");
