@@ -18,21 +18,6 @@ using velkaro::test::Scriptgesprek;
 
 namespace {
 
-// A seeded tournament of n players paired by the Swiss routine itself for the rounds before
-// `ronde`, each with random results.
-std::unique_ptr<Proeftoernooi> TotRonde(unsigned zaad, int n, int32_t ronde) {
-    auto t = std::make_unique<Proeftoernooi>(zaad, n);
-    for (int32_t r = 1; r < ronde; ++r) {
-        Scriptgesprek g;
-        GeenVoortgang v;
-        Roosteromgeving o{g, v};
-        if (!SamenstellenRooster(t->c, r, true, false, o).Gelukt())
-            throw std::runtime_error("fixture round " + std::to_string(r) + " not paired");
-        t->SpeelRonde(r);
-    }
-    return t;
-}
-
 // The whole pairing command: replace the round, standings, table, search, writing. Pairing
 // the same round again first removes its unplayed matches, so every iteration does the same.
 void PaarRonde(benchmark::State& state, Proeftoernooi& t, int32_t ronde) {
@@ -50,7 +35,7 @@ void PaarRonde(benchmark::State& state, Proeftoernooi& t, int32_t ronde) {
 }
 
 void BM_Zwitsers254Ronde9(benchmark::State& state) {
-    static auto t = TotRonde(254, 254, 9);
+    static auto t = test::GepaardTot(254, 254, 9);
     PaarRonde(state, *t, 9);
 }
 BENCHMARK(BM_Zwitsers254Ronde9)
@@ -62,7 +47,7 @@ BENCHMARK(BM_Zwitsers254Ronde9)
 // 24-player field, where the search works through a million pairs before it finds the one
 // pairing left that its order allows.
 void BM_ZwaarsteLateRonde(benchmark::State& state) {
-    static auto t = TotRonde(49, 24, 12);
+    static auto t = test::GepaardTot(49, 24, 12);
     PaarRonde(state, *t, 12);
 }
 BENCHMARK(BM_ZwaarsteLateRonde)->Unit(benchmark::kMillisecond);
@@ -73,20 +58,9 @@ BENCHMARK(BM_ZwaarsteLateRonde)->Unit(benchmark::kMillisecond);
 // down (18: 0.08 s, 22: 3.7 s, 26: 293 s), the pruned one sees the odd halves once the count
 // of tried pairs passed 5000.
 void ZonderUitweg(benchmark::State& state, int n) {
-    Speltabel t(1);
-    for (int p = 1; p <= n; ++p) {
-        Spelregel s;
-        s.Naam = "Speler " + std::to_string(p);
-        s.Punten = 10;
-        s.AantalPartijen = 8;
-        s.InternNummer = p;
-        t.push_back(s);
-    }
-    ZetSorteersleutels(t);
-    std::vector<Posities> gespeeld(t.size());
-    for (int x = 1; x <= n; ++x)
-        for (int y = 1; y <= n; ++y)
-            if (x % 2 != y % 2) gespeeld[static_cast<std::size_t>(x)].Zet(y);
+    const auto in = test::TweeHelften(n, Zoekopties{.Ronde = 9});
+    const Speltabel& t = in.Tabel;
+    const std::vector<Posities>& gespeeld = in.Gespeeld;
     long long onderzocht = 0;
     for (auto _ : state) {
         GeenVoortgang v;

@@ -1,13 +1,29 @@
 #include "proeftoernooi.h"
 
+#include "competitiehulp.h"
 #include "pairing/kleur.h"
+#include "pairing/samenstellen.h"
 
 #include <algorithm>
 #include <cmath>
 #include <map>
 #include <set>
+#include <stdexcept>
 
 namespace velkaro::test {
+
+std::unique_ptr<Proeftoernooi> GepaardTot(unsigned zaad, int spelers, int32_t ronde) {
+    auto t = std::make_unique<Proeftoernooi>(zaad, spelers);
+    for (int32_t r = 1; r < ronde; ++r) {
+        Scriptgesprek g;
+        GeenVoortgang v;
+        Roosteromgeving o{g, v};
+        if (!SamenstellenRooster(t->c, r, true, false, o).Gelukt())
+            throw std::runtime_error("fixture round " + std::to_string(r) + " not paired");
+        t->SpeelRonde(r);
+    }
+    return t;
+}
 
 Proeftoernooi::Proeftoernooi(unsigned zaad, int spelers) : gen_(zaad) {
     c.Opties.Rekensysteem = SysteemZwitsers;

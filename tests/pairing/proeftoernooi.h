@@ -5,6 +5,7 @@
 #include "model/competitie.h"
 
 #include <cstdint>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
@@ -23,6 +24,10 @@ public:
 private:
     std::mt19937 gen_;
 };
+
+// A seeded tournament of `spelers` players paired by the Swiss routine itself for the rounds
+// before `ronde`, each played with random results; throws when a round cannot be paired.
+std::unique_ptr<Proeftoernooi> GepaardTot(unsigned zaad, int spelers, int32_t ronde);
 
 // What the checker needs from before the pairing: the matches as they stood (with the
 // unplayed ones of the round already gone) to test repeats and colours against.

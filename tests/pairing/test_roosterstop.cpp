@@ -37,16 +37,7 @@ private:
 // 24 players after eleven seeded Swiss rounds: round 12 takes the search about a million
 // pairs (the hardest late round the benchmarks know).
 std::unique_ptr<Proeftoernooi> ZwareRonde12() {
-    auto t = std::make_unique<Proeftoernooi>(49, 24);
-    for (int32_t r = 1; r < 12; ++r) {
-        Scriptgesprek g;
-        GeenVoortgang v;
-        Roosteromgeving o{g, v};
-        if (!SamenstellenRooster(t->c, r, true, false, o).Gelukt())
-            throw std::runtime_error("fixture round " + std::to_string(r) + " not paired");
-        t->SpeelRonde(r);
-    }
-    return t;
+    return GepaardTot(49, 24, 12);
 }
 
 // The group as its files hold it, and what the files do not hold: the ranking lists.
