@@ -9,6 +9,7 @@
 #include "storage/competitiebestand.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -38,23 +39,47 @@ QString Naam(int i) {
 }
 
 // A new competition and n players entered through the register and the player dialog, the
-// drawing numbers given in order.
+// drawing numbers given in order (the dialog shows the next one and does not let it be typed).
 void NieuwMetSpelers(test::Programma& p, const QString& pad, int n) {
     auto* w = p.venster.get();
+    QVERIFY(!Zoek<QAbstractButton>(w, "knopSpelers")->isEnabled());
     p.g.Bestanden = {pad.toStdString()};
     Zoek<QAction>(w, "mnuNieuw")->trigger();
+    QVERIFY(Zoek<QAction>(w, "mnuCategorieen")->isEnabled());
+    QString teller;
     BijVenster("TSpelerLijst", [&](QWidget* d) {
         for (int i = 1; i <= n; ++i) {
             BijVenster("TInvoerSpelers", [i](QWidget* invoer) {
+                auto* nummer = Zoek<QLineEdit>(invoer, "EdLotingNr");
+                QVERIFY(!nummer->isEnabled());
+                QCOMPARE(nummer->text(), QString::number(i));
                 Zoek<QLineEdit>(invoer, "EdNaam")->setText(Naam(i));
+                Zoek<QLineEdit>(invoer, "EdKort")->setText("S" + QString::number(i));
                 Zoek<QSpinBox>(invoer, "EdRating")->setValue(1900 - 20 * i);
                 Klik(invoer, "knopOk");
             });
             Klik(d, "knopNieuw");
         }
+        teller = Zoek<QLabel>(d, "lblTeller")->text();
         Klik(d, "knopOk");
     });
     Klik(w, "knopSpelers");
+    QCOMPARE(teller, QString("%1/%1").arg(n));
+    QVERIFY(p.c.Gewijzigd);
+}
+
+// Every player as entered: drawing number in order of entry, short code, rating, marked for
+// the standings and the pairing.
+void ControleerSpelers(const Competitie& c, int n) {
+    QCOMPARE(c.Spelers.Aantal(), std::size_t(n));
+    for (const auto& s : c.Spelers) {
+        const auto& g = s->G();
+        QCOMPARE(QString::fromStdString(g.Naam), Naam(g.Lotingnummer));
+        QCOMPARE(g.Kort, "S" + std::to_string(g.Lotingnummer));
+        QCOMPARE(g.Rating, 1900 - 20 * g.Lotingnummer);
+        QCOMPARE(g.Opnemen, uint16_t(OpnemenStand | OpnemenRooster));
+        QCOMPARE(g.InternNummer, g.Lotingnummer); // added in order, nobody deleted
+    }
 }
 
 // Types one result key per match of the current round in the match list ("Uitslagen" opens
@@ -164,7 +189,6 @@ void TestRondgang::zwitsersVanNieuwTotRanglijst() {
     test::Programma p(map_.path());
     auto* w = p.venster.get();
     NieuwMetSpelers(p, xv7, 12);
-    QCOMPARE(p.c.Spelers.Aantal(), std::size_t(12));
     BijVenster("TVKInstelling", [](QWidget* d) {
         Zoek<QAbstractButton>(d, "rbZwitsers")->click();
         Klik(d, "knopOk");
@@ -204,6 +228,7 @@ void TestRondgang::zwitsersVanNieuwTotRanglijst() {
     Competitie c;
     QVERIFY(LeesBestand(c, xv7.toStdString()).Ok());
     QCOMPARE(c.Opties.Rekensysteem, uint16_t(SysteemZwitsers));
+    ControleerSpelers(c, 12);
     QCOMPARE(c.Rondes.Aantal(), std::size_t(5));
     const Verloop v = LeesVerloop(c);
     QCOMPARE(v.Partijen.size(), std::size_t(12));
@@ -237,6 +262,7 @@ void TestRondgang::rondtoernooiVanAcht() {
 
     Competitie c;
     QVERIFY(LeesBestand(c, xv7.toStdString()).Ok());
+    ControleerSpelers(c, 8);
     QCOMPARE(c.Rondes.Aantal(), std::size_t(7));
     const Verloop v = LeesVerloop(c);
     QCOMPARE(v.Paren.size(), std::size_t(28)); // everyone met everyone once

@@ -89,55 +89,6 @@ void TestSpelers::init() {
     lang::KiesTaal(lang::Taal::Nederlands);
 }
 
-void TestSpelers::twaalfSpelersViaHetHoofdvenster() {
-    test::Programma p(map_.path());
-    auto* w = p.venster.get();
-    QVERIFY(!Zoek<QAction>(w, "mnuSpelers")->isEnabled());
-    QVERIFY(!Zoek<QToolButton>(w, "knopSpelers")->isEnabled());
-    const std::string naam = (map_.path() + "/twaalf.xv7").toStdString();
-    p.g.Bestanden = {naam};
-    Zoek<QAction>(w, "mnuNieuw")->trigger();
-    QVERIFY(Zoek<QAction>(w, "mnuSpelers")->isEnabled());
-    QVERIFY(Zoek<QAction>(w, "mnuCategorieen")->isEnabled());
-    QVERIFY(Zoek<QToolButton>(w, "knopSpelers")->isEnabled());
-
-    QString teller;
-    BijModaal([&](QWidget* d) {
-        QCOMPARE(d->objectName(), QString("TSpelerLijst"));
-        QVERIFY(Zoek<QRadioButton>(d, "rbVolgorde")->isChecked());
-        QVERIFY(!Zoek<QPushButton>(d, "knopDeelnemerslijst")->isEnabled()); // no hook yet
-        for (int i = 1; i <= 12; ++i) {
-            BijModaal([i](QWidget* invoer) {
-                QCOMPARE(invoer->objectName(), QString("TInvoerSpelers"));
-                QVERIFY(!Zoek<QLineEdit>(invoer, "EdLotingNr")->isEnabled());
-                QCOMPARE(Zoek<QLineEdit>(invoer, "EdLotingNr")->text(), QString::number(i));
-                VulIn(invoer, QString("Speler %1").arg(i, 2, 10, QChar('0')));
-                VulIn(invoer, "S" + QString::number(i), "EdKort");
-                Zoek<QPushButton>(invoer, "knopOk")->click();
-            });
-            Zoek<QPushButton>(d, "knopNieuw")->click();
-        }
-        teller = Zoek<QLabel>(d, "lblTeller")->text();
-        Zoek<QPushButton>(d, "knopOk")->click();
-    });
-    QTest::mouseClick(Zoek<QToolButton>(w, "knopSpelers"), Qt::LeftButton);
-    QCOMPARE(teller, QString("12/12"));
-    QVERIFY(p.c.Gewijzigd);
-    Zoek<QAction>(w, "mnuOpslaan")->trigger();
-
-    Competitie terug;
-    QVERIFY(LeesBestand(terug, naam).Ok());
-    QCOMPARE(terug.Spelers.Aantal(), std::size_t(12));
-    for (const auto& s : terug.Spelers) {
-        const auto& g = s->G();
-        QCOMPARE(QString::fromStdString(g.Naam),
-                 QString("Speler %1").arg(g.Lotingnummer, 2, 10, QChar('0')));
-        QCOMPARE(g.Kort, "S" + std::to_string(g.Lotingnummer));
-        QCOMPARE(g.Opnemen, uint16_t(OpnemenStand | OpnemenRooster));
-        QCOMPARE(g.InternNummer, g.Lotingnummer); // added in order, nobody deleted
-    }
-}
-
 void TestSpelers::toetsenEnTeller() {
     Register r({{"Anna", 1500}, {"Bert", 1400}, {"Cees", 1300}, {"Dirk", 1200}, {"Evert", 1100}});
     QAbstractItemModelTester tester(r.d->Model(),

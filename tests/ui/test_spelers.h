@@ -12,7 +12,6 @@ class TestSpelers : public QObject {
 
 private slots:
     void init();
-    void twaalfSpelersViaHetHoofdvenster();
     void toetsenEnTeller();
     void ingevenNaamEnWeigeringen();
     void snelIngeven();
