@@ -21,11 +21,21 @@
 
 namespace velkaro {
 
+// The FMJD Swiss runs the same search with a few rules of its own: no relaxed mode (it never
+// gives up on a branch, and its third pass merges the rest into one group instead), small late
+// fields keep their score groups, the lowest-ranked candidates float first, groups keep the
+// order they were built in outside round 2, and no ordering by resistance points.
+enum class Zwitsersvariant : uint8_t { Weerstand, FMJD };
+
 struct Zoekopties {
     int32_t Ronde = 1;            // the round being paired
     bool KleurDominant = false;   // "Kleurverhouding dominant"
     int32_t MaxKleurverschil = 2; // "Maximum toegelaten kleurverschil"
     bool Testopties = false;      // order groups by resistance points
+    Zwitsersvariant Variant = Zwitsersvariant::Weerstand;
+    // Skip branches that cannot change the outcome (see MagSnoeien); the differential tests
+    // switch it off to hold the search to its literal walk.
+    bool Snoeien = true;
 };
 
 class ZwitsersZoeker {
@@ -50,10 +60,12 @@ public:
 private:
     struct Keuze; // one group opening's float choice
 
+    void ZoekDoorgangen();
     void Vindwedstrijd(bool kleurtest, int gBasis, int a, int wBasis, int b);
     void OpenGroep(int gBasis, int wBasis, int b);
     void Vulwacht(Keuze& k, bool kleurtest, int n, int aantal);
-    void BereidGroepVoor(int gBasis, int& a);
+    void BereidGroepVoor(int gBasis, int& a, const Posities& wachtend);
+    bool FMJD() const { return opties_.Variant == Zwitsersvariant::FMJD; }
     bool ElkHeeftPartner(const Posities& spelers, bool kleurtest) const;
     bool Onpaarbaar(const Posities& spelers, bool kleurtest);
     bool MagSnoeien(bool kleurtest) const;
