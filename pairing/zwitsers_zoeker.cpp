@@ -305,12 +305,10 @@ void ZwitsersZoeker::Vindwedstrijd(bool kleurtest, int gBasis, int a, int wBasis
     }
     const uint8_t* g = groep_.data() + gBasis;
     const uint8_t* w = wacht_.data() + wBasis;
-    if (a > 0) {
-        Posities wachtend;
-        if (FMJD())
-            for (int j = 0; j < b; ++j) wachtend.Zet(w[j]);
-        BereidGroepVoor(gBasis, a, wachtend);
-    }
+    Posities wachtend;
+    if (FMJD())
+        for (int j = 0; j < b; ++j) wachtend.Zet(w[j]);
+    if (a > 0) BereidGroepVoor(gBasis, a, wachtend);
     if (spoor_) {
         TraceRij("groeprij - index:", g, a);
         TraceRij("wachtrij - index:", w, b);
@@ -333,6 +331,23 @@ void ZwitsersZoeker::Vindwedstrijd(bool kleurtest, int gBasis, int a, int wBasis
     }
     // A group that cannot be paired among itself, once the count no longer matters (above).
     if (MagSnoeien(kleurtest) && Onpaarbaar(groep, kleurtest)) return;
+    // Every complete pairing of the group ends in the same opening below; when that opening
+    // is known to fail, so does each of them (see OpenGroep): the first that gets there ends
+    // the group when it left Mislukt set; otherwise all of them come back alike.
+    if (Onthouden()) {
+        const auto it = vergeefs_.find(
+            Opening{vrij_.Zonder(groep), wachtend, laatsteGroep_, maxKleurverschil_});
+        if (it != vergeefs_.end()) {
+            if (it->second.mislukt) {
+                if (!Onpaarbaar(groep, kleurtest)) {
+                    mislukt_ = true;
+                    laatsteGroep_ = it->second.laatsteGroep;
+                }
+                return;
+            }
+            if (it->second.laatsteGroep == laatsteGroep_) return;
+        }
+    }
 
     const int f = g[0];
     for (int i = a - 1; i >= 1; --i) {
@@ -365,10 +380,35 @@ void ZwitsersZoeker::Vindwedstrijd(bool kleurtest, int gBasis, int a, int wBasis
     }
 }
 
+// An FMJD opening that failed once fails the same way whenever the search returns to the same
+// unpaired players, waiting room, LaatsteGroep and colour difference: without a relaxed mode
+// nothing else it reads differs, except the count of tried pairs, which decides only the raise
+// of the colour difference after 5000 pairs (the colour test of the openings runs when the
+// colour is dominant). So once the count is past 5000 and that raise can no longer come, the
+// opening's way out (Mislukt and LaatsteGroep as it left them) is kept and played back.
+// The waiting room's order does not matter: the FMJD candidate list is sorted by position.
 void ZwitsersZoeker::OpenGroep(int gBasis, int wBasis, int b) {
     const uint8_t* w = wacht_.data() + wBasis;
     Posities wachtend;
     for (int j = 0; j < b; ++j) wachtend.Zet(w[j]);
+    constexpr std::size_t kMaxOnthouden = 300000;
+    const bool onthoud = Onthouden();
+    Opening opening;
+    if (onthoud) {
+        opening = Opening{vrij_, wachtend, laatsteGroep_, maxKleurverschil_};
+        if (const auto it = vergeefs_.find(opening); it != vergeefs_.end()) {
+            mislukt_ = it->second.mislukt;
+            laatsteGroep_ = it->second.laatsteGroep;
+            return;
+        }
+    }
+    OpenGroepZelf(gBasis, wBasis, b, wachtend);
+    if (onthoud && !roosterKlaar_ && !gestopt_ && vergeefs_.size() < kMaxOnthouden)
+        vergeefs_.emplace(opening, Afloop{mislukt_, laatsteGroep_});
+}
+
+void ZwitsersZoeker::OpenGroepZelf(int gBasis, int wBasis, int b, const Posities& wachtend) {
+    const uint8_t* w = wacht_.data() + wBasis;
     const int i = vrij_.Zonder(wachtend).Eerste();
     if (i < 0) {
         if (b == 0)

@@ -109,10 +109,12 @@ TEST(FMJDZwitsers, TweedeRondeOrdentAlleenNaNietNegatieveEerste) {
     }
 }
 
-// Four score groups of two in a field of eight; 7-8 met, and 5 and 6 met both of them, so the
-// bottom group needs players from group 2. Reaching the last group sets LaatsteGroep; after
-// that a field with more than six games to go (one game played) keeps its score groups, one
-// with two games played merges the rest into one group from then on.
+// Four score groups of two in a field of eight; 7 met 5, 6 and 8, so he needs a partner from
+// group 2. The first descent pairs 1-2, 3-4, 5-6 and fails at [8,7], which sets LaatsteGroep;
+// 5 and 6 floating fails too, so group 2 floats 3 and 4. With more than six games to go (one
+// played) the field keeps its score groups: [6,5,4,3] pairs 6-3, 5-4 and fails below; then
+// 5, 6 float, then 4, 6: 5-3, and [8,7,6,4] gives 8-6, 7-4. With two games played the rest
+// is one group [8,7,6,5,4,3]: 8-3, 7-4, 6-5.
 TEST(FMJDZwitsers, KleinVeldHoudtScoregroepen) {
     auto veld = [](int partijen) {
         return Tabel({{6, 0, 1, partijen},
@@ -125,10 +127,9 @@ TEST(FMJDZwitsers, KleinVeldHoudtScoregroepen) {
                       {0, 0, 7, partijen}});
     };
     const auto gescheiden = veld(1), samen = veld(2);
-    const std::initializer_list<std::pair<int, int>> gespeeld{
-        {7, 8}, {5, 7}, {5, 8}, {6, 7}, {6, 8}};
+    const std::initializer_list<std::pair<int, int>> gespeeld{{5, 7}, {6, 7}, {7, 8}};
     EXPECT_EQ(FMJDParen(gescheiden, Gespeeld(gescheiden, gespeeld), 4),
-              (Paarlijst{{1, 2}, {3, 8}, {4, 7}, {5, 6}}));
+              (Paarlijst{{1, 2}, {3, 5}, {4, 7}, {6, 8}}));
     EXPECT_EQ(FMJDParen(samen, Gespeeld(samen, gespeeld), 4),
               (Paarlijst{{1, 2}, {3, 8}, {4, 7}, {5, 6}}));
 }
