@@ -35,17 +35,18 @@
 // A division chooses the floaters first, from a preference list: the group's own players from
 // the lowest-ranked up, those who floated down in either of the two previous rounds last, and
 // the waiting room's players (who would fall a second group) after them; the sets of floaters
-// are tried in that order. A set is taken when the players staying can be paired among
-// themselves and the floaters together with everyone below can still be paired completely.
-// The staying players are then paired greedily: the first of them meets, in order of
-// preference, the player half the list further on and those after him, then those before
-// him back up (a floater from above prefers the highest-ranked of the group); partners that
-// satisfy both colour preferences come first, then those that avoid a float repeat of the
-// round before last. A partner is taken only when the rest can still be paired among
-// themselves. The strict division allows no more colour clashes than the count above and no
-// float repeat of the round before last; the tentative one allows both. The last group may
-// leave nobody waiting. With nobody floating the division always succeeds (everyone left can
-// be paired), so every group ends with a division.
+// are tried in that order, at most 24 sets for a strict division and 256 for a tentative one.
+// A set is taken when the players staying can be paired among themselves and the floaters
+// together with everyone below can still be paired completely. The staying players are then
+// paired greedily: the first of them meets, in order of preference, the player half the list
+// further on and those after him, then those before him back up (a floater from above prefers
+// the highest-ranked of the group); partners that satisfy both colour preferences come first,
+// then those that give nobody the float he had in one of the two previous rounds. A partner
+// is taken only when the rest can still be paired among themselves. The strict division
+// allows no more colour clashes than the count above, no such float repeat, and no floater
+// who floated down in the two previous rounds; the tentative one allows all of these. The
+// last group may leave nobody waiting. With no pair in the group (everyone floating) a
+// division always succeeds, since everyone left can be paired, so every group ends with one.
 //
 // The user can stop it wherever it counts a tried pair.
 
