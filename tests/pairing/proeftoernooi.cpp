@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <map>
 #include <set>
 #include <stdexcept>
@@ -69,8 +70,8 @@ Voorstand NeemVoorstand(const Competitie& c, int32_t ronde) {
     return v;
 }
 
-std::vector<std::string> ControleerRonde(const Competitie& c, int32_t ronde,
-                                         const Voorstand& voor) {
+std::vector<std::string> ControleerRonde(const Competitie& c, int32_t ronde, const Voorstand& voor,
+                                         Kleurcontrole kleurcontrole) {
     std::vector<std::string> fouten;
     auto fout = [&](const std::string& t) {
         fouten.push_back("round " + std::to_string(ronde) + ": " + t);
@@ -113,6 +114,18 @@ std::vector<std::string> ControleerRonde(const Competitie& c, int32_t ronde,
             fout("repeat " + std::to_string(g.Wit) + "-" + std::to_string(g.Zwart));
         if (!plaats.count(g.Wit) || !plaats.count(g.Zwart)) {
             fout("unmarked player in " + std::to_string(g.Wit) + "-" + std::to_string(g.Zwart));
+            continue;
+        }
+        if (kleurcontrole == Kleurcontrole::Maximum) {
+            if (!c.Opties.KleurDominant) continue;
+            const int grens = std::max<int>(c.Opties.MaxKleurverschil, 1);
+            auto binnen = [&](int32_t s, int stap) {
+                const int oud = balans.count(s) ? balans[s] : 0;
+                return std::abs(oud + stap) <= grens || std::abs(oud + stap) < std::abs(oud);
+            };
+            if (!binnen(g.Wit, 1) || !binnen(g.Zwart, -1))
+                fout("colour difference in " + std::to_string(g.Wit) + "-" +
+                     std::to_string(g.Zwart));
             continue;
         }
         const bool witEerst = plaats[g.Wit] < plaats[g.Zwart];

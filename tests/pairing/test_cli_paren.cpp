@@ -124,3 +124,36 @@ TEST(CliParen, RondtoernooiEnNietBeschikbaar) {
     EXPECT_NE(r.err.find("niet beschikbaar"), std::string::npos) << r.err;
     EXPECT_EQ(test::Lees(map / "club.102"), keizer);
 }
+
+// The FMJD Swiss and the Swiss by rating through the command: seven boards for the demo's
+// fourteen players, the system unchanged, and "--last-round" under the Swiss by rating leaving
+// the sort order at 21 as the dialog does.
+TEST(CliParen, ZwitsersVarianten) {
+    struct Geval {
+        const char* systeem;
+        uint16_t nummer;
+        bool laatste;
+        int32_t volgorde; // the sort order afterwards; 0: as before
+    };
+    for (const Geval& g : {Geval{"fmjd-swiss", SysteemFMJDZwitsers, false, 0},
+                           Geval{"swiss-rating", SysteemZwitsersRating, false, 0},
+                           Geval{"swiss-rating", SysteemZwitsersRating, true, 21}}) {
+        TijdelijkeMap map;
+        const std::string f = test::KopieerDemo(map);
+        ASSERT_EQ(Cli({"settings", f, "--system", g.systeem}).status, 0) << g.systeem;
+        Competitie voor;
+        ASSERT_TRUE(OpenBestand(voor, f).Ok());
+        std::vector<std::string> args{"pair", f};
+        if (g.laatste) args.push_back("--last-round");
+        const auto r = Cli(args);
+        ASSERT_EQ(r.status, 0) << g.systeem << r.err;
+        EXPECT_EQ(Regels(r.out), 8u) << r.out;
+        Competitie c;
+        ASSERT_TRUE(OpenBestand(c, f).Ok());
+        EXPECT_EQ(c.Opties.Rekensysteem, g.nummer);
+        EXPECT_EQ(c.Opties.Sorteervolgorde, g.volgorde ? g.volgorde : voor.Opties.Sorteervolgorde);
+        int nieuw = 0;
+        for (const auto& w : c.Wedstrijden) nieuw += w->G().Ronde == 6 ? 1 : 0;
+        EXPECT_EQ(nieuw, 7);
+    }
+}
