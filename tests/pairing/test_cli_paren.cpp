@@ -116,7 +116,7 @@ TEST(CliParen, RondtoernooiEnNietBeschikbaar) {
     // A system whose pairing is not available: a message, exit 1, nothing saved.
     Competitie c;
     ASSERT_TRUE(OpenBestand(c, f).Ok());
-    c.Opties.Rekensysteem = SysteemKeizer;
+    c.Opties.Rekensysteem = SysteemFMJDZwitsers;
     ASSERT_TRUE(SchrijfBestand(c).Ok());
     const std::string keizer = test::Lees(map / "club.102");
     r = Cli({"pair", f});

@@ -113,7 +113,7 @@ TEST(Zwitsers, OnevenMeldingenVanDeAndereRoutines) {
 }
 
 TEST(Samenstellen, SystemenZonderParingVeranderenNiets) {
-    for (uint16_t s : {2, 3, 4, 5, 6, 17}) {
+    for (uint16_t s : {5, 6}) {
         SCOPED_TRACE(s);
         Competitie c;
         VoegSpelersToe(c, 4);
