@@ -124,3 +124,49 @@ TEST(CliParen, RondtoernooiEnNietBeschikbaar) {
     EXPECT_NE(r.err.find("niet beschikbaar"), std::string::npos) << r.err;
     EXPECT_EQ(test::Lees(map / "club.102"), keizer);
 }
+
+TEST(CliParen, ClubgroepenVanDeDemoParenDeVolgendeAvond) {
+    // The Keizer, average, rating and Laren groups: the members present (the others unmarked)
+    // each in one new match of the next evening, numbered on from the matches already there.
+    struct Groep {
+        int nummer;
+        std::vector<std::string> afwezig; // drawing numbers
+        int32_t ronde;
+    };
+    for (const Groep& g : std::vector<Groep>{{3, {"4", "9"}, 7}, {4, {"6", "8"}, 8}, {5, {}, 7},
+                                             {6, {"13", "14"}, 7}}) {
+        SCOPED_TRACE(g.nummer);
+        TijdelijkeMap map;
+        for (const auto& e : std::filesystem::directory_iterator(VELKARO_EXAMPLES))
+            if (e.path().stem() == "club")
+                std::filesystem::copy_file(e.path(), map / e.path().filename().string());
+        const std::string f = map / "club.xv7";
+        ASSERT_EQ(Cli({"group", "switch", f, std::to_string(g.nummer)}).status, 0);
+        if (!g.afwezig.empty()) {
+            std::vector<std::string> mark{"player", "mark", f};
+            mark.insert(mark.end(), g.afwezig.begin(), g.afwezig.end());
+            mark.push_back("--off");
+            const auto m = Cli(mark);
+            ASSERT_EQ(m.status, 0) << m.err;
+        }
+        Competitie voor;
+        ASSERT_TRUE(OpenBestand(voor, f).Ok());
+        const auto r = Cli({"pair", f});
+        ASSERT_EQ(r.status, 0) << r.err;
+        Competitie c;
+        ASSERT_TRUE(OpenBestand(c, f).Ok());
+        std::set<int32_t> verwacht, gepaard;
+        for (const auto& s : c.Spelers)
+            if (s->InRooster()) verwacht.insert(s->InternNummer());
+        EXPECT_EQ(verwacht.size(), c.Spelers.Aantal() - g.afwezig.size());
+        auto nummer = static_cast<int32_t>(voor.Wedstrijden.Aantal());
+        for (const auto& w : c.Wedstrijden) {
+            if (w->G().Ronde != g.ronde) continue;
+            EXPECT_EQ(w->G().Wedstrijdnummer, ++nummer);
+            EXPECT_TRUE(gepaard.insert(w->G().Wit).second);
+            EXPECT_TRUE(gepaard.insert(w->G().Zwart).second);
+        }
+        EXPECT_EQ(gepaard, verwacht);
+        EXPECT_EQ(Regels(r.out), 1 + verwacht.size() / 2);
+    }
+}
