@@ -1,17 +1,21 @@
 // The Keizer, place and Laren pairings: a late round of a seeded season through the whole
 // pairing command (254 players under Keizer, 50 under place and Laren pairing), and the
 // hardest local improvements we could build for each routine.
+#include "cli/cli.h"
 #include "model/competitie.h"
 #include "pairing/keizer_rooster.h"
 #include "pairing/plaats_rooster.h"
 #include "pairing/samenstellen.h"
+#include "storage/competitiebestand.h"
 #include "tests/pairing/competitiehulp.h"
 #include "tests/pairing/proeftoernooi.h"
 
 #include <benchmark/benchmark.h>
 
+#include <filesystem>
 #include <memory>
 #include <random>
+#include <sstream>
 #include <stdexcept>
 
 using namespace velkaro;
@@ -36,7 +40,8 @@ std::unique_ptr<Proeftoernooi> Seizoen(uint16_t systeem, int spelers, int32_t ro
         // Two members absent each evening (the count stays even).
         if (spelers % 2 == 0) {
             t->c.Spelers.At(gen() % static_cast<unsigned>(spelers / 2)).WisRooster();
-            t->c.Spelers.At(static_cast<unsigned>(spelers / 2) + gen() % static_cast<unsigned>(spelers / 2))
+            t->c.Spelers
+                .At(static_cast<unsigned>(spelers / 2) + gen() % static_cast<unsigned>(spelers / 2))
                 .WisRooster();
         }
         if (r == ronde) break;
@@ -69,19 +74,56 @@ void BM_Keizer254Ronde25(benchmark::State& state) {
     static auto t = Seizoen(SysteemKeizer, 254, 25);
     PaarRonde(state, *t, 25);
 }
-BENCHMARK(BM_Keizer254Ronde25)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+BENCHMARK(BM_Keizer254Ronde25)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
 
 void BM_Plaats50Ronde30(benchmark::State& state) {
     static auto t = Seizoen(SysteemMoyenne, 50, 30);
     PaarRonde(state, *t, 30);
 }
-BENCHMARK(BM_Plaats50Ronde30)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+BENCHMARK(BM_Plaats50Ronde30)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
 
 void BM_Laren50Ronde30(benchmark::State& state) {
     static auto t = Seizoen(SysteemLaren, 50, 30);
     PaarRonde(state, *t, 30);
 }
 BENCHMARK(BM_Laren50Ronde30)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+
+// The whole command as the user runs it: `velkaro-cli pair FILE` on the saved season, in-process
+// (load, standings, pairing, save). The round has no result, so every run pairs it again.
+void PaarCommando(benchmark::State& state, uint16_t systeem, int spelers, int32_t ronde) {
+    const auto map = std::filesystem::temp_directory_path() /
+                     ("velkaro-bench-" + std::to_string(systeem) + "-" + std::to_string(spelers));
+    std::filesystem::create_directories(map);
+    const std::string f = (map / "seizoen.xv7").string();
+    {
+        auto t = Seizoen(systeem, spelers, ronde);
+        t->c.Bestandsnaam = f;
+        if (!SchrijfBestand(t->c).Ok()) state.SkipWithError("fixture not saved");
+    }
+    for (auto _ : state) {
+        std::ostringstream out, err;
+        if (cli::Uitvoeren({"pair", f}, out, err) != 0) state.SkipWithError(err.str().c_str());
+    }
+    std::filesystem::remove_all(map);
+}
+void BM_CliKeizer254(benchmark::State& s) {
+    PaarCommando(s, SysteemKeizer, 254, 25);
+}
+void BM_CliPlaats50(benchmark::State& s) {
+    PaarCommando(s, SysteemMoyenne, 50, 30);
+}
+void BM_CliLaren50(benchmark::State& s) {
+    PaarCommando(s, SysteemLaren, 50, 30);
+}
+BENCHMARK(BM_CliKeizer254)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+BENCHMARK(BM_CliPlaats50)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+BENCHMARK(BM_CliLaren50)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 
 // Keizer exchanges at their longest: 254 players who all met their ten nearest neighbours
 // long ago in a long season (a repeat costs nothing any more). The checked division has to pair

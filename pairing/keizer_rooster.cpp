@@ -62,8 +62,8 @@ public:
 
 private:
     bool Voltooibaar() {
-        return paring_.Bestaat(vrij_,
-                               [&](int p) -> const Posities& { return mag_[static_cast<std::size_t>(p)]; });
+        return paring_.Bestaat(
+            vrij_, [&](int p) -> const Posities& { return mag_[static_cast<std::size_t>(p)]; });
     }
 
     int LaatsteVrij() const {

@@ -50,8 +50,8 @@ int64_t Plaatswaarde(const Paartabel& t, const Ontmoetingsmatrix& m, int i, int 
     return v + 100000 * keer * keer + 1000 * q * q;
 }
 
-int64_t Larenpaarwaarde(const Paartabel& t, const Ontmoetingsmatrix& m, int i, int j,
-                        int32_t helft, int32_t ronde) {
+int64_t Larenpaarwaarde(const Paartabel& t, const Ontmoetingsmatrix& m, int i, int j, int32_t helft,
+                        int32_t ronde) {
     const Paarregel& a = t[static_cast<std::size_t>(i)];
     const Paarregel& b = t[static_cast<std::size_t>(j)];
     int64_t v = 0;

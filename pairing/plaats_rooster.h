@@ -28,8 +28,8 @@ struct Plaatsinstellingen {
 int64_t Plaatswaarde(const Paartabel& t, const Ontmoetingsmatrix& m, int i, int j,
                      const Plaatsinstellingen& p, int32_t ronde);
 // `helft`: the number of entries of the ranking list div 2.
-int64_t Larenpaarwaarde(const Paartabel& t, const Ontmoetingsmatrix& m, int i, int j,
-                        int32_t helft, int32_t ronde);
+int64_t Larenpaarwaarde(const Paartabel& t, const Ontmoetingsmatrix& m, int i, int j, int32_t helft,
+                        int32_t ronde);
 
 // Which pairs equal alternatives of an exchange end in: (i, j) and (a, b) for the place
 // pairing, (i, b) and (a, j) for the Laren pairing.
@@ -38,7 +38,7 @@ enum class Gelijkeruil { Plaats, Laren };
 // The pairing of positions 1..N by the values waarde[i × (N + 1) + j] (lower is better).
 class Ruilparing {
 public:
-    static constexpr int kMatrixGrens = 50;  // the starting pairing and the worst-pair rounds
+    static constexpr int kMatrixGrens = 50; // the starting pairing and the worst-pair rounds
     static constexpr int kMaxRondes = 500;
 
     Ruilparing(int n, std::vector<int64_t> waarde, Gelijkeruil gelijk, Paarstand& s);

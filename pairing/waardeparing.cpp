@@ -29,7 +29,8 @@ Paarregel MaakPaarregel(const TSpelerObj& s) {
 Ontmoetingsmatrix::Ontmoetingsmatrix(const Paartabel& t, const Ontmoetingen& o)
     : breedte_(t.size()), cellen_(t.size() * t.size()) {
     std::unordered_map<int32_t, int> positie;
-    for (std::size_t p = 1; p < t.size(); ++p) positie.emplace(t[p].InternNummer, static_cast<int>(p));
+    for (std::size_t p = 1; p < t.size(); ++p)
+        positie.emplace(t[p].InternNummer, static_cast<int>(p));
     auto cel = [&](int i, int j) -> Gegeven& {
         return cellen_[static_cast<std::size_t>(i) * breedte_ + static_cast<std::size_t>(j)];
     };
@@ -52,15 +53,14 @@ Ontmoetingsmatrix::Ontmoetingsmatrix(const Paartabel& t, const Ontmoetingen& o)
         }
 }
 
-int32_t Herhaalstraf(const Paartabel& t, const Ontmoetingsmatrix& m, int i, int j,
-                     int32_t ronde) {
+int32_t Herhaalstraf(const Paartabel& t, const Ontmoetingsmatrix& m, int i, int j, int32_t ronde) {
     if (!m.Gespeeld(i, j)) return 0;
     const int64_t pi = t[static_cast<std::size_t>(i)].AantalPartijen;
     const int64_t pj = t[static_cast<std::size_t>(j)].AantalPartijen;
     // A long season (many games, a meeting long ago) would make the first term negative and a
     // repeat cheaper than a new opponent at the same distance; it stops at nothing instead.
-    int64_t straf = std::max<int64_t>(
-        0, 4000 - pi * pi - pj * pj - 50 * (int64_t{ronde} - m.LaatsteRonde(i, j)));
+    int64_t straf = std::max<int64_t>(0, 4000 - pi * pi - pj * pj -
+                                             50 * (int64_t{ronde} - m.LaatsteRonde(i, j)));
     const int keer = m.GescandAantal(i, j);
     if (keer > 1) straf += 10000;
     if (keer > 2) straf += 20000;

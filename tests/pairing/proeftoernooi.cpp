@@ -69,8 +69,8 @@ Voorstand NeemVoorstand(const Competitie& c, int32_t ronde) {
     return v;
 }
 
-std::vector<std::string> ControleerRonde(const Competitie& c, int32_t ronde,
-                                         const Voorstand& voor, const Paarregels& regels) {
+std::vector<std::string> ControleerRonde(const Competitie& c, int32_t ronde, const Voorstand& voor,
+                                         const Paarregels& regels) {
     std::vector<std::string> fouten;
     auto fout = [&](const std::string& t) {
         fouten.push_back("round " + std::to_string(ronde) + ": " + t);

@@ -133,8 +133,8 @@ TEST(CliParen, ClubgroepenVanDeDemoParenDeVolgendeAvond) {
         std::vector<std::string> afwezig; // drawing numbers
         int32_t ronde;
     };
-    for (const Groep& g : std::vector<Groep>{{3, {"4", "9"}, 7}, {4, {"6", "8"}, 8}, {5, {}, 7},
-                                             {6, {"13", "14"}, 7}}) {
+    for (const Groep& g : std::vector<Groep>{
+             {3, {"4", "9"}, 7}, {4, {"6", "8"}, 8}, {5, {}, 7}, {6, {"13", "14"}, 7}}) {
         SCOPED_TRACE(g.nummer);
         TijdelijkeMap map;
         for (const auto& e : std::filesystem::directory_iterator(VELKARO_EXAMPLES))

@@ -91,10 +91,10 @@ TEST(Keizerwaarde, VerschilEnHerhaalstraf) {
     for (const Geval& g : std::vector<Geval>{
              {1, 2, 5, 6, 4000 - 25 - 25 - 50 * 4}, // met once, four rounds ago
              {2, 1, 5, 6, 4000 - 25 - 25 - 50 * 4},
-             {1, 3, 5, 6, 0},                                 // never met
-             {3, 4, 5, 6, 4000 - 50 - 100 + 10000 + 20000},   // three times, last in round 4
-             {1, 2, 45, 50, 0},                               // a long season: never below 0
-             {3, 4, 45, 50, 30000},                           // but repeats still cost
+             {1, 3, 5, 6, 0},                               // never met
+             {3, 4, 5, 6, 4000 - 50 - 100 + 10000 + 20000}, // three times, last in round 4
+             {1, 2, 45, 50, 0},                             // a long season: never below 0
+             {3, 4, 45, 50, 30000},                         // but repeats still cost
          }) {
         for (auto& r : x.t) r.AantalPartijen = g.partijen;
         EXPECT_EQ(Herhaalstraf(x.t, m, g.i, g.j, g.ronde), g.straf) << g.i << "-" << g.j;
@@ -113,8 +113,9 @@ TEST(Keizerparing, IndelingEnRuil) {
         Paarlijst paren;
         std::vector<int64_t> waarden;
     };
-    for (const Geval& g : std::vector<Geval>{{2, 3, {{1, 3}, {2, 4}, {5, 6}}, {4, 4, 4, 4, 1, 1}},
-                                             {45, 50, {{1, 2}, {3, 4}, {5, 6}}, {1, 1, 1, 1, 1, 1}}}) {
+    for (const Geval& g :
+         std::vector<Geval>{{2, 3, {{1, 3}, {2, 4}, {5, 6}}, {4, 4, 4, 4, 1, 1}},
+                            {45, 50, {{1, 2}, {3, 4}, {5, 6}}, {1, 1, 1, 1, 1, 1}}}) {
         Tafel x(6, g.partijen, {{2, 1, 2}, {1, 3, 4}});
         const auto m = x.Matrix();
         Regels v;
@@ -243,13 +244,13 @@ TEST(Larenparing, Waarden) {
     };
     // The ranking list holds 14 entries: H = 7.
     for (const Geval& g : std::vector<Geval>{
-             {2, 6, 2000 - 400},                   // category 9: the other's games only
-             {6, 2, 2000 - 400},                   //
+             {2, 6, 2000 - 400},                            // category 9: the other's games only
+             {6, 2, 2000 - 400},                            //
              {1, 2, 2000 - 100 + 4000 - 100 - 16 - 50 * 3}, // and the repeat penalty
-             {4, 5, 14},                           // both below two games: the values
-             {1, 3, 2 * (7 - 4) + 50},             // same group, 3 has enough group games
-             {1, 4, 2 * (7 - 1) + 50},             // other group: 1 has more games outside
-             {3, 6, 2 * (7 - 1) + 50},             // 6 has exactly 7: nothing
+             {4, 5, 14},                                    // both below two games: the values
+             {1, 3, 2 * (7 - 4) + 50},                      // same group, 3 has enough group games
+             {1, 4, 2 * (7 - 1) + 50},                      // other group: 1 has more games outside
+             {3, 6, 2 * (7 - 1) + 50},                      // 6 has exactly 7: nothing
          })
         EXPECT_EQ(Larenpaarwaarde(x.t, m, g.i, g.j, 7, 4), g.waarde) << g.i << "-" << g.j;
 }
@@ -258,7 +259,9 @@ TEST(Ruilparing, GelijkeAlternatievenVerschillen) {
     // Pairs 1-2 and 3-4 at 10 each; both exchanges give 5 + 5. The place pairing ends in 1-3
     // and 2-4, the Laren pairing in 1-4 and 2-3.
     std::vector<int64_t> w(25, 0);
-    auto zet = [&](int i, int j, int64_t v) { w[static_cast<std::size_t>(i * 5 + j)] = w[static_cast<std::size_t>(j * 5 + i)] = v; };
+    auto zet = [&](int i, int j, int64_t v) {
+        w[static_cast<std::size_t>(i * 5 + j)] = w[static_cast<std::size_t>(j * 5 + i)] = v;
+    };
     zet(1, 2, 10);
     zet(3, 4, 10);
     zet(1, 3, 5);
@@ -363,22 +366,21 @@ int SpeelSysteem(uint16_t systeem, unsigned zaden, int van, int tot) {
                          " players " + std::to_string(n) + " round " + std::to_string(ronde));
             // Two members swap between present and absent, keeping the count even.
             for (int k = 0; k < 2; ++k) {
-                auto& s = t.c.Spelers.At(static_cast<std::size_t>(
-                    std::uniform_int_distribution<int>(0, n - 1)(gen)));
+                auto& s = t.c.Spelers.At(
+                    static_cast<std::size_t>(std::uniform_int_distribution<int>(0, n - 1)(gen)));
                 s.InRooster() ? s.WisRooster() : s.ZetRooster();
             }
-            if (t.c.Spelers.tel_rooster() % 2 != 0) t.c.Spelers.At(0).InRooster()
-                                                         ? t.c.Spelers.At(0).WisRooster()
-                                                         : t.c.Spelers.At(0).ZetRooster();
+            if (t.c.Spelers.tel_rooster() % 2 != 0)
+                t.c.Spelers.At(0).InRooster() ? t.c.Spelers.At(0).WisRooster()
+                                              : t.c.Spelers.At(0).ZetRooster();
             const Voorstand voor = NeemVoorstand(t.c, ronde);
             Omgeving o;
             const auto r = SamenstellenRooster(t.c, ronde, true, false, o.omg);
             EXPECT_TRUE(r.Gelukt());
             EXPECT_TRUE(o.gesprek.meldingen.empty());
             ++gepaard;
-            for (const auto& f :
-                 ControleerRonde(t.c, ronde, voor, Paarregels{.Zwitsers = false,
-                                                              .HerhalingVerboden = false}))
+            for (const auto& f : ControleerRonde(
+                     t.c, ronde, voor, Paarregels{.Zwitsers = false, .HerhalingVerboden = false}))
                 ADD_FAILURE() << f;
             t.SpeelRonde(ronde);
         }
