@@ -2,7 +2,6 @@
 // exchanges on small tables, whole rounds through the driver, and a property test over seeded
 // tournaments under each of the four systems.
 #include "competitiehulp.h"
-#include "lang/teksten.h"
 #include "pairing/keizer_rooster.h"
 #include "pairing/plaats_rooster.h"
 #include "pairing/roosterstop.h"
