@@ -71,7 +71,7 @@ Voorstand NeemVoorstand(const Competitie& c, int32_t ronde) {
 }
 
 std::vector<std::string> ControleerRonde(const Competitie& c, int32_t ronde, const Voorstand& voor,
-                                         Kleurcontrole kleurcontrole) {
+                                         const Paarregels& regels) {
     std::vector<std::string> fouten;
     auto fout = [&](const std::string& t) {
         fouten.push_back("round " + std::to_string(ronde) + ": " + t);
@@ -95,6 +95,7 @@ std::vector<std::string> ControleerRonde(const Competitie& c, int32_t ronde, con
     auto kleur = [&](int32_t s) {
         const int b = balans.count(s) ? balans[s] : 0;
         const uint8_t l = laatste.count(s) ? laatste[s] : 2;
+        if (!regels.Zwitsers) return Kleurgegevens{b, l, s};
         int w = 10 * b;
         if (b >= 0 && l == 0) ++w;
         if (b < 0 && l == 1) --w;
@@ -102,7 +103,9 @@ std::vector<std::string> ControleerRonde(const Competitie& c, int32_t ronde, con
     };
 
     std::map<int32_t, int> gepaard;
-    int32_t verwacht = static_cast<int32_t>(c.Spelers.Aantal() / 2) * (ronde - 1) + 1;
+    int32_t verwacht = regels.Zwitsers
+                           ? static_cast<int32_t>(c.Spelers.Aantal() / 2) * (ronde - 1) + 1
+                           : static_cast<int32_t>(voor.Wedstrijden.size()) + 1;
     for (const auto& w : c.Wedstrijden) {
         const auto& g = w->G();
         if (g.Ronde != ronde || g.Gespeeld) continue;
@@ -110,13 +113,14 @@ std::vector<std::string> ControleerRonde(const Competitie& c, int32_t ronde, con
             fout("match number " + std::to_string(g.Wedstrijdnummer));
         ++gepaard[g.Wit];
         ++gepaard[g.Zwart];
-        if (eerder.count({std::min(g.Wit, g.Zwart), std::max(g.Wit, g.Zwart)}))
+        if (regels.HerhalingVerboden &&
+            eerder.count({std::min(g.Wit, g.Zwart), std::max(g.Wit, g.Zwart)}))
             fout("repeat " + std::to_string(g.Wit) + "-" + std::to_string(g.Zwart));
         if (!plaats.count(g.Wit) || !plaats.count(g.Zwart)) {
             fout("unmarked player in " + std::to_string(g.Wit) + "-" + std::to_string(g.Zwart));
             continue;
         }
-        if (kleurcontrole == Kleurcontrole::Maximum) {
+        if (regels.Kleur == Kleurcontrole::Maximum) {
             if (!c.Opties.KleurDominant) continue;
             const int grens = std::max<int>(c.Opties.MaxKleurverschil, 1);
             auto binnen = [&](int32_t s, int stap) {

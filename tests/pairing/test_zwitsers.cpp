@@ -112,26 +112,6 @@ TEST(Zwitsers, OnevenMeldingenVanDeAndereRoutines) {
     EXPECT_EQ(g.meldingen[1].tekst, "Kan niet paren");
 }
 
-TEST(Samenstellen, SystemenZonderParingVeranderenNiets) {
-    for (uint16_t s : {2, 3, 4, 17}) {
-        SCOPED_TRACE(s);
-        Competitie c;
-        VoegSpelersToe(c, 4);
-        VoegWedstrijdToe(c, 1, 1, 1, 2);
-        c.Opties.Rekensysteem = s;
-        c.Opties.Sorteervolgorde = 389;
-        c.Gewijzigd = false;
-        Omgeving o;
-        const auto r = SamenstellenRooster(c, 1, true, true, o.omg);
-        EXPECT_EQ(r.Uitkomst, Roosteruitkomst::NietBeschikbaar);
-        ASSERT_EQ(o.gesprek.meldingen.size(), 1u);
-        EXPECT_EQ(o.gesprek.meldingen[0].tekst, lang::Tekst(lang::T::ParenNietBeschikbaar));
-        EXPECT_EQ(c.Wedstrijden.Aantal(), 1u);
-        EXPECT_FALSE(c.Gewijzigd);
-        EXPECT_EQ(c.Opties.Sorteervolgorde, 389);
-    }
-}
-
 TEST(Samenstellen, RondtoernooiKrijgtDeKleurkeuze) {
     for (uint16_t s : {0, 9, 16, 18}) {
         Competitie c;
@@ -205,9 +185,9 @@ int Speel(unsigned zaden, int van, int tot, Rondes rondes, int& mislukt,
                 break;
             }
             ++gepaard;
-            const auto kleur =
-                systeem == SysteemZwitsersRating ? Kleurcontrole::Maximum : Kleurcontrole::Regel;
-            for (const auto& f : ControleerRonde(t.c, ronde, voor, kleur)) ADD_FAILURE() << f;
+            Paarregels regels;
+            if (systeem == SysteemZwitsersRating) regels.Kleur = Kleurcontrole::Maximum;
+            for (const auto& f : ControleerRonde(t.c, ronde, voor, regels)) ADD_FAILURE() << f;
             t.SpeelRonde(ronde);
         }
     }
