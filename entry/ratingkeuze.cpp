@@ -1,0 +1,148 @@
+#include "entry/ratingkeuze.h"
+
+#include "model/tekst.h"
+
+#include <algorithm>
+
+namespace velkaro {
+
+namespace {
+
+// Letters and digits; every byte of a multi-byte character counts as a letter (the lists
+// hold names, whose non-ASCII characters are letters).
+bool IsTeken(unsigned char c) {
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c >= 0x80;
+}
+
+bool IsLetter(unsigned char c) {
+    return IsTeken(c) && !(c >= '0' && c <= '9');
+}
+
+std::vector<std::string_view> Woorden(std::string_view zoekvorm) {
+    std::vector<std::string_view> w;
+    std::size_t b = 0;
+    while (b < zoekvorm.size()) {
+        std::size_t e = zoekvorm.find(' ', b);
+        if (e == std::string_view::npos) e = zoekvorm.size();
+        w.push_back(zoekvorm.substr(b, e - b));
+        b = e + 1;
+    }
+    return w;
+}
+
+bool HeeftAlle(const std::string& sleutel, const std::vector<std::string_view>& woorden) {
+    for (auto w : woorden)
+        if (sleutel.find(w) == std::string::npos) return false;
+    return true;
+}
+
+} // namespace
+
+std::string Zoekvorm(std::string_view tekst) {
+    const std::string h = Hoofdletters(tekst);
+    std::string r;
+    r.reserve(h.size());
+    bool gat = false;
+    for (char c : h) {
+        if (IsTeken(static_cast<unsigned char>(c))) {
+            if (gat && !r.empty()) r += ' ';
+            r += c;
+            gat = false;
+        } else {
+            gat = true;
+        }
+    }
+    return r;
+}
+
+std::string ZoekvormVanNaam(std::string_view naam) {
+    if (naam.find(',') != std::string_view::npos) return Zoekvorm(naam);
+    const std::string vorm = Zoekvorm(naam);
+    const std::size_t laatste = vorm.rfind(' ');
+    if (laatste == std::string::npos) return vorm;
+    return vorm.substr(laatste + 1) + ' ' + vorm.substr(0, laatste);
+}
+
+std::string KortVanNaam(std::string_view achternaam) {
+    std::string letters;
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < achternaam.size() && n < 3; ++i) {
+        const auto c = static_cast<unsigned char>(achternaam[i]);
+        if (!IsLetter(c)) continue;
+        letters += static_cast<char>(c);
+        // The rest of a multi-byte character.
+        while (i + 1 < achternaam.size() &&
+               (static_cast<unsigned char>(achternaam[i + 1]) & 0xC0) == 0x80)
+            letters += achternaam[++i];
+        ++n;
+    }
+    return Hoofdletters(letters);
+}
+
+int NationaleTitelpositie(std::string_view titel) {
+    return titel == "GMN" ? 3 : titel == "MN" ? 2 : titel == "cMN" ? 1 : 0;
+}
+
+int FMJDTitelpositie(std::string_view titel) {
+    return titel == "GMI" ? 3 : titel == "MI" ? 2 : titel == "MF" ? 1 : 0;
+}
+
+const TCBFMJD* ZoekFMJDID(const FMJDLijst& lijst, int32_t id) {
+    for (const auto& e : lijst.Spelers)
+        if (e.ID == id) return &e;
+    return nullptr;
+}
+
+Ratingkeuze::Ratingkeuze(const NationaleLijst& lijst) : nationaal_(&lijst) {
+    sleutels_.reserve(lijst.Spelers.size());
+    for (const auto& e : lijst.Spelers)
+        sleutels_.push_back(Zoekvorm(e.Achternaam + ' ' + e.Voorletters + ' ' + e.Tussenvoegsel +
+                                     ' ' + e.Voornaam));
+    Sorteer();
+}
+
+Ratingkeuze::Ratingkeuze(const FMJDLijst& lijst) : fmjd_(&lijst) {
+    sleutels_.reserve(lijst.Spelers.size());
+    for (const auto& e : lijst.Spelers) sleutels_.push_back(Zoekvorm(e.Naam + ' ' + e.Voornaam));
+    Sorteer();
+}
+
+void Ratingkeuze::Sorteer() {
+    volgorde_.resize(sleutels_.size());
+    for (std::size_t i = 0; i < volgorde_.size(); ++i) volgorde_[i] = static_cast<uint32_t>(i);
+    std::stable_sort(volgorde_.begin(), volgorde_.end(),
+                     [this](uint32_t a, uint32_t b) { return sleutels_[a] < sleutels_[b]; });
+    zichtbaar_ = volgorde_;
+}
+
+std::string Ratingkeuze::Regel(std::size_t rij) const {
+    const std::size_t i = zichtbaar_[rij];
+    if (nationaal_)
+        return Lijstregel(nationaal_->Spelers[i], nationaal_->VolledigeKNDBLijst());
+    return Lijstregel(fmjd_->Spelers[i]);
+}
+
+void Ratingkeuze::Filter(std::string_view tekst) {
+    const std::string vorm = Zoekvorm(tekst);
+    if (vorm == filter_) return;
+    // A filter that only grows narrows the rows already shown, which keeps typing quick.
+    const bool verder = vorm.starts_with(filter_);
+    const std::vector<uint32_t>& bron = verder ? zichtbaar_ : volgorde_;
+    const auto woorden = Woorden(vorm);
+    std::vector<uint32_t> nieuw;
+    nieuw.reserve(vorm.empty() ? bron.size() : bron.size() / 4);
+    for (uint32_t i : bron)
+        if (HeeftAlle(sleutels_[i], woorden)) nieuw.push_back(i);
+    zichtbaar_ = std::move(nieuw);
+    filter_ = vorm;
+}
+
+std::size_t Ratingkeuze::Positie(std::string_view naam) const {
+    const std::string vorm = ZoekvormVanNaam(naam);
+    const auto p =
+        std::lower_bound(zichtbaar_.begin(), zichtbaar_.end(), vorm,
+                         [this](uint32_t i, const std::string& v) { return sleutels_[i] < v; });
+    return static_cast<std::size_t>(p - zichtbaar_.begin());
+}
+
+} // namespace velkaro
