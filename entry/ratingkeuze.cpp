@@ -60,7 +60,8 @@ std::string ZoekvormVanNaam(std::string_view naam) {
     const std::string vorm = Zoekvorm(naam);
     const std::size_t laatste = vorm.rfind(' ');
     if (laatste == std::string::npos) return vorm;
-    return vorm.substr(laatste + 1) + ' ' + vorm.substr(0, laatste);
+    // The list names carry initials, so a typed first name counts with its initial only.
+    return vorm.substr(laatste + 1) + ' ' + vorm[0];
 }
 
 std::string KortVanNaam(std::string_view achternaam) {
@@ -118,7 +119,7 @@ void Ratingkeuze::Sorteer() {
 std::string Ratingkeuze::Regel(std::size_t rij) const {
     const std::size_t i = zichtbaar_[rij];
     if (nationaal_)
-        return Lijstregel(nationaal_->Spelers[i], nationaal_->VolledigeKNDBLijst());
+        return Lijstregel(nationaal_->Spelers[i], nationaal_->Formaat);
     return Lijstregel(fmjd_->Spelers[i]);
 }
 

@@ -15,7 +15,8 @@ namespace velkaro {
 // digits one blank, no blanks around. "de Vries, J.-P." -> "DE VRIES J P".
 std::string Zoekvorm(std::string_view tekst);
 // The search form of a player's name as typed, surname first like the list names:
-// "J. de Vries" -> "VRIES J DE"; a name with a comma ("Vries, J. de") is already so.
+// the surname and the initial of the first word, "Jan de Vries" -> "VRIES J"; a name with a
+// comma ("Vries, J. de") is already in list order and keeps all its words.
 std::string ZoekvormVanNaam(std::string_view naam);
 // "Kort" from a surname: its first three letters in capitals ("'t Hart" -> "THA").
 std::string KortVanNaam(std::string_view achternaam);

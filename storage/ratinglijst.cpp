@@ -168,12 +168,12 @@ FMJDLijst LeesFMJDInhoud(std::string_view inhoud) {
     return l;
 }
 
-std::string Lijstregel(const TCBElo& e, bool volledigeKNDBLijst) {
+std::string Lijstregel(const TCBElo& e, Ratingformaat formaat) {
     std::string r = std::to_string(e.Rating) + '\t';
-    if (volledigeKNDBLijst)
-        r += e.Lijstnaam + ' ' + e.Voornaam + ' ' + e.Extra + ' ';
-    else
+    if (formaat == Ratingformaat::Elo2)
         r += e.Achternaam + ' ' + e.Tekst5 + ' ' + e.Tekst10 + ' ';
+    else
+        r += e.Lijstnaam + ' ' + e.Voornaam + ' ' + e.Extra + ' ';
     return r;
 }
 

@@ -68,8 +68,9 @@ struct FMJDLijst {
 NationaleLijst LeesNationaleLijst(std::string_view inhoud, Ratingformaat formaat);
 FMJDLijst LeesFMJDInhoud(std::string_view inhoud);
 
-// The list lines of the selection lists.
-std::string Lijstregel(const TCBElo& e, bool volledigeKNDBLijst);
+// The list lines of the selection lists. The 80-byte records, which have the names of the
+// 88-byte ones, are listed like those.
+std::string Lijstregel(const TCBElo& e, Ratingformaat formaat);
 std::string Lijstregel(const TCBFMJD& e);
 
 // The record layout a file's name stands for, by its name without folder (any case).
