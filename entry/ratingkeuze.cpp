@@ -1,5 +1,6 @@
 #include "entry/ratingkeuze.h"
 
+#include "lang/teksten.h"
 #include "model/tekst.h"
 
 #include <algorithm>
@@ -30,10 +31,27 @@ std::vector<std::string_view> Woorden(std::string_view zoekvorm) {
     return w;
 }
 
+// Every word of the filter begins a word of the key, each key word serving one filter word
+// ("bakker b" is Bram Bakker, not Anna Bakker). The words are few: a search over them is
+// cheap.
+bool Past(std::string_view sleutel, const std::vector<std::string_view>& woorden,
+          std::size_t k, uint64_t gebruikt) {
+    if (k == woorden.size()) return true;
+    const std::string_view w = woorden[k];
+    std::size_t nummer = 0;
+    for (std::size_t b = 0; b < sleutel.size() && nummer < 64; ++nummer) {
+        std::size_t e = sleutel.find(' ', b);
+        if (e == std::string_view::npos) e = sleutel.size();
+        if (!(gebruikt >> nummer & 1) && sleutel.substr(b, e - b).starts_with(w) &&
+            Past(sleutel, woorden, k + 1, gebruikt | uint64_t{1} << nummer))
+            return true;
+        b = e + 1;
+    }
+    return false;
+}
+
 bool HeeftAlle(const std::string& sleutel, const std::vector<std::string_view>& woorden) {
-    for (auto w : woorden)
-        if (sleutel.find(w) == std::string::npos) return false;
-    return true;
+    return Past(sleutel, woorden, 0, 0);
 }
 
 } // namespace
@@ -88,6 +106,13 @@ int FMJDTitelpositie(std::string_view titel) {
     return titel == "GMI" ? 3 : titel == "MI" ? 2 : titel == "MF" ? 1 : 0;
 }
 
+std::string Bestandsregel(const std::string& bestand, const std::string& editie,
+                          std::size_t aantal) {
+    if (bestand.empty()) return lang::Tekst(lang::T::RatGeenBestand);
+    return bestand + (editie.empty() ? "" : " - " + editie) + " (" + std::to_string(aantal) +
+           " " + lang::Tekst(lang::T::RatSpelers) + ")";
+}
+
 const TCBFMJD* ZoekFMJDID(const FMJDLijst& lijst, int32_t id) {
     for (const auto& e : lijst.Spelers)
         if (e.ID == id) return &e;
@@ -129,7 +154,10 @@ void Ratingkeuze::Filter(std::string_view tekst) {
     // A filter that only grows narrows the rows already shown, which keeps typing quick.
     const bool verder = vorm.starts_with(filter_);
     const std::vector<uint32_t>& bron = verder ? zichtbaar_ : volgorde_;
-    const auto woorden = Woorden(vorm);
+    auto woorden = Woorden(vorm);
+    // The longest first: they have the fewest key words to choose from.
+    std::stable_sort(woorden.begin(), woorden.end(),
+                     [](std::string_view a, std::string_view b) { return a.size() > b.size(); });
     std::vector<uint32_t> nieuw;
     nieuw.reserve(vorm.empty() ? bron.size() : bron.size() / 4);
     for (uint32_t i : bron)

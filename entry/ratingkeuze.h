@@ -26,6 +26,11 @@ std::string KortVanNaam(std::string_view achternaam);
 int NationaleTitelpositie(std::string_view titel);
 int FMJDTitelpositie(std::string_view titel);
 
+// What player entry shows of the list in use: its file, its edition when it has one, and the
+// number of players; a text saying so when no file was found.
+std::string Bestandsregel(const std::string& bestand, const std::string& editie,
+                          std::size_t aantal);
+
 // The entry with this FMJD identification number; nullptr when there is none.
 const TCBFMJD* ZoekFMJDID(const FMJDLijst& lijst, int32_t id);
 
@@ -37,13 +42,14 @@ public:
     explicit Ratingkeuze(const FMJDLijst& lijst);
 
     std::size_t Totaal() const { return volgorde_.size(); }
-    // The rows shown: the entries whose names hold every word of the filter.
+    // The rows shown: the entries whose names have a word beginning with each word of the
+    // filter, each name word counting for one filter word.
     std::size_t Aantal() const { return zichtbaar_.size(); }
     std::size_t Index(std::size_t rij) const { return zichtbaar_[rij]; }
     std::string Regel(std::size_t rij) const;
     const std::string& Sleutel(std::size_t rij) const { return sleutels_[zichtbaar_[rij]]; }
 
-    // Narrows the rows to the entries whose search form holds every word of the text's.
+    // Narrows the rows to the entries that fit the text (in search form), as above.
     void Filter(std::string_view tekst);
     // The first row whose name is not smaller than the typed name (in search form); Aantal()
     // when every name is smaller.

@@ -5,6 +5,7 @@
 #include "entry/ini.h"
 #include "model/competitie.h"
 #include "model/gesprek.h"
+#include "storage/ratinglijst.h"
 
 #include <QString>
 
@@ -24,6 +25,7 @@ struct Omgeving {
     bool FMJDLijsten = false; // both FMJD rating list files exist
     bool FMJD64 = false;      // the program-wide switch behind "FMJD 64"
     bool Testopties = false;  // the settings dialog shows its test options
+    Ratinglijsten* Lijsten = nullptr; // the rating lists loaded at start-up; none in some tests
 };
 
 // A window's placement in the settings file under its form name.

@@ -70,10 +70,14 @@ TEST(Ratingkeuze, SorterenFilterenPositioneren) {
     // Narrowing word by word, then widening again.
     k.Filter("ba");
     EXPECT_EQ(Achternamen(k, l), (std::vector<std::string>{"Anna", "Bram"}));
-    k.Filter("ba br");
+    k.Filter("br ba");
+    EXPECT_EQ(Achternamen(k, l), (std::vector<std::string>{"Bram"}));
+    k.Filter("b");
+    EXPECT_EQ(Achternamen(k, l), (std::vector<std::string>{"Anna", "Bram", "Willem"}));
+    k.Filter("b b"); // two words of the name begin with B
     EXPECT_EQ(Achternamen(k, l), (std::vector<std::string>{"Bram"}));
     k.Filter("er");
-    EXPECT_EQ(Achternamen(k, l), (std::vector<std::string>{"Anna", "Bram", "Willem", "Johannes"}));
+    EXPECT_EQ(k.Aantal(), 0u); // words are matched from their start
     k.Filter("");
     EXPECT_EQ(k.Aantal(), 5u);
     k.Filter("qq");
