@@ -16,6 +16,7 @@
 #include <QAbstractItemModelTester>
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFocusEvent>
 #include <QHeaderView>
 #include <QLabel>
@@ -311,7 +312,7 @@ void TestSpelers::ratinglijsten() {
         auto* lijst = Zoek<QListView>(invoer, "LBNationaal");
         QAbstractItemModelTester tester(lijst->model(),
                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
-        QVERIFY(lijst->hasFocus()); // "Gebruik ratingbestand voor invoer" is ticked
+        QCOMPARE(invoer->focusWidget(), lijst); // "Gebruik ratingbestand voor invoer" is ticked
         QVERIFY(Zoek<QLabel>(invoer, "lblNationaalBestand")->text().contains("KNDBRAT4.DAT (2 "));
         QVERIFY(Zoek<QLabel>(invoer, "lblFMJDBestand")->text().contains("2024 Q3"));
         // Typing in the search field narrows the list; a click takes the player over.
