@@ -110,7 +110,7 @@ void BM_FilterEersteLetter(benchmark::State& state) {
     Ratingkeuze k(Lijst());
     bool om = false;
     for (auto _ : state) {
-        k.Filter(om ? "e" : "a");
+        k.Filter(om ? "b" : "m");
         om = !om;
         benchmark::DoNotOptimize(k.Aantal());
     }

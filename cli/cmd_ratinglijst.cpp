@@ -32,7 +32,7 @@ const char* FormaatNaam(Ratingformaat f) {
 }
 
 Json Json1(const TCBElo& e, Ratingformaat f) {
-    Json j{{"name", e.VolledigeNaam}, {"list_name", e.Lijstnaam}, {"rating", e.Rating}};
+    Json j{{"name", e.VolledigeNaam()}, {"list_name", e.Lijstnaam()}, {"rating", e.Rating}};
     if (f == Ratingformaat::Elo2) {
         j["text5"] = e.Tekst5;
         j["text10"] = e.Tekst10;
@@ -48,7 +48,7 @@ Json Json1(const TCBElo& e, Ratingformaat f) {
 }
 
 Json Json1(const TCBFMJD& e) {
-    return Json{{"fmjd_id", e.ID},  {"name", e.VolledigeNaam}, {"surname", e.Naam},
+    return Json{{"fmjd_id", e.ID},  {"name", e.VolledigeNaam()}, {"surname", e.Naam},
                 {"first_name", e.Voornaam}, {"country", e.Land}, {"title", e.Titel},
                 {"rating", e.Rating}};
 }

@@ -31,6 +31,21 @@ std::vector<std::string_view> Woorden(std::string_view zoekvorm) {
     return w;
 }
 
+// A bit for the first character of a word: the letters and digits apart, the rest shared.
+uint64_t Beginbit(unsigned char c) {
+    if (c >= 'A' && c <= 'Z') return uint64_t{1} << (c - 'A');
+    if (c >= '0' && c <= '9') return uint64_t{1} << (26 + c - '0');
+    return uint64_t{1} << 36;
+}
+
+// The bits of the first characters of the words of a search form.
+uint64_t Beginletters(std::string_view vorm) {
+    uint64_t bits = 0;
+    for (std::size_t i = 0; i < vorm.size(); ++i)
+        if (i == 0 || vorm[i - 1] == ' ') bits |= Beginbit(static_cast<unsigned char>(vorm[i]));
+    return bits;
+}
+
 // Every word of the filter begins a word of the key, each key word serving one filter word
 // ("bakker b" is Bram Bakker, not Anna Bakker). The words are few: a search over them is
 // cheap.
@@ -42,7 +57,8 @@ bool Past(std::string_view sleutel, const std::vector<std::string_view>& woorden
     for (std::size_t b = 0; b < sleutel.size() && nummer < 64; ++nummer) {
         std::size_t e = sleutel.find(' ', b);
         if (e == std::string_view::npos) e = sleutel.size();
-        if (!(gebruikt >> nummer & 1) && sleutel.substr(b, e - b).starts_with(w) &&
+        if (!(gebruikt >> nummer & 1) && e - b >= w.size() &&
+            sleutel.compare(b, w.size(), w) == 0 &&
             Past(sleutel, woorden, k + 1, gebruikt | uint64_t{1} << nummer))
             return true;
         b = e + 1;
@@ -50,18 +66,18 @@ bool Past(std::string_view sleutel, const std::vector<std::string_view>& woorden
     return false;
 }
 
-bool HeeftAlle(const std::string& sleutel, const std::vector<std::string_view>& woorden) {
-    return Past(sleutel, woorden, 0, 0);
-}
-
 } // namespace
 
 std::string Zoekvorm(std::string_view tekst) {
-    const std::string h = Hoofdletters(tekst);
+    bool ascii = true;
+    for (char c : tekst) ascii &= static_cast<unsigned char>(c) < 0x80;
+    const std::string h = ascii ? std::string() : Hoofdletters(tekst);
+    const std::string_view bron = ascii ? tekst : std::string_view(h);
     std::string r;
-    r.reserve(h.size());
+    r.reserve(bron.size());
     bool gat = false;
-    for (char c : h) {
+    for (char c : bron) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
         if (IsTeken(static_cast<unsigned char>(c))) {
             if (gat && !r.empty()) r += ' ';
             r += c;
@@ -121,19 +137,26 @@ const TCBFMJD* ZoekFMJDID(const FMJDLijst& lijst, int32_t id) {
 
 Ratingkeuze::Ratingkeuze(const NationaleLijst& lijst) : nationaal_(&lijst) {
     sleutels_.reserve(lijst.Spelers.size());
-    for (const auto& e : lijst.Spelers)
-        sleutels_.push_back(Zoekvorm(e.Achternaam + ' ' + e.Voorletters + ' ' + e.Tussenvoegsel +
-                                     ' ' + e.Voornaam));
+    std::string naam;
+    for (const auto& e : lijst.Spelers) {
+        naam.assign(e.Achternaam).append(" ").append(e.Voorletters).append(" ");
+        naam.append(e.Tussenvoegsel).append(" ").append(e.Voornaam);
+        sleutels_.push_back(Zoekvorm(naam));
+    }
     Sorteer();
 }
 
 Ratingkeuze::Ratingkeuze(const FMJDLijst& lijst) : fmjd_(&lijst) {
     sleutels_.reserve(lijst.Spelers.size());
-    for (const auto& e : lijst.Spelers) sleutels_.push_back(Zoekvorm(e.Naam + ' ' + e.Voornaam));
+    std::string naam;
+    for (const auto& e : lijst.Spelers)
+        sleutels_.push_back(Zoekvorm(naam.assign(e.Naam).append(" ").append(e.Voornaam)));
     Sorteer();
 }
 
 void Ratingkeuze::Sorteer() {
+    beginletters_.resize(sleutels_.size());
+    for (std::size_t i = 0; i < sleutels_.size(); ++i) beginletters_[i] = Beginletters(sleutels_[i]);
     volgorde_.resize(sleutels_.size());
     for (std::size_t i = 0; i < volgorde_.size(); ++i) volgorde_[i] = static_cast<uint32_t>(i);
     std::stable_sort(volgorde_.begin(), volgorde_.end(),
@@ -158,10 +181,13 @@ void Ratingkeuze::Filter(std::string_view tekst) {
     // The longest first: they have the fewest key words to choose from.
     std::stable_sort(woorden.begin(), woorden.end(),
                      [](std::string_view a, std::string_view b) { return a.size() > b.size(); });
+    // An entry without a word beginning with each first letter asked is passed over at once.
+    const uint64_t nodig = Beginletters(vorm);
     std::vector<uint32_t> nieuw;
     nieuw.reserve(vorm.empty() ? bron.size() : bron.size() / 4);
     for (uint32_t i : bron)
-        if (HeeftAlle(sleutels_[i], woorden)) nieuw.push_back(i);
+        if ((beginletters_[i] & nodig) == nodig && Past(sleutels_[i], woorden, 0, 0))
+            nieuw.push_back(i);
     zichtbaar_ = std::move(nieuw);
     filter_ = vorm;
 }

@@ -106,11 +106,11 @@ bool TInvoerSpelers::GetData(Spelergegevens& g) {
 void TInvoerSpelers::NeemNationaalOver(const TCBElo& e, bool volledigeKNDBLijst,
                                        bool volledigeVoornaam) {
     Velden.Rating = e.Rating;
-    const std::string& naam = volledigeVoornaam ? e.VolledigeNaam
-                              : volledigeKNDBLijst ? e.KorteNaam
-                                                   : e.Lijstnaam;
+    const std::string naam = volledigeVoornaam ? e.VolledigeNaam()
+                              : volledigeKNDBLijst ? e.KorteNaam()
+                                                   : e.Lijstnaam();
     Velden.Naam = Kap(naam, kNaamLengte);
-    volledigeNaam_ = e.VolledigeNaam;
+    volledigeNaam_ = e.VolledigeNaam();
     overgenomenNaam_ = Velden.Naam;
     if (!volledigeKNDBLijst) return;
     Velden.LokaleTitel = NationaleTitelpositie(e.Titel);
@@ -121,12 +121,12 @@ void TInvoerSpelers::NeemNationaalOver(const TCBElo& e, bool volledigeKNDBLijst,
 void TInvoerSpelers::NeemFMJDOver(const TCBFMJD& e, bool volledigeVoornaam) {
     Velden.FMJDRating = e.Rating;
     Velden.FMJDTitel = FMJDTitelpositie(e.Titel);
-    Velden.Naam = Kap(volledigeVoornaam ? e.VolledigeNaam : e.KorteNaam, kNaamLengte);
+    Velden.Naam = Kap(volledigeVoornaam ? e.VolledigeNaam() : e.KorteNaam(), kNaamLengte);
     Velden.Land = Kap(e.Land, kLandLengte);
     Velden.FMJDID = std::to_string(e.ID);
-    Velden.FMJDNaam = e.VolledigeNaam;
+    Velden.FMJDNaam = e.VolledigeNaam();
     Velden.Kort = KortVanNaam(e.Naam);
-    volledigeNaam_ = e.VolledigeNaam;
+    volledigeNaam_ = e.VolledigeNaam();
     overgenomenNaam_ = Velden.Naam;
 }
 
@@ -135,7 +135,7 @@ void TInvoerSpelers::FMJDIDGetypt(const FMJDLijst& lijst) {
     if (lijst.Spelers.empty()) return;
     const auto id = Geheel(Velden.FMJDID);
     const TCBFMJD* e = id ? ZoekFMJDID(lijst, *id) : nullptr;
-    Velden.FMJDNaam = e ? e->VolledigeNaam : std::string();
+    Velden.FMJDNaam = e ? e->VolledigeNaam() : std::string();
     Velden.FMJDRating = e ? e->Rating : 0;
     Velden.FMJDTitel = e ? FMJDTitelpositie(e->Titel) : 0;
     Velden.Land = e ? Kap(e->Land, kLandLengte) : std::string();

@@ -16,9 +16,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (Ratingformaat f : {Ratingformaat::KNDB4, Ratingformaat::Elo3, Ratingformaat::Elo2}) {
         const auto l = velkaro::LeesNationaleLijst(invoer, f);
         for (const auto& e : l.Spelers) {
-            if (velkaro::AantalTekens(e.Lijstnaam) > velkaro::kLijstnaamLengte ||
-                velkaro::AantalTekens(e.VolledigeNaam) > velkaro::kVolledigeNaamLengte ||
-                velkaro::AantalTekens(e.KorteNaam) > velkaro::kKorteNaamLengte)
+            if (velkaro::AantalTekens(e.Lijstnaam()) > velkaro::kLijstnaamLengte ||
+                velkaro::AantalTekens(e.VolledigeNaam()) > velkaro::kVolledigeNaamLengte ||
+                velkaro::AantalTekens(e.KorteNaam()) > velkaro::kKorteNaamLengte)
                 std::abort();
             if (velkaro::Lijstregel(e, f).find('\n') != std::string::npos) std::abort();
         }

@@ -14,28 +14,34 @@ namespace velkaro {
 namespace {
 
 // A text field: a length byte and `capaciteit` character positions, from Windows-1252.
-// Control characters become blanks, so a damaged record cannot break a list line.
-std::string Tekst(const char* veld, std::size_t capaciteit) {
-    const std::size_t n = std::min<std::size_t>(static_cast<unsigned char>(veld[0]), capaciteit);
-    std::string ruw(veld + 1, n);
-    for (char& c : ruw)
-        if (static_cast<unsigned char>(c) < 32) c = ' ';
-    return Windows1252NaarUtf8(ruw);
-}
-
-// The same for the name fields of the national records, whose characters above 127 are
-// shown as "_": the federation's files do not agree on one code page for them.
-std::string Naamtekst(const char* veld, std::size_t capaciteit) {
+// Control characters become blanks, so a damaged record cannot break a list line. With
+// `naamveld` characters above 127 become "_" instead: the federation's files do not agree on
+// one code page for the name fields of the national records.
+std::string Tekst(const char* veld, std::size_t capaciteit, bool naamveld = false) {
     const std::size_t n = std::min<std::size_t>(static_cast<unsigned char>(veld[0]), capaciteit);
     std::string t(veld + 1, n);
+    bool ascii = true;
     for (char& c : t) {
         const auto b = static_cast<unsigned char>(c);
-        if (b > 127)
-            c = '_';
-        else if (b < 32)
+        if (b < 32)
             c = ' ';
+        else if (b > 127) {
+            if (naamveld)
+                c = '_';
+            else
+                ascii = false;
+        }
     }
-    return t;
+    return ascii ? t : Windows1252NaarUtf8(t);
+}
+
+std::string Naamtekst(const char* veld, std::size_t capaciteit) {
+    return Tekst(veld, capaciteit, true);
+}
+
+// Cuts to n characters; most names are shorter in bytes already.
+void Kort(std::string& s, std::size_t n) {
+    if (s.size() > n) s = Kap(s, n);
 }
 
 int32_t Int32(const char* p) {
@@ -53,23 +59,6 @@ int16_t Int16(const char* p) {
 // A name prefix of a single blank (or nothing) is no prefix.
 bool HeeftTussenvoegsel(const std::string& t) {
     return !t.empty() && t != " ";
-}
-
-void Afleiden(TCBElo& e) {
-    const bool tv = HeeftTussenvoegsel(e.Tussenvoegsel);
-    const std::string midden = tv ? e.Tussenvoegsel + " " : std::string();
-    e.Lijstnaam = Kap(e.Achternaam + ", " + e.Voorletters + (tv ? " " + e.Tussenvoegsel : ""),
-                      kLijstnaamLengte);
-    e.VolledigeNaam = Kap(e.Voornaam + " " + midden + e.Achternaam, kVolledigeNaamLengte);
-    e.KorteNaam = Kap(e.Voorletters + " " + midden + e.Achternaam, kKorteNaamLengte);
-}
-
-void Afleiden(TCBFMJD& e) {
-    const std::string voor = e.Voornaam.empty() ? std::string() : e.Voornaam + " ";
-    e.VolledigeNaam = Kap(voor + e.Naam, kVolledigeNaamLengte);
-    e.KorteNaam = AantalTekens(e.Voornaam) > 2 ? Kap(Kap(e.Voornaam, 1) + ". " + e.Naam,
-                                                     kKorteNaamLengte)
-                                               : Kap(voor + e.Naam, kKorteNaamLengte);
 }
 
 std::size_t Recordgrootte(Ratingformaat f) {
@@ -90,6 +79,9 @@ std::optional<std::string> LeesAlles(const std::string& pad) {
     std::unique_ptr<FILE, int (*)(FILE*)> f(std::fopen(pad.c_str(), "rb"), &std::fclose);
     if (!f) return std::nullopt;
     std::string inhoud;
+    std::error_code ec;
+    const auto grootte = std::filesystem::file_size(pad, ec);
+    if (!ec) inhoud.reserve(static_cast<std::size_t>(grootte));
     char buf[1 << 16];
     while (const std::size_t n = std::fread(buf, 1, sizeof buf, f.get())) inhoud.append(buf, n);
     if (std::ferror(f.get())) return std::nullopt; // a folder, or a read error
@@ -115,6 +107,47 @@ std::string Klein(std::string_view s) {
 
 } // namespace
 
+std::string TCBElo::Lijstnaam() const {
+    if (EenNaam) return Achternaam;
+    std::string r = Achternaam + ", " + Voorletters;
+    if (HeeftTussenvoegsel(Tussenvoegsel)) r.append(" ").append(Tussenvoegsel);
+    Kort(r, kLijstnaamLengte);
+    return r;
+}
+
+namespace {
+std::string Naam(const TCBElo& e, const std::string& voor, std::size_t capaciteit) {
+    if (e.EenNaam) return e.Achternaam;
+    std::string r = voor + " ";
+    if (HeeftTussenvoegsel(e.Tussenvoegsel)) r.append(e.Tussenvoegsel).append(" ");
+    r.append(e.Achternaam);
+    Kort(r, capaciteit);
+    return r;
+}
+} // namespace
+
+std::string TCBElo::VolledigeNaam() const {
+    return Naam(*this, Voornaam, kVolledigeNaamLengte);
+}
+
+std::string TCBElo::KorteNaam() const {
+    return Naam(*this, Voorletters, kKorteNaamLengte);
+}
+
+std::string TCBFMJD::VolledigeNaam() const {
+    std::string r = Voornaam.empty() ? Naam : Voornaam + " " + Naam;
+    Kort(r, kVolledigeNaamLengte);
+    return r;
+}
+
+std::string TCBFMJD::KorteNaam() const {
+    std::string r = AantalTekens(Voornaam) > 2 ? Kap(Voornaam, 1) + ". " + Naam
+                    : Voornaam.empty()         ? Naam
+                                               : Voornaam + " " + Naam;
+    Kort(r, kKorteNaamLengte);
+    return r;
+}
+
 NationaleLijst LeesNationaleLijst(std::string_view inhoud, Ratingformaat formaat) {
     NationaleLijst l;
     l.Formaat = formaat;
@@ -128,8 +161,7 @@ NationaleLijst LeesNationaleLijst(std::string_view inhoud, Ratingformaat formaat
             e.Tekst5 = Tekst(r + 21, 5);
             e.Tekst10 = Tekst(r + 27, 10);
             e.Rating = Int16(r + 38);
-            e.Lijstnaam = Kap(e.Achternaam, kLijstnaamLengte);
-            e.VolledigeNaam = e.KorteNaam = e.Lijstnaam;
+            e.EenNaam = true;
         } else {
             e.Voornaam = Naamtekst(r, 10);
             e.Tussenvoegsel = Naamtekst(r + 11, 10);
@@ -141,7 +173,6 @@ NationaleLijst LeesNationaleLijst(std::string_view inhoud, Ratingformaat formaat
                 e.Titel = Trim(Tekst(r + 69, 14));
                 e.FMJDID = Int32(r + 84);
             }
-            Afleiden(e);
         }
         l.Spelers.push_back(std::move(e));
     }
@@ -162,7 +193,6 @@ FMJDLijst LeesFMJDInhoud(std::string_view inhoud) {
         e.Land = Tekst(r + 46, 20);
         e.Titel = Trim(Tekst(r + 67, 5));
         e.Rating = Int32(r + 73);
-        Afleiden(e);
         l.Spelers.push_back(std::move(e));
     }
     return l;
@@ -173,7 +203,7 @@ std::string Lijstregel(const TCBElo& e, Ratingformaat formaat) {
     if (formaat == Ratingformaat::Elo2)
         r += e.Achternaam + ' ' + e.Tekst5 + ' ' + e.Tekst10 + ' ';
     else
-        r += e.Lijstnaam + ' ' + e.Voornaam + ' ' + e.Extra + ' ';
+        r += e.Lijstnaam() + ' ' + e.Voornaam + ' ' + e.Extra + ' ';
     return r;
 }
 

@@ -27,17 +27,19 @@ inline constexpr std::size_t kLijstnaamLengte = 20, kVolledigeNaamLengte = 30,
 
 // One entry of the national list. The 88- and 80-byte records fill the five name texts; the
 // 40-byte record has its one name in Achternaam and its two further texts in Tekst5 and
-// Tekst10. Texts are UTF-8.
+// Tekst10. Texts are UTF-8. The derived names are built when asked for: kept for every entry
+// they would double the memory a list takes, and its loading time with it.
 struct TCBElo {
     std::string Voornaam, Tussenvoegsel, Voorletters, Achternaam, Extra;
     std::string Tekst5, Tekst10;
     int32_t Rating = 0;
     std::string Titel; // "GMN", "MN", "cMN" or anything else for none
     int32_t FMJDID = 0;
-    // Derived while loading.
-    std::string Lijstnaam;     // surname, ", ", initials, blank, prefix (20)
-    std::string VolledigeNaam; // first name, prefix, surname (30)
-    std::string KorteNaam;     // initials, prefix, surname (25)
+    bool EenNaam = false; // the 40-byte record: every derived name is its one name
+
+    std::string Lijstnaam() const;     // surname, ", ", initials, blank, prefix (20)
+    std::string VolledigeNaam() const; // first name, prefix, surname (30)
+    std::string KorteNaam() const;     // initials, prefix, surname (25)
 };
 
 // One entry of the FMJD list.
@@ -45,8 +47,10 @@ struct TCBFMJD {
     int32_t ID = 0;
     std::string Naam, Voornaam, Land, Titel; // Titel: "GMI", "MI", "MF" or anything else
     int32_t Rating = 0;
-    std::string VolledigeNaam; // first name and surname (30)
-    std::string KorteNaam;     // the first name shortened to its initial when longer than 2 (25)
+
+    std::string VolledigeNaam() const; // first name and surname (30)
+    // The first name shortened to its initial when longer than two characters (25).
+    std::string KorteNaam() const;
 };
 
 struct NationaleLijst {

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 using namespace velkaro;
 using namespace velkaro::test;
 
@@ -27,28 +29,29 @@ TEST(Ratinglijst, NationaleFormaten) {
         Ratingformaat formaat;
         std::size_t aantal;
         TCBElo eerste; // the names, texts, rating, title and FMJD number expected
+        std::array<std::string, 3> namen; // list name, full name, short name
         std::string regel;
     };
     const std::string kndb = NationaalRecord(DeVries(), true) + NationaalRecord(zonder, true) +
                              NationaalRecord(lang, true);
     const Geval gevallen[] = {
         {"KNDBRAT4.DAT", kndb, Ratingformaat::KNDB4, 3,
-         TCBElo{"Zo_", "de", "Z.J.", "Vriës", "Assen", "", "", 1423, "MN", 16000042,
-                "Vriës, Z.J. de", "Zo_ de Vriës", "Z.J. de Vriës"},
+         TCBElo{"Zo_", "de", "Z.J.", "Vriës", "Assen", "", "", 1423, "MN", 16000042},
+         {"Vriës, Z.J. de", "Zo_ de Vriës", "Z.J. de Vriës"},
          "1423\tVriës, Z.J. de Zo_ Assen "},
         // A record cut short at the end is left out.
-        {"KNDBRAT4.DAT", kndb.substr(0, 2 * 88 + 50), Ratingformaat::KNDB4, 2, {}, {}},
+        {"KNDBRAT4.DAT", kndb.substr(0, 2 * 88 + 50), Ratingformaat::KNDB4, 2, {}, {}, {}},
         {"ELO3BOND.DAT", NationaalRecord(zonder, false) + NationaalRecord(DeVries(), false),
          Ratingformaat::Elo3, 2,
-         TCBElo{"Jan", " ", "J.", "Bakker", "DOS", "", "", -5, "", 0, "Bakker, J.", "Jan Bakker",
-                "J. Bakker"},
+         TCBElo{"Jan", " ", "J.", "Bakker", "DOS", "", "", -5, "", 0},
+         {"Bakker, J.", "Jan Bakker", "J. Bakker"},
          "-5\tBakker, J. Jan DOS "},
         {"ELO2BOND.DAT",
          Elo2Record("M\xFCller, K.", "NED", "Groningen", -1500) + Elo2Record("A", "", "", 1) +
              "\x05tail",
          Ratingformaat::Elo2, 2,
-         TCBElo{"", "", "", "M_ller, K.", "", "NED", "Groningen", -1500, "", 0, "M_ller, K.",
-                "M_ller, K.", "M_ller, K."},
+         TCBElo{"", "", "", "M_ller, K.", "", "NED", "Groningen", -1500, "", 0},
+         {"M_ller, K.", "M_ller, K.", "M_ller, K."},
          "-1500\tM_ller, K. NED Groningen "},
     };
     for (const auto& g : gevallen) {
@@ -67,8 +70,7 @@ TEST(Ratinglijst, NationaleFormaten) {
                            e.Tekst5, e.Tekst10, e.Rating, e.Titel, e.FMJDID),
                   std::tie(v.Voornaam, v.Tussenvoegsel, v.Voorletters, v.Achternaam, v.Extra,
                            v.Tekst5, v.Tekst10, v.Rating, v.Titel, v.FMJDID));
-        EXPECT_EQ(std::tie(e.Lijstnaam, e.VolledigeNaam, e.KorteNaam),
-                  std::tie(v.Lijstnaam, v.VolledigeNaam, v.KorteNaam));
+        EXPECT_EQ((std::array{e.Lijstnaam(), e.VolledigeNaam(), e.KorteNaam()}), g.namen);
         EXPECT_EQ(Lijstregel(e, l.Formaat), g.regel);
     }
     // Names longer than their capacities are cut: list name 20, full 30, short 25.
@@ -76,9 +78,9 @@ TEST(Ratinglijst, NationaleFormaten) {
     Schrijf(map / "KNDBRAT4.DAT", kndb);
     const TCBElo e = LaadRatinglijst({map.Pad().string()}).Spelers[2];
     EXPECT_EQ(e.Voornaam, "Maximiliaa");
-    EXPECT_EQ(e.Lijstnaam, "Zwanenburg-Oosterhui");
-    EXPECT_EQ(e.VolledigeNaam, "Maximiliaa van der Zwanenburg-");
-    EXPECT_EQ(e.KorteNaam, "M.A.B.C. van der Zwanenbu");
+    EXPECT_EQ(e.Lijstnaam(), "Zwanenburg-Oosterhui");
+    EXPECT_EQ(e.VolledigeNaam(), "Maximiliaa van der Zwanenburg-");
+    EXPECT_EQ(e.KorteNaam(), "M.A.B.C. van der Zwanenbu");
 }
 
 TEST(Ratinglijst, BeschadigdeTeksten) {
@@ -104,9 +106,9 @@ TEST(Ratinglijst, FMJDLijst) {
     const TCBFMJD& b = l.Spelers[1];
     EXPECT_EQ(std::tie(b.ID, b.Naam, b.Voornaam, b.Land, b.Titel, b.Rating),
               std::make_tuple(16000043, "Ndiaye", "Bassirou", "SEN", "MI", 2350));
-    EXPECT_EQ(b.VolledigeNaam, "Bassirou Ndiaye");
-    EXPECT_EQ(b.KorteNaam, "B. Ndiaye");
-    EXPECT_EQ(l.Spelers[2].KorteNaam, "Xu Li"); // a first name of two letters stays whole
+    EXPECT_EQ(b.VolledigeNaam(), "Bassirou Ndiaye");
+    EXPECT_EQ(b.KorteNaam(), "B. Ndiaye");
+    EXPECT_EQ(l.Spelers[2].KorteNaam(), "Xu Li"); // a first name of two letters stays whole
     EXPECT_EQ(Lijstregel(b), "Ndiaye\tBassirou\tMI\t16000043\tSEN\t2350");
 }
 
