@@ -18,8 +18,8 @@ constexpr int kAantal = 100000;
 
 // Names of two or three syllables; 0xEB ("ë" in Windows-1252) now and then.
 std::string Naam(std::mt19937& r) {
-    static const char* lettergrepen[] = {"bak", "ker", "vries", "jan", "sen", "berg", "man",
-                                         "hof", "stra", "dijk", "wa", "le", "no\xEB", "ma"};
+    static const char* lettergrepen[] = {"bak", "ker",  "vries", "jan", "sen", "berg",   "man",
+                                         "hof", "stra", "dijk",  "wa",  "le",  "no\xEB", "ma"};
     std::string n;
     const int delen = 2 + static_cast<int>(r() % 2);
     for (int i = 0; i < delen; ++i) n += lettergrepen[r() % std::size(lettergrepen)];

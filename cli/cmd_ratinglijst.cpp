@@ -48,8 +48,8 @@ Json Json1(const TCBElo& e, Ratingformaat f) {
 }
 
 Json Json1(const TCBFMJD& e) {
-    return Json{{"fmjd_id", e.ID},  {"name", e.VolledigeNaam()}, {"surname", e.Naam},
-                {"first_name", e.Voornaam}, {"country", e.Land}, {"title", e.Titel},
+    return Json{{"fmjd_id", e.ID},          {"name", e.VolledigeNaam()}, {"surname", e.Naam},
+                {"first_name", e.Voornaam}, {"country", e.Land},         {"title", e.Titel},
                 {"rating", e.Rating}};
 }
 

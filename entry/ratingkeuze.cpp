@@ -49,8 +49,8 @@ uint64_t Beginletters(std::string_view vorm) {
 // Every word of the filter begins a word of the key, each key word serving one filter word
 // ("bakker b" is Bram Bakker, not Anna Bakker). The words are few: a search over them is
 // cheap.
-bool Past(std::string_view sleutel, const std::vector<std::string_view>& woorden,
-          std::size_t k, uint64_t gebruikt) {
+bool Past(std::string_view sleutel, const std::vector<std::string_view>& woorden, std::size_t k,
+          uint64_t gebruikt) {
     if (k == woorden.size()) return true;
     const std::string_view w = woorden[k];
     std::size_t nummer = 0;
@@ -125,8 +125,8 @@ int FMJDTitelpositie(std::string_view titel) {
 std::string Bestandsregel(const std::string& bestand, const std::string& editie,
                           std::size_t aantal) {
     if (bestand.empty()) return lang::Tekst(lang::T::RatGeenBestand);
-    return bestand + (editie.empty() ? "" : " - " + editie) + " (" + std::to_string(aantal) +
-           " " + lang::Tekst(lang::T::RatSpelers) + ")";
+    return bestand + (editie.empty() ? "" : " - " + editie) + " (" + std::to_string(aantal) + " " +
+           lang::Tekst(lang::T::RatSpelers) + ")";
 }
 
 const TCBFMJD* ZoekFMJDID(const FMJDLijst& lijst, int32_t id) {
@@ -156,7 +156,8 @@ Ratingkeuze::Ratingkeuze(const FMJDLijst& lijst) : fmjd_(&lijst) {
 
 void Ratingkeuze::Sorteer() {
     beginletters_.resize(sleutels_.size());
-    for (std::size_t i = 0; i < sleutels_.size(); ++i) beginletters_[i] = Beginletters(sleutels_[i]);
+    for (std::size_t i = 0; i < sleutels_.size(); ++i)
+        beginletters_[i] = Beginletters(sleutels_[i]);
     volgorde_.resize(sleutels_.size());
     for (std::size_t i = 0; i < volgorde_.size(); ++i) volgorde_[i] = static_cast<uint32_t>(i);
     std::stable_sort(volgorde_.begin(), volgorde_.end(),
@@ -166,8 +167,7 @@ void Ratingkeuze::Sorteer() {
 
 std::string Ratingkeuze::Regel(std::size_t rij) const {
     const std::size_t i = zichtbaar_[rij];
-    if (nationaal_)
-        return Lijstregel(nationaal_->Spelers[i], nationaal_->Formaat);
+    if (nationaal_) return Lijstregel(nationaal_->Spelers[i], nationaal_->Formaat);
     return Lijstregel(fmjd_->Spelers[i]);
 }
 

@@ -62,7 +62,7 @@ private:
     const FMJDLijst* fmjd_ = nullptr;
     std::vector<std::string> sleutels_;  // per entry
     std::vector<uint64_t> beginletters_; // per entry: the first characters of its key's words
-    std::vector<uint32_t> volgorde_;    // every entry, sorted on its key
+    std::vector<uint32_t> volgorde_;     // every entry, sorted on its key
     std::vector<uint32_t> zichtbaar_;
     std::string filter_; // the search form of the filter in force
 };

@@ -106,9 +106,9 @@ bool TInvoerSpelers::GetData(Spelergegevens& g) {
 void TInvoerSpelers::NeemNationaalOver(const TCBElo& e, bool volledigeKNDBLijst,
                                        bool volledigeVoornaam) {
     Velden.Rating = e.Rating;
-    const std::string naam = volledigeVoornaam ? e.VolledigeNaam()
-                              : volledigeKNDBLijst ? e.KorteNaam()
-                                                   : e.Lijstnaam();
+    const std::string naam = volledigeVoornaam    ? e.VolledigeNaam()
+                             : volledigeKNDBLijst ? e.KorteNaam()
+                                                  : e.Lijstnaam();
     Velden.Naam = Kap(naam, kNaamLengte);
     volledigeNaam_ = e.VolledigeNaam();
     overgenomenNaam_ = Velden.Naam;

@@ -22,9 +22,9 @@ struct Omgeving {
     Ini& Instellingen; // the settings file in memory; written at exit
     // Opens the user guide at a section, over the given window.
     std::function<void(const QString& anker, QWidget* vanuit)> Help;
-    bool FMJDLijsten = false; // both FMJD rating list files exist
-    bool FMJD64 = false;      // the program-wide switch behind "FMJD 64"
-    bool Testopties = false;  // the settings dialog shows its test options
+    bool FMJDLijsten = false;         // both FMJD rating list files exist
+    bool FMJD64 = false;              // the program-wide switch behind "FMJD 64"
+    bool Testopties = false;          // the settings dialog shows its test options
     Ratinglijsten* Lijsten = nullptr; // the rating lists loaded at start-up; none in some tests
 };
 

@@ -372,8 +372,8 @@ void SpelerInvoerDialoog::Ok() {
 
 bool SpelerInvoerDialoog::eventFilter(QObject* o, QEvent* e) {
     // Only a move to another control leaves the name; a menu or another window does not.
-    if ((o == edNaam_ || o == edKort_) && e->type() == QEvent::FocusOut && invoer_ &&
-        isVisible() && static_cast<QFocusEvent*>(e)->reason() != Qt::ActiveWindowFocusReason &&
+    if ((o == edNaam_ || o == edKort_) && e->type() == QEvent::FocusOut && invoer_ && isVisible() &&
+        static_cast<QFocusEvent*>(e)->reason() != Qt::ActiveWindowFocusReason &&
         static_cast<QFocusEvent*>(e)->reason() != Qt::PopupFocusReason) {
         if (o == edNaam_) {
             invoer_->Velden.Naam = S(edNaam_->text());

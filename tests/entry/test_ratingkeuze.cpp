@@ -48,9 +48,8 @@ TEST(Ratingkeuze, ZoekvormEnKort) {
     const std::pair<std::string, std::string> vormen[] = {
         {"de Vries, J.-P.", "DE VRIES J P"}, {"  élan  ", "ÉLAN"}, {"--", ""}};
     for (const auto& [in, uit] : vormen) EXPECT_EQ(Zoekvorm(in), uit) << in;
-    const std::pair<std::string, std::string> namen[] = {{"Jan de Vries", "VRIES J"},
-                                                         {"Vries, J. de", "VRIES J DE"},
-                                                         {"bakker", "BAKKER"}};
+    const std::pair<std::string, std::string> namen[] = {
+        {"Jan de Vries", "VRIES J"}, {"Vries, J. de", "VRIES J DE"}, {"bakker", "BAKKER"}};
     for (const auto& [in, uit] : namen) EXPECT_EQ(ZoekvormVanNaam(in), uit) << in;
     const std::pair<std::string, std::string> korts[] = {
         {"'t Hart", "THA"}, {"Öztürk", "ÖZT"}, {"Li", "LI"}, {"de_ ", "DE"}, {"", ""}};

@@ -22,8 +22,8 @@ Nationaal DeVries() {
 
 TEST(Ratinglijst, NationaleFormaten) {
     Nationaal zonder{"Jan", " ", "J.", "Bakker", "DOS", -5, "GMN", 7};
-    Nationaal lang{"Maximiliaan", "van der", "M.A.B.C.", "Zwanenburg-Oosterhuis", "x", 2000,
-                   "cMN", 9};
+    Nationaal lang{"Maximiliaan", "van der", "M.A.B.C.", "Zwanenburg-Oosterhuis",
+                   "x",           2000,      "cMN",      9};
     struct Geval {
         std::string bestand, inhoud;
         Ratingformaat formaat;
@@ -35,21 +35,27 @@ TEST(Ratinglijst, NationaleFormaten) {
     const std::string kndb = NationaalRecord(DeVries(), true) + NationaalRecord(zonder, true) +
                              NationaalRecord(lang, true);
     const Geval gevallen[] = {
-        {"KNDBRAT4.DAT", kndb, Ratingformaat::KNDB4, 3,
+        {"KNDBRAT4.DAT",
+         kndb,
+         Ratingformaat::KNDB4,
+         3,
          TCBElo{"Zo_", "de", "Z.J.", "Vriës", "Assen", "", "", 1423, "MN", 16000042},
          {"Vriës, Z.J. de", "Zo_ de Vriës", "Z.J. de Vriës"},
          "1423\tVriës, Z.J. de Zo_ Assen "},
         // A record cut short at the end is left out.
         {"KNDBRAT4.DAT", kndb.substr(0, 2 * 88 + 50), Ratingformaat::KNDB4, 2, {}, {}, {}},
-        {"ELO3BOND.DAT", NationaalRecord(zonder, false) + NationaalRecord(DeVries(), false),
-         Ratingformaat::Elo3, 2,
+        {"ELO3BOND.DAT",
+         NationaalRecord(zonder, false) + NationaalRecord(DeVries(), false),
+         Ratingformaat::Elo3,
+         2,
          TCBElo{"Jan", " ", "J.", "Bakker", "DOS", "", "", -5, "", 0},
          {"Bakker, J.", "Jan Bakker", "J. Bakker"},
          "-5\tBakker, J. Jan DOS "},
         {"ELO2BOND.DAT",
          Elo2Record("M\xFCller, K.", "NED", "Groningen", -1500) + Elo2Record("A", "", "", 1) +
              "\x05tail",
-         Ratingformaat::Elo2, 2,
+         Ratingformaat::Elo2,
+         2,
          TCBElo{"", "", "", "M_ller, K.", "", "NED", "Groningen", -1500, "", 0},
          {"M_ller, K.", "M_ller, K.", "M_ller, K."},
          "-1500\tM_ller, K. NED Groningen "},

@@ -294,10 +294,11 @@ void TestSpelers::kolomweergaveSorteert() {
 
 void TestSpelers::ratinglijsten() {
     const std::string map = map_.path().toStdString();
-    test::Schrijf(map + "/KNDBRAT4.DAT",
-                  test::NationaalRecord({"Anna", " ", "A.", "Bakker", "Zwolle", 1200, "", 0}, true) +
-                      test::NationaalRecord(
-                          {"Bram", " ", "B.", "Bakker", "Assen", 1390, "cMN", 30001}, true));
+    test::Schrijf(
+        map + "/KNDBRAT4.DAT",
+        test::NationaalRecord({"Anna", " ", "A.", "Bakker", "Zwolle", 1200, "", 0}, true) +
+            test::NationaalRecord({"Bram", " ", "B.", "Bakker", "Assen", 1390, "cMN", 30001},
+                                  true));
     test::Schrijf(map + "/FMJD2VK.DAT",
                   test::FMJDKop("2024 Q3") +
                       test::FMJDRecord(30001, "Bakker", "Bram", "NED", "MF", 2050) +
