@@ -27,6 +27,7 @@ std::vector<Opdracht> Tabel() {
     MatrixOpdrachten(t);
     CategorieOpdrachten(t);
     RapportOpdrachten(t);
+    RatinglijstOpdrachten(t);
     return t;
 }
 

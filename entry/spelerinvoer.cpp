@@ -1,6 +1,7 @@
 #include "entry/spelerinvoer.h"
 
 #include "entry/conversie.h"
+#include "entry/ratingkeuze.h"
 #include "lang/teksten.h"
 #include "model/tekst.h"
 
@@ -36,6 +37,7 @@ void TInvoerSpelers::SetData(const Spelergegevens& g, bool nummerToegestaan) {
     intern_ = g.InternNummer;
     volledigeNaam_ = g.VolledigeNaam;
     naamBijOpenen_ = g.Naam;
+    overgenomenNaam_.clear();
     Velden = {};
     Velden.Naam = g.Naam;
     Velden.LotingNr =
@@ -75,7 +77,9 @@ bool TInvoerSpelers::GetData(Spelergegevens& g) {
     g.Naam = Kap(Velden.Naam, kNaamLengte);
     // A long name that was only a copy of the old name follows a renamed player; one taken
     // from a rating list stays.
-    if (volledigeNaam_.empty() || volledigeNaam_ == naamBijOpenen_)
+    // So does one taken from a rating list whose name was then typed over.
+    if (volledigeNaam_.empty() || volledigeNaam_ == naamBijOpenen_ ||
+        (!overgenomenNaam_.empty() && Velden.Naam != overgenomenNaam_))
         g.VolledigeNaam = g.Naam;
     else
         g.VolledigeNaam = volledigeNaam_;
@@ -97,6 +101,44 @@ bool TInvoerSpelers::GetData(Spelergegevens& g) {
     g.LokaleTitel = Lijstpositie(Velden.LokaleTitel);
     laatste_ = *loting;
     return true;
+}
+
+void TInvoerSpelers::NeemNationaalOver(const TCBElo& e, bool volledigeKNDBLijst,
+                                       bool volledigeVoornaam) {
+    Velden.Rating = e.Rating;
+    const std::string naam = volledigeVoornaam    ? e.VolledigeNaam()
+                             : volledigeKNDBLijst ? e.KorteNaam()
+                                                  : e.Lijstnaam();
+    Velden.Naam = Kap(naam, kNaamLengte);
+    volledigeNaam_ = e.VolledigeNaam();
+    overgenomenNaam_ = Velden.Naam;
+    if (!volledigeKNDBLijst) return;
+    Velden.LokaleTitel = NationaleTitelpositie(e.Titel);
+    Velden.Kort = KortVanNaam(e.Achternaam);
+    Velden.FMJDID = std::to_string(e.FMJDID);
+}
+
+void TInvoerSpelers::NeemFMJDOver(const TCBFMJD& e, bool volledigeVoornaam) {
+    Velden.FMJDRating = e.Rating;
+    Velden.FMJDTitel = FMJDTitelpositie(e.Titel);
+    Velden.Naam = Kap(volledigeVoornaam ? e.VolledigeNaam() : e.KorteNaam(), kNaamLengte);
+    Velden.Land = Kap(e.Land, kLandLengte);
+    Velden.FMJDID = std::to_string(e.ID);
+    Velden.FMJDNaam = e.VolledigeNaam();
+    Velden.Kort = KortVanNaam(e.Naam);
+    volledigeNaam_ = e.VolledigeNaam();
+    overgenomenNaam_ = Velden.Naam;
+}
+
+void TInvoerSpelers::FMJDIDGetypt(const FMJDLijst& lijst) {
+    // Without a list every number would be unknown and wipe what was typed by hand.
+    if (lijst.Spelers.empty()) return;
+    const auto id = Geheel(Velden.FMJDID);
+    const TCBFMJD* e = id ? ZoekFMJDID(lijst, *id) : nullptr;
+    Velden.FMJDNaam = e ? e->VolledigeNaam() : std::string();
+    Velden.FMJDRating = e ? e->Rating : 0;
+    Velden.FMJDTitel = e ? FMJDTitelpositie(e->Titel) : 0;
+    Velden.Land = e ? Kap(e->Land, kLandLengte) : std::string();
 }
 
 } // namespace velkaro

@@ -5,6 +5,7 @@
 #include "model/gesprek.h"
 #include "model/rekenopties.h"
 #include "model/spelers.h"
+#include "storage/ratinglijst.h"
 
 #include <array>
 #include <cstdint>
@@ -29,6 +30,7 @@ struct Spelervelden {
     int32_t FMJDRating = 0;
     int FMJDTitel = 0; // list position: Geen, MF, MI, GMI
     std::string FMJDID;
+    std::string FMJDNaam; // the name found for the typed FMJD number
 };
 
 // The four category fields of a category text: its first four characters, a blank (or a
@@ -50,6 +52,15 @@ public:
     // they were: false. A blank name reads back nothing either (false, without a message).
     bool GetData(Spelergegevens& g);
 
+    // A line of the national list chosen: rating, and the name with the full first name or
+    // with initials; from the 88-byte list also title, "Kort" and FMJD number.
+    void NeemNationaalOver(const TCBElo& e, bool volledigeKNDBLijst, bool volledigeVoornaam);
+    // A line of the FMJD list chosen: rating, title, name, country, FMJD number and "Kort".
+    void NeemFMJDOver(const TCBFMJD& e, bool volledigeVoornaam);
+    // "FMJD-ID" typed: the entry with that number gives the FMJD name, rating, title and
+    // country; an unknown number clears them. Without an FMJD list nothing changes.
+    void FMJDIDGetypt(const FMJDLijst& lijst);
+
     Spelervelden Velden;
     bool NummerToegestaan() const { return nummerToegestaan_; }
     int32_t LaatsteNummer() const { return laatste_; }
@@ -62,6 +73,7 @@ private:
     int32_t intern_ = 0;
     std::string volledigeNaam_;
     std::string naamBijOpenen_;
+    std::string overgenomenNaam_; // the name a rating-list entry gave, while it stands
     int32_t laatste_ = 0;
 };
 

@@ -57,6 +57,8 @@ Hoofdvenster::Hoofdvenster(Competitie& c, Gesprek& g, Startopties opties)
                                      false,
                                      opties_.Testopties},
       programma_(c, g) {
+    o_.Lijsten = opties_.Lijsten;
+    if (o_.Lijsten) o_.FMJD64 = o_.Lijsten->FMJD64;
     setObjectName("TForm1");
     setWindowIcon(QIcon(":/velkaro.svg"));
     BouwMenu();

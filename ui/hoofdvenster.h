@@ -48,6 +48,7 @@ struct Startopties {
     QString Handleiding;         // the user guide; empty when it is not there
     bool FMJDLijsten = false;
     bool Testopties = false;
+    Ratinglijsten* Lijsten = nullptr; // owned by main, for the program's whole run
 };
 
 class Hoofdvenster final : public QMainWindow {

@@ -359,7 +359,10 @@ void InstellingenDialoog::showEvent(QShowEvent* e) {
 
 void InstellingenDialoog::done(int r) {
     if (scherm_) {
-        if (const auto fmjd64 = scherm_->Sluit()) o_.FMJD64 = *fmjd64;
+        if (const auto fmjd64 = scherm_->Sluit()) {
+            o_.FMJD64 = *fmjd64;
+            if (o_.Lijsten) o_.Lijsten->KiesFMJD(*fmjd64);
+        }
     }
     Dialoog::done(r);
 }

@@ -3,6 +3,7 @@
 #include "entry/ini.h"
 #include "entry/programma.h"
 #include "model/competitie.h"
+#include "storage/ratinglijst.h"
 #include "ui/afdrukopdracht.h"
 #include "ui/helpvenster.h"
 #include "ui/hoofdvenster.h"
@@ -81,7 +82,15 @@ int main(int argc, char** argv) {
             .toStdString() +
         "/";
     opties.Handleiding = velkaro::ui::ZoekHandleiding();
-    opties.FMJDLijsten = false; // the rating lists are not read yet
+    // The rating lists: the user's data folder first (an installed program's own folder is
+    // not his to change), then the program's folder.
+    velkaro::Ratinglijsten lijsten;
+    lijsten.Mappen = {
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString(),
+        programmamap.toStdString()};
+    lijsten.Laad();
+    opties.FMJDLijsten = lijsten.BeideFMJD;
+    opties.Lijsten = &lijsten;
     opties.Testopties = testopties;
 
     velkaro::ui::Hoofdvenster venster(c, gesprek, opties);

@@ -5,6 +5,7 @@
 #include "entry/ini.h"
 #include "model/competitie.h"
 #include "model/gesprek.h"
+#include "storage/ratinglijst.h"
 
 #include <QString>
 
@@ -21,9 +22,10 @@ struct Omgeving {
     Ini& Instellingen; // the settings file in memory; written at exit
     // Opens the user guide at a section, over the given window.
     std::function<void(const QString& anker, QWidget* vanuit)> Help;
-    bool FMJDLijsten = false; // both FMJD rating list files exist
-    bool FMJD64 = false;      // the program-wide switch behind "FMJD 64"
-    bool Testopties = false;  // the settings dialog shows its test options
+    bool FMJDLijsten = false;         // both FMJD rating list files exist
+    bool FMJD64 = false;              // the program-wide switch behind "FMJD 64"
+    bool Testopties = false;          // the settings dialog shows its test options
+    Ratinglijsten* Lijsten = nullptr; // the rating lists loaded at start-up; none in some tests
 };
 
 // A window's placement in the settings file under its form name.

@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -100,17 +101,73 @@ SpelerInvoerDialoog::SpelerInvoerDialoog(Omgeving& o, QWidget* ouder)
     lFMJD->addRow(lblFMJDTitel_, cbFMJDTitel_);
     lFMJD->addRow(lblFMJDID_, edFMJDID_);
 
-    // Taking a player over from a rating list comes with the lists themselves; until then
-    // these choices show the competition's remembered state and cannot be changed.
     auto vak = [this](const char* naam) {
         auto* c = new QCheckBox(this);
         c->setObjectName(naam);
-        c->setEnabled(false);
         return c;
     };
     cbGebruikRatingbestand_ = vak("cbGebruikRatingbestand");
     cbFMJDBestand_ = vak("cbFMJDRatingbestand");
     cbVolledigeVoornaam_ = vak("cbVolledigeVoornaam");
+    // The choices are kept with the competition.
+    connect(cbGebruikRatingbestand_, &QCheckBox::toggled, this,
+            [this](bool aan) { o_.C.GebruikRatingbestand = aan; });
+    connect(cbFMJDBestand_, &QCheckBox::toggled, this,
+            [this](bool aan) { o_.C.GebruikFMJDBestand = aan; });
+    connect(cbVolledigeVoornaam_, &QCheckBox::toggled, this,
+            [this](bool aan) { o_.C.VolledigeVoornaam = aan; });
+
+    // The two rating lists, each with its file, a search field and the list itself.
+    auto lijst = [this](const char* groep, const char* zoek, const char* view, const char* bestand,
+                        QGroupBox*& g, QLineEdit*& e, QLabel*& l, QListView*& v, QLabel*& b,
+                        RatinglijstModel*& m) {
+        g = new QGroupBox(this);
+        g->setObjectName(groep);
+        b = new QLabel(g);
+        b->setObjectName(bestand);
+        b->setWordWrap(true);
+        e = new QLineEdit(g);
+        e->setObjectName(zoek);
+        e->setClearButtonEnabled(true);
+        l = new QLabel(g);
+        l->setBuddy(e);
+        v = new QListView(g);
+        v->setObjectName(view);
+        v->setUniformItemSizes(true); // a hundred thousand lines stay quick
+        v->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        v->setMinimumWidth(v->fontMetrics().horizontalAdvance('M') * 30);
+        m = new RatinglijstModel(this);
+        v->setModel(m);
+        auto* lay = new QVBoxLayout(g);
+        lay->addWidget(b);
+        auto* zoekrij = new QHBoxLayout;
+        zoekrij->addWidget(l);
+        zoekrij->addWidget(e);
+        lay->addLayout(zoekrij);
+        lay->addWidget(v);
+    };
+    lijst("grpNationaleLijst", "EdZoekNationaal", "LBNationaal", "lblNationaalBestand",
+          grpNatLijst_, edZoekNat_, lblZoekNat_, lbNat_, lblNatBestand_, natModel_);
+    lijst("grpFMJDLijst", "EdZoekFMJD", "LBFMJD", "lblFMJDBestand", grpFMJDLijst_, edZoekFMJD_,
+          lblZoekFMJD_, lbFMJD_, lblFMJDBestand_, fmjdModel_);
+    lblFMJDNaam_ = new QLabel(this);
+    lblFMJDNaam_->setObjectName("lblFMJDNaam");
+    lFMJD->addRow(QString(), lblFMJDNaam_);
+    connect(edZoekNat_, &QLineEdit::textChanged, natModel_, &RatinglijstModel::Filter);
+    connect(edZoekFMJD_, &QLineEdit::textChanged, fmjdModel_, &RatinglijstModel::Filter);
+    for (auto [v, fmjd] : {std::pair{lbNat_, false}, std::pair{lbFMJD_, true}}) {
+        connect(v, &QListView::clicked, this,
+                [this, f = fmjd](const QModelIndex& i) { NeemOver(f, i); });
+        connect(v, &QListView::activated, this,
+                [this, f = fmjd](const QModelIndex& i) { NeemOver(f, i); });
+    }
+    connect(edFMJDID_, &QLineEdit::textEdited, this, [this] {
+        if (!invoer_ || !o_.Lijsten) return;
+        LeesVelden();
+        invoer_->FMJDIDGetypt(o_.Lijsten->FMJD);
+        ToonVelden();
+    });
+    edKort_->installEventFilter(this);
 
     auto* knoppen = Knoppenrij(knopOk_, knopAnnuleren_, knopHelp_);
     connect(knopOk_, &QPushButton::clicked, this, &SpelerInvoerDialoog::Ok);
@@ -125,9 +182,13 @@ SpelerInvoerDialoog::SpelerInvoerDialoog(Omgeving& o, QWidget* ouder)
     for (QCheckBox* c : {cbGebruikRatingbestand_, cbFMJDBestand_, cbVolledigeVoornaam_})
         rechts->addWidget(c);
     rechts->addStretch();
+    auto* lijsten = new QVBoxLayout;
+    lijsten->addWidget(grpNatLijst_, 1);
+    lijsten->addWidget(grpFMJDLijst_, 1);
     auto* midden = new QHBoxLayout;
     midden->addLayout(links);
     midden->addLayout(rechts);
+    midden->addLayout(lijsten, 1);
     auto* alles = new QVBoxLayout(this);
     alles->addLayout(midden);
     alles->addLayout(knoppen);
@@ -162,6 +223,12 @@ void SpelerInvoerDialoog::Vertaal() {
     cbGebruikRatingbestand_->setText(Q(T::InvGebruikRatingbestand));
     cbFMJDBestand_->setText(Q(T::InvFMJDBestand));
     cbVolledigeVoornaam_->setText(Q(T::InvVolledigeVoornaam));
+    grpNatLijst_->setTitle(Q(T::RatNationaleLijst));
+    grpFMJDLijst_->setTitle(Q(T::RatFMJDLijst));
+    lblZoekNat_->setText(Q(T::RatZoeken));
+    lblZoekFMJD_->setText(Q(T::RatZoeken));
+    natGevuld_.clear(), fmjdGevuld_.clear(); // the file lines are in the language in force
+    if (invoer_) VulLijsten();
     knopOk_->setText(Q(T::BtnOK));
     knopAnnuleren_->setText(Q(T::InvAnnuleren));
     knopHelp_->setText(Q(T::InvHelp));
@@ -169,28 +236,100 @@ void SpelerInvoerDialoog::Vertaal() {
 
 void SpelerInvoerDialoog::Zet(TInvoerSpelers& invoer) {
     invoer_ = &invoer;
-    const Spelervelden& v = invoer.Velden;
-    edNaam_->setText(Q(v.Naam));
-    edLotingNr_->setText(Q(v.LotingNr));
+    ToonVelden();
     edLotingNr_->setEnabled(invoer.NummerToegestaan());
     lblLotingNr_->setEnabled(invoer.NummerToegestaan());
-    edKort_->setText(Q(v.Kort));
-    edPlaats_->setText(Q(v.Plaats));
-    edLand_->setText(Q(v.Land));
-    for (std::size_t i = 0; i < edCat_.size(); ++i) edCat_[i]->setText(Q(v.Cat[i]));
-    edBarrage_->setText(Q(v.Barrage));
+    for (QCheckBox* c : {cbGebruikRatingbestand_, cbFMJDBestand_, cbVolledigeVoornaam_})
+        c->blockSignals(true);
+    cbGebruikRatingbestand_->setChecked(o_.C.GebruikRatingbestand);
+    cbFMJDBestand_->setChecked(o_.C.GebruikFMJDBestand);
+    cbVolledigeVoornaam_->setChecked(o_.C.VolledigeVoornaam);
+    for (QCheckBox* c : {cbGebruikRatingbestand_, cbFMJDBestand_, cbVolledigeVoornaam_})
+        c->blockSignals(false);
+    VulLijsten();
+    const bool nat = natModel_->Keuze().Totaal() > 0, fmjd = fmjdModel_->Keuze().Totaal() > 0;
+    edNaam_->setFocus();
+    edNaam_->selectAll();
+    if (nat && cbGebruikRatingbestand_->isChecked()) lbNat_->setFocus();
+    if (fmjd && cbFMJDBestand_->isChecked()) lbFMJD_->setFocus();
+}
+
+void SpelerInvoerDialoog::ToonVelden() {
+    const Spelervelden& v = invoer_->Velden;
+    auto zet = [](QLineEdit* e, const std::string& t) {
+        // Setting the same text again would move the cursor of the field being typed in.
+        if (e->text() != Q(t)) e->setText(Q(t));
+    };
+    zet(edNaam_, v.Naam);
+    zet(edLotingNr_, v.LotingNr);
+    zet(edKort_, v.Kort);
+    zet(edPlaats_, v.Plaats);
+    zet(edLand_, v.Land);
+    for (std::size_t i = 0; i < edCat_.size(); ++i) zet(edCat_[i], v.Cat[i]);
+    zet(edBarrage_, v.Barrage);
     cbStand_->setChecked(v.Stand);
     cbRooster_->setChecked(v.Rooster);
     sbRating_->setValue(v.Rating);
     cbTitel_->setCurrentIndex(v.LokaleTitel);
     sbFMJDRating_->setValue(v.FMJDRating);
     cbFMJDTitel_->setCurrentIndex(v.FMJDTitel);
-    edFMJDID_->setText(Q(v.FMJDID));
-    cbGebruikRatingbestand_->setChecked(o_.C.GebruikRatingbestand);
-    cbFMJDBestand_->setChecked(o_.C.GebruikFMJDBestand);
-    cbVolledigeVoornaam_->setChecked(o_.C.VolledigeVoornaam);
-    edNaam_->setFocus();
-    edNaam_->selectAll();
+    zet(edFMJDID_, v.FMJDID);
+    lblFMJDNaam_->setText(Q(v.FMJDNaam));
+}
+
+void SpelerInvoerDialoog::VulLijsten() {
+    static const NationaleLijst geenNationaal;
+    static const FMJDLijst geenFMJD;
+    const NationaleLijst& nat = o_.Lijsten ? o_.Lijsten->Nationaal : geenNationaal;
+    const FMJDLijst& fmjd = o_.Lijsten ? o_.Lijsten->FMJD : geenFMJD;
+    const std::string natRegel = Bestandsregel(nat.Bestand, {}, nat.Spelers.size());
+    const std::string fmjdRegel = Bestandsregel(fmjd.Bestand, fmjd.Editie, fmjd.Spelers.size());
+    // A list is filled again only when it changed (the FMJD variant may have been switched).
+    if (natRegel != natGevuld_) {
+        natModel_->Zet(Ratingkeuze(nat));
+        edZoekNat_->clear();
+        natGevuld_ = natRegel;
+    }
+    if (fmjdRegel != fmjdGevuld_) {
+        fmjdModel_->Zet(Ratingkeuze(fmjd));
+        edZoekFMJD_->clear();
+        fmjdGevuld_ = fmjdRegel;
+    }
+    lblNatBestand_->setText(Q(natRegel));
+    lblFMJDBestand_->setText(Q(fmjdRegel));
+    // An empty list is hidden and cannot be chosen; its group still says no file was found.
+    const bool heeftNat = !nat.Spelers.empty(), heeftFMJD = !fmjd.Spelers.empty();
+    for (QWidget* w : {static_cast<QWidget*>(lbNat_), static_cast<QWidget*>(edZoekNat_),
+                       static_cast<QWidget*>(lblZoekNat_)})
+        w->setVisible(heeftNat);
+    for (QWidget* w : {static_cast<QWidget*>(lbFMJD_), static_cast<QWidget*>(edZoekFMJD_),
+                       static_cast<QWidget*>(lblZoekFMJD_)})
+        w->setVisible(heeftFMJD);
+    cbGebruikRatingbestand_->setEnabled(heeftNat);
+    cbFMJDBestand_->setEnabled(heeftFMJD);
+    cbVolledigeVoornaam_->setEnabled(heeftNat || heeftFMJD);
+}
+
+void SpelerInvoerDialoog::NeemOver(bool fmjd, const QModelIndex& i) {
+    if (!invoer_ || !o_.Lijsten || !i.isValid()) return;
+    LeesVelden();
+    const auto index = static_cast<std::size_t>(i.data(Qt::UserRole).toULongLong());
+    const bool volledig = cbVolledigeVoornaam_->isChecked();
+    if (fmjd)
+        invoer_->NeemFMJDOver(o_.Lijsten->FMJD.Spelers.at(index), volledig);
+    else
+        invoer_->NeemNationaalOver(o_.Lijsten->Nationaal.Spelers.at(index),
+                                   o_.Lijsten->Nationaal.VolledigeKNDBLijst(), volledig);
+    ToonVelden();
+}
+
+void SpelerInvoerDialoog::Positioneer() {
+    const Ratingkeuze& k = natModel_->Keuze();
+    if (k.Aantal() == 0) return;
+    const std::size_t rij = std::min(k.Positie(S(edNaam_->text())), k.Aantal() - 1);
+    const QModelIndex i = natModel_->index(static_cast<int>(rij));
+    lbNat_->setCurrentIndex(i);
+    lbNat_->scrollTo(i, QAbstractItemView::PositionAtTop);
 }
 
 bool SpelerInvoerDialoog::Toon(TInvoerSpelers& invoer) {
@@ -216,6 +355,7 @@ void SpelerInvoerDialoog::LeesVelden() {
     v.FMJDRating = sbFMJDRating_->value();
     v.FMJDTitel = cbFMJDTitel_->currentIndex();
     v.FMJDID = S(edFMJDID_->text());
+    v.FMJDNaam = S(lblFMJDNaam_->text());
 }
 
 void SpelerInvoerDialoog::Ok() {
@@ -232,11 +372,14 @@ void SpelerInvoerDialoog::Ok() {
 
 bool SpelerInvoerDialoog::eventFilter(QObject* o, QEvent* e) {
     // Only a move to another control leaves the name; a menu or another window does not.
-    if (o == edNaam_ && e->type() == QEvent::FocusOut && invoer_ && isVisible() &&
+    if ((o == edNaam_ || o == edKort_) && e->type() == QEvent::FocusOut && invoer_ && isVisible() &&
         static_cast<QFocusEvent*>(e)->reason() != Qt::ActiveWindowFocusReason &&
         static_cast<QFocusEvent*>(e)->reason() != Qt::PopupFocusReason) {
-        invoer_->Velden.Naam = S(edNaam_->text());
-        invoer_->NaamVerlaten();
+        if (o == edNaam_) {
+            invoer_->Velden.Naam = S(edNaam_->text());
+            invoer_->NaamVerlaten();
+        }
+        Positioneer();
     }
     return Dialoog::eventFilter(o, e);
 }

@@ -1,10 +1,11 @@
 // The player entry dialog ("Invoer spelersgegevens"): one player's fields, shown from and
-// read back into TInvoerSpelers (entry/spelerinvoer.h). The rating lists to take a player
-// from are not offered yet: their check boxes stay disabled, as for lists not loaded.
+// read back into TInvoerSpelers (entry/spelerinvoer.h), and the national and FMJD rating
+// lists, narrowed as the user types, from which a click takes a player's data over.
 #pragma once
 
 #include "entry/spelerinvoer.h"
 #include "ui/dialoog.h"
+#include "ui/ratinglijstmodel.h"
 
 #include <array>
 
@@ -13,6 +14,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QListView;
 class QPushButton;
 class QSpinBox;
 
@@ -34,6 +36,10 @@ protected:
 
 private:
     void LeesVelden();
+    void ToonVelden();
+    void VulLijsten();
+    void NeemOver(bool fmjd, const QModelIndex& i);
+    void Positioneer();
     void Ok();
 
     TInvoerSpelers* invoer_ = nullptr;
@@ -49,6 +55,13 @@ private:
     QComboBox *cbTitel_, *cbFMJDTitel_;
     QCheckBox *cbGebruikRatingbestand_, *cbFMJDBestand_, *cbVolledigeVoornaam_;
     QPushButton *knopOk_, *knopAnnuleren_, *knopHelp_;
+    QGroupBox *grpNatLijst_, *grpFMJDLijst_;
+    QLabel *lblNatBestand_, *lblFMJDBestand_, *lblFMJDNaam_, *lblZoekNat_, *lblZoekFMJD_;
+    QLineEdit *edZoekNat_, *edZoekFMJD_;
+    QListView *lbNat_, *lbFMJD_;
+    RatinglijstModel *natModel_, *fmjdModel_;
+    // What the lists were filled from, so they are filled again only after a change.
+    std::string natGevuld_, fmjdGevuld_;
 };
 
 } // namespace velkaro::ui

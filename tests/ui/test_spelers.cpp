@@ -3,6 +3,8 @@
 #include "test_spelers.h"
 
 #include "../entry/hulp.h"
+#include "../storage/hulp.h"
+#include "../storage/ratingbestanden.h"
 #include "hulp.h"
 #include "lang/teksten.h"
 #include "storage/competitiebestand.h"
@@ -14,6 +16,7 @@
 #include <QAbstractItemModelTester>
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFocusEvent>
 #include <QHeaderView>
 #include <QLabel>
@@ -287,6 +290,68 @@ void TestSpelers::kolomweergaveSorteert() {
     const QPoint naam(v->header()->sectionViewportPosition(KolomNaam) + 5, 5);
     QTest::mouseClick(v->header()->viewport(), Qt::LeftButton, {}, naam);
     QCOMPARE(r.Teller(), QString("3/4")); // Claes
+}
+
+void TestSpelers::ratinglijsten() {
+    const std::string map = map_.path().toStdString();
+    test::Schrijf(
+        map + "/KNDBRAT4.DAT",
+        test::NationaalRecord({"Anna", " ", "A.", "Bakker", "Zwolle", 1200, "", 0}, true) +
+            test::NationaalRecord({"Bram", " ", "B.", "Bakker", "Assen", 1390, "cMN", 30001},
+                                  true));
+    test::Schrijf(map + "/FMJD2VK.DAT",
+                  test::FMJDKop("2024 Q3") +
+                      test::FMJDRecord(30001, "Bakker", "Bram", "NED", "MF", 2050) +
+                      test::FMJDRecord(40002, "Li", "Xu", "CHN", "", 2010));
+    Ratinglijsten lijsten{{map}, {}, {}, false, false};
+    lijsten.Laad();
+    Register r;
+    r.o.Lijsten = &lijsten;
+    r.c.VolledigeVoornaam = false;
+    r.c.GebruikRatingbestand = true;
+    BijModaal([&](QWidget* invoer) {
+        auto* lijst = Zoek<QListView>(invoer, "LBNationaal");
+        QAbstractItemModelTester tester(lijst->model(),
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QCOMPARE(invoer->focusWidget(), lijst); // "Gebruik ratingbestand voor invoer" is ticked
+        QVERIFY(Zoek<QLabel>(invoer, "lblNationaalBestand")->text().contains("KNDBRAT4.DAT (2 "));
+        QVERIFY(Zoek<QLabel>(invoer, "lblFMJDBestand")->text().contains("2024 Q3"));
+        // Typing in the search field narrows the list; a click takes the player over.
+        QTest::keyClicks(Zoek<QLineEdit>(invoer, "EdZoekNationaal"), "bakker b");
+        QCOMPARE(lijst->model()->rowCount(), 1);
+        QTest::mouseClick(lijst->viewport(), Qt::LeftButton, {},
+                          lijst->visualRect(lijst->model()->index(0, 0)).center());
+        QCOMPARE(Zoek<QLineEdit>(invoer, "EdNaam")->text(), QString("B. Bakker"));
+        QCOMPARE(Zoek<QLineEdit>(invoer, "EdKort")->text(), QString("BAK"));
+        QCOMPARE(Zoek<QSpinBox>(invoer, "EdRating")->value(), 1390);
+        QCOMPARE(Zoek<QComboBox>(invoer, "CBLocalTitel")->currentIndex(), 1);
+        // The FMJD number taken over is looked up as it is typed again.
+        auto* id = Zoek<QLineEdit>(invoer, "EdFMJDID");
+        QCOMPARE(id->text(), QString("30001"));
+        id->clear();
+        QTest::keyClicks(id, "30001");
+        QCOMPARE(Zoek<QLabel>(invoer, "lblFMJDNaam")->text(), QString("Bram Bakker"));
+        QCOMPARE(Zoek<QSpinBox>(invoer, "SEFMJDRating")->value(), 2050);
+        QCOMPARE(Zoek<QLineEdit>(invoer, "EdLand")->text(), QString("NED"));
+        Zoek<QPushButton>(invoer, "knopOk")->click();
+    });
+    r.Toets(Qt::Key_Insert);
+    const TSpelerObj* s = r.Speler("B. Bakker");
+    QVERIFY(s);
+    QCOMPARE(s->G().VolledigeNaam, std::string("Bram Bakker"));
+    QCOMPARE(s->G().FMJDTitel, 1);
+    QCOMPARE(s->G().FMJDID, 30001);
+
+    // Without an FMJD list its list is hidden and its box cannot be ticked.
+    lijsten.FMJD = {};
+    BijModaal([&](QWidget* invoer) {
+        QVERIFY(!Zoek<QListView>(invoer, "LBFMJD")->isVisible());
+        QVERIFY(!Zoek<QCheckBox>(invoer, "cbFMJDRatingbestand")->isEnabled());
+        QCOMPARE(Zoek<QLabel>(invoer, "lblFMJDBestand")->text(),
+                 QString("Geen ratingbestand gevonden"));
+        Zoek<QPushButton>(invoer, "knopAnnuleren")->click();
+    });
+    r.Toets(Qt::Key_Insert);
 }
 
 void TestSpelers::categorieen() {

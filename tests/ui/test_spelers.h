@@ -18,6 +18,7 @@ private slots:
     void willekeurigMetMaximum();
     void automatischNummeren();
     void kolomweergaveSorteert();
+    void ratinglijsten();
     void categorieen();
     void f1OpentHetEigenHulpstuk();
 };
