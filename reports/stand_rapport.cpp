@@ -15,7 +15,7 @@ void BerekenStandVoorRapport(Competitie& c, const Rapportopties& o, Voortgang* v
     if (o.Soort == Rapportsoort::MeerdereLijsten) {
         // The open group is one of the series: computed as every other group, without a
         // question and keeping the previous places.
-        if (!c.Opties.IsActueel()) BerekenSerieStand(c);
+        if (o.Herberekenen || !c.Opties.IsActueel()) BerekenSerieStand(c);
     } else if (!zonderStand) {
         Sorteerinstellingen keuze = StandaardSorteerinstellingen(c);
         if (o.VanRonde) keuze.VanRonde = *o.VanRonde;
