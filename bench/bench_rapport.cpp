@@ -1,11 +1,15 @@
-// Writing the ranking list with its cross table and the progress table of the largest
-// competition (255 players, 50 rounds) as text and as RTF.
+// Writing every report kind of the largest competition (255 players, 50 rounds) on the
+// screen, the ranking list with its cross table also as RTF, and a series over six groups of
+// that size, five of them read from their group files.
 #include "bench/grootste.h"
 #include "reports/rapport.h"
+#include "storage/competitiebestand.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <filesystem>
+#include <string>
 
 using namespace velkaro;
 
@@ -101,6 +105,71 @@ void BM_Voortschrijdingstabel(benchmark::State& state) {
     OpScherm(state, o);
 }
 BENCHMARK(BM_Voortschrijdingstabel)->Unit(benchmark::kMillisecond);
+
+// Every kind with the options that make it longest: colours, every category of the
+// players, all fifty rounds of results with the earlier-round information, every player's
+// history, and the open group as a series of one.
+void BM_ElkeSoort(benchmark::State& state) {
+    Rapportopties o;
+    o.Soort = static_cast<Rapportsoort>(state.range(0));
+    o.Afdrukken.KleurPerSpeler = o.Afdrukken.Uitslagen = o.Afdrukken.Lotingnummer = true;
+    o.Afdrukken.Rating = o.Afdrukken.Plaats = true;
+    o.UitslagVan = 1;
+    o.UitslagTot = 50;
+    o.Wedstrijdnummer = o.Tafelnummer = o.InfoEerdereRonde = true;
+    o.Serie.Voortschrijding = o.Serie.Tegenstander = o.Serie.Categorie = true;
+    Competitie c;
+    bench::VulGrootste(c);
+    Rangschik(c);
+    c.Categorieen = {{"A", "Alle spelers"}};
+    GeenGesprek gesprek; // the competition's one group is the open one: a series of one
+    VasteKlok klok;
+    for (auto _ : state) {
+        TelScherm s;
+        TUitvoerObject u(gesprek);
+        u.StartScherm(s);
+        SchrijfRapport(c, o, u, klok);
+        u.EindeScherm();
+        benchmark::DoNotOptimize(s.Tekens);
+    }
+}
+BENCHMARK(BM_ElkeSoort)->DenseRange(0, 8)->Unit(benchmark::kMillisecond);
+
+// Six groups of the largest size in one competition file; the first is open.
+void BM_SerieZesGroepen(benchmark::State& state) {
+    const auto map = std::filesystem::temp_directory_path() / "velkaro-bench-serie";
+    std::filesystem::create_directories(map);
+    Competitie c;
+    c.Bestandsnaam = (map / "serie.xv7").string();
+    // Group 1 comes with the competition; groups 6 down to 2 are written, then 1 is opened.
+    for (int32_t n = 6; n >= 1; --n) {
+        c.Reset();
+        bench::VulGrootste(c, static_cast<unsigned>(n));
+        if (n > 1) {
+            Deelcompgegevens g;
+            g.Competitienummer = g.Bestandsnummer = n;
+            g.Titel = "Groep " + std::to_string(n);
+            c.Groepen.Voegtoe(g);
+        }
+        c.HuidigeDeelcomp = n;
+        if (n > 1 && !SchrijfDeelcomp(c).Ok()) state.SkipWithError("cannot write a group");
+    }
+    Rangschik(c);
+    Rapportopties o;
+    o.Soort = Rapportsoort::MeerdereLijsten;
+    GeenGesprek gesprek;
+    VasteKlok klok;
+    for (auto _ : state) {
+        TelScherm s;
+        TUitvoerObject u(gesprek);
+        u.StartScherm(s);
+        SchrijfRapport(c, o, u, klok);
+        u.EindeScherm();
+        state.counters["tekens"] = static_cast<double>(s.Tekens);
+    }
+    std::filesystem::remove_all(map);
+}
+BENCHMARK(BM_SerieZesGroepen)->Unit(benchmark::kMillisecond);
 
 } // namespace
 BENCHMARK_MAIN();

@@ -3,6 +3,7 @@
 #include "lang/namen.h"
 #include "lang/teksten.h"
 #include "model/tekst.h"
+#include "reports/normen.h"
 #include "reports/partijtabellen.h"
 
 #include <algorithm>
@@ -68,15 +69,7 @@ std::string Datumtekst(const std::string& cijfers) {
 }
 
 std::string FMJDCategorie(int32_t rating) {
-    static const char* const kRomeins[] = {"I",    "II",  "III",  "IV",    "V",   "VI",   "VII",
-                                           "VIII", "IX",  "X",    "XI",    "XII", "XIII", "XIV",
-                                           "XV",   "XVI", "XVII", "XVIII", "XIX"};
-    int klasse = 0;
-    if (rating > 2400)
-        klasse = 18;
-    else if (rating >= 1976)
-        klasse = 1 + (rating - 1976) / 25;
-    return kRomeins[klasse];
+    return Categorie(rating);
 }
 
 namespace {
@@ -184,19 +177,10 @@ void SchrijfKader(const Competitie& c, const Rapportopties& o, TUitvoerObject& u
                 std::filesystem::path(c.Bestandsnaam).filename().string());
     if (!o.EenmaligeTekst.empty()) SchrijfRegels(u, o.EenmaligeTekst);
     u.Regel();
+    // The norm table writes the average line itself.
     if (a.FMJDInfo && o.Soort != Rapportsoort::UitslagenEnRooster &&
-        o.Soort != Rapportsoort::Geschiedenis) {
-        int64_t som = 0;
-        for (const auto& regel : c.Ranglijst) {
-            const int32_t r = regel.Speler->G().FMJDRating;
-            som += r == 0 ? 2100 : r;
-        }
-        const auto n = static_cast<int64_t>(c.Ranglijst.Aantal());
-        const auto gemiddeld = static_cast<int32_t>(n == 0 ? 0 : som / n);
-        u.Regel(Tekst(T::GemiddeldeRating) + " " + std::to_string(gemiddeld) + " " +
-                Tekst(T::categorie) + " " + FMJDCategorie(gemiddeld));
-        u.Regel();
-    }
+        o.Soort != Rapportsoort::Geschiedenis && o.Soort != Rapportsoort::FMJDTabel)
+        SchrijfGemiddeldeRating(c, u);
 }
 
 void SchrijfTotaalgegevens(const Competitie& c, TUitvoerObject& u) {

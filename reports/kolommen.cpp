@@ -48,6 +48,40 @@ void SchrijfLegeCellen(TUitvoerObject& u, const std::vector<Kolom>& kolommen) {
     for (const auto& k : kolommen) u.Cel(Uitvoercel::MetTekst({}, k.Breedte, k.Rechts));
 }
 
+void SchrijfVrijeTabel(TUitvoerObject& u, const std::string& titel,
+                       const std::vector<Vrijekop>& koppen,
+                       std::vector<std::vector<Uitvoercel>> rijen, bool regels) {
+    // One position more than a heading needs, so that a bold heading in a proportional font
+    // keeps clear of the next column.
+    std::vector<std::size_t> breedtes(koppen.size());
+    for (std::size_t k = 0; k < koppen.size(); ++k) breedtes[k] = AantalTekens(koppen[k].Tekst) + 1;
+    for (const auto& rij : rijen)
+        for (std::size_t k = 0; k < rij.size() && k < breedtes.size(); ++k)
+            breedtes[k] = std::max(breedtes[k], AantalTekens(KaleWaarde(rij[k])));
+    std::size_t totaal = 0;
+    for (std::size_t b : breedtes) totaal += b + 1;
+
+    u.Titel(titel, true);
+    const bool streep = regels && u.IsTekstuitvoer();
+    if (streep) u.Regel(std::string(totaal, '-'));
+    for (std::size_t k = 0; k < koppen.size(); ++k) {
+        Uitvoercel cel =
+            Uitvoercel::MetTekst(koppen[k].Tekst, static_cast<int>(breedtes[k]), koppen[k].Rechts);
+        cel.Kopcel = true;
+        u.Cel(cel);
+    }
+    u.EindeRij();
+    for (auto& rij : rijen) {
+        for (std::size_t k = 0; k < rij.size() && k < breedtes.size(); ++k) {
+            rij[k].Breedte = static_cast<int>(breedtes[k]);
+            u.Cel(rij[k]);
+        }
+        u.EindeRij();
+    }
+    if (streep) u.Regel(std::string(totaal, '-'));
+    u.EindeTabel();
+}
+
 Kolom GeheelKolom(std::string kop, std::function<int32_t(const Spelergegevens&)> waarde) {
     Kolom k;
     k.Kop = std::move(kop);

@@ -37,6 +37,17 @@ void SchrijfCellen(TUitvoerObject& u, const std::vector<Kolom>& kolommen, std::s
 // Empty cells of the columns' widths, for continuation lines.
 void SchrijfLegeCellen(TUitvoerObject& u, const std::vector<Kolom>& kolommen);
 
+// A table of rows built beforehand: each column as wide as its widest value, at least one
+// wider than its heading;
+// the rule lines of text layout before and after when asked for.
+struct Vrijekop {
+    std::string Tekst;
+    bool Rechts = false;
+};
+void SchrijfVrijeTabel(TUitvoerObject& u, const std::string& titel,
+                       const std::vector<Vrijekop>& koppen,
+                       std::vector<std::vector<Uitvoercel>> rijen, bool regels = false);
+
 // Column helpers.
 Kolom GeheelKolom(std::string kop, std::function<int32_t(const Spelergegevens&)> waarde);
 Kolom TekstKolom(std::string kop, std::function<std::string(const Spelergegevens&)> waarde,

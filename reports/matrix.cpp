@@ -40,16 +40,20 @@ Uitvoercel MatrixKopcel(std::size_t positie, int breedte) {
 
 Uitvoercel MatrixCel(const Competitie& c, const Partijtabellen& t, std::size_t rij,
                      std::size_t kolom, int breedte) {
+    return MatrixCel(c, c.Ranglijst, t, rij, kolom, breedte);
+}
+
+Uitvoercel MatrixCel(const Competitie& c, const tranglijst& lijst, const Partijtabellen& t,
+                     std::size_t rij, std::size_t kolom, int breedte) {
     Uitvoercel cel = Uitvoercel::MetTekst({}, breedte, true);
-    if (kolom < 1 || kolom > c.Ranglijst.Aantal() || rij < 1 || rij > c.Ranglijst.Aantal())
-        return cel;
+    if (kolom < 1 || kolom > lijst.Aantal() || rij < 1 || rij > lijst.Aantal()) return cel;
     if (kolom == rij) {
         cel.Tekst = kBullet;
         return cel;
     }
     const trekenopties& o = c.Opties;
-    const int32_t p = c.Ranglijst.At(rij - 1).Speler->InternNummer();
-    const int32_t q = c.Ranglijst.At(kolom - 1).Speler->InternNummer();
+    const int32_t p = lijst.At(rij - 1).Speler->InternNummer();
+    const int32_t q = lijst.At(kolom - 1).Speler->InternNummer();
     const Paarstand* s = t.Onderling(p, q);
     const int rondesInMatrix = std::clamp(c.RondesInMatrix, 1, 4);
     if (!s || s->Partijen == 0) {

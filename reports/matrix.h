@@ -15,8 +15,11 @@ int MatrixBreedte(const Competitie& c);
 // The header cell of the column at this position (from 1): with width 1 the last digit, with
 // width 2 the last two.
 Uitvoercel MatrixKopcel(std::size_t positie, int breedte);
-// The cell of player p (at position rij, from 1) in the column at position kolom.
+// The cell of the player at position rij (from 1) in the column at position kolom, of the
+// ranking list or of a part of it (one category).
 Uitvoercel MatrixCel(const Competitie& c, const Partijtabellen& t, std::size_t rij,
                      std::size_t kolom, int breedte);
+Uitvoercel MatrixCel(const Competitie& c, const tranglijst& lijst, const Partijtabellen& t,
+                     std::size_t rij, std::size_t kolom, int breedte);
 
 } // namespace velkaro

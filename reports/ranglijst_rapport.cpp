@@ -64,17 +64,29 @@ std::optional<Kolom> Weerstandskolom(int cijfer) {
 } // namespace
 
 std::vector<Kolom> LeidendeKolommen(const Competitie& c, const Afdrukopties& a) {
+    return LeidendeKolommen(c, a, c.Ranglijst);
+}
+
+std::vector<Kolom> LeidendeKolommen(const Competitie& c, const Afdrukopties& a,
+                                    const tranglijst& lijst) {
     std::vector<Kolom> k;
     Kolom plaats;
     plaats.Kop = Tekst(T::Nr);
     plaats.Rechts = true;
     plaats.VasteBreedte = true;
-    plaats.Breedte = c.Ranglijst.Aantal() >= 100 ? 5 : 4;
+    plaats.Breedte = lijst.Aantal() >= 100 ? 5 : 4;
     // Players who share a place show it on the first of their rows only.
-    plaats.Waarde = [](std::size_t positie, const TSpelerObj& s) {
-        if (s.G().Notering == positie) return Uitvoercel::MetGeheel(s.G().Notering, 0);
-        return Uitvoercel::MetTekst({}, 0, true);
-    };
+    if (&lijst == &c.Ranglijst)
+        plaats.Waarde = [](std::size_t positie, const TSpelerObj& s) {
+            if (s.G().Notering == positie) return Uitvoercel::MetGeheel(s.G().Notering, 0);
+            return Uitvoercel::MetTekst({}, 0, true);
+        };
+    else
+        plaats.Waarde = [&lijst](std::size_t positie, const TSpelerObj& s) {
+            if (positie > 1 && lijst.At(positie - 2).Speler->G().Notering == s.G().Notering)
+                return Uitvoercel::MetTekst({}, 0, true);
+            return Uitvoercel::MetGeheel(static_cast<int32_t>(positie), 0);
+        };
     k.push_back(std::move(plaats));
     if (a.VorigeNotering) {
         Kolom vorig;
@@ -107,19 +119,24 @@ std::vector<Kolom> LeidendeKolommen(const Competitie& c, const Afdrukopties& a) 
 
 std::vector<Kolom> RanglijstKolommen(const Competitie& c, const Afdrukopties& a,
                                      const Partijtabellen& tabellen) {
+    return RanglijstKolommen(c, a, tabellen, c.Ranglijst);
+}
+
+std::vector<Kolom> RanglijstKolommen(const Competitie& c, const Afdrukopties& a,
+                                     const Partijtabellen& tabellen, const tranglijst& lijst) {
     const trekenopties& o = c.Opties;
-    std::vector<Kolom> k = LeidendeKolommen(c, a);
+    std::vector<Kolom> k = LeidendeKolommen(c, a, lijst);
 
     if (a.Matrix) {
         const int breedte = MatrixBreedte(c);
-        for (std::size_t kolom = 1; kolom <= c.Ranglijst.Aantal(); ++kolom) {
+        for (std::size_t kolom = 1; kolom <= lijst.Aantal(); ++kolom) {
             Kolom m;
             m.Rechts = true;
             m.VasteBreedte = true;
             m.Breedte = breedte;
             m.Kopcel = MatrixKopcel(kolom, breedte);
-            m.Waarde = [&c, &tabellen, kolom, breedte](std::size_t rij, const TSpelerObj&) {
-                return MatrixCel(c, tabellen, rij, kolom, breedte);
+            m.Waarde = [&c, &lijst, &tabellen, kolom, breedte](std::size_t rij, const TSpelerObj&) {
+                return MatrixCel(c, lijst, tabellen, rij, kolom, breedte);
             };
             k.push_back(std::move(m));
         }
@@ -213,7 +230,7 @@ std::vector<Kolom> RanglijstKolommen(const Competitie& c, const Afdrukopties& a,
         k.push_back(
             GeheelKolom(Tekst(T::KopKlr), [](const Spelergegevens& g) { return g.Kleurbalans; }));
 
-    BepaalBreedtes(k, c.Ranglijst);
+    BepaalBreedtes(k, lijst);
     return k;
 }
 
@@ -221,11 +238,17 @@ void SchrijfRanglijst(const Competitie& c, const Rapportopties& o, TUitvoerObjec
                       const std::string& titel) {
     Partijtabellen tabellen;
     tabellen.Vul(c);
-    const auto kolommen = RanglijstKolommen(c, o.Afdrukken, tabellen);
+    SchrijfRanglijst(c, o, u, titel, c.Ranglijst, tabellen);
+}
+
+void SchrijfRanglijst(const Competitie& c, const Rapportopties& o, TUitvoerObject& u,
+                      const std::string& titel, const tranglijst& lijst,
+                      const Partijtabellen& tabellen) {
+    const auto kolommen = RanglijstKolommen(c, o.Afdrukken, tabellen, lijst);
     u.Titel(titel, true);
     SchrijfKopcellen(u, kolommen);
-    for (std::size_t i = 0; i < c.Ranglijst.Aantal(); ++i)
-        SchrijfCellen(u, kolommen, i + 1, *c.Ranglijst.At(i).Speler);
+    for (std::size_t i = 0; i < lijst.Aantal(); ++i)
+        SchrijfCellen(u, kolommen, i + 1, *lijst.At(i).Speler);
     u.EindeTabel();
 }
 

@@ -83,9 +83,8 @@ bool ToontAfdrukoptie(Rapportsoort soort, Veld v) {
                v == &A::Rating || v == &A::TweedeRating || v == &A::Toernooigegevens ||
                v == &A::FMJDInfo;
     case Rapportsoort::Geschiedenis:
-        return v == &A::Rating || v == &A::Toernooigegevens;
     case Rapportsoort::FMJDTabel:
-        return v == &A::Toernooigegevens || v == &A::FMJDTitel;
+        return v == &A::Toernooigegevens;
     }
     return false;
 }
@@ -163,6 +162,19 @@ Rapportopties RapportoptiesVan(const Competitie& c, const Rapportkeuze& k) {
         o.Afdrukken.Lotingnummer = k.UitslagLotingnummer;
     o.VasteTekst = k.VasteTekst;
     o.EenmaligeTekst = k.EenmaligeTekst;
+    o.UitslagVan = k.UitslagVan;
+    o.UitslagTot = k.UitslagTot;
+    o.Wedstrijdnummer = k.Wedstrijdnummer;
+    o.Tafelnummer = k.Tafelnummer;
+    o.InfoEerdereRonde = k.InfoEerdereRonde;
+    o.Serie.Stand = k.SerieStand;
+    o.Serie.Voortschrijding = k.SerieVoortschrijding;
+    o.Serie.Tegenstander = k.SerieTegenstander;
+    o.Serie.Categorie = k.SerieCategorie;
+    o.Serie.VanCompetitie = k.VanCompetitie;
+    o.Serie.TotCompetitie = k.TotCompetitie;
+    o.Volgorde = k.Volgorde;
+    o.Geschiedenis = k.Geschiedenis;
     return o;
 }
 
@@ -202,10 +214,35 @@ Afdrukoptielijst LeesAfdrukoptielijst(std::string_view lijst) {
     return r;
 }
 
+namespace {
+
+const std::pair<const char*, Rapportsoort> kSoortnamen[] = {
+    {"ranking", Rapportsoort::Ranglijst},
+    {"progress", Rapportsoort::Voortschrijdingstabel},
+    {"opponents", Rapportsoort::TegenstanderPerRonde},
+    {"categories", Rapportsoort::RanglijstenPerCategorie},
+    {"results", Rapportsoort::UitslagenEnRooster},
+    {"series", Rapportsoort::MeerdereLijsten},
+    {"participants", Rapportsoort::Deelnemerslijst},
+    {"history", Rapportsoort::Geschiedenis},
+    {"norms", Rapportsoort::FMJDTabel},
+};
+
+} // namespace
+
 std::optional<Rapportsoort> SoortVanNaam(std::string_view naam) {
-    if (naam == "ranking") return Rapportsoort::Ranglijst;
-    if (naam == "progress") return Rapportsoort::Voortschrijdingstabel;
+    for (const auto& [n, soort] : kSoortnamen)
+        if (naam == n) return soort;
     return std::nullopt;
+}
+
+std::string Soortnamen() {
+    std::string r;
+    for (const auto& [n, soort] : kSoortnamen) {
+        if (!r.empty()) r += '|';
+        r += n;
+    }
+    return r;
 }
 
 } // namespace velkaro

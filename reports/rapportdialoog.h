@@ -24,8 +24,6 @@ enum class Rapportgroep : uint8_t {
     RondesInMatrix,  // width of a cross-table cell
 };
 
-enum class Deelnemersvolgorde : uint8_t { Naam = 0, Rating = 1, Lotingnummer = 2 };
-
 // Everything the dialog's controls hold.
 struct Rapportkeuze {
     Rapportsoort Soort = Rapportsoort::Ranglijst;
@@ -102,7 +100,9 @@ struct Afdrukoptielijst {
     std::optional<std::string> Onbekend;
 };
 Afdrukoptielijst LeesAfdrukoptielijst(std::string_view lijst);
-// "ranking" and "progress", the kinds the command lines can write.
+// The kinds by the names the command lines take ("ranking", "progress", "opponents", ...).
 std::optional<Rapportsoort> SoortVanNaam(std::string_view naam);
+// Those names in kind order, separated by "|", for usage texts.
+std::string Soortnamen();
 
 } // namespace velkaro

@@ -91,6 +91,9 @@ Rapportopties StandaardRapportopties(const Competitie& c) {
     Rapportopties r;
     r.Afdrukken = AfdrukoptiesVan(c);
     r.Programma = lang::Tekst(lang::T::Velkaro) + " " + VELKARO_VERSIE;
+    r.Wedstrijdnummer = c.ToonWedstrijdnummer;
+    r.Tafelnummer = c.ToonTafelnummer;
+    r.FMJDBestand = c.Opties.FMJD64() ? "FMJD2VK64.DAT" : "FMJD2VK.DAT";
     return r;
 }
 

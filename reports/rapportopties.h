@@ -5,9 +5,11 @@
 #include "model/competitie.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace velkaro {
 
@@ -57,6 +59,19 @@ bool ZetAfdrukoptie(Afdrukopties& a, std::string_view naam);
 // All names, comma-separated, for usage texts.
 std::string AfdrukoptieNamen();
 
+enum class Deelnemersvolgorde : uint8_t { Naam = 0, Rating = 1, Lotingnummer = 2 };
+
+// "Serie ranglijsten": the lists written for every group of a series.
+struct Serieopties {
+    bool Stand = true;
+    bool Voortschrijding = false;
+    bool Tegenstander = false;
+    bool Categorie = false;
+    // The range of Competitienummer; empty ones take every group.
+    std::optional<int32_t> VanCompetitie;
+    std::optional<int32_t> TotCompetitie;
+};
+
 struct Rapportopties {
     Rapportsoort Soort = Rapportsoort::Ranglijst;
     Afdrukopties Afdrukken;
@@ -71,6 +86,21 @@ struct Rapportopties {
     bool Herberekenen = false;
     // The program's name and version for the tournament block.
     std::string Programma;
+
+    // "Uitslagen": the rounds of the results and schedule (empty: the last round) and what
+    // each match shows besides the players; the drawing numbers follow Afdrukken.Lotingnummer.
+    std::optional<int32_t> UitslagVan;
+    std::optional<int32_t> UitslagTot;
+    bool Wedstrijdnummer = false;
+    bool Tafelnummer = false;
+    bool InfoEerdereRonde = false;
+    Serieopties Serie;
+    Deelnemersvolgorde Volgorde = Deelnemersvolgorde::Naam;
+    // Internal numbers of the players whose history is written; empty: every player.
+    std::optional<std::vector<int32_t>> Geschiedenis;
+    // The FMJD rating list in use: its file name and the name it gives an identity number.
+    std::string FMJDBestand;
+    std::function<std::optional<std::string>(int32_t fmjdId)> FMJDNaam;
 };
 
 // The options the dialog opens with for a competition.

@@ -1,7 +1,7 @@
 #include "reports/voortschrijding.h"
 
+#include "lang/teksten.h"
 #include "reports/kolommen.h"
-#include "reports/partijtabellen.h"
 #include "reports/punten.h"
 #include "reports/ranglijst_rapport.h"
 
@@ -9,11 +9,13 @@
 
 namespace velkaro {
 
+using lang::T;
+using lang::Tekst;
+
 namespace {
 
 // The columns of one block of rounds.
-std::vector<Kolom> Rondekolommen(const Competitie& c, const Partijtabellen& t, int van, int tot) {
-    const int breedte = HalvePunten(c.Opties) ? 3 : 2;
+std::vector<Kolom> Rondekolommen(int van, int tot, int breedte, const Rondecel& cel) {
     std::vector<Kolom> k;
     for (int r = van; r <= tot; ++r) {
         Kolom kolom;
@@ -22,10 +24,7 @@ std::vector<Kolom> Rondekolommen(const Competitie& c, const Partijtabellen& t, i
         kolom.Breedte = breedte;
         kolom.Kopcel = Uitvoercel::MetGeheel(r, breedte);
         kolom.Kopcel.Kopcel = true;
-        kolom.Waarde = [&c, &t, r](std::size_t, const TSpelerObj& s) {
-            const auto punten = t.Cumulatief(s.InternNummer(), r);
-            return Uitvoercel::MetTekst(punten ? PuntenTekst(c.Opties, *punten) : "--", 0, true);
-        };
+        kolom.Waarde = [&cel, r](std::size_t, const TSpelerObj& s) { return cel(s, r); };
         k.push_back(std::move(kolom));
     }
     return k;
@@ -33,10 +32,9 @@ std::vector<Kolom> Rondekolommen(const Competitie& c, const Partijtabellen& t, i
 
 } // namespace
 
-void SchrijfVoortschrijdingstabel(const Competitie& c, const Rapportopties& o, TUitvoerObject& u,
-                                  const std::string& titel) {
-    Partijtabellen tabellen;
-    tabellen.Vul(c);
+void SchrijfRondetabel(const Competitie& c, const Rapportopties& o, TUitvoerObject& u,
+                       const std::string& titel, const Partijtabellen& tabellen, int breedte,
+                       const Rondecel& cel) {
     auto leidend = LeidendeKolommen(c, o.Afdrukken);
     BepaalBreedtes(leidend, c.Ranglijst);
     const int laatste = std::min(tabellen.LaatsteRonde(), Partijtabellen::kMaxRondes);
@@ -44,11 +42,11 @@ void SchrijfVoortschrijdingstabel(const Competitie& c, const Rapportopties& o, T
 
     std::vector<std::vector<Kolom>> blokken;
     for (int van = 1; van <= laatste; van += perRegel)
-        blokken.push_back(Rondekolommen(c, tabellen, van, std::min(van + perRegel - 1, laatste)));
+        blokken.push_back(Rondekolommen(van, std::min(van + perRegel - 1, laatste), breedte, cel));
     if (blokken.empty()) blokken.emplace_back();
 
-    const int breedte = Tabelbreedte(leidend) + Tabelbreedte(blokken.front());
-    const std::string streep(static_cast<std::size_t>(breedte), '-');
+    const int totaal = Tabelbreedte(leidend) + Tabelbreedte(blokken.front());
+    const std::string streep(static_cast<std::size_t>(totaal), '-');
 
     u.Titel(titel, true);
     if (u.IsTekstuitvoer()) u.Regel(streep);
@@ -71,6 +69,39 @@ void SchrijfVoortschrijdingstabel(const Competitie& c, const Rapportopties& o, T
     }
     if (u.IsTekstuitvoer()) u.Regel(streep);
     u.EindeTabel();
+}
+
+void SchrijfVoortschrijdingstabel(const Competitie& c, const Rapportopties& o, TUitvoerObject& u,
+                                  const std::string& titel) {
+    Partijtabellen tabellen;
+    tabellen.Vul(c);
+    const int breedte = HalvePunten(c.Opties) ? 3 : 2;
+    SchrijfRondetabel(c, o, u, titel, tabellen, breedte, [&](const TSpelerObj& s, int r) {
+        const auto punten = tabellen.Cumulatief(s.InternNummer(), r);
+        return Uitvoercel::MetTekst(punten ? PuntenTekst(c.Opties, *punten) : "--", 0, true);
+    });
+}
+
+void SchrijfTegenstanderPerRonde(const Competitie& c, const Rapportopties& o, TUitvoerObject& u,
+                                 const std::string& titel) {
+    Partijtabellen tabellen;
+    tabellen.Vul(c);
+    const bool kleur = o.Afdrukken.KleurPerSpeler;
+    const std::string wit = Tekst(T::w), zwart = Tekst(T::z), buiten = Tekst(T::R);
+    // Wide enough for the highest place and the colour.
+    const int cijfers =
+        static_cast<int>(std::to_string(std::max<std::size_t>(c.Ranglijst.Aantal(), 1)).size());
+    const int breedte = std::max(3, cijfers) + (kleur ? 1 : 0);
+    SchrijfRondetabel(c, o, u, titel, tabellen, breedte, [&](const TSpelerObj& s, int r) {
+        for (const Partij& p : tabellen.Partijen(s.InternNummer())) {
+            if (p.Ronde != r) continue;
+            std::string t =
+                p.Buiten ? buiten + std::to_string(p.Tegenstander) : std::to_string(p.Tegenstander);
+            if (kleur) t += p.Kleur == 0 ? wit : zwart;
+            return Uitvoercel::MetTekst(t, 0, true);
+        }
+        return Uitvoercel::MetTekst("--", 0, true);
+    });
 }
 
 } // namespace velkaro

@@ -45,8 +45,8 @@ public:
     Afdrukdocument Document;
 };
 
-const char* kGebruik = "usage: velkaro --print FILE.xv7 [--kind ranking|progress] "
-                       "[--options LIST] [--landscape] -o OUT.pdf";
+const std::string kGebruik = "usage: velkaro --print FILE.xv7 [--kind " + Soortnamen() +
+                             "] [--options LIST] [--landscape] -o OUT.pdf";
 
 int Druk(const QStringList& a) {
     std::string bestand, uit, soort, opties;
@@ -80,7 +80,7 @@ int Druk(const QStringList& a) {
     Rapportopties o = StandaardRapportopties(c);
     if (!soort.empty()) {
         const auto s = SoortVanNaam(soort);
-        if (!s) throw Fout("--kind takes ranking or progress");
+        if (!s) throw Fout("--kind takes " + Soortnamen());
         o.Soort = *s;
     }
     if (metOpties) {

@@ -97,7 +97,9 @@ TEST_F(CliRapport, Gebruiksfouten) {
     EXPECT_EQ(Cli({"report", f, "--format", "pdf", "-o", "x"}).status, 2);
     EXPECT_EQ(Cli({"report", f, "-o", map / "x.rtf", "--append"}).status, 2);
     EXPECT_EQ(Cli({"report", f, "-o", map / "x.txt", "--append", "--overwrite"}).status, 2);
-    EXPECT_EQ(Cli({"report", f, "--kind", "history"}).status, 2);
+    EXPECT_EQ(Cli({"report", f, "--kind", "bogus"}).status, 2);
+    EXPECT_EQ(Cli({"report", f, "--kind", "participants", "--sort", "age"}).status, 2);
+    EXPECT_EQ(Cli({"report", f, "--kind", "series", "--lists", "ranking,bogus"}).status, 2);
     EXPECT_EQ(Cli({"report", f, "--options", "matrix,colour"}).status, 2);
     EXPECT_EQ(Cli({"report", f, "--from", "x"}).status, 2);
     EXPECT_EQ(Cli({"report", f, "--min-games", "1000"}).status, 2);
@@ -136,4 +138,44 @@ TEST_F(CliRapport, VorigeNoteringAlleenNaWijziging) {
     Competitie d;
     ASSERT_TRUE(LeesBestand(d, f).Ok());
     EXPECT_EQ(d.Spelers.zoekloting(2)->VorigeNotering, plaats);
+}
+
+TEST_F(CliRapport, ElkeSoort) {
+    const auto hulp = Cli({"report", "--help"});
+    EXPECT_NE(hulp.out.find("--kind ranking|progress|opponents|categories|results|series|"
+                            "participants|history|norms"),
+              std::string::npos)
+        << hulp.out;
+    const struct {
+        std::vector<std::string> args;
+        std::vector<std::string> teksten; // what the report holds
+    } gevallen[] = {
+        {{"--kind", "opponents"}, {"Tegenstander per speler per ronde Clubcompetitie"}},
+        {{"--kind", "categories"}, {}},
+        {{"--kind", "results", "--from", "2", "--to", "3", "--board-numbers"},
+         {"Uitslagen en/of rooster Clubcompetitie DC Het Noorden 2026-2027 Ronde 2",
+          "Uitslagen en/of rooster Clubcompetitie DC Het Noorden 2026-2027 Ronde 3"}},
+        {{"--kind", "series", "--groups-from", "2", "--groups-to", "3"},
+         {"Competitiegroep 2 Regiokampioenschap IJssel 2026",
+          "Competitiegroep 3 Keizercompetitie DV De Vechtstreek 2026-2027"}},
+        {{"--kind", "participants", "--sort", "number"},
+         {"Deelnemerslijst Clubcompetitie DC Het Noorden 2026-2027"}},
+        {{"--kind", "history", "--players", "1"}, {}},
+        {{"--kind", "norms"}, {"FMJD-normentabel (alle normen onder voorbehoud)"}},
+    };
+    for (const auto& g : gevallen) {
+        std::vector<std::string> args = {"report", f, "--no-save"};
+        args.insert(args.end(), g.args.begin(), g.args.end());
+        const auto r = Cli(args);
+        ASSERT_EQ(r.status, 0) << g.args[1] << r.err;
+        for (const auto& verwacht : g.teksten)
+            EXPECT_NE(r.out.find(verwacht), std::string::npos)
+                << g.args[1] << ": " << verwacht << "\n"
+                << r.out;
+        EXPECT_GT(Regels(r.out).size(), 3u) << g.args[1];
+    }
+    // The history of drawing number 1 names him in its title.
+    const auto r = Cli({"report", f, "--no-save", "--kind", "history", "--players", "1"});
+    EXPECT_NE(r.out.find("Geschiedenis speler "), std::string::npos);
+    EXPECT_EQ(Cli({"report", f, "--kind", "history", "--players", "999"}).status, 1);
 }

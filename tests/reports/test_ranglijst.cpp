@@ -243,16 +243,6 @@ TEST(Voortschrijding, VervolgregelsNaMaximumPerRegel) {
     EXPECT_EQ(regels[10], "                  10 ");
 }
 
-TEST(Rapport, AndereSoortenNogNiet) {
-    Stand s;
-    SchriftGesprek g;
-    TUitvoerObject u(g);
-    Rapportopties o;
-    o.Soort = Rapportsoort::Deelnemerslijst;
-    EXPECT_FALSE(SchrijfRapport(s.c, o, u, VasteKlok{}));
-    EXPECT_FALSE(SoortBeschikbaar(Rapportsoort::FMJDTabel));
-}
-
 TEST(Rapportopties, NamenEnBits) {
     Competitie c;
     c.RanglijstOpties = kStandaardRanglijstOpties;

@@ -2,9 +2,12 @@
 #include "lang/teksten.h"
 #include "model/competitie.h"
 #include "reports/pagina.h"
+#include "reports/rapport.h"
 #include "reports/rapportdialoog.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using namespace velkaro;
 
@@ -188,4 +191,38 @@ TEST_F(Rapportdialoog, SorteerschermEnOptielijst) {
     EXPECT_EQ(LeesAfdrukoptielijst("matrix,bogus,x").Onbekend, "bogus");
     EXPECT_EQ(SoortVanNaam("progress"), Rapportsoort::Voortschrijdingstabel);
     EXPECT_FALSE(SoortVanNaam("Ranking"));
+    // Every kind has one name, in kind order.
+    int soort = 0;
+    for (std::size_t b = 0, e; b <= Soortnamen().size(); b = e + 1, ++soort) {
+        e = std::min(Soortnamen().find('|', b), Soortnamen().size());
+        const auto s = SoortVanNaam(Soortnamen().substr(b, e - b));
+        ASSERT_TRUE(s);
+        EXPECT_EQ(static_cast<int>(*s), soort);
+        EXPECT_TRUE(SoortBeschikbaar(*s));
+    }
+    EXPECT_EQ(soort, 9);
+}
+
+TEST_F(Rapportdialoog, KeuzeNaarRapportopties) {
+    Competitie c;
+    Rapportkeuze k = OpenRapportkeuze(c, Rapportsoort::UitslagenEnRooster);
+    k.UitslagVan = 2;
+    k.UitslagTot = 5;
+    k.Tafelnummer = k.InfoEerdereRonde = k.UitslagLotingnummer = true;
+    k.SerieStand = false;
+    k.SerieCategorie = true;
+    k.VanCompetitie = 3;
+    k.TotCompetitie = 4;
+    k.Volgorde = Deelnemersvolgorde::Rating;
+    k.Geschiedenis = {7, 2};
+    const Rapportopties o = RapportoptiesVan(c, k);
+    EXPECT_EQ(o.UitslagVan, 2);
+    EXPECT_EQ(o.UitslagTot, 5);
+    EXPECT_TRUE(o.Tafelnummer && o.InfoEerdereRonde && !o.Wedstrijdnummer);
+    EXPECT_TRUE(o.Afdrukken.Lotingnummer);
+    EXPECT_TRUE(!o.Serie.Stand && o.Serie.Categorie && !o.Serie.Voortschrijding);
+    EXPECT_EQ(o.Serie.VanCompetitie, 3);
+    EXPECT_EQ(o.Serie.TotCompetitie, 4);
+    EXPECT_EQ(o.Volgorde, Deelnemersvolgorde::Rating);
+    EXPECT_EQ(o.Geschiedenis, (std::vector<int32_t>{7, 2}));
 }

@@ -21,6 +21,7 @@ class TestRapport : public QObject {
 private slots:
     void init();
     void menuEnKnoppen();
+    void elkeSoortAlsDeOpdrachtregel();
     void schijfGelijkAanDeOpdrachtregel();
     void beeldschermToontHetRapport();
     void grootsteRanglijstNaarPdf();

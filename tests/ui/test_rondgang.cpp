@@ -100,15 +100,22 @@ void TypUitslagen(test::Programma& p, const QString& toetsen) {
     QTRY_VERIFY_WITH_TIMEOUT(klaar, 10000);
 }
 
-// The schedule dialog on its proposed round.
+// The schedule dialog on its proposed round; the results and schedule of that round follow.
 void Roosteren(test::Programma& p, int verwachteRonde) {
     int voorgesteld = 0;
     BijVenster("TRooster", [&](QWidget* d) {
         voorgesteld = Zoek<QSpinBox>(d, "sbRonde")->value();
         Klik(d, "knopSamenstellen");
     });
+    int rapportronde = 0;
+    BijVenster("TVKRang", [&](QWidget* d) {
+        if (d->windowTitle() == "Uitslagen en/of rooster afdrukken")
+            rapportronde = Zoek<QSpinBox>(d, "edUitslagVan")->value();
+        Klik(d, "knopOk");
+    });
     Klik(p.venster.get(), "knopRooster");
     QCOMPARE(voorgesteld, verwachteRonde);
+    QCOMPARE(rapportronde, verwachteRonde);
 }
 
 // The ranking with cross table: on screen (the sort dialog first, as the results changed),
