@@ -43,6 +43,7 @@ int Wissel(const Argumenten& a, Uitvoer& u) {
     // The group dialog's "Kies": the open group is written and the other loaded; a failed
     // write comes back as the refusal. Then the file is saved.
     CliGesprek gesprek(u.err);
+    gesprek.Antwoorden = Antwoord::Ja; // the damage was weighed above
     KiesGroep(c, gesprek, bestandsnummer);
     Bewaar(c);
     u.out << GroepRegel(c.Groepen.Zoek(bestandsnummer)->G()) << '\n';

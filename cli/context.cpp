@@ -9,8 +9,13 @@ namespace velkaro::cli {
 
 namespace {
 
-// One command runs at a time in a process; its lock lives until the command ends.
+// One command runs at a time in a process; its locks live until the command ends.
 Competitieslot& Slot() {
+    static Competitieslot slot;
+    return slot;
+}
+
+Competitieslot& Leesslot() {
     static Competitieslot slot;
     return slot;
 }
@@ -20,8 +25,14 @@ std::chrono::milliseconds& Wachttijd() {
     return w;
 }
 
+// A change holds both locks, the change lock first; a reader shares only the read lock, so
+// the desktop program having the competition open keeps out changes but not readers.
 void NeemSlot(const std::string& pad, Slotsoort soort) {
-    auto r = Competitieslot::Neem(pad, soort, Wachttijd(), Slot());
+    if (soort == Slotsoort::Exclusief) {
+        auto r = Competitieslot::Neem(pad, soort, Wachttijd(), Slot(), Slotdoel::Wijzigen);
+        if (!r.Ok()) throw Weigering(BestandsfoutTekst(r));
+    }
+    auto r = Competitieslot::Neem(pad, soort, Wachttijd(), Leesslot(), Slotdoel::Lezen);
     if (!r.Ok()) throw Weigering(BestandsfoutTekst(r));
 }
 
@@ -50,6 +61,7 @@ void Vergrendel(const std::string& pad) {
 }
 
 void LaatSlotLos() {
+    Leesslot().Laat();
     Slot().Laat();
 }
 

@@ -235,7 +235,9 @@ void Programma::Hersorteren() {
 }
 
 bool Programma::Afsluiten() {
-    return BewaarVoorWissel();
+    if (!BewaarVoorWissel()) return false;
+    slot_.Laat(); // the program ends: others may change the competition again
+    return true;
 }
 
 std::vector<std::string> Programma::RecenteMenu() const {

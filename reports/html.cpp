@@ -36,6 +36,9 @@ void TInternetUitvoerObject::Kop(std::string_view titel) {
     uit_ += HtmlTekst(titel);
     Regel("</TITLE>");
     Regel("<HEAD>");
+    // The file is Windows-1252: without saying so, a reader that guesses UTF-8 shows every
+    // accented name as "?".
+    Regel("<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=windows-1252\">");
     Regel("<H1> </H1> <BR>");
     Regel("</HEAD>");
     Regel("<BODY>");

@@ -31,6 +31,10 @@ std::string Vergrendelbestand(const std::string& pad) {
     return Basisnaam(pad) + ".lck";
 }
 
+std::string Leesslotbestand(const std::string& pad) {
+    return Basisnaam(pad) + ".lcl";
+}
+
 std::string Map(const std::string& pad) {
     return pad.substr(0, NaamBegin(pad));
 }

@@ -15,8 +15,11 @@ std::string Basisnaam(const std::string& pad);
 // The path with its extension replaced by ".xv7".
 std::string MetXv7(const std::string& pad);
 std::string Groepsbestand(const std::string& pad, int32_t bestandsnummer);
-// The lock file of a competition: the base name with ".lck".
+// The lock files of a competition: the base name with ".lck" (held by a program that changes
+// the competition, the desktop program for as long as it has it open) and ".lcl" (held by a
+// command-line change until its save is done, shared by readers).
 std::string Vergrendelbestand(const std::string& pad);
+std::string Leesslotbestand(const std::string& pad);
 // The folder of a path with its final separator.
 std::string Map(const std::string& pad);
 

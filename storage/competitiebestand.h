@@ -73,7 +73,7 @@ Bestandsresultaat SchrijfDeelcomp(Competitie& c);
 void VerwijderFysiek(const Competitie& c, int32_t bestandsnummer);
 
 // Whether pad names one of the competition's own files (its main file, a group file of one
-// of its groups, or its lock file), after following links; outputs such as reports must
+// of its groups, or its lock files), after following links; outputs such as reports must
 // never be written there.
 bool IsEigenBestand(const Competitie& c, const std::string& pad);
 

@@ -34,9 +34,11 @@ void Competitieslot::Laat() {
 }
 
 Bestandsresultaat Competitieslot::Neem(const std::string& pad, Slotsoort soort,
-                                       std::chrono::milliseconds wachttijd, Competitieslot& uit) {
+                                       std::chrono::milliseconds wachttijd, Competitieslot& uit,
+                                       Slotdoel doel) {
     uit.Laat();
-    const std::string naam = Vergrendelbestand(pad);
+    const std::string naam =
+        doel == Slotdoel::Wijzigen ? Vergrendelbestand(pad) : Leesslotbestand(pad);
     // Never through a link and never a pipe: the lock file is a plain file of its own.
     const int vlaggen = O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK;
     int fd = ::open(naam.c_str(), O_RDWR | O_CREAT | vlaggen, 0666);

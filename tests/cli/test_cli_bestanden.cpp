@@ -128,13 +128,19 @@ TEST(CliBestanden, TweedeSchrijverWachtEnWeigert) {
     auto r = Cli({"player", "add", f, "--name", "Nieuw"});
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("ander programma"), std::string::npos) << r.err;
-    EXPECT_EQ(Cli({"player", "list", f}).status, 1); // a save in progress: not even reading
+    // A program that has it open (the desktop program) keeps out changes, not readers.
+    EXPECT_EQ(Cli({"player", "list", f}).status, 0);
     EXPECT_EQ(Lees(map / "club.101"), voor);
+    // A command-line change until its save is done: not even reading.
+    Competitieslot opslaan;
+    ASSERT_TRUE(Competitieslot::Neem(f, Slotsoort::Exclusief, {}, opslaan, Slotdoel::Lezen).Ok());
+    EXPECT_EQ(Cli({"player", "list", f}).status, 1);
+    opslaan.Laat();
 
     // Readers share the lock with each other, not with a writer.
     ander.Laat();
     Competitieslot lezer;
-    ASSERT_TRUE(Competitieslot::Neem(f, Slotsoort::Gedeeld, {}, lezer).Ok());
+    ASSERT_TRUE(Competitieslot::Neem(f, Slotsoort::Gedeeld, {}, lezer, Slotdoel::Lezen).Ok());
     EXPECT_EQ(Cli({"player", "list", f}).status, 0);
     EXPECT_EQ(Cli({"player", "add", f, "--name", "Nieuw"}).status, 1);
     lezer.Laat();

@@ -101,7 +101,8 @@ TEST(Uitvoer, HtmlOpmaak) {
     TijdelijkeMap map;
     SchriftGesprek g;
     const std::string html = Tabelbestand(map / "r.htm", Bestandsformaat::Html, g);
-    EXPECT_EQ(html, "<HTML>\r\n<TITLE>Titel</TITLE>\r\n<HEAD>\r\n<H1> </H1> <BR>\r\n</HEAD>\r\n"
+    EXPECT_EQ(html, "<HTML>\r\n<TITLE>Titel</TITLE>\r\n<HEAD>\r\n<META HTTP-EQUIV=\"Content-Type\" "
+                    "CONTENT=\"text/html; charset=windows-1252\">\r\n<H1> </H1> <BR>\r\n</HEAD>\r\n"
                     "<BODY>\r\n<PRE>\r\n"
                     "Bestand: club.xv7\r\n<BR>\r\n"
                     "</PRE> \r\n<TABLE border=1 cellpadding=5>\r\n"

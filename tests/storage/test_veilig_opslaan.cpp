@@ -191,8 +191,9 @@ TEST(VeiligOpslaan, EigenBestandenHerkend) {
     fs::create_symlink(map / "club.103", map / "link.txt");
     fs::create_hard_link(map / "club.103", map / "hard.txt");
     fs::create_directories(map / "sub");
-    for (const std::string& pad : {map / "club.xv7", map / "sub/../club.103", map / "./club.103",
-                                   map / "club.lck", map / "link.txt", map / "hard.txt"})
+    for (const std::string& pad :
+         {map / "club.xv7", map / "sub/../club.103", map / "./club.103", map / "club.lck",
+          map / "club.lcl", map / "link.txt", map / "hard.txt"})
         EXPECT_TRUE(IsEigenBestand(c, pad)) << pad;
     for (const std::string& pad : {map / "club.104", map / "club.pdf", std::string("club.xv7")})
         EXPECT_FALSE(IsEigenBestand(c, pad)) << pad;
