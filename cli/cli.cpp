@@ -26,6 +26,7 @@ std::vector<Opdracht> Tabel() {
     UitslagOpdrachten(t);
     CategorieOpdrachten(t);
     RapportOpdrachten(t);
+    ImportOpdrachten(t);
     return t;
 }
 

@@ -42,6 +42,9 @@ std::string BestandsfoutTekst(const Bestandsresultaat& r) {
     case Bestandsfout::Beschadigd:
         t = Tekst(T::BestandBeschadigd);
         break;
+    case Bestandsfout::BestaatAl:
+        t = Tekst(T::BestandBestaatAl);
+        break;
     }
     t += ": " + r.Pad;
     if (!r.Detail.empty()) t += " (" + r.Detail + ")";

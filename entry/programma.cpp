@@ -2,6 +2,7 @@
 
 #include "entry/bestand.h"
 #include "entry/bestandsfout.h"
+#include "entry/importeren.h"
 #include "entry/instellingen.h"
 #include "lang/namen.h"
 #include "lang/teksten.h"
@@ -101,7 +102,12 @@ bool Programma::BewaarVoorWissel() {
 }
 
 bool Programma::Lees(const std::string& naam) {
+    if (IsImportbestand(naam) || IsZ6EBestand(naam)) return ImporteerBestand(c_, gesprek_, naam);
     return MeldBestandsfout(gesprek_, OpenBestand(c_, naam));
+}
+
+bool Programma::Exporteren() {
+    return Geladen() && ExporteerWDSMetMelding(c_, gesprek_);
 }
 
 bool Programma::Openen() {

@@ -34,7 +34,7 @@ struct Panelen {
 
 Panelen BerekenPanelen(const Competitie& c);
 
-// The open-dialog filters; only ".xv7" can be read until the import exists.
+// The open-dialog filters: the competition files and the foreign formats that can be imported.
 std::vector<std::string> OpenFilters();
 
 class Programma {
@@ -53,6 +53,8 @@ public:
     // A recent file, the quick-load button or the command line: the loaded competition is
     // saved first, then the file is read. True when it was opened.
     bool OpenNaam(const std::string& naam);
+    // "&Export": the open group as a WDS file.
+    bool Exporteren();
     // "&Nieuw": save, ask a name (and whether to overwrite), start an empty competition with
     // one group and save it at once.
     bool Nieuw();
