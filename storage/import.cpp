@@ -42,11 +42,20 @@ Spelergegevens ImportSpeler(std::string naam, int32_t intern) {
     return g;
 }
 
+// A text of a foreign file as UTF-8; control characters (a line break inside a name would
+// break the competition file's lines) become blanks.
+std::string Schoon(std::string_view cp1252) {
+    std::string t(cp1252);
+    for (char& ch : t)
+        if (static_cast<unsigned char>(ch) < 0x20 || ch == 0x7f) ch = ' ';
+    return Windows1252NaarUtf8(t);
+}
+
 // Characters van to tot (1-based, inclusive) of a Windows-1252 line, without surrounding
 // blanks, as UTF-8.
 std::string Kolom(std::string_view regel, std::size_t van, std::size_t tot) {
     if (regel.size() < van) return {};
-    return Windows1252NaarUtf8(Trim(regel.substr(van - 1, tot - van + 1)));
+    return Trim(Schoon(regel.substr(van - 1, tot - van + 1)));
 }
 
 // The lines of a text file without their line ends, each cut to 255 characters.
@@ -145,7 +154,7 @@ bool TekstWedstrijd(Competitie& c, Importresultaat& r, Spelerzoeker& zoeker, Ron
                     const std::string& plaatsWit, const std::string& zwart,
                     const std::string& plaatsZwart, const std::string& uitslagtekst,
                     const std::string& datum, const Uitslag& uitslag) {
-    const std::string tekst = Windows1252NaarUtf8(regel);
+    const std::string tekst = Schoon(regel);
     if (wit.empty() || zwart.empty()) {
         r.Meld(Importmeldingsoort::LegeNaam, regelnummer, tekst);
         return true;
@@ -187,9 +196,9 @@ int32_t Int32(std::string_view s, std::size_t pos) {
 // A text of at most n characters: a length byte and n characters.
 std::string KorteTekst(std::string_view s, std::size_t pos, std::size_t n) {
     const std::size_t lengte = std::min<std::size_t>(Byte(s, pos), n);
-    std::string_view t = s.substr(pos + 1, lengte);
-    while (!t.empty() && t.back() == ' ') t.remove_suffix(1);
-    return Windows1252NaarUtf8(t);
+    std::string t = Schoon(s.substr(pos + 1, lengte));
+    while (!t.empty() && t.back() == ' ') t.pop_back();
+    return t;
 }
 
 void ZetKorteTekst(std::string& s, std::size_t pos, std::size_t n, const std::string& utf8) {
@@ -403,7 +412,7 @@ void LeesDEEInhoud(Competitie& c, std::string_view dee, const std::string_view* 
         } else {
             if (spelers >= n) return false;
             if (spelers == static_cast<int64_t>(kMaxImportSpelers)) {
-                r.Meld(Importmeldingsoort::TeVeelSpelers, nummer, Windows1252NaarUtf8(regel));
+                r.Meld(Importmeldingsoort::TeVeelSpelers, nummer, Schoon(regel));
                 return false;
             }
             ++spelers;

@@ -89,4 +89,7 @@ TEST(CliImport, BestaandeCompetitieAlleenMetEenAntwoord) {
         EXPECT_EQ(Cli({"import", map / bron, map / "nieuw.xv7"}).status, 1) << bron;
         EXPECT_FALSE(fs::exists(map / "nieuw.xv7")) << bron;
     }
+    // A command that opens a competition never imports behind its user's back.
+    EXPECT_EQ(Cli({"info", map / "lijst.txt"}).status, 1);
+    EXPECT_FALSE(fs::exists(map / "lijst.xv7"));
 }

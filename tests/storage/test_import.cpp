@@ -241,6 +241,15 @@ TEST(Import, WDSVreemdeEnBeschadigdeRecords) {
         EXPECT_EQ(c.Spelers.At(0).G().Kort, "   ") << g.wat;
         EXPECT_EQ(Wedstrijden(c), g.wedstrijden) << g.wat;
     }
+    // A line break in a place (also the categories) must not break the group file's lines.
+    std::string plaats = gewoon;
+    plaats.replace(5355 + 2 * 21, 10, std::string("\x09Zwolle\r\nX", 10));
+    Competitie c, terug;
+    Importresultaat r;
+    LeesWDSInhoud(c, plaats, r);
+    EXPECT_EQ(c.Spelers.At(0).G().Plaats, "Zwolle  X");
+    EXPECT_FALSE(LeesGroepTekst(terug, SchrijfGroepTekst(c), kHuidigeVersie));
+    EXPECT_EQ(terug.Spelers.At(0).G().Plaats, "Zwolle  X");
 }
 
 TEST(Import, TXTUitslagenlijst) {
