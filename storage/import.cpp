@@ -165,9 +165,10 @@ bool TekstWedstrijd(Competitie& c, Importresultaat& r, Spelerzoeker& zoeker, Ron
     }
     const int32_t w = zoeker.Zoek(wit, plaatsWit);
     const int32_t z = zoeker.Zoek(zwart, plaatsZwart);
+    // A group this full is no result list; reading on would only search the names in vain.
     if (w == 0 || z == 0) {
         r.Meld(Importmeldingsoort::TeVeelSpelers, regelnummer, tekst);
-        return true;
+        return false;
     }
     bool nieuw = false;
     const int32_t ronde = teller.Ronde(datum, nieuw);

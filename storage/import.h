@@ -17,7 +17,7 @@ namespace velkaro {
 enum class Importmeldingsoort {
     OnbekendeUitslag,   // the match was made without a result
     LegeNaam,           // the line names no player: skipped
-    TeVeelSpelers,      // the group is full: the line or player is skipped
+    TeVeelSpelers,      // the group is full: a text file is read no further
     TeVeelWedstrijden,  // the import is full: the rest of the source is skipped
     TeVeelRondes,       // past round 1000: the line is skipped
     OngeldigeWedstrijd, // a game whose players the import did not make: skipped

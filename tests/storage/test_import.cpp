@@ -545,3 +545,17 @@ TEST(Import, VoorbereidingEersteGroepOfNieuweGroep) {
     EXPECT_FALSE(e.Geladen());
     EXPECT_EQ(Lees(map / "eerste.xv7"), voor);
 }
+
+TEST(Import, TekstlijstStoptBijEenVolleGroep) {
+    std::string lijst;
+    for (int i = 0; i < 600; ++i)
+        lijst +=
+            TxtWedstrijd("W" + std::to_string(1000 + i), "Z" + std::to_string(1000 + i), "1- 1");
+    Competitie c;
+    Importresultaat r;
+    LeesTXTInhoud(c, lijst, r);
+    EXPECT_EQ(c.Spelers.Aantal(), kMaxImportSpelers);
+    EXPECT_EQ(c.Wedstrijden.Aantal(), 500u);
+    ASSERT_EQ(Soorten(r), std::vector{Importmeldingsoort::TeVeelSpelers});
+    EXPECT_EQ(r.Meldingen[0].Plaats, 501);
+}
