@@ -24,6 +24,7 @@ std::vector<Opdracht> Tabel() {
     RondeOpdrachten(t);
     WedstrijdlijstOpdrachten(t);
     UitslagOpdrachten(t);
+    MatrixOpdrachten(t);
     CategorieOpdrachten(t);
     RapportOpdrachten(t);
     ImportOpdrachten(t);

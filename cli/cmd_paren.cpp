@@ -76,7 +76,6 @@ int Paren(const Argumenten& a, Uitvoer& u) {
     GeenVoortgang voortgang;
     Roosteromgeving omg{gesprek, voortgang, a.Vlag("--trace")};
     const auto r = SamenstellenRooster(c, ronde, kleuren == "standard", laatsteRonde, omg);
-    if (r.Uitkomst == Roosteruitkomst::NietBeschikbaar) return 1;
     if (!r.Gelukt()) {
         // The unplayed matches of the round are gone, as in the program: keep that.
         if (c.Gewijzigd) Bewaar(c);
@@ -138,8 +137,10 @@ void ParenOpdrachten(std::vector<Opdracht>& t) {
          "pair FILE.xv7 [--round R] [--colours standard|swapped] [--last-round] [--trace]\n"
          "         [--force] [--allow-gap] [--json]",
          "Pairs a round of the open group by its calculation system and saves: the round\n"
-         "robin writes the whole schedule from R, the Swiss system pairs the players marked\n"
-         "R (see 'player mark'). Without --round the proposed round is paired: the next\n"
+         "robin writes the whole schedule from R; the Swiss, Keizer, rating, average (place\n"
+         "pairing) and Laren systems pair the players marked R (see 'player mark'); under\n"
+         "Keizer and rating the unmarked members keep their place in the ranking but sit the\n"
+         "round out. Without --round the proposed round is paired: the next\n"
          "one, or the last one again while it has no result. Under a Swiss system with an\n"
          "unequal number of games the program asks whether to go on: --force answers yes.\n"
          "R must be at least 1. A round that already has results (for the round robin: that\n"

@@ -46,6 +46,7 @@ void CategorieOpdrachten(std::vector<Opdracht>& tabel);
 void RapportOpdrachten(std::vector<Opdracht>& tabel);
 void InstellingOpdrachten(std::vector<Opdracht>& tabel);
 void ToernooiOpdrachten(std::vector<Opdracht>& tabel);
+void MatrixOpdrachten(std::vector<Opdracht>& tabel);
 void ImportOpdrachten(std::vector<Opdracht>& tabel);
 
 // Opens a competition for a command that changes it: takes the competition's lock for

@@ -2,6 +2,8 @@
 
 #include "lang/teksten.h"
 
+#include <algorithm>
+
 namespace velkaro {
 
 using lang::T;
@@ -42,6 +44,8 @@ std::string BestandsfoutTekst(const Bestandsresultaat& r) {
     case Bestandsfout::Beschadigd:
         t = Tekst(T::BestandBeschadigd);
         break;
+    case Bestandsfout::AlleenGeopend:
+        t = Tekst(T::AlleenLezenGeopend);
     case Bestandsfout::BestaatAl:
         t = Tekst(T::BestandBestaatAl);
         break;
@@ -78,6 +82,26 @@ bool MeldBestandsfout(Gesprek& gesprek, const Bestandsresultaat& r) {
     if (r.Ok()) return true;
     gesprek.Melding(BestandsfoutTekst(r), Tekst(T::Fout), Pictogram::Fout);
     return false;
+}
+
+bool SchadeAanvaard(Gesprek& gesprek, const Bestandsresultaat& r) {
+    if (r.Schade.empty()) return true;
+    std::string tekst;
+    for (const auto& b : r.Schade) tekst += SchadeTekst(b) + "\n";
+    return gesprek.Vraag(tekst + "\n" + Tekst(T::SchadeTochOpslaan), Tekst(T::Waarschuwing),
+                         Knoppen::JaNee, Pictogram::Waarschuwing) == Antwoord::Ja;
+}
+
+bool MeldSchade(Competitie& c, Gesprek& gesprek, const Bestandsresultaat& r) {
+    using A = Competitie::Alleenlezen;
+    const bool hoofdbestand = std::any_of(r.Schade.begin(), r.Schade.end(),
+                                          [](const Beschadiging& b) { return b.Hoofdbestand; });
+    if (SchadeAanvaard(gesprek, r)) {
+        if (c.AlleenLezen == A::Groep) c.AlleenLezen = A::Nee;
+    } else if (c.AlleenLezen != A::Competitie) {
+        c.AlleenLezen = hoofdbestand ? A::Competitie : A::Groep;
+    }
+    return c.AlleenLezen == A::Nee;
 }
 
 } // namespace velkaro

@@ -36,9 +36,15 @@ std::optional<int32_t> VraagGroepsnummer(Gesprek& gesprek, T titel, T prompt,
     }
 }
 
-// The open group is written before it is left; a failure stops the operation.
+// The open group is written before it is left; a failure stops the operation. A read-only
+// competition is left without a word unless the user changed something, which he may then
+// give up.
 bool SchrijfOpenGroep(Competitie& c, Gesprek& gesprek) {
-    return MeldBestandsfout(gesprek, SchrijfDeelcomp(c));
+    if (c.AlleenLezen != Competitie::Alleenlezen::Nee && !c.Gewijzigd) return true;
+    if (MeldBestandsfout(gesprek, SchrijfDeelcomp(c))) return true;
+    return c.AlleenLezen != Competitie::Alleenlezen::Nee &&
+           gesprek.Vraag(Tekst(T::NietOpgeslagenDoorgaan), Tekst(T::Waarschuwing), Knoppen::JaNee,
+                         Pictogram::Waarschuwing) == Antwoord::Ja;
 }
 
 void MaakOpen(Competitie& c, int32_t bestandsnummer) {
@@ -67,7 +73,7 @@ std::vector<Groepsregel> GroepenLijst(const Competitie& c) {
 bool KiesGroep(Competitie& c, Gesprek& gesprek, int32_t bestandsnummer) {
     if (!c.Groepen.Zoek(bestandsnummer)) return false;
     if (!SchrijfOpenGroep(c, gesprek)) return false;
-    LaadGroep(c, bestandsnummer);
+    MeldSchade(c, gesprek, LaadGroep(c, bestandsnummer));
     return true;
 }
 
@@ -91,6 +97,8 @@ int32_t KopieerGroep(Competitie& c, Gesprek& gesprek, int32_t bestandsnummer) {
     if (!bron) return 0;
     if (!SchrijfOpenGroep(c, gesprek)) return 0;
     const Deelcompgegevens bronGegevens = bron->Gegevens();
+    // Of a damaged group only what could be read would be copied: the user decides.
+    if (!SchadeAanvaard(gesprek, ControleerGroep(c, bronGegevens.Bestandsnummer))) return 0;
     // Cancelling ends the copy: the box would otherwise come back for ever.
     const auto nummer = VraagGroepsnummer(gesprek, T::KopierenCompetitiegroep,
                                           T::GeefNieuwNummerCompetitiegroep, "0", false);
@@ -120,7 +128,7 @@ bool HernummerGroep(Competitie& c, Gesprek& gesprek, int32_t bestandsnummer) {
 bool WijzigGroepsnaam(Competitie& c, Gesprek& gesprek, int32_t bestandsnummer) {
     if (!c.Groepen.Zoek(bestandsnummer)) return false;
     if (!SchrijfOpenGroep(c, gesprek)) return false;
-    LaadGroep(c, bestandsnummer);
+    MeldSchade(c, gesprek, LaadGroep(c, bestandsnummer));
     const auto titel =
         gesprek.Invoer(Tekst(T::NieuweTitelCompetitiegroep),
                        Tekst(T::GeefNieuweTitelCompetitiegroep), c.Opties.Toernooinaam);
@@ -147,7 +155,7 @@ bool VerwijderGroep(Competitie& c, Gesprek& gesprek, int32_t bestandsnummer) {
     if (gesprek.Vraag(vraag, Tekst(T::Bevestiging), Knoppen::JaNee) != Antwoord::Ja) return false;
     VerwijderFysiek(c, bestandsnummer);
     c.Groepen.Verwijder(bestandsnummer);
-    if (wasOpen) LaadGroep(c, c.Groepen.At(0).G().Bestandsnummer);
+    if (wasOpen) MeldSchade(c, gesprek, LaadGroep(c, c.Groepen.At(0).G().Bestandsnummer));
     return true;
 }
 

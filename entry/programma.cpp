@@ -8,6 +8,7 @@
 #include "lang/teksten.h"
 #include "model/tekst.h"
 #include "storage/bestandsnamen.h"
+#include "storage/vergrendeling.h"
 
 #include <filesystem>
 
@@ -25,6 +26,9 @@ namespace {
 
 const char* kBestanden = "Bestanden";
 constexpr std::size_t kWerkmapLengte = 100;
+// A command-line save holds the lock for moments; a longer wait would only freeze the window
+// while another desktop program keeps the competition open.
+constexpr std::chrono::milliseconds kVensterWachttijd{2000};
 
 std::string Bestandsdeel(const std::string& pad) {
     return fs::path(pad).filename().string();
@@ -50,6 +54,8 @@ Panelen BerekenPanelen(const Competitie& c) {
     const bool geladen = c.Geladen();
     p.Venstertitel = geladen ? Tekst(T::Velkaro) + " - " + Bestandsdeel(c.Bestandsnaam)
                              : Tekst(T::Velkaro) + " " + Versietekst();
+    if (geladen && c.AlleenLezen != Competitie::Alleenlezen::Nee)
+        p.Venstertitel += Tekst(T::TitelAlleenLezen);
     p.Spelers = Aantal(geladen, c.Spelers.Aantal());
     p.Rondes = Aantal(geladen, c.Rondes.Aantal());
     p.Wedstrijden = Aantal(geladen, c.Wedstrijden.Aantal());
@@ -96,14 +102,53 @@ void Programma::SchrijfInstellingen(Ini& ini) const {
 
 bool Programma::BewaarVoorWissel() {
     if (!Geladen()) return true;
+    // The user chose read-only: only changes he made are worth a word.
+    if (c_.AlleenLezen != Competitie::Alleenlezen::Nee && !c_.Gewijzigd) return true;
     if (MeldBestandsfout(gesprek_, SchrijfBestand(c_))) return true;
     return gesprek_.Vraag(Tekst(T::NietOpgeslagenDoorgaan), Tekst(T::Waarschuwing), Knoppen::JaNee,
                           Pictogram::Waarschuwing) == Antwoord::Ja;
 }
 
+bool Programma::NeemSlot(const std::string& naam, bool alleenLezenAanbieden, Competitieslot& slot,
+                         bool& alleenLezen) {
+    // The competition that is open again: its own lock must not stand in the way.
+    if (Geladen() && IsEigenBestand(c_, MetXv7(naam))) slot_.Laat();
+    alleenLezen = false;
+    // Only a competition file is locked; any other file is refused or imported by the reader.
+    if (Hoofdletters(Extensie(naam)) != ".XV7") return true;
+    const auto r = Competitieslot::Neem(naam, Slotsoort::Exclusief, kVensterWachttijd, slot);
+    if (r.Ok()) return true;
+    if (!alleenLezenAanbieden) return MeldBestandsfout(gesprek_, r);
+    alleenLezen = gesprek_.Vraag(BestandsfoutTekst(r) + "\n\n" + Tekst(T::AlleenLezenOpenen),
+                                 Tekst(T::Waarschuwing), Knoppen::JaNee,
+                                 Pictogram::Waarschuwing) == Antwoord::Ja;
+    return alleenLezen;
+}
+
+void Programma::HerneemSlot() {
+    if (!Geladen()) slot_.Laat();
+    if (Geladen() && !slot_.Vast() && c_.AlleenLezen != Competitie::Alleenlezen::Competitie)
+        Competitieslot::Neem(c_.Bestandsnaam, Slotsoort::Exclusief, {}, slot_);
+}
+
 bool Programma::Lees(const std::string& naam) {
     if (IsImportbestand(naam) || IsZ6EBestand(naam)) return ImporteerBestand(c_, gesprek_, naam);
-    return MeldBestandsfout(gesprek_, OpenBestand(c_, naam));
+    Competitieslot slot;
+    bool alleenLezen = false;
+    if (!NeemSlot(naam, true, slot, alleenLezen)) {
+        HerneemSlot();
+        return false;
+    }
+    const auto r = OpenBestand(c_, naam);
+    if (!MeldBestandsfout(gesprek_, r)) {
+        HerneemSlot();
+        return false;
+    }
+    slot_ = std::move(slot);
+    c_.AlleenLezen =
+        alleenLezen ? Competitie::Alleenlezen::Competitie : Competitie::Alleenlezen::Nee;
+    MeldSchade(c_, gesprek_, r);
+    return true;
 }
 
 bool Programma::Exporteren() {
@@ -142,6 +187,13 @@ bool Programma::Nieuw() {
         gesprek_.Vraag(Tekst(T::Overschrijven) + "?", Tekst(T::BestandBestaatAl), Knoppen::JaNee) !=
             Antwoord::Ja)
         return false;
+    Competitieslot slot;
+    bool alleenLezen = false;
+    if (!NeemSlot(MetXv7(*naam), false, slot, alleenLezen)) {
+        HerneemSlot();
+        return false;
+    }
+    slot_ = std::move(slot);
     c_.VolledigeReset();
     // A new competition starts without the particulars of the one before.
     c_.Toernooi = Toernooigegevens{};
@@ -180,7 +232,7 @@ bool Programma::Heropenen() {
     if (gesprek_.Vraag(Tekst(T::WeetUHetZeker), Tekst(T::Waarschuwing), Knoppen::OkAnnuleren,
                        Pictogram::Waarschuwing) != Antwoord::Ok)
         return false;
-    LaadGroep(c_, c_.HuidigeDeelcomp);
+    MeldSchade(c_, gesprek_, LaadGroep(c_, c_.HuidigeDeelcomp));
     return true;
 }
 

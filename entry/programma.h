@@ -3,11 +3,14 @@
 // clearing all results, reopening, the program settings ("Bestanden") and the panel texts.
 // A failed save is always shown; before another file is opened or the program ends the user
 // is asked whether to go on without saving, and nothing happens unless he says Yes.
+// A competition stays locked while it is open, so no other program changes it meanwhile;
+// one that another program holds can be opened read-only.
 #pragma once
 
 #include "entry/ini.h"
 #include "model/competitie.h"
 #include "model/gesprek.h"
+#include "storage/vergrendeling.h"
 
 #include <array>
 #include <optional>
@@ -81,9 +84,17 @@ private:
     // user did not choose to go on without it.
     bool BewaarVoorWissel();
     bool Lees(const std::string& naam);
+    // Takes the lock of the competition naam for as long as it is open here. When another
+    // program holds it the user is told, or (alleenLezenAanbieden) asked whether to open it
+    // read-only; false when nothing is to be opened.
+    bool NeemSlot(const std::string& naam, bool alleenLezenAanbieden, Competitieslot& slot,
+                  bool& alleenLezen);
+    // After a failed open the competition that stays loaded keeps its lock.
+    void HerneemSlot();
 
     Competitie& c_;
     Gesprek& gesprek_;
+    Competitieslot slot_;
 };
 
 } // namespace velkaro

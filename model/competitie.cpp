@@ -50,6 +50,7 @@ void Competitie::Reset() {
 void Competitie::VolledigeReset() {
     Groepen.Wissen();
     Reset();
+    AlleenLezen = Alleenlezen::Nee;
     HuidigeDeelcomp = 1;
     HuidigCompetitienummer = 1;
     Opmaakfont = "Times New Roman";

@@ -87,6 +87,11 @@ public:
     bool Gewijzigd = false;
 
     // --- the file ---
+    // Nothing of the competition is written while it is read-only: another program is
+    // changing it or its main file is damaged (Competitie), or the open group's file is
+    // damaged and the user has not agreed to save over it (Groep, lifted by another group).
+    enum class Alleenlezen : uint8_t { Nee, Groep, Competitie };
+    Alleenlezen AlleenLezen = Alleenlezen::Nee;
     int32_t HuidigeDeelcomp = 1;
     int32_t HuidigCompetitienummer = 1;
     TDeelcompVerzameling Groepen;

@@ -13,6 +13,18 @@ int32_t EersteNummerNaAantal(const Competitie& c) {
 std::vector<Wedstrijdgegevens> SchrijfParen(Competitie& c, int32_t ronde, int32_t eersteNummer,
                                             std::span<const int> partner,
                                             std::span<const Kleurgegevens> kleuren) {
+    std::vector<int32_t> intern(kleuren.size(), 0);
+    for (std::size_t p = 1; p < kleuren.size(); ++p) intern[p] = kleuren[p].InternNummer;
+    return SchrijfParen(c, ronde, eersteNummer, partner, intern, [&](int i, int j) {
+        return EersteSpeeltWit(kleuren[static_cast<std::size_t>(i)],
+                               kleuren[static_cast<std::size_t>(j)], ronde);
+    });
+}
+
+std::vector<Wedstrijdgegevens> SchrijfParen(Competitie& c, int32_t ronde, int32_t eersteNummer,
+                                            std::span<const int> partner,
+                                            std::span<const int32_t> intern,
+                                            const std::function<bool(int, int)>& eersteWit) {
     std::vector<Wedstrijdgegevens> nieuw;
     const int n = static_cast<int>(partner.size()) - 1;
     int32_t nummer = eersteNummer;
@@ -21,14 +33,14 @@ std::vector<Wedstrijdgegevens> SchrijfParen(Competitie& c, int32_t ronde, int32_
         // A pair is written once, from its first player; every real position counts, so a
         // field of more than 248 players loses no pair.
         if (j <= i || j > n) continue;
-        const auto& a = kleuren[static_cast<std::size_t>(i)];
-        const auto& b = kleuren[static_cast<std::size_t>(j)];
+        const int32_t a = intern[static_cast<std::size_t>(i)];
+        const int32_t b = intern[static_cast<std::size_t>(j)];
         Wedstrijdgegevens g;
         g.Ronde = ronde;
         g.Wedstrijdnummer = nummer++;
-        const bool iWit = EersteSpeeltWit(a, b, ronde);
-        g.Wit = iWit ? a.InternNummer : b.InternNummer;
-        g.Zwart = iWit ? b.InternNummer : a.InternNummer;
+        const bool iWit = eersteWit(i, j);
+        g.Wit = iWit ? a : b;
+        g.Zwart = iWit ? b : a;
         c.Wedstrijden.Voegtoe(g);
         nieuw.push_back(g);
     }

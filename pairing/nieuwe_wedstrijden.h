@@ -6,6 +6,7 @@
 #include "pairing/kleur.h"
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -25,5 +26,11 @@ int32_t EersteNummerNaAantal(const Competitie& c);
 std::vector<Wedstrijdgegevens> SchrijfParen(Competitie& c, int32_t ronde, int32_t eersteNummer,
                                             std::span<const int> partner,
                                             std::span<const Kleurgegevens> kleuren);
+// The same with the internal numbers of the positions and a routine's own colour verdict:
+// eersteWit(i, j) for positions i < j is true when i plays white.
+std::vector<Wedstrijdgegevens> SchrijfParen(Competitie& c, int32_t ronde, int32_t eersteNummer,
+                                            std::span<const int> partner,
+                                            std::span<const int32_t> intern,
+                                            const std::function<bool(int, int)>& eersteWit);
 
 } // namespace velkaro

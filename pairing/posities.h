@@ -66,6 +66,11 @@ public:
         return true;
     }
     bool operator==(const Posities&) const = default;
+    std::size_t Hash() const {
+        std::size_t h = 0;
+        for (uint64_t w : w_) h = (h ^ static_cast<std::size_t>(w)) * 0x9E3779B97F4A7C15ull;
+        return h;
+    }
 
 private:
     static std::size_t Woord(int p) { return static_cast<std::size_t>(p) >> 6; }

@@ -12,7 +12,6 @@ namespace velkaro {
 enum class Roosteruitkomst {
     Gepaard,         // the matches were written
     KanNietParen,    // odd number or no complete pairing: the user was told, nothing written
-    NietBeschikbaar, // the system has no pairing in this version: the user was told
     Gestopt,         // the user stopped the search: nothing written
 };
 

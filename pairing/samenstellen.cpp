@@ -1,6 +1,9 @@
 #include "pairing/samenstellen.h"
 
-#include "lang/teksten.h"
+#include "pairing/fmjd_zwitsers.h"
+#include "pairing/keizer_rooster.h"
+#include "pairing/plaats_rooster.h"
+#include "pairing/rating_zwitsers.h"
 #include "pairing/rondtoernooi.h"
 #include "pairing/roosterkeuze.h"
 #include "pairing/zwitsers.h"
@@ -9,15 +12,17 @@ namespace velkaro {
 
 Roosterresultaat SamenstellenRooster(Competitie& c, int32_t ronde, bool standaardKleuren,
                                      bool laatsteRonde, Roosteromgeving& omg) {
-    (void)laatsteRonde; // read only by the Swiss by rating
     const uint16_t systeem = c.Opties.Rekensysteem;
     if (IsRondtoernooi(systeem)) return StelStandaardRoosterSamen(c, ronde, standaardKleuren);
     if (systeem == SysteemZwitsers) return StelZwitsersRoosterSamen(c, ronde, omg);
-    omg.gesprek.Melding(lang::Tekst(lang::T::ParenNietBeschikbaar),
-                        lang::Tekst(lang::T::Informatie), Pictogram::Informatie);
-    Roosterresultaat res;
-    res.Uitkomst = Roosteruitkomst::NietBeschikbaar;
-    return res;
+    if (systeem == SysteemZwitsersRating)
+        return StelRatingZwitsersRoosterSamen(c, ronde, laatsteRonde, omg);
+    if (systeem == SysteemFMJDZwitsers) return StelFMJDZwitsersRoosterSamen(c, ronde, omg);
+    if (systeem == SysteemKeizer || systeem == SysteemRating)
+        return StelKeizerRoosterSamen(c, ronde, omg);
+    if (systeem == SysteemMoyenne) return StelHuizumRoosterSamen(c, ronde, omg);
+    // What the round robin leaves: 1 to 6 and 17, of which 17 is the only one not yet taken.
+    return StelLarenRoosterSamen(c, ronde, omg);
 }
 
 } // namespace velkaro

@@ -38,13 +38,19 @@ Speltabel BouwSpeltabel(const Competitie& c) {
 }
 
 std::vector<Posities> GespeeldRijen(const Speltabel& t, const Ontmoetingen& o) {
-    std::vector<Posities> rijen(t.size());
-    const int n = static_cast<int>(t.size()) - 1;
+    std::vector<int32_t> intern(t.size(), 0);
+    for (std::size_t p = 1; p < t.size(); ++p) intern[p] = t[p].InternNummer;
+    return GespeeldRijen(intern, o);
+}
+
+std::vector<Posities> GespeeldRijen(std::span<const int32_t> intern, const Ontmoetingen& o) {
+    std::vector<Posities> rijen(intern.size());
+    const int n = static_cast<int>(intern.size()) - 1;
     if (const auto* tabel = o.Tabel()) {
         for (int i = 1; i <= n; ++i)
             for (int j = i + 1; j <= n; ++j)
-                if (tabel->Gespeeld(t[static_cast<std::size_t>(i)].InternNummer,
-                                    t[static_cast<std::size_t>(j)].InternNummer)) {
+                if (tabel->Gespeeld(intern[static_cast<std::size_t>(i)],
+                                    intern[static_cast<std::size_t>(j)])) {
                     rijen[static_cast<std::size_t>(i)].Zet(j);
                     rijen[static_cast<std::size_t>(j)].Zet(i);
                 }
@@ -52,7 +58,7 @@ std::vector<Posities> GespeeldRijen(const Speltabel& t, const Ontmoetingen& o) {
     }
     std::unordered_map<int32_t, int> positie;
     for (int p = 1; p <= n && p < Posities::kAantal; ++p)
-        positie.emplace(t[static_cast<std::size_t>(p)].InternNummer, p);
+        positie.emplace(intern[static_cast<std::size_t>(p)], p);
     for (const auto& w : o.Wedstrijden()) {
         const auto a = positie.find(w->G().Wit), b = positie.find(w->G().Zwart);
         if (a == positie.end() || b == positie.end()) continue;

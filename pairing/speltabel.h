@@ -8,6 +8,7 @@
 #include "pairing/posities.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,8 @@ Speltabel BouwSpeltabel(const Competitie& c);
 // Per position the positions it met before (entry 0 unused). With the meeting table this
 // reads its cells; without it one pass over the matches gives what the scan would.
 std::vector<Posities> GespeeldRijen(const Speltabel& t, const Ontmoetingen& o);
+// The same for the internal numbers of positions 1..N (entry 0 unused).
+std::vector<Posities> GespeeldRijen(std::span<const int32_t> intern, const Ontmoetingen& o);
 
 std::vector<Kleurgegevens> Kleuren(const Speltabel& t);
 

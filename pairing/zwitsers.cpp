@@ -34,6 +34,12 @@ private:
 } // namespace
 
 Roosterresultaat StelZwitsersRoosterSamen(Competitie& c, int32_t ronde, Roosteromgeving& omg) {
+    return StelZwitsersVariantSamen(c, ronde, omg, Zwitsersvariant::Weerstand,
+                                    kZwitsersSorteervolgorde);
+}
+
+Roosterresultaat StelZwitsersVariantSamen(Competitie& c, int32_t ronde, Roosteromgeving& omg,
+                                          Zwitsersvariant variant, int32_t sorteervolgorde) {
     Roosterresultaat res;
     std::optional<Spoor> spoor;
     if (omg.Debugfile) spoor.emplace(SpoorPad(c));
@@ -43,8 +49,9 @@ Roosterresultaat StelZwitsersRoosterSamen(Competitie& c, int32_t ronde, Roostero
     const Zoekopties opties{.Ronde = ronde,
                             .KleurDominant = c.Opties.KleurDominant != 0,
                             .MaxKleurverschil = c.Opties.MaxKleurverschil,
-                            .Testopties = c.Opties.Testopties()};
-    TijdelijkeSorteervolgorde volgorde(c.Opties, kZwitsersSorteervolgorde);
+                            .Testopties = c.Opties.Testopties(),
+                            .Variant = variant};
+    TijdelijkeSorteervolgorde volgorde(c.Opties, sorteervolgorde);
     ranglijst_sorteren(c, true);
     const Speltabel tabel = BouwSpeltabel(c);
     const int n = static_cast<int>(tabel.size()) - 1;

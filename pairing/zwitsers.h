@@ -5,6 +5,7 @@
 #include "model/competitie.h"
 #include "pairing/roosteromgeving.h"
 #include "pairing/roosterresultaat.h"
+#include "pairing/zwitsers_zoeker.h"
 
 namespace velkaro {
 
@@ -14,5 +15,10 @@ namespace velkaro {
 // number of players, more than 255, or a search without a complete pairing ends with
 // "Kan niet paren" and no new match; the unplayed matches of round R are gone all the same.
 Roosterresultaat StelZwitsersRoosterSamen(Competitie& c, int32_t ronde, Roosteromgeving& omg);
+
+// The routine above with the search rules of `variant`, under `sorteervolgorde` for the
+// duration of the routine; the FMJD Swiss (pairing/fmjd_zwitsers.h) runs it too.
+Roosterresultaat StelZwitsersVariantSamen(Competitie& c, int32_t ronde, Roosteromgeving& omg,
+                                          Zwitsersvariant variant, int32_t sorteervolgorde);
 
 } // namespace velkaro

@@ -6,6 +6,7 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <stdexcept>
 
 namespace velkaro {
@@ -154,8 +155,13 @@ bool ZwitsersZoeker::Onpaarbaar(const Posities& spelers, bool kleurtest) {
 // too. The colour test runs in those choices when the colour is dominant, hence
 // MagSnoeien(kleurDominant_).
 // Only the final count reported differs: it counts the pairs actually tried.
+// The FMJD rules keep all of this: they never turn relaxed (so nothing gives up and the mark
+// stays 0), the colour difference still rises after 5000 pairs, a group branch still pairs
+// only its own members, and an opening whose group takes everyone left (the run reaching past
+// the table, or the merged rest of the third pass) leaves floaters nobody below; the opening
+// below fails before it could set LaatsteGroep.
 bool ZwitsersZoeker::MagSnoeien(bool kleurtest) const {
-    return !versoepeld_ && onderzocht_ > 5000 && onderzocht_ - merkteken_ > 25 &&
+    return opties_.Snoeien && !versoepeld_ && onderzocht_ > 5000 && onderzocht_ - merkteken_ > 25 &&
            !(kleurtest && maxKleurverschil_ == 1);
 }
 
@@ -202,6 +208,25 @@ bool ZwitsersZoeker::Zoek() {
 
     // Up to three passes; the count of tried pairs, the give-up mark and the relaxed colour
     // difference carry over from pass to pass.
+    if (FMJD()) {
+        // No relaxed mode: the third pass lets the rest form one group instead.
+        const char* namen[] = {"kleurtest aan", "kleurtest uit", "laatste groep, kleurtest uit"};
+        for (int doorgang = kleurDominant_ ? 0 : 1; doorgang < 3; ++doorgang) {
+            if (roosterKlaar_ || gestopt_) break;
+            if (doorgang < 2) eersteAanroep_ = true;
+            laatsteGroep_ = doorgang == 2;
+            Trace("Aanroep vindwedstrijd gestart: %s", namen[doorgang]);
+            Vindwedstrijd(doorgang == 0, 0, 0, 0, 0);
+        }
+    } else {
+        ZoekDoorgangen();
+    }
+    Trace(roosterKlaar_ ? "Rooster klaar: Onderzocht %lld" : "Rooster niet klaar: Onderzocht %lld",
+          onderzocht_);
+    return roosterKlaar_;
+}
+
+void ZwitsersZoeker::ZoekDoorgangen() {
     if (kleurDominant_) {
         eersteAanroep_ = true;
         versoepeld_ = laatsteGroep_ = false;
@@ -220,21 +245,37 @@ bool ZwitsersZoeker::Zoek() {
         Trace("Aanroep vindwedstrijd gestart: versoepeld, kleurtest uit");
         Vindwedstrijd(false, 0, 0, 0, 0);
     }
-    Trace(roosterKlaar_ ? "Rooster klaar: Onderzocht %lld" : "Rooster niet klaar: Onderzocht %lld",
-          onderzocht_);
-    return roosterKlaar_;
 }
 
 // Drops the members already paired, then orders the group: by table position; in round 2 the
 // first member stays and the others are reversed, and runs of equal places from the third
 // member on follow the colour value; with the test options by resistance points.
-void ZwitsersZoeker::BereidGroepVoor(int gBasis, int& a) {
+// The FMJD rules also drop the players of this level's waiting room, order only in round 2
+// (runs by colour value only when the first member's value is not negative), and otherwise
+// keep the order the group was built in.
+void ZwitsersZoeker::BereidGroepVoor(int gBasis, int& a, const Posities& wachtend) {
     uint8_t* g = groep_.data() + gBasis;
     int over = 0;
+    const bool fmjd = FMJD();
     for (int i = 0; i < a; ++i)
-        if (partner_[g[i]] == 0) g[over++] = g[i];
+        if (partner_[g[i]] == 0 && !(fmjd && wachtend.Heeft(g[i]))) g[over++] = g[i];
     a = over;
     if (a <= 1) return;
+    if (fmjd) {
+        if (opties_.Ronde != 2) return;
+        std::sort(g, g + a);
+        std::reverse(g + 1, g + a);
+        if (t_[g[0]].Kleurwaarde < 0) return;
+        for (int begin = 2; begin < a;) {
+            int eind = begin + 1;
+            while (eind < a && t_[g[eind]].Notering == t_[g[begin]].Notering) ++eind;
+            InvoegSorteer(g + begin, eind - begin, [&](uint8_t x, uint8_t y) {
+                return t_[x].Kleurwaarde > t_[y].Kleurwaarde;
+            });
+            begin = eind;
+        }
+        return;
+    }
     if (!std::is_sorted(g, g + a)) std::sort(g, g + a);
     if (opties_.Ronde == 2) {
         std::reverse(g + 1, g + a);
@@ -262,9 +303,12 @@ void ZwitsersZoeker::Vindwedstrijd(bool kleurtest, int gBasis, int a, int wBasis
               kleurtest ? 1 : 0);
         Trace("Groepsteller: %d Wachtteller: %d", a, b);
     }
-    if (a > 0) BereidGroepVoor(gBasis, a);
     const uint8_t* g = groep_.data() + gBasis;
     const uint8_t* w = wacht_.data() + wBasis;
+    Posities wachtend;
+    if (FMJD())
+        for (int j = 0; j < b; ++j) wachtend.Zet(w[j]);
+    if (a > 0) BereidGroepVoor(gBasis, a, wachtend);
     if (spoor_) {
         TraceRij("groeprij - index:", g, a);
         TraceRij("wachtrij - index:", w, b);
@@ -287,6 +331,23 @@ void ZwitsersZoeker::Vindwedstrijd(bool kleurtest, int gBasis, int a, int wBasis
     }
     // A group that cannot be paired among itself, once the count no longer matters (above).
     if (MagSnoeien(kleurtest) && Onpaarbaar(groep, kleurtest)) return;
+    // Every complete pairing of the group ends in the same opening below; when that opening
+    // is known to fail, so does each of them (see OpenGroep): the first that gets there ends
+    // the group when it left Mislukt set; otherwise all of them come back alike.
+    if (Onthouden()) {
+        const auto it = vergeefs_.find(
+            Opening{vrij_.Zonder(groep), wachtend, laatsteGroep_, maxKleurverschil_});
+        if (it != vergeefs_.end()) {
+            if (it->second.mislukt) {
+                if (!Onpaarbaar(groep, kleurtest)) {
+                    mislukt_ = true;
+                    laatsteGroep_ = it->second.laatsteGroep;
+                }
+                return;
+            }
+            if (it->second.laatsteGroep == laatsteGroep_) return;
+        }
+    }
 
     const int f = g[0];
     for (int i = a - 1; i >= 1; --i) {
@@ -319,10 +380,35 @@ void ZwitsersZoeker::Vindwedstrijd(bool kleurtest, int gBasis, int a, int wBasis
     }
 }
 
+// An FMJD opening that failed once fails the same way whenever the search returns to the same
+// unpaired players, waiting room, LaatsteGroep and colour difference: without a relaxed mode
+// nothing else it reads differs, except the count of tried pairs, which decides only the raise
+// of the colour difference after 5000 pairs (the colour test of the openings runs when the
+// colour is dominant). So once the count is past 5000 and that raise can no longer come, the
+// opening's way out (Mislukt and LaatsteGroep as it left them) is kept and played back.
+// The waiting room's order does not matter: the FMJD candidate list is sorted by position.
 void ZwitsersZoeker::OpenGroep(int gBasis, int wBasis, int b) {
     const uint8_t* w = wacht_.data() + wBasis;
     Posities wachtend;
     for (int j = 0; j < b; ++j) wachtend.Zet(w[j]);
+    constexpr std::size_t kMaxOnthouden = 300000;
+    const bool onthoud = Onthouden();
+    Opening opening;
+    if (onthoud) {
+        opening = Opening{vrij_, wachtend, laatsteGroep_, maxKleurverschil_};
+        if (const auto it = vergeefs_.find(opening); it != vergeefs_.end()) {
+            mislukt_ = it->second.mislukt;
+            laatsteGroep_ = it->second.laatsteGroep;
+            return;
+        }
+    }
+    OpenGroepZelf(gBasis, wBasis, b, wachtend);
+    if (onthoud && !roosterKlaar_ && !gestopt_ && vergeefs_.size() < kMaxOnthouden)
+        vergeefs_.emplace(opening, Afloop{mislukt_, laatsteGroep_});
+}
+
+void ZwitsersZoeker::OpenGroepZelf(int gBasis, int wBasis, int b, const Posities& wachtend) {
+    const uint8_t* w = wacht_.data() + wBasis;
     const int i = vrij_.Zonder(wachtend).Eerste();
     if (i < 0) {
         if (b == 0)
@@ -331,11 +417,22 @@ void ZwitsersZoeker::OpenGroep(int gBasis, int wBasis, int b) {
             mislukt_ = true;
         return;
     }
-    if (n_ < 2 * t_[1].AantalPartijen || onderzocht_ > 5000) versoepeld_ = true;
+    const bool fmjd = FMJD();
+    if (!fmjd && (n_ < 2 * t_[1].AantalPartijen || onderzocht_ > 5000)) versoepeld_ = true;
     if (versoepeld_) kleurDominant_ = false;
 
     int s = n_ + 1;
-    if (!(versoepeld_ && laatsteGroep_)) {
+    if (fmjd) {
+        // A small field with more than six games to go keeps its score groups in every pass.
+        if (!laatsteGroep_ ||
+            (n_ < 61 && n_ - t_[static_cast<std::size_t>(i)].AantalPartijen > 6)) {
+            s = i + 1;
+            while (s <= n_ &&
+                   t_[static_cast<std::size_t>(s)].Punten == t_[static_cast<std::size_t>(i)].Punten)
+                ++s;
+            if (s > n_) laatsteGroep_ = true;
+        }
+    } else if (!(versoepeld_ && laatsteGroep_)) {
         s = i + 1;
         while (s <= n_ &&
                t_[static_cast<std::size_t>(s)].Punten == t_[static_cast<std::size_t>(i)].Punten)
@@ -348,9 +445,12 @@ void ZwitsersZoeker::OpenGroep(int gBasis, int wBasis, int b) {
     uint8_t* kand = kand_.data() + k.kBasis;
     for (int p = i; p < s; ++p) kand[k.l++] = static_cast<uint8_t>(p);
     for (int j = 0; j < b; ++j) kand[k.l++] = w[j];
-    InvoegSorteer(kand, k.l, [&](uint8_t x, uint8_t y) {
-        return t_[x].Sorteersleutel > t_[y].Sorteersleutel;
-    });
+    if (fmjd) // the lowest-ranked candidates first, so they are the first to float
+        std::sort(kand, kand + k.l, std::greater<>());
+    else
+        InvoegSorteer(kand, k.l, [&](uint8_t x, uint8_t y) {
+            return t_[x].Sorteersleutel > t_[y].Sorteersleutel;
+        });
     std::fill(kandGekozen_.begin() + k.kBasis, kandGekozen_.begin() + k.kBasis + k.l, 0);
     kTop_ += k.l;
     if (spoor_) TraceRij("Kandidaten:", kand, k.l);

@@ -17,15 +17,26 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace velkaro {
+
+// The FMJD Swiss runs the same search with a few rules of its own: no relaxed mode (it never
+// gives up on a branch, and its third pass merges the rest into one group instead), small late
+// fields keep their score groups, the lowest-ranked candidates float first, groups keep the
+// order they were built in outside round 2, and no ordering by resistance points.
+enum class Zwitsersvariant : uint8_t { Weerstand, FMJD };
 
 struct Zoekopties {
     int32_t Ronde = 1;            // the round being paired
     bool KleurDominant = false;   // "Kleurverhouding dominant"
     int32_t MaxKleurverschil = 2; // "Maximum toegelaten kleurverschil"
     bool Testopties = false;      // order groups by resistance points
+    Zwitsersvariant Variant = Zwitsersvariant::Weerstand;
+    // Skip branches that cannot change the outcome (see MagSnoeien); the differential tests
+    // switch it off to hold the search to its literal walk.
+    bool Snoeien = true;
 };
 
 class ZwitsersZoeker {
@@ -50,13 +61,20 @@ public:
 private:
     struct Keuze; // one group opening's float choice
 
+    void ZoekDoorgangen();
     void Vindwedstrijd(bool kleurtest, int gBasis, int a, int wBasis, int b);
     void OpenGroep(int gBasis, int wBasis, int b);
+    void OpenGroepZelf(int gBasis, int wBasis, int b, const Posities& wachtend);
     void Vulwacht(Keuze& k, bool kleurtest, int n, int aantal);
-    void BereidGroepVoor(int gBasis, int& a);
+    void BereidGroepVoor(int gBasis, int& a, const Posities& wachtend);
+    bool FMJD() const { return opties_.Variant == Zwitsersvariant::FMJD; }
     bool ElkHeeftPartner(const Posities& spelers, bool kleurtest) const;
     bool Onpaarbaar(const Posities& spelers, bool kleurtest);
     bool MagSnoeien(bool kleurtest) const;
+    bool Onthouden() const {
+        return FMJD() && opties_.Snoeien && onderzocht_ > 5000 &&
+               !(kleurDominant_ && maxKleurverschil_ == 1);
+    }
     bool Toelaatbaar(int x, int y, bool kleurtest, bool strikt) const;
     void RekenKleurrijen();
     bool Opgeven() const { return gestopt_ || (versoepeld_ && onderzocht_ - merkteken_ > 25); }
@@ -65,6 +83,27 @@ private:
     void Ontpaar(int f, int c);
     void Trace(const char* formaat, ...) const __attribute__((format(printf, 2, 3)));
     void TraceRij(const char* label, const uint8_t* rij, int aantal) const;
+
+    // A group opening of the FMJD rules that ended without a pairing, by what it depends on
+    // once the count of tried pairs no longer decides anything (see OpenGroep).
+    struct Opening {
+        Posities vrij, wachtend;
+        bool laatsteGroep = false;
+        int32_t maxKleurverschil = 0;
+        bool operator==(const Opening&) const = default;
+    };
+    struct OpeningHash {
+        std::size_t operator()(const Opening& o) const {
+            return o.vrij.Hash() ^ (o.wachtend.Hash() * 31u) ^
+                   static_cast<std::size_t>(o.laatsteGroep) ^
+                   (static_cast<std::size_t>(o.maxKleurverschil) << 8);
+        }
+    };
+    struct Afloop {
+        bool mislukt = false;
+        bool laatsteGroep = false;
+    };
+    std::unordered_map<Opening, Afloop, OpeningHash> vergeefs_;
 
     const Speltabel& t_;
     const int n_;

@@ -3,10 +3,8 @@
 #include "lang/teksten.h"
 #include "model/tekst.h"
 #include "reports/kader.h"
-#include "storage/bestandsnamen.h"
 
 #include <algorithm>
-#include <filesystem>
 
 namespace velkaro {
 
@@ -186,23 +184,6 @@ void ZetSorteerkeuze(Rapportopties& o, int32_t van, int32_t tot, int32_t minimum
     o.TotRonde = tot;
     o.MinimumWedstrijden = minimum;
     o.VorigeNoteringAanpassen = vorigeNotering;
-}
-
-bool IsCompetitiebestand(const Competitie& c, const std::string& pad) {
-    if (c.Bestandsnaam.empty() || pad.empty()) return false;
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    const fs::path doel = fs::weakly_canonical(pad, ec);
-    if (ec) return false;
-    auto zelfde = [&](const std::string& eigen) {
-        std::error_code e;
-        const fs::path p = fs::weakly_canonical(eigen, e);
-        return !e && p == doel;
-    };
-    if (zelfde(c.Bestandsnaam)) return true;
-    for (const auto& g : c.Groepen)
-        if (zelfde(Groepsbestand(c.Bestandsnaam, g->G().Bestandsnummer))) return true;
-    return false;
 }
 
 Afdrukoptielijst LeesAfdrukoptielijst(std::string_view lijst) {

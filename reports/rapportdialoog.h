@@ -95,10 +95,6 @@ bool SorteerschermNodig(const Competitie& c, Rapportsoort soort);
 void ZetSorteerkeuze(Rapportopties& o, int32_t van, int32_t tot, int32_t minimum,
                      bool vorigeNotering);
 
-// Whether a path names one of the competition's own files (the main file or a group file):
-// no report is ever written there.
-bool IsCompetitiebestand(const Competitie& c, const std::string& pad);
-
 // The parts of a command-line option list such as "matrix, statistics": the boxes, or the
 // first unknown name.
 struct Afdrukoptielijst {

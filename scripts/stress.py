@@ -2,7 +2,10 @@
 """Runs rounds of parallel changing velkaro-cli commands, some killed at random moments, on a
 copy of the demo competition and on a 255-player competition, then checks that every file
 loads without a warning, that every command that reported success is in the competition,
-that nothing is in it that no command added, and that every refusal says why.
+that nothing is in it that no command added, that every refusal says why, and that the
+competition equals one-by-one replay of the commands that took effect on an untouched copy
+(every field of every player, the categories; drawing numbers, which follow the order of the
+commands, aside).
 
     scripts/stress.py CLI EXAMPLES_DIR [--rounds N] [--seed S] [--dir DIR]
 """
@@ -22,11 +25,19 @@ def run(cli, *args):
     return subprocess.run([cli, *args], capture_output=True, text=True, encoding="cp1252", errors="replace")
 
 
-def players(cli, f):
+def player_records(cli, f):
     r = run(cli, "player", "list", f, "--json")
     if r.returncode != 0:
         raise SystemExit(f"player list failed: {r.stderr}")
-    return {p["name"] for p in json.loads(r.stdout)["players"]}
+    recs = {}
+    for p in json.loads(r.stdout)["players"]:
+        p.pop("number")
+        recs.setdefault(p["name"], []).append(p)
+    return recs
+
+
+def players(cli, f):
+    return set(player_records(cli, f))
 
 
 def categories(cli, f):
@@ -34,9 +45,31 @@ def categories(cli, f):
     return {line.split("\t", 1)[1][2:] for line in r.stdout.splitlines() if "\t" in line}
 
 
+def replay(cli, original, added_players, added_cats, have_players, have_cats):
+    """Applies, one at a time, every command that took effect (reported success, or was killed
+    after its save) to the untouched copy."""
+    faults = []
+    for book, have, kind in ((added_players, have_players, "player"),
+                             (added_cats, have_cats, "category")):
+        for key, how in book.items():
+            if how == "ok" or (how == "killed" and key in have):
+                args = ["player", "add", original, "--name", key] if kind == "player" else \
+                    ["category", "add", original, "Z", key]
+                r = run(cli, *args)
+                if r.returncode != 0:
+                    faults.append(f"replay of {kind} {key} failed: {r.stderr!r}")
+    return faults
+
+
 def stress(cli, f, rounds, rnd, label):
     added_players, added_cats = {}, {}  # name -> "ok" | "killed" | "refused"
     faults = []
+    # The untouched copy for the replay.
+    folder = os.path.dirname(f)
+    original_dir = folder + "-replay"
+    shutil.rmtree(original_dir, ignore_errors=True)
+    shutil.copytree(folder, original_dir)
+    original = os.path.join(original_dir, os.path.basename(f))
     for n in range(rounds):
         procs = []
         for i in range(rnd.randint(2, 4)):
@@ -82,6 +115,12 @@ def stress(cli, f, rounds, rnd, label):
         for key in have:
             if key.startswith(("S", "C")) and key[1:].startswith(label) and key not in book:
                 faults.append(f"{kind} {key} is present but was never added")
+    have_players, have_cats = players(cli, f), categories(cli, f)
+    faults += replay(cli, original, added_players, added_cats, have_players, have_cats)
+    if player_records(cli, f) != player_records(cli, original):
+        faults.append("the players differ from the replay of the commands that took effect")
+    if have_cats != categories(cli, original):
+        faults.append("the categories differ from the replay of the commands that took effect")
     counts = {h: sum(1 for b in (added_players, added_cats) for v in b.values() if v == h)
               for h in ("ok", "killed", "refused")}
     print(f"{label}: {rounds} rounds, {counts}, {len(faults)} faults")

@@ -538,6 +538,8 @@ Bestandsresultaat ControleerGroep(const Competitie& c, int32_t bestandsnummer) {
 }
 
 Bestandsresultaat SchrijfDeelcomp(Competitie& c) {
+    if (c.AlleenLezen != Competitie::Alleenlezen::Nee)
+        return Fout(Bestandsfout::AlleenGeopend, MetXv7(c.Bestandsnaam));
     c.Groepen.GeefTitel(c.HuidigeDeelcomp, c.Opties.Toernooinaam);
     auto res =
         SchrijfVeilig(Groepsbestand(c.Bestandsnaam, c.HuidigeDeelcomp), SchrijfGroepTekst(c));
@@ -578,6 +580,8 @@ Bestandsresultaat SchrijfBestand(Competitie& c) {
         c.Gewijzigd = true;
         return Fout(Bestandsfout::SchrijvenMislukt, c.Bestandsnaam);
     }
+    if (c.AlleenLezen != Competitie::Alleenlezen::Nee)
+        return Fout(Bestandsfout::AlleenGeopend, MetXv7(c.Bestandsnaam));
     c.Bestandsnaam = MetXv7(c.Bestandsnaam);
     const std::string groep = Groepsbestand(c.Bestandsnaam, c.HuidigeDeelcomp);
     // Both files must be replaceable before either is written, so a read-only group file

@@ -24,6 +24,7 @@ enum class Bestandsfout {
     GeenGewoonBestand, // a pipe, device or the like: never opened as a competition file
     InGebruik,         // another program is changing the competition
     Beschadigd,        // a damaged file would make a save lose data
+    AlleenGeopend,     // the competition was opened read-only: nothing is written
     BestaatAl,         // an import would replace this competition file: the user decides
 };
 
@@ -71,7 +72,8 @@ Bestandsresultaat LeesDeelcomp(Competitie& c, int32_t bestandsnummer);
 // Reads the group file of another group without loading it, for its Schade: a program that
 // is about to open that group (and later save it) checks it first.
 Bestandsresultaat ControleerGroep(const Competitie& c, int32_t bestandsnummer);
-// Writes the open group to its group file.
+// Writes the open group to its group file. Both saves refuse with AlleenGeopend while the
+// competition is read-only.
 Bestandsresultaat SchrijfDeelcomp(Competitie& c);
 // Deletes the group file of a group; a missing file is no error.
 void VerwijderFysiek(const Competitie& c, int32_t bestandsnummer);

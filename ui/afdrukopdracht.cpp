@@ -5,6 +5,7 @@
 #include "model/systeem.h"
 #include "reports/rapport.h"
 #include "reports/rapportdialoog.h"
+#include "storage/competitiebestand.h"
 #include "ui/afdrukvoorbeeld.h"
 #include "ui/tekst.h"
 
@@ -75,7 +76,7 @@ int Druk(const QStringList& a) {
     Competitie c;
     const auto r = OpenBestand(c, bestand);
     if (!r.Ok()) throw Fout(BestandsfoutTekst(r));
-    if (IsCompetitiebestand(c, uit)) throw Fout(lang::Tekst(lang::T::RgOpCompetitie) + ": " + uit);
+    if (IsEigenBestand(c, uit)) throw Fout(lang::Tekst(lang::T::RgOpCompetitie) + ": " + uit);
     Rapportopties o = StandaardRapportopties(c);
     if (!soort.empty()) {
         const auto s = SoortVanNaam(soort);

@@ -3,6 +3,7 @@
 #include "model/systeem.h"
 #include "model/tekst.h"
 #include "reports/rapportdialoog.h"
+#include "storage/competitiebestand.h"
 #include "ui/tekst.h"
 
 #include <QFileInfo>
@@ -216,7 +217,7 @@ void AfdrukDialoog::Print() {
 }
 
 bool AfdrukDialoog::BewaarPdf(const std::string& pad) {
-    if (IsCompetitiebestand(o_.C, pad)) {
+    if (IsEigenBestand(o_.C, pad)) {
         o_.G.Melding(lang::Tekst(T::RgOpCompetitie), lang::Tekst(T::Fout), Pictogram::Fout);
         return false;
     }

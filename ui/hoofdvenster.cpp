@@ -8,6 +8,7 @@
 #include "ui/groependialoog.h"
 #include "ui/helpvenster.h"
 #include "ui/instellingendialoog.h"
+#include "ui/matrixdialoog.h"
 #include "ui/overvenster.h"
 #include "ui/rapportdialoog.h"
 #include "ui/rapportscherm.h"
@@ -82,6 +83,10 @@ Hoofdvenster::Hoofdvenster(Competitie& c, Gesprek& g, Startopties opties)
     if (SoortBeschikbaar(Rapportsoort::Deelnemerslijst))
         spelers_->OpenDeelnemerslijst = [this] { ToonRapport(Rapportsoort::Deelnemerslijst); };
     rooster_ = std::make_unique<RoosterDialoog>(o_, this);
+    matrix_ = std::make_unique<MatrixDialoog>(o_, this);
+    // "&Rooster aanmaken" in the cross table: the schedule of the group, now a round robin.
+    matrix_->OpenRooster = [this] { rooster_->exec(); };
+    perRondeMatrix_ = std::make_unique<PerRondeMatrixDialoog>(o_, this);
     sorteren_ = std::make_unique<SorteerDialoog>(o_, this);
     sorteren_->OpenInstellingen = [this] { instellingen_->exec(); };
     scherm_ = std::make_unique<Rapportscherm>(o_, this);
@@ -197,6 +202,14 @@ void Hoofdvenster::BouwMenu() {
     });
     connect(aUitslagenInvoeren_, &QAction::triggered, this, [this] { OpenRondes(false); });
     connect(aRooster_, &QAction::triggered, this, &Hoofdvenster::RoosterMaken);
+    connect(aMatrix_, &QAction::triggered, this, [this] {
+        matrix_->Toon();
+        Na(true);
+    });
+    connect(aPerRondeMatrix_, &QAction::triggered, this, [this] {
+        perRondeMatrix_->Toon();
+        Na(true);
+    });
     connect(aWissen_, &QAction::triggered, this, [this] { Na(programma_.WisAlleUitslagen()); });
     connect(aHersorteren_, &QAction::triggered, this, [this] {
         programma_.Hersorteren();
@@ -389,8 +402,9 @@ void Hoofdvenster::Vertaal() {
 
     for (Dialoog* d : std::initializer_list<Dialoog*>{
              spelers_.get(), categorieen_.get(), groepen_.get(), instellingen_.get(), taal_.get(),
-             toernooi_.get(), over_.get(), rondes_.get(), rooster_.get(), sorteren_.get(),
-             scherm_.get(), afdrukken_.get(), rapport_.get()})
+             toernooi_.get(), over_.get(), rondes_.get(), rooster_.get(), matrix_.get(),
+             perRondeMatrix_.get(), sorteren_.get(), scherm_.get(), afdrukken_.get(),
+             rapport_.get()})
         if (d) d->Vertaal();
     if (help_) help_->Vertaal();
     getoond_ = Panelen{}; // every panel text again in the new language
@@ -419,11 +433,10 @@ void Hoofdvenster::Ververs() {
 
     // Commands: those of a loaded competition only once one is loaded; those of the dialogs
     // still to come stay disabled.
-    for (QAction* a :
-         {aOpslaan_, aSpelers_, aInstellingen_, aCategorieen_, aElo_, aToernooi_, aRooster_,
-          aWissen_, aHersorteren_, aWisselen_, aHeropenen_, aUitslagenInvoeren_, aExport_})
+    for (QAction* a : {aOpslaan_, aSpelers_, aInstellingen_, aCategorieen_, aElo_, aToernooi_,
+                       aRooster_, aWissen_, aHersorteren_, aWisselen_, aHeropenen_,
+                       aUitslagenInvoeren_, aMatrix_, aPerRondeMatrix_, aExport_})
         a->setEnabled(geladen);
-    for (QAction* a : {aMatrix_, aPerRondeMatrix_}) a->setEnabled(false);
     aPrinter_->setEnabled(geladen);
     // The reports this program cannot write yet stay in the menu, disabled.
     for (std::size_t i = 0; i < aUitvoer_.size(); ++i)

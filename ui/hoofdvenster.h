@@ -30,7 +30,9 @@ class CategorieDialoog;
 class GroepenDialoog;
 class HelpVenster;
 class InstellingenDialoog;
+class MatrixDialoog;
 class OverVenster;
+class PerRondeMatrixDialoog;
 class RapportDialoog;
 class Rapportscherm;
 class RondeDialoog;
@@ -140,6 +142,8 @@ private:
     std::unique_ptr<OverVenster> over_;
     std::unique_ptr<RondeDialoog> rondes_;
     std::unique_ptr<RoosterDialoog> rooster_;
+    std::unique_ptr<MatrixDialoog> matrix_;
+    std::unique_ptr<PerRondeMatrixDialoog> perRondeMatrix_;
     std::unique_ptr<SorteerDialoog> sorteren_;
     std::unique_ptr<Rapportscherm> scherm_;
     std::unique_ptr<AfdrukDialoog> afdrukken_;

@@ -3,6 +3,7 @@
 #include "model/systeem.h"
 #include "reports/kader.h"
 #include "reports/rapport.h"
+#include "storage/competitiebestand.h"
 #include "ui/afdrukvoorbeeld.h"
 #include "ui/rapportscherm.h"
 #include "ui/sorteerscherm.h"
@@ -482,7 +483,7 @@ void RapportDialoog::Maak(Bestemming b) {
     case Bestemming::Bestand: {
         const std::string titel = Rapportnaam(c, keuze_.Soort);
         if (!uitvoer_.KiesUitvoerbestand(c.Werkmap, Rapportdialoogtitel(keuze_.Soort))) return;
-        if (IsCompetitiebestand(c, uitvoer_.Bestandsnaam())) {
+        if (IsEigenBestand(c, uitvoer_.Bestandsnaam())) {
             o_.G.Melding(lang::Tekst(T::RgOpCompetitie), lang::Tekst(T::Fout), Pictogram::Fout);
             return;
         }

@@ -85,10 +85,13 @@ TEST(CliInstellingen, SeizoenVanafNietsOpDeOpdrachtregel) {
             << w.dump();
     EXPECT_EQ(Json::parse(Cli({"tournament", keizer, "--json"}).out).at("name"), "keizer");
 
-    // The Keizer and Laren systems cannot pair yet: "pair" says so and changes nothing.
-    const std::string voor = Lees(map / "keizer.101");
-    EXPECT_EQ(Cli({"pair", keizer}).status, 1);
-    EXPECT_EQ(Lees(map / "keizer.101"), voor);
+    // The Keizer and Laren groups pair their next round: eight boards of round 4.
+    for (const std::string& f : {keizer, laren}) {
+        const auto paring = Cli({"pair", f});
+        EXPECT_EQ(paring.status, 0) << paring.err;
+        EXPECT_EQ(std::count(paring.out.begin(), paring.out.end(), '\n'), 9) << paring.out;
+        EXPECT_NE(paring.out.find("\n    4 "), std::string::npos) << paring.out;
+    }
 
     // The executable writes the same single document on standard output.
     const auto p = Proces("standings " + zwitsers + " --no-save --json");

@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
+#include <sstream>
 
 using namespace velkaro;
 using velkaro::test::Cli;
@@ -85,6 +87,75 @@ TEST(CliInvoer, RondeWedstrijdenEnUitslagknoppen) {
     EXPECT_FALSE(d.Wedstrijd(c, 5, 5));
 }
 
+// The cross table of a round: every result of the round in both players' cells, then cells
+// entered into a new round, with and without overwriting.
+TEST(CliInvoer, Matrix) {
+    Demo d;
+    auto tabel = [&](const std::string& ronde, std::vector<std::string> extra = {}) {
+        std::vector<std::string> args{"matrix", d.f, ronde};
+        args.insert(args.end(), extra.begin(), extra.end());
+        const auto r = Cli(args);
+        EXPECT_EQ(r.status, 0) << r.err;
+        std::vector<std::vector<std::string>> rijen;
+        std::istringstream in(r.out);
+        for (std::string regel; std::getline(in, regel);) {
+            rijen.emplace_back();
+            std::istringstream velden(regel);
+            for (std::string v; std::getline(velden, v, '\t');) rijen.back().push_back(v);
+        }
+        return rijen;
+    };
+    Competitie c;
+    d.Lees_(c);
+    std::map<int32_t, std::size_t> rij; // InternNummer -> row (from 1)
+    for (std::size_t i = 0; i < c.Spelers.Aantal(); ++i)
+        rij[c.Spelers.At(i).InternNummer()] = i + 1;
+    const auto r3 = tabel("3");
+    ASSERT_EQ(r3.size(), c.Spelers.Aantal() + 1);
+    EXPECT_EQ(r3[0][3], "Pt");
+    EXPECT_EQ(r3[1][4], "\xE2\x80\xA2");
+    int gezien = 0;
+    for (const auto& w : c.Wedstrijden) {
+        const auto& g = w->G();
+        if (g.Ronde != 3 || !g.Gespeeld) continue;
+        ++gezien;
+        const std::size_t a = rij[g.Wit], b = rij[g.Zwart];
+        EXPECT_EQ(r3[a][3 + b], std::to_string(g.UitslagWit));
+        EXPECT_EQ(r3[b][3 + a], std::to_string(g.UitslagZwart));
+        EXPECT_EQ(r3[a][2], "1");
+    }
+    EXPECT_EQ(gezien, 7);
+
+    ASSERT_EQ(Cli({"round", "new", d.f}).status, 0);
+    const std::size_t a = rij[c.Spelers.zoekloting(1)->InternNummer],
+                      b = rij[c.Spelers.zoekloting(2)->InternNummer];
+    auto r6 = tabel("6", {"--set", "1", "2", "1"});
+    ASSERT_EQ(r6.size(), c.Spelers.Aantal() + 1);
+    EXPECT_EQ(r6[a][0], "1");
+    EXPECT_EQ((std::vector<std::string>{r6[a][2], r6[a][3], r6[a][3 + b], r6[b][3 + a]}),
+              (std::vector<std::string>{"1", "1", "1", "1"}));
+    // Black's view of the same match, overwriting it; then again without overwriting, which
+    // makes a second match.
+    tabel("6", {"--set", "2", "1", "2", "--overwrite"});
+    r6 = tabel("6", {"--set", "2", "1", "0"});
+    EXPECT_EQ(r6[b][3 + a], "0");
+    EXPECT_EQ(r6[a][3 + b], "2");
+    Competitie na;
+    d.Lees_(na);
+    EXPECT_EQ(d.Wedstrijd(na, 6, 1)->UitslagWit, 0);
+    EXPECT_EQ(d.Wedstrijd(na, 6, 1)->UitslagZwart, 2);
+    EXPECT_EQ(d.Wedstrijd(na, 6, 2)->Wit, na.Spelers.zoekloting(2)->InternNummer);
+    EXPECT_EQ(d.Wedstrijd(na, 6, 2)->UitslagWit, 0);
+
+    const std::string voor = d.Groep();
+    EXPECT_EQ(Cli({"matrix", d.f, "9"}).status, 1);
+    EXPECT_EQ(Cli({"matrix", d.f, "6", "--set", "1", "1", "2"}).status, 1);
+    EXPECT_EQ(Cli({"matrix", d.f, "6", "--set", "1", "2", "3"}).status, 1);
+    EXPECT_EQ(Cli({"matrix", d.f, "6", "1", "2"}).status, 2);
+    EXPECT_EQ(Cli({"matrix", d.f, "6", "--overwrite"}).status, 2);
+    EXPECT_EQ(d.Groep(), voor);
+}
+
 TEST(CliInvoer, SchaaknotatieKnoppen) {
     Demo d;
     {
@@ -145,7 +216,8 @@ TEST(CliInvoer, OnbekendLotingnummer) {
          {std::vector<std::string>{"player", "edit", d.f, "99", "--place", "Ede"},
           {"player", "delete", d.f, "99", "--yes"},
           {"match", "add", d.f, "6", "1", "99"},
-          {"player", "mark", d.f, "1", "99"}}) {
+          {"player", "mark", d.f, "1", "99"},
+          {"matrix", d.f, "5", "--set", "1", "99", "2"}}) {
         const auto r = Cli(args);
         EXPECT_EQ(r.status, 1) << args[0] << ' ' << args[1];
         EXPECT_EQ(r.err, tekst) << args[0] << ' ' << args[1];
@@ -266,6 +338,7 @@ TEST(CliInvoer, LezendeOpdrachtenSchrijvenNiets) {
     EXPECT_EQ(Cli({"round", "list", d.f}).status, 0);
     EXPECT_EQ(Cli({"match", "list", d.f, "3", "--numbers"}).status, 0);
     EXPECT_EQ(Cli({"category", "list", d.f}).status, 0);
+    EXPECT_EQ(Cli({"matrix", d.f, "3"}).status, 0);
     EXPECT_EQ(std::filesystem::last_write_time(d.f), tijd);
     EXPECT_EQ(d.Groep(), voor);
 }

@@ -1,10 +1,12 @@
 #include "../storage/hulp.h"
+#include "entry/groepen.h"
 #include "entry/ini.h"
 #include "entry/programma.h"
 #include "entry/vensterplaatsing.h"
 #include "lang/teksten.h"
 #include "maak.h"
 #include "scriptgesprek.h"
+#include "storage/bestandsnamen.h"
 
 #include <gtest/gtest.h>
 
@@ -141,6 +143,78 @@ TEST(Programma, WissenAlleUitslagenEnHeropenen) {
     EXPECT_TRUE(p.Heropenen());
     EXPECT_EQ(g.Vragen[3].Knoppen, Knoppen::OkAnnuleren);
     EXPECT_EQ(c.Spelers.At(0).G().Naam, "Speler Een");
+}
+
+// While one program has a competition open, a second one can only read it: it says so,
+// opens it read-only on request, and never writes a file of it.
+TEST(Programma, TweedeProgrammaOpentAlleenLezen) {
+    TijdelijkeMap map;
+    {
+        Competitie a;
+        MaakCompetitie(a, map / "c.xv7", {"Een"}, {1}, 1);
+    }
+    Competitie c1, c2;
+    ScriptGesprek g1, g2;
+    Programma p1(c1, g1), p2(c2, g2);
+    ASSERT_TRUE(p1.OpenNaam(map / "c.xv7"));
+    g2.Antwoorden = {Antwoord::Nee, Antwoord::Ja, Antwoord::Ja};
+    EXPECT_FALSE(p2.OpenNaam(map / "c.xv7"));
+    EXPECT_FALSE(p2.Geladen());
+    EXPECT_EQ(g2.Vragen[0].Tekst.rfind(lang::Tekst(lang::T::CompetitieInGebruik), 0), 0u);
+    ASSERT_TRUE(p2.OpenNaam(map / "c.xv7"));
+    EXPECT_EQ(c2.AlleenLezen, Competitie::Alleenlezen::Competitie);
+    EXPECT_EQ(BerekenPanelen(c2).Venstertitel, "Velkaro - c.xv7 [alleen-lezen]");
+    const std::string voor = velkaro::test::Lees(map / "c.101");
+    c2.Spelers.At(0).W().Naam = "Weg";
+    c2.Gewijzigd = true;
+    EXPECT_FALSE(p2.Opslaan());
+    EXPECT_EQ(g2.Meldingen.back().first.rfind(lang::Tekst(lang::T::AlleenLezenGeopend), 0), 0u);
+    EXPECT_TRUE(p2.Afsluiten()); // the user gives the change up
+    EXPECT_EQ(velkaro::test::Lees(map / "c.101"), voor);
+    // The first program keeps saving, and opens its own competition again without a word.
+    c1.Spelers.At(0).W().Naam = "Bewaard";
+    EXPECT_TRUE(p1.OpenNaam(map / "c.xv7"));
+    EXPECT_TRUE(g1.Vragen.empty());
+    EXPECT_EQ(c1.Spelers.At(0).G().Naam, "Bewaard");
+    EXPECT_EQ(c1.AlleenLezen, Competitie::Alleenlezen::Nee);
+}
+
+// A damaged group file is shown with its damage; unless the user agrees to save over it the
+// group stays read-only, until a group loads whole again.
+TEST(Programma, BeschadigdeGroepBlijftAlleenLezenTotBevestiging) {
+    TijdelijkeMap map;
+    {
+        Competitie a;
+        MaakCompetitie(a, map / "c.xv7", {"Een", "Twee"}, {1, 2}, 1);
+    }
+    const std::string heel = velkaro::test::Lees(map / "c.102");
+    const std::string half = heel.substr(0, heel.size() / 2);
+    velkaro::test::Schrijf(map / "c.102", half);
+    Competitie c;
+    ScriptGesprek g;
+    Programma p(c, g);
+    ASSERT_TRUE(p.OpenNaam(map / "c.xv7"));
+    EXPECT_TRUE(g.Vragen.empty());
+    g.Antwoorden = {Antwoord::Nee};
+    ASSERT_TRUE(KiesGroep(c, g, 2));
+    EXPECT_EQ(g.Vragen[0].Tekst.rfind("Groepsbestand " + (map / "c.102") + " is beschadigd: ", 0),
+              0u);
+    EXPECT_EQ(c.AlleenLezen, Competitie::Alleenlezen::Groep);
+    EXPECT_FALSE(p.Opslaan());
+    EXPECT_EQ(velkaro::test::Lees(map / "c.102"), half);
+    // Back to a whole group: read-only is lifted, and the unchanged damaged group was not
+    // written on the way.
+    ASSERT_TRUE(KiesGroep(c, g, 1));
+    EXPECT_EQ(c.AlleenLezen, Competitie::Alleenlezen::Nee);
+    EXPECT_EQ(velkaro::test::Lees(map / "c.102"), half);
+    // Confirmed, the group is saved as far as it could be read.
+    g.Antwoorden = {Antwoord::Ja};
+    ASSERT_TRUE(KiesGroep(c, g, 2));
+    EXPECT_EQ(c.AlleenLezen, Competitie::Alleenlezen::Nee);
+    EXPECT_TRUE(p.Opslaan());
+    Competitie terug;
+    ASSERT_TRUE(LeesBestand(terug, map / "c.xv7").Ok());
+    EXPECT_TRUE(LeesDeelcomp(terug, 2).Schade.empty());
 }
 
 TEST(Programma, RecenteBestandenEnSnelknop) {

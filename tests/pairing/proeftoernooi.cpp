@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <map>
 #include <set>
 #include <stdexcept>
@@ -69,8 +70,8 @@ Voorstand NeemVoorstand(const Competitie& c, int32_t ronde) {
     return v;
 }
 
-std::vector<std::string> ControleerRonde(const Competitie& c, int32_t ronde,
-                                         const Voorstand& voor) {
+std::vector<std::string> ControleerRonde(const Competitie& c, int32_t ronde, const Voorstand& voor,
+                                         const Paarregels& regels) {
     std::vector<std::string> fouten;
     auto fout = [&](const std::string& t) {
         fouten.push_back("round " + std::to_string(ronde) + ": " + t);
@@ -94,6 +95,7 @@ std::vector<std::string> ControleerRonde(const Competitie& c, int32_t ronde,
     auto kleur = [&](int32_t s) {
         const int b = balans.count(s) ? balans[s] : 0;
         const uint8_t l = laatste.count(s) ? laatste[s] : 2;
+        if (!regels.Zwitsers) return Kleurgegevens{b, l, s};
         int w = 10 * b;
         if (b >= 0 && l == 0) ++w;
         if (b < 0 && l == 1) --w;
@@ -101,7 +103,9 @@ std::vector<std::string> ControleerRonde(const Competitie& c, int32_t ronde,
     };
 
     std::map<int32_t, int> gepaard;
-    int32_t verwacht = static_cast<int32_t>(c.Spelers.Aantal() / 2) * (ronde - 1) + 1;
+    int32_t verwacht = regels.Zwitsers
+                           ? static_cast<int32_t>(c.Spelers.Aantal() / 2) * (ronde - 1) + 1
+                           : static_cast<int32_t>(voor.Wedstrijden.size()) + 1;
     for (const auto& w : c.Wedstrijden) {
         const auto& g = w->G();
         if (g.Ronde != ronde || g.Gespeeld) continue;
@@ -109,10 +113,23 @@ std::vector<std::string> ControleerRonde(const Competitie& c, int32_t ronde,
             fout("match number " + std::to_string(g.Wedstrijdnummer));
         ++gepaard[g.Wit];
         ++gepaard[g.Zwart];
-        if (eerder.count({std::min(g.Wit, g.Zwart), std::max(g.Wit, g.Zwart)}))
+        if (regels.HerhalingVerboden &&
+            eerder.count({std::min(g.Wit, g.Zwart), std::max(g.Wit, g.Zwart)}))
             fout("repeat " + std::to_string(g.Wit) + "-" + std::to_string(g.Zwart));
         if (!plaats.count(g.Wit) || !plaats.count(g.Zwart)) {
             fout("unmarked player in " + std::to_string(g.Wit) + "-" + std::to_string(g.Zwart));
+            continue;
+        }
+        if (regels.Kleur == Kleurcontrole::Maximum) {
+            if (!c.Opties.KleurDominant) continue;
+            const int grens = std::max<int>(c.Opties.MaxKleurverschil, 1);
+            auto binnen = [&](int32_t s, int stap) {
+                const int oud = balans.count(s) ? balans[s] : 0;
+                return std::abs(oud + stap) <= grens || std::abs(oud + stap) < std::abs(oud);
+            };
+            if (!binnen(g.Wit, 1) || !binnen(g.Zwart, -1))
+                fout("colour difference in " + std::to_string(g.Wit) + "-" +
+                     std::to_string(g.Zwart));
             continue;
         }
         const bool witEerst = plaats[g.Wit] < plaats[g.Zwart];

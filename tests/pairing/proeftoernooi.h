@@ -36,10 +36,25 @@ struct Voorstand {
 };
 Voorstand NeemVoorstand(const Competitie& c, int32_t ronde);
 
+// How the checker judges colours: by the colour rule, or (the Swiss by rating, whose verdicts
+// are its own) only that under "Kleurverhouding dominant" no colour balance ends beyond the
+// maximum difference (at least 1) unless it moved toward 0.
+enum class Kleurcontrole { Regel, Maximum };
+
+// What a system promises besides pairing every marked player once.
+struct Paarregels {
+    // Swiss: the colour value of the Swiss search and numbers from (players div 2) × (R − 1) + 1.
+    // Otherwise (Keizer, place, Laren): the colour balance itself and numbers on from the
+    // matches already there.
+    bool Zwitsers = true;
+    bool HerhalingVerboden = true;
+    Kleurcontrole Kleur = Kleurcontrole::Regel;
+};
+
 // Checks round `ronde` after a successful pairing: every player marked "R" is in exactly one
-// new match and nobody else is; no new pair met before; white is whom the colour rule gives
-// (colour values and last colours recomputed from the matches, order from the ranking list);
-// the numbers run upward from (players div 2) × (R − 1) + 1. Returns the faults found.
-std::vector<std::string> ControleerRonde(const Competitie& c, int32_t ronde, const Voorstand& voor);
+// new match and nobody else is; no new pair met before (where forbidden); the colours; the
+// numbers run upward as the system numbers. Returns the faults found.
+std::vector<std::string> ControleerRonde(const Competitie& c, int32_t ronde, const Voorstand& voor,
+                                         const Paarregels& regels = {});
 
 } // namespace velkaro::test

@@ -102,7 +102,7 @@ TEST(CliParen, MarkerenEnGebruik) {
     EXPECT_EQ(Cli({"pair", f, "extra"}).status, 2);
 }
 
-TEST(CliParen, RondtoernooiEnNietBeschikbaar) {
+TEST(CliParen, Rondtoernooi) {
     TijdelijkeMap map;
     const std::string f = test::KopieerDemo(map);
     // Group 2 is a round robin of ten players, its first half played.
@@ -112,15 +112,83 @@ TEST(CliParen, RondtoernooiEnNietBeschikbaar) {
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(Regels(r.out), 1u + 9 * 5); // the whole schedule from round 10
     EXPECT_NE(test::Lees(map / "club.102"), voor);
+}
 
-    // A system whose pairing is not available: a message, exit 1, nothing saved.
-    Competitie c;
-    ASSERT_TRUE(OpenBestand(c, f).Ok());
-    c.Opties.Rekensysteem = SysteemKeizer;
-    ASSERT_TRUE(SchrijfBestand(c).Ok());
-    const std::string keizer = test::Lees(map / "club.102");
-    r = Cli({"pair", f});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.err.find("niet beschikbaar"), std::string::npos) << r.err;
-    EXPECT_EQ(test::Lees(map / "club.102"), keizer);
+// The FMJD Swiss and the Swiss by rating through the command: seven boards for the demo's
+// fourteen players, the system unchanged, and "--last-round" under the Swiss by rating leaving
+// the sort order at 21 as the dialog does.
+TEST(CliParen, ZwitsersVarianten) {
+    struct Geval {
+        const char* systeem;
+        uint16_t nummer;
+        bool laatste;
+        int32_t volgorde; // the sort order afterwards; 0: as before
+    };
+    for (const Geval& g : {Geval{"fmjd-swiss", SysteemFMJDZwitsers, false, 0},
+                           Geval{"swiss-rating", SysteemZwitsersRating, false, 0},
+                           Geval{"swiss-rating", SysteemZwitsersRating, true, 21}}) {
+        TijdelijkeMap map;
+        const std::string f = test::KopieerDemo(map);
+        ASSERT_EQ(Cli({"settings", f, "--system", g.systeem}).status, 0) << g.systeem;
+        Competitie voor;
+        ASSERT_TRUE(OpenBestand(voor, f).Ok());
+        std::vector<std::string> args{"pair", f};
+        if (g.laatste) args.push_back("--last-round");
+        const auto r = Cli(args);
+        ASSERT_EQ(r.status, 0) << g.systeem << r.err;
+        EXPECT_EQ(Regels(r.out), 8u) << r.out;
+        Competitie c;
+        ASSERT_TRUE(OpenBestand(c, f).Ok());
+        EXPECT_EQ(c.Opties.Rekensysteem, g.nummer);
+        EXPECT_EQ(c.Opties.Sorteervolgorde, g.volgorde ? g.volgorde : voor.Opties.Sorteervolgorde);
+        int nieuw = 0;
+        for (const auto& w : c.Wedstrijden) nieuw += w->G().Ronde == 6 ? 1 : 0;
+        EXPECT_EQ(nieuw, 7);
+    }
+}
+
+TEST(CliParen, ClubgroepenVanDeDemoParenDeVolgendeAvond) {
+    // The Keizer, average, rating and Laren groups: the members present (the others unmarked)
+    // each in one new match of the next evening, numbered on from the matches already there.
+    struct Groep {
+        int nummer;
+        std::vector<std::string> afwezig; // drawing numbers
+        int32_t ronde;
+    };
+    for (const Groep& g : std::vector<Groep>{
+             {3, {"4", "9"}, 7}, {4, {"6", "8"}, 8}, {5, {}, 7}, {6, {"13", "14"}, 7}}) {
+        SCOPED_TRACE(g.nummer);
+        TijdelijkeMap map;
+        for (const auto& e : std::filesystem::directory_iterator(VELKARO_EXAMPLES))
+            if (e.path().stem() == "club")
+                std::filesystem::copy_file(e.path(), map / e.path().filename().string());
+        const std::string f = map / "club.xv7";
+        ASSERT_EQ(Cli({"group", "switch", f, std::to_string(g.nummer)}).status, 0);
+        if (!g.afwezig.empty()) {
+            std::vector<std::string> mark{"player", "mark", f};
+            mark.insert(mark.end(), g.afwezig.begin(), g.afwezig.end());
+            mark.push_back("--off");
+            const auto m = Cli(mark);
+            ASSERT_EQ(m.status, 0) << m.err;
+        }
+        Competitie voor;
+        ASSERT_TRUE(OpenBestand(voor, f).Ok());
+        const auto r = Cli({"pair", f});
+        ASSERT_EQ(r.status, 0) << r.err;
+        Competitie c;
+        ASSERT_TRUE(OpenBestand(c, f).Ok());
+        std::set<int32_t> verwacht, gepaard;
+        for (const auto& s : c.Spelers)
+            if (s->InRooster()) verwacht.insert(s->InternNummer());
+        EXPECT_EQ(verwacht.size(), c.Spelers.Aantal() - g.afwezig.size());
+        auto nummer = static_cast<int32_t>(voor.Wedstrijden.Aantal());
+        for (const auto& w : c.Wedstrijden) {
+            if (w->G().Ronde != g.ronde) continue;
+            EXPECT_EQ(w->G().Wedstrijdnummer, ++nummer);
+            EXPECT_TRUE(gepaard.insert(w->G().Wit).second);
+            EXPECT_TRUE(gepaard.insert(w->G().Zwart).second);
+        }
+        EXPECT_EQ(gepaard, verwacht);
+        EXPECT_EQ(Regels(r.out), 1 + verwacht.size() / 2);
+    }
 }

@@ -93,6 +93,26 @@ TEST(Roosterstop, GestoptZoekenLaatDeGroepZoalsHijWas) {
     for (const auto& f : ControleerRonde(c, 12, vooraf)) ADD_FAILURE() << f;
 }
 
+// The Swiss by rating (which computes under system 16) and the FMJD Swiss stop the same way.
+TEST(Roosterstop, ZwitsersVariantenStoppen) {
+    for (uint16_t systeem : {SysteemZwitsersRating, SysteemFMJDZwitsers}) {
+        SCOPED_TRACE(systeem);
+        auto t = ZwareRonde12();
+        Competitie& c = t->c;
+        c.Opties.Rekensysteem = systeem;
+        c.Gewijzigd = false;
+        const std::string voor = Afdruk(c);
+        Scriptgesprek g;
+        StopNa stop(3);
+        Roosteromgeving omg{g, stop};
+        const auto r = SamenstellenRoosterMetStop(c, 12, true, true, omg);
+        EXPECT_EQ(r.Uitkomst, Roosteruitkomst::Gestopt);
+        EXPECT_EQ(r.Onderzocht, 3);
+        EXPECT_EQ(Afdruk(c), voor);
+        EXPECT_EQ(c.Opties.Rekensysteem, systeem);
+    }
+}
+
 TEST(Roosterstop, GroepstandHerstelt) {
     Competitie c;
     VoegSpelersToe(c, 4);

@@ -171,20 +171,6 @@ TEST_F(Rapportdialoog, OpenenEnBewaren) {
     EXPECT_EQ(o.VasteTekst, "vast");
 }
 
-TEST_F(Rapportdialoog, NooitOverDeCompetitie) {
-    Competitie c;
-    EXPECT_FALSE(IsCompetitiebestand(c, "/tmp/club.xv7")); // nothing open
-    c.Bestandsnaam = "/tmp/velkaro-x/club.xv7";
-    Deelcompgegevens g;
-    g.Bestandsnummer = 3;
-    c.Groepen.Voegtoe(g);
-    for (const char* pad : {"/tmp/velkaro-x/club.xv7", "/tmp/velkaro-x/../velkaro-x/club.103",
-                            "/tmp/velkaro-x/./club.103"})
-        EXPECT_TRUE(IsCompetitiebestand(c, pad)) << pad;
-    for (const char* pad : {"/tmp/velkaro-x/club.104", "/tmp/velkaro-x/club.pdf", "club.xv7"})
-        EXPECT_FALSE(IsCompetitiebestand(c, pad)) << pad;
-}
-
 TEST_F(Rapportdialoog, SorteerschermEnOptielijst) {
     Competitie c;
     c.Opties.Herberekenen = 1;

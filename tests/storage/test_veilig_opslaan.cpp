@@ -177,3 +177,39 @@ TEST(VeiligOpslaan, PijpOfApparaatWordtNooitGeopend) {
     EXPECT_EQ(SchrijfBestand(d).Fout, Bestandsfout::GeenGewoonBestand);
     EXPECT_FALSE(fs::exists(map / "club.xv7"));
 }
+
+// Outputs never land on the competition's own files, however the path reaches them.
+TEST(VeiligOpslaan, EigenBestandenHerkend) {
+    TijdelijkeMap map;
+    Competitie c;
+    EXPECT_FALSE(IsEigenBestand(c, map / "club.xv7")); // nothing open
+    Kleine(c, map / "club.xv7");
+    Deelcompgegevens g;
+    g.Bestandsnummer = 3;
+    c.Groepen.Voegtoe(g);
+    Schrijf(map / "club.103", "x");
+    fs::create_symlink(map / "club.103", map / "link.txt");
+    fs::create_hard_link(map / "club.103", map / "hard.txt");
+    fs::create_directories(map / "sub");
+    for (const std::string& pad : {map / "club.xv7", map / "sub/../club.103", map / "./club.103",
+                                   map / "club.lck", map / "link.txt", map / "hard.txt"})
+        EXPECT_TRUE(IsEigenBestand(c, pad)) << pad;
+    for (const std::string& pad : {map / "club.104", map / "club.pdf", std::string("club.xv7")})
+        EXPECT_FALSE(IsEigenBestand(c, pad)) << pad;
+}
+
+// A competition opened read-only (in use elsewhere, or damaged and not confirmed) writes
+// nothing, and a save that is refused keeps it marked as changed.
+TEST(VeiligOpslaan, AlleenGeopendSchrijftNiets) {
+    TijdelijkeMap map;
+    for (auto soort : {Competitie::Alleenlezen::Groep, Competitie::Alleenlezen::Competitie}) {
+        Competitie c;
+        Kleine(c, map / "club.xv7");
+        c.AlleenLezen = soort;
+        c.Gewijzigd = true;
+        EXPECT_EQ(SchrijfBestand(c).Fout, Bestandsfout::AlleenGeopend);
+        EXPECT_EQ(SchrijfDeelcomp(c).Fout, Bestandsfout::AlleenGeopend);
+        EXPECT_TRUE(c.Gewijzigd);
+        EXPECT_TRUE(fs::is_empty(map.Pad()));
+    }
+}

@@ -11,6 +11,7 @@
 #include "lang/teksten.h"
 #include "model/systeem.h"
 #include "ui/helpvenster.h"
+#include "ui/matrixdialoog.h"
 #include "ui/rondedialoog.h"
 #include "ui/wedinvoerdialoog.h"
 #include "ui/wedstrijdlijstdialoog.h"
@@ -24,6 +25,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableView>
 #include <QTextBrowser>
 #include <QToolButton>
@@ -479,6 +481,84 @@ void TestUitslagen::uitslagenknopEnGroepswissel() {
     Zoek<QAction>(p.venster.get(), "mnuUitslagenInvoeren")->trigger();
     QVERIFY(rooster);
     QCOMPARE(p.c.HuidigeDeelcomp, 2);
+}
+
+// Both result tables reached through the main window's menu: a win and a draw typed into the
+// cross table, an entry typed into the progress table, and the match list of round 1 then
+// shows what they made.
+void TestUitslagen::matrixInvoer() {
+    const QString pad = map_.path() + "/matrix.xv7";
+    {
+        Competitie c;
+        test::MaakCompetitie(c, pad.toStdString(), {"Tabel"}, {1}, 1);
+        for (int i = 2; i <= 4; ++i)
+            test::VoegSpelerToe(c, i, std::string("Speler ") + char('0' + i));
+        SchrijfBestand(c);
+    }
+    test::Programma p(map_.path());
+    QVERIFY(p.venster->OpenBijStart(pad.toStdString()));
+    auto tester = [](QWidget* d) {
+        auto* t = Zoek<QTableView>(d, "tabelMatrix");
+        new QAbstractItemModelTester(t->model(),
+                                     QAbstractItemModelTester::FailureReportingMode::QtTest, d);
+        return t;
+    };
+
+    bool klaar = false;
+    BijVenster("Tvxmatrix", [&](QWidget* d) {
+        auto* t = tester(d);
+        QCOMPARE(d->windowTitle(), QString("Uitslagentabel invoeren"));
+        QCOMPARE(t->model()->columnCount(), 4 + 4);
+        QCOMPARE(t->currentIndex(), t->model()->index(0, 4 + 1));
+        Klik(d, "knopWinst");
+        QTest::keyClick(t, Qt::Key_1);
+        QCOMPARE(t->model()->index(0, 2).data().toInt(), 2); // games of player 1
+        QCOMPARE(t->model()->index(2, 4).data().toString(), QString("1"));
+        QVERIFY(!Zoek<QPushButton>(d, "knopDrie")->isVisible());
+        Klik(d, "knopVerwerken");
+        klaar = true;
+    });
+    Zoek<QAction>(p.venster.get(), "mnuMatrix")->trigger();
+    QVERIFY(klaar);
+
+    klaar = false;
+    BijVenster("Tvxmatrix1", [&](QWidget* d) {
+        auto* t = tester(d);
+        QCOMPARE(Zoek<QSpinBox>(d, "spinRondes")->value(), 3);
+        Zoek<QSpinBox>(d, "spinRondes")->setValue(2);
+        QCOMPARE(t->model()->columnCount(), 4 + 2);
+        auto* invoer = Zoek<QLineEdit>(d, "editInvoer");
+        QTest::keyClicks(invoer, "40.");
+        QCOMPARE(invoer->text(), QString());
+        QCOMPARE(t->model()->index(3, 4).data().toString(), QString("1/2"));
+        QCOMPARE(t->currentIndex(), t->model()->index(0, 4 + 1));
+        Klik(d, "knopVerwerken");
+        klaar = true;
+    });
+    Zoek<QAction>(p.venster.get(), "mnuPerRondeMatrix")->trigger();
+    QVERIFY(klaar);
+
+    // The cross table made rounds 1 and 2; the progress table's match joined round 1.
+    Ini ini;
+    ui::Omgeving o{p.c, p.g, ini, {}, false, false, false};
+    ui::WedstrijdlijstDialoog lijst(o, nullptr);
+    MersenneToeval toeval{1};
+    TWedstrijdenlijst l(p.c, p.g, toeval);
+    QStringList regels;
+    for (int32_t r : {1, 2}) {
+        l.SetData(r);
+        lijst.Bereid(l);
+        auto* m = lijst.Model();
+        for (int i = 0; i < m->rowCount(); ++i)
+            regels << QString("%1 %2-%3 %4")
+                          .arg(r)
+                          .arg(m->index(i, 3).data().toString(), m->index(i, 6).data().toString(),
+                               m->index(i, 7).data().toString());
+        lijst.Los();
+        l.GetData(r, false);
+    }
+    QCOMPARE(regels, (QStringList{"1 Speler Tabel-Speler 2 2- 0", "1 Speler Tabel-Speler 4 0- 2",
+                                  "2 Speler Tabel-Speler 3 1- 1"}));
 }
 
 int main(int argc, char** argv) {

@@ -23,4 +23,5 @@ private slots:
     void wedInvoerLostOp();
     void vrijeEnAlleSpelers();
     void uitslagenknopEnGroepswissel();
+    void matrixInvoer();
 };

@@ -1,0 +1,316 @@
+// The FMJD Swiss and the Swiss by rating: the FMJD search rules on hand-built tables, the sort
+// order in force while pairing, the rating table's preferences and float markers, its colour
+// verdicts, and hand-worked rounds of both routines.
+#include "../storage/hulp.h"
+#include "competitiehulp.h"
+#include "pairing/fmjd_zwitsers.h"
+#include "pairing/rating_zoeker.h"
+#include "pairing/rating_zwitsers.h"
+#include "pairing/samenstellen.h"
+#include "pairing/zwitsers_zoeker.h"
+#include "standings/stand.h"
+#include "zoekhulp.h"
+
+#include <gtest/gtest.h>
+
+using namespace velkaro;
+using namespace velkaro::test;
+using Paarlijst = std::vector<std::pair<int, int>>;
+
+namespace {
+
+struct Omgeving {
+    Scriptgesprek gesprek;
+    GeenVoortgang voortgang;
+    Roosteromgeving omg{gesprek, voortgang};
+};
+
+// Notes the settings' sort order when the routine shows its first progress line.
+class VolgordeOpname final : public Voortgang {
+public:
+    explicit VolgordeOpname(const Competitie& c) : c_(c) {}
+    void Status(const std::string&) override {}
+    void Regel(const std::string&) override {
+        if (tijdens < 0) tijdens = c_.Opties.Sorteervolgorde;
+    }
+    void Teller(long long) override {}
+    int32_t tijdens = -1;
+
+private:
+    const Competitie& c_;
+};
+
+Paarlijst FMJDParen(const Speltabel& t, std::vector<Posities> g, int32_t ronde) {
+    GeenVoortgang v;
+    ZwitsersZoeker z(t, std::move(g), Zoekopties{.Ronde = ronde, .Variant = Zwitsersvariant::FMJD},
+                     v);
+    return z.Zoek() ? Paren(z.Partner()) : Paarlijst{};
+}
+
+} // namespace
+
+TEST(FMJDZwitsers, SorteervolgordeTijdensHetParen) {
+    const std::pair<int32_t, int32_t> gevallen[] = {{54, 54}, {12, 47}, {40, 40}, {69, 69},
+                                                    {39, 47}, {70, 47}, {0, 47}};
+    for (auto [instelling, tijdens] : gevallen) {
+        Competitie c;
+        VoegSpelersToe(c, 4);
+        c.Opties.Rekensysteem = SysteemFMJDZwitsers;
+        c.Opties.Sorteervolgorde = instelling;
+        Scriptgesprek g;
+        VolgordeOpname v(c);
+        Roosteromgeving omg{g, v};
+        ASSERT_TRUE(SamenstellenRooster(c, 1, true, false, omg).Gelukt()) << instelling;
+        EXPECT_EQ(v.tijdens, tijdens) << instelling;
+        EXPECT_EQ(c.Opties.Sorteervolgorde, instelling);
+        EXPECT_EQ(FMJDSorteervolgorde(instelling), tijdens);
+        EXPECT_EQ(RondeParen(c, 1), (Paarlijst{{1, 2}, {3, 4}}));
+    }
+}
+
+// Six players after one round, winners 1..3 having met losers 4..6. The candidates run from
+// the lowest-ranked up, so 3 floats; the group [2,1] pairs 2-1; below, [6,5,4,3]: 6 cannot
+// meet 3, takes 4, and 5 meets 3. (The weerstand engine floats 1 and gives 1-6, 2-3, 4-5.)
+TEST(FMJDZwitsers, LaagsteKandidaatZaktEerst) {
+    const auto t = Tabel(
+        {{2, 11, 1, 1}, {2, 11, 1, 1}, {2, 11, 1, 1}, {0, -9, 4, 1}, {0, -9, 4, 1}, {0, -9, 4, 1}});
+    GeenVoortgang v;
+    ZwitsersZoeker z(t, Gespeeld(t, {{1, 4}, {2, 5}, {3, 6}}),
+                     Zoekopties{.Ronde = 3, .Variant = Zwitsersvariant::FMJD}, v);
+    ASSERT_TRUE(z.Zoek());
+    EXPECT_EQ(Paren(z.Partner()), (Paarlijst{{1, 2}, {3, 5}, {4, 6}}));
+    EXPECT_EQ(z.Onderzocht(), 3);
+    EXPECT_FALSE(z.Versoepeld());
+}
+
+// Round 2: the group [1,4,3,2] after the reversal. With the first member's colour value
+// negative the FMJD rules leave it so and 1 meets 2; the weerstand engine orders the run
+// ascending ([1,4,2,3]) and 1 meets 3. With a non-negative first member both order descending.
+TEST(FMJDZwitsers, TweedeRondeOrdentAlleenNaNietNegatieveEerste) {
+    struct Geval {
+        int kw1, kw2, kw3;
+        Paarlijst fmjd;
+    };
+    const Geval gevallen[] = {
+        {-9, -9, 11, {{1, 2}, {3, 4}, {5, 6}, {7, 8}}},
+        {11, 11, -9, {{1, 3}, {2, 4}, {5, 6}, {7, 8}}},
+    };
+    for (const auto& g : gevallen) {
+        const auto t = Tabel({{2, g.kw1, 1, 1},
+                              {2, g.kw2, 1, 1},
+                              {2, g.kw3, 1, 1},
+                              {2, 11, 1, 1},
+                              {0, -9, 5, 1},
+                              {0, -9, 5, 1},
+                              {0, -9, 5, 1},
+                              {0, -9, 5, 1}});
+        EXPECT_EQ(FMJDParen(t, Gespeeld(t, {{1, 5}, {2, 6}, {3, 7}, {4, 8}}), 2), g.fmjd)
+            << g.kw1 << " " << g.kw2 << " " << g.kw3;
+    }
+}
+
+// Four score groups of two in a field of eight; 7 met 5, 6 and 8, so he needs a partner from
+// group 2. The first descent pairs 1-2, 3-4, 5-6 and fails at [8,7], which sets LaatsteGroep;
+// 5 and 6 floating fails too, so group 2 floats 3 and 4. With more than six games to go (one
+// played) the field keeps its score groups: [6,5,4,3] pairs 6-3, 5-4 and fails below; then
+// 5, 6 float, then 4, 6: 5-3, and [8,7,6,4] gives 8-6, 7-4. With two games played the rest
+// is one group [8,7,6,5,4,3]: 8-3, 7-4, 6-5.
+TEST(FMJDZwitsers, KleinVeldHoudtScoregroepen) {
+    auto veld = [](int partijen) {
+        return Tabel({{6, 0, 1, partijen},
+                      {6, 0, 1, partijen},
+                      {4, 0, 3, partijen},
+                      {4, 0, 3, partijen},
+                      {2, 0, 5, partijen},
+                      {2, 0, 5, partijen},
+                      {0, 0, 7, partijen},
+                      {0, 0, 7, partijen}});
+    };
+    const auto gescheiden = veld(1), samen = veld(2);
+    const std::initializer_list<std::pair<int, int>> gespeeld{{5, 7}, {6, 7}, {7, 8}};
+    EXPECT_EQ(FMJDParen(gescheiden, Gespeeld(gescheiden, gespeeld), 4),
+              (Paarlijst{{1, 2}, {3, 5}, {4, 7}, {6, 8}}));
+    EXPECT_EQ(FMJDParen(samen, Gespeeld(samen, gespeeld), 4),
+              (Paarlijst{{1, 2}, {3, 8}, {4, 7}, {5, 6}}));
+}
+
+TEST(RatingZwitsers, Kleurverdict) {
+    auto r = [](uint8_t sterk, uint8_t wens, int8_t balans, uint8_t laatste) {
+        Ratingregel x;
+        x.SterkeKleurvoorkeur = sterk;
+        x.Kleurvoorkeur = wens;
+        x.Kleurbalans = balans;
+        x.LaatsteKleur = laatste;
+        return x;
+    };
+    struct Geval {
+        Ratingregel i, j;
+        bool iWit;
+    };
+    const Geval gevallen[] = {
+        {r(1, 0, 0, 0), r(2, 2, 0, 0), false}, // i strongly black
+        {r(2, 2, 0, 0), r(1, 0, 0, 0), true},  // j strongly black outweighs its wish
+        {r(0, 2, 0, 0), r(0, 2, 0, 0), false}, // both strongly white: both verdicts, j wins
+        {r(2, 0, 0, 0), r(2, 2, 0, 0), true},  // i wishes white
+        {r(2, 1, 0, 0), r(2, 1, 0, 0), false}, // both wish black: j wins
+        {r(2, 2, 1, 0), r(2, 2, 0, 0), false}, // the lower balance plays white
+        {r(2, 2, -1, 0), r(2, 2, 0, 0), true},
+        {r(2, 2, 0, 1), r(2, 2, 0, 0), false}, // i had black last: j white
+        {r(2, 2, 0, 0), r(2, 2, 0, 1), true},
+    };
+    for (std::size_t k = 0; k < std::size(gevallen); ++k)
+        EXPECT_EQ(RatingEersteSpeeltWit(gevallen[k].i, gevallen[k].j), gevallen[k].iWit) << k;
+}
+
+namespace {
+
+// Six players rated 2000, 1900, ..., 1500 by drawing number, under the Swiss by rating.
+void RatingVeld(Competitie& c, bool dominant) {
+    VoegSpelersToe(c, 6);
+    for (std::size_t i = 0; i < 6; ++i)
+        c.Spelers.At(i).W().LokaleRating = 2000 - 100 * static_cast<int>(i);
+    c.Opties.Rekensysteem = SysteemZwitsersRating;
+    c.Opties.KleurDominant = dominant ? 1 : 0;
+    c.Opties.MaxKleurverschil = 1;
+}
+
+void Uitslag(Competitie& c, int32_t ronde, int32_t wit, uint8_t w, uint8_t z) {
+    for (auto& m : c.Wedstrijden)
+        if (m->G().Ronde == ronde && m->G().Wit == wit) m->ZetUitslag(w, z, false, true);
+    c.MarkeerHerberekenen();
+}
+
+} // namespace
+
+// Round 1: one group in rating order; the first player meets the one half the list further
+// on. Preferences by position in the top half of the list (odd white, even black), none below:
+// 1 (white) - 4, 2 (black) - 5, 3 (white) - 6. Round 2 after 1 beat 4, 5-2 drawn and 6 beat 3:
+// the order is 1, 6 | 2, 5 | 3, 4 and, with the colour ratio dominant and a maximum of 1, only
+// a player with more whites may meet one with more blacks. 1-6 pair; 2 and 5 met, float, and
+// take 3 and 4: 2 (more blacks) prefers 3 (more whites), then 5-4. Each time the player with
+// more blacks gets white.
+TEST(RatingZwitsers, TweeRondenMetDrijvers) {
+    Competitie c;
+    RatingVeld(c, true);
+    Omgeving o;
+    auto r = SamenstellenRooster(c, 1, true, false, o.omg);
+    ASSERT_TRUE(r.Gelukt());
+    EXPECT_EQ(RondeParen(c, 1), (Paarlijst{{1, 4}, {5, 2}, {3, 6}}));
+    EXPECT_EQ(RondeNummers(c, 1), (std::vector<int32_t>{1, 2, 3}));
+    EXPECT_EQ(c.Opties.Rekensysteem, SysteemZwitsersRating);
+    Uitslag(c, 1, 1, 2, 0);
+    Uitslag(c, 1, 5, 1, 1);
+    Uitslag(c, 1, 3, 0, 2);
+
+    r = SamenstellenRooster(c, 2, true, false, o.omg);
+    ASSERT_TRUE(r.Gelukt());
+    EXPECT_EQ(RondeParen(c, 2), (Paarlijst{{6, 1}, {2, 3}, {4, 5}}));
+    EXPECT_EQ(RondeNummers(c, 2), (std::vector<int32_t>{4, 5, 6}));
+    EXPECT_EQ(r.Onderzocht, 3);
+    EXPECT_TRUE(o.gesprek.meldingen.empty());
+}
+
+// The table of round 3 of the season above: preferences from the colour balance, strong ones
+// beyond ten times the maximum, the rate in the last round, and the floats of rounds 2 and 1.
+TEST(RatingZwitsers, TabelMetVoorkeurenEnDrijvers) {
+    Competitie c;
+    RatingVeld(c, true);
+    Omgeving o;
+    ASSERT_TRUE(SamenstellenRooster(c, 1, true, false, o.omg).Gelukt());
+    Uitslag(c, 1, 1, 2, 0);
+    Uitslag(c, 1, 5, 1, 1);
+    Uitslag(c, 1, 3, 0, 2);
+    ASSERT_TRUE(SamenstellenRooster(c, 2, true, false, o.omg).Gelukt());
+    Uitslag(c, 2, 6, 1, 1); // 6-1 drawn
+    Uitslag(c, 2, 2, 2, 0); // 2 beats 3
+    Uitslag(c, 2, 4, 0, 2); // 5 beats 4
+    c.Opties.Rekensysteem = Systeem16;
+    ranglijst_sorteren(c, true);
+    const Ratingtabel t = BouwRatingtabel(c, 3, true);
+    // Points after two rounds: 1: 3, 2: 3, 5: 3, 6: 3, 3: 0, 4: 0 (win 2, draw 1); ties by rating.
+    std::vector<int32_t> volgorde;
+    for (std::size_t p = 1; p < t.size(); ++p) volgorde.push_back(t[p].InternNummer);
+    ASSERT_EQ(volgorde, (std::vector<int32_t>{1, 2, 5, 6, 3, 4}));
+    // Every balance is 0 after two games with one white each, so the positions decide: odd
+    // white, even black, none in the lower half.
+    const uint8_t wens[] = {WensWit, WensZwart, WensWit, WensGeen, WensGeen, WensGeen};
+    // Round 2: 2 and 5 (2 points before it) met 3 and 4 (0): down and up. Round 1 had no float.
+    const bool df[] = {false, true, true, false, false, false};
+    const bool uf[] = {false, false, false, false, true, true};
+    for (std::size_t p = 1; p < t.size(); ++p) {
+        SCOPED_TRACE(p);
+        EXPECT_EQ(t[p].Kleurvoorkeur, wens[p - 1]);
+        EXPECT_EQ(t[p].SterkeKleurvoorkeur, WensGeen);
+        EXPECT_EQ(t[p].df, df[p - 1]);
+        EXPECT_EQ(t[p].uf, uf[p - 1]);
+        EXPECT_FALSE(t[p].df1 || t[p].uf1);
+        EXPECT_EQ(t[p].Percentage, p <= 4 ? 75 : 0); // 3 points of 4 over 2 games
+    }
+    // In round 4 the floats of round 2 are those of the round before last.
+    const Ratingtabel t4 = BouwRatingtabel(c, 4, false);
+    EXPECT_TRUE(t4[2].df1 && t4[3].df1 && t4[5].uf1 && t4[6].uf1);
+    EXPECT_FALSE(t4[2].df || t4[5].uf);
+    EXPECT_EQ(t4[1].Percentage, 0);
+
+    // Pairing round 3 with the trace on writes the markers and the search's words.
+    TijdelijkeMap map;
+    c.Bestandsnaam = map / "club.xv7";
+    c.Opties.Rekensysteem = SysteemZwitsersRating;
+    o.omg.Debugfile = true;
+    ASSERT_TRUE(SamenstellenRooster(c, 3, true, true, o.omg).Gelukt());
+    const std::string spoor = Lees(map / "vULWACHT");
+    for (const char* woord :
+         {"df ", "uf ", "wit   ", "zwart ", "Level", "Aanroep ID", "Indelingsniveau",
+          "Gepaarde wedstr.", "Indeelstatus", "Wachtindex", "Groepsindex", "MaxWacht",
+          "WachtTeller", "GroepsTeller", "Einde gehad", "Inhoud wachtkamer", "Inhoud groep"})
+        EXPECT_NE(spoor.find(woord), std::string::npos) << woord;
+}
+
+TEST(RatingZwitsers, ZonderParingOfOnevenBlijftSysteemVijf) {
+    for (int spelers : {4, 5}) {
+        Competitie c;
+        VoegSpelersToe(c, spelers);
+        c.Opties.Rekensysteem = SysteemZwitsersRating;
+        VoegWedstrijdToe(c, 1, 1, 1, 2, true);
+        VoegWedstrijdToe(c, 2, 2, 1, 3, true);
+        VoegWedstrijdToe(c, 3, 3, 1, 4, true); // 1 has met everybody of four
+        VoegWedstrijdToe(c, 4, 4, 2, 3);       // unplayed: goes
+        Omgeving o;
+        const auto r = SamenstellenRooster(c, 4, true, false, o.omg);
+        EXPECT_EQ(r.Uitkomst, Roosteruitkomst::KanNietParen) << spelers;
+        ASSERT_EQ(o.gesprek.meldingen.size(), 1u);
+        EXPECT_EQ(o.gesprek.meldingen[0].tekst, "Kan niet paren");
+        EXPECT_EQ(o.gesprek.meldingen[0].pictogram, Pictogram::Fout);
+        EXPECT_EQ(c.Wedstrijden.Aantal(), 3u);
+        EXPECT_EQ(c.Opties.Rekensysteem, SysteemZwitsersRating);
+    }
+}
+
+// A player who floated down last round meets nobody lower in the first attempt: 1 and 2 lead,
+// met already, 1 floated down last round, so 2 floats and 1 waits for the relaxed attempt only
+// when nothing else is left.
+TEST(RatingZwitsers, ZelfdeFloatNietTweeKeer) {
+    Ratingtabel t(1);
+    for (int p = 1; p <= 4; ++p) {
+        Ratingregel r;
+        r.Naam = "P" + std::to_string(p);
+        r.InternNummer = p;
+        r.Punten = p <= 2 ? 4 : 2;
+        t.push_back(r);
+    }
+    t[1].df = true;
+    std::vector<Posities> g(5);
+    g[1].Zet(2);
+    g[2].Zet(1);
+    GeenVoortgang v;
+    RatingZoeker z(t, g, Ratingzoekopties{}, v);
+    ASSERT_TRUE(z.Zoek());
+    // 1 cannot go down, 2 cannot meet 1: no pairing keeps the rule, the relaxed one pairs.
+    EXPECT_EQ(z.Poging(), 2);
+    EXPECT_EQ(Paren(z.Partner()), (Paarlijst{{1, 3}, {2, 4}}));
+    // Without the marker the first attempt pairs the same.
+    t[1].df = false;
+    RatingZoeker z2(t, g, Ratingzoekopties{}, v);
+    ASSERT_TRUE(z2.Zoek());
+    EXPECT_EQ(z2.Poging(), 1);
+}
