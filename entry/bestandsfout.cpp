@@ -46,6 +46,7 @@ std::string BestandsfoutTekst(const Bestandsresultaat& r) {
         break;
     case Bestandsfout::AlleenGeopend:
         t = Tekst(T::AlleenLezenGeopend);
+        break;
     case Bestandsfout::BestaatAl:
         t = Tekst(T::BestandBestaatAl);
         break;
