@@ -28,6 +28,7 @@ std::vector<Opdracht> Tabel() {
     CategorieOpdrachten(t);
     RapportOpdrachten(t);
     RatinglijstOpdrachten(t);
+    ImportOpdrachten(t);
     return t;
 }
 

@@ -9,7 +9,8 @@
 
 namespace velkaro {
 
-// The result's Schade lists damaged files (see LeesBestand): show them before anything is
+// Opens a competition file (".xv7"); any other extension is refused with AnderFormaat (the
+// imports are ImporteerBestand's). The result's Schade lists damaged files (see LeesBestand): show them before anything is
 // saved.
 Bestandsresultaat OpenBestand(Competitie& c, const std::string& naam);
 Bestandsresultaat LaadGroep(Competitie& c, int32_t bestandsnummer);

@@ -47,6 +47,9 @@ std::string BestandsfoutTekst(const Bestandsresultaat& r) {
     case Bestandsfout::AlleenGeopend:
         t = Tekst(T::AlleenLezenGeopend);
         break;
+    case Bestandsfout::BestaatAl:
+        t = Tekst(T::BestandBestaatAl);
+        break;
     }
     t += ": " + r.Pad;
     if (!r.Detail.empty()) t += " (" + r.Detail + ")";

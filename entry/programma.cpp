@@ -2,6 +2,7 @@
 
 #include "entry/bestand.h"
 #include "entry/bestandsfout.h"
+#include "entry/importeren.h"
 #include "entry/instellingen.h"
 #include "lang/namen.h"
 #include "lang/teksten.h"
@@ -131,6 +132,7 @@ void Programma::HerneemSlot() {
 }
 
 bool Programma::Lees(const std::string& naam) {
+    if (IsImportbestand(naam) || IsZ6EBestand(naam)) return Importeer(naam);
     Competitieslot slot;
     bool alleenLezen = false;
     if (!NeemSlot(naam, true, slot, alleenLezen)) {
@@ -147,6 +149,32 @@ bool Programma::Lees(const std::string& naam) {
         alleenLezen ? Competitie::Alleenlezen::Competitie : Competitie::Alleenlezen::Nee;
     MeldSchade(c_, gesprek_, r);
     return true;
+}
+
+bool Programma::Importeer(const std::string& naam) {
+    // The competition an import makes is locked as one that is opened. Its name is known
+    // beforehand except for a z6e file, whose name the user chooses during the import.
+    Competitieslot slot;
+    bool alleenLezen = false;
+    if (!IsZ6EBestand(naam) && !NeemSlot(ImportDoel(naam), false, slot, alleenLezen)) {
+        HerneemSlot();
+        return false;
+    }
+    if (!ImporteerBestand(c_, gesprek_, naam)) {
+        HerneemSlot();
+        return false;
+    }
+    if (!slot.Vast()) {
+        slot_.Laat(); // the competition it held is no longer loaded
+        Competitieslot::Neem(c_.Bestandsnaam, Slotsoort::Exclusief, {}, slot);
+    }
+    slot_ = std::move(slot);
+    c_.AlleenLezen = Competitie::Alleenlezen::Nee;
+    return true;
+}
+
+bool Programma::Exporteren() {
+    return Geladen() && ExporteerWDSMetMelding(c_, gesprek_);
 }
 
 bool Programma::Openen() {

@@ -37,7 +37,7 @@ struct Panelen {
 
 Panelen BerekenPanelen(const Competitie& c);
 
-// The open-dialog filters; only ".xv7" can be read until the import exists.
+// The open-dialog filters: the competition files and the foreign formats that can be imported.
 std::vector<std::string> OpenFilters();
 
 class Programma {
@@ -56,6 +56,8 @@ public:
     // A recent file, the quick-load button or the command line: the loaded competition is
     // saved first, then the file is read. True when it was opened.
     bool OpenNaam(const std::string& naam);
+    // "&Export": the open group as a WDS file.
+    bool Exporteren();
     // "&Nieuw": save, ask a name (and whether to overwrite), start an empty competition with
     // one group and save it at once.
     bool Nieuw();
@@ -82,6 +84,8 @@ private:
     // user did not choose to go on without it.
     bool BewaarVoorWissel();
     bool Lees(const std::string& naam);
+    // Opening a foreign file: the import, with the new competition locked.
+    bool Importeer(const std::string& naam);
     // Takes the lock of the competition naam for as long as it is open here. When another
     // program holds it the user is told, or (alleenLezenAanbieden) asked whether to open it
     // read-only; false when nothing is to be opened.

@@ -3,6 +3,7 @@
 #include "model/tekst.h"
 #include "storage/bestandsnamen.h"
 #include "storage/codepagina.h"
+#include "storage/import.h"
 #include "storage/regels.h"
 #include "storage/veiligschrijven.h"
 
@@ -33,7 +34,8 @@ Bestandsresultaat Fout(Bestandsfout f, const std::string& pad, std::string detai
     return Bestandsresultaat{f, pad, std::move(detail), {}};
 }
 
-// Reads a whole file; nullopt when it cannot be opened, is no regular file or is too large.
+} // namespace
+
 // The file is opened without waiting, so a pipe or device named like a competition file is
 // refused instead of hanging the program.
 std::optional<std::string> LeesAlles(const std::string& pad, Bestandsfout& fout) {
@@ -75,6 +77,8 @@ std::optional<std::string> LeesAlles(const std::string& pad, Bestandsfout& fout)
     fout = Bestandsfout::Geen;
     return inhoud;
 }
+
+namespace {
 
 // ---- player block ----
 
@@ -640,7 +644,12 @@ Bestandsresultaat Converteer(Competitie& c, int32_t open) {
 
 } // namespace
 
-Bestandsresultaat LeesBestand(Competitie& c, const std::string& naam) {
+Bestandsresultaat LeesBestand(Competitie& c, const std::string& naam, Importresultaat* import) {
+    if (IsImportbestand(naam)) {
+        Importresultaat r = Importeer(c, naam);
+        if (import) *import = r;
+        return r.Bestand;
+    }
     if (Hoofdletters(Extensie(naam)) != ".XV7") return Fout(Bestandsfout::AnderFormaat, naam);
     Bestandsfout fout = Bestandsfout::Geen;
     const auto inhoud = LeesAlles(naam, fout);

@@ -25,6 +25,7 @@ enum class Bestandsfout {
     InGebruik,         // another program is changing the competition
     Beschadigd,        // a damaged file would make a save lose data
     AlleenGeopend,     // the competition was opened read-only: nothing is written
+    BestaatAl,         // an import would replace this competition file: the user decides
 };
 
 // What is wrong with a file that was loaded all the same.
@@ -52,11 +53,16 @@ struct Bestandsresultaat {
     bool Ok() const { return Fout == Bestandsfout::Geen; }
 };
 
-// Opens a competition (".xv7", any case). A file that is refused leaves the competition as it
-// was; a recognised one is loaded with its open group. Schade lists a damaged main file or
-// open group file: the competition is loaded, but must not be saved before the user knows. Files of
-// an older version are converted: their group files and then the main file are rewritten at once.
-Bestandsresultaat LeesBestand(Competitie& c, const std::string& naam);
+struct Importresultaat;
+
+// Opens a competition (".xv7", any case), or imports a foreign file by its extension (".wds",
+// ".dee", ".doc", ".txt", any case; see Importeer), whose notes go to *import when given. A file
+// that is refused leaves the competition as it was; a recognised one is loaded with its open group.
+// Schade lists a damaged main file or open group file: the competition is loaded, but must not be
+// saved before the user knows. Files of an older version are converted: their group files and then
+// the main file are rewritten at once.
+Bestandsresultaat LeesBestand(Competitie& c, const std::string& naam,
+                              Importresultaat* import = nullptr);
 // Saves the main file and the open group under Bestandsnaam (extension made ".xv7"), then
 // updates Werkmap and RecenteBestanden. Gewijzigd stays set when anything fails.
 Bestandsresultaat SchrijfBestand(Competitie& c);
@@ -95,6 +101,10 @@ std::string SchrijfGroepTekst(const Competitie& c);
 // Writes a file through a temporary file in the same folder that replaces the old one only
 // when it was written completely.
 Bestandsresultaat SchrijfVeilig(const std::string& pad, std::string_view inhoud);
+
+// Reads a whole file; nullopt (with the reason) when it cannot be opened, is no regular file
+// or is larger than kMaxBestandsgrootte. A pipe or device is refused instead of waited for.
+std::optional<std::string> LeesAlles(const std::string& pad, Bestandsfout& fout);
 
 // Largest file the readers accept.
 constexpr std::size_t kMaxBestandsgrootte = 64u << 20;

@@ -175,6 +175,7 @@ void Hoofdvenster::BouwMenu() {
     connect(aOpenen_, &QAction::triggered, this, [this] { Na(programma_.Openen()); });
     connect(aOpslaan_, &QAction::triggered, this, [this] { Na(programma_.Opslaan()); });
     connect(aNieuw_, &QAction::triggered, this, [this] { Na(programma_.Nieuw()); });
+    connect(aExport_, &QAction::triggered, this, [this] { Na(programma_.Exporteren()); });
     connect(aTaal_, &QAction::triggered, this, [this] { taal_->exec(); });
     connect(aAfsluiten_, &QAction::triggered, this, &QWidget::close);
     connect(aSpelers_, &QAction::triggered, this, [this] {
@@ -436,9 +437,8 @@ void Hoofdvenster::Ververs() {
     // still to come stay disabled.
     for (QAction* a : {aOpslaan_, aSpelers_, aInstellingen_, aCategorieen_, aElo_, aToernooi_,
                        aRooster_, aWissen_, aHersorteren_, aWisselen_, aHeropenen_,
-                       aUitslagenInvoeren_, aMatrix_, aPerRondeMatrix_})
+                       aUitslagenInvoeren_, aMatrix_, aPerRondeMatrix_, aExport_})
         a->setEnabled(geladen);
-    aExport_->setEnabled(false);
     aPrinter_->setEnabled(geladen);
     // The reports this program cannot write yet stay in the menu, disabled.
     for (std::size_t i = 0; i < aUitvoer_.size(); ++i)

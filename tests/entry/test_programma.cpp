@@ -48,12 +48,12 @@ TEST(Programma, OpenenSlaatDeGeladenCompetitieEerstOpZonderVraag) {
 TEST(Programma, GeweigerdBestandLaatDeCompetitieStaan) {
     TijdelijkeMap map;
     velkaro::test::Schrijf(map / "rommel.xv7", "geen competitie\r\n");
-    velkaro::test::Schrijf(map / "oud.z6e", "x");
+    velkaro::test::Schrijf(map / "oud.pdf", "x");
     Competitie c;
     ScriptGesprek g;
     Programma p(c, g);
     EXPECT_FALSE(p.OpenNaam(map / "rommel.xv7"));
-    EXPECT_FALSE(p.OpenNaam(map / "oud.z6e"));
+    EXPECT_FALSE(p.OpenNaam(map / "oud.pdf"));
     ASSERT_EQ(g.Meldingen.size(), 2u);
     EXPECT_EQ(g.Meldingen[1].first.rfind("Dit bestandsformaat kan (nog) niet worden ingelezen", 0),
               0u);

@@ -1,0 +1,95 @@
+// velkaro-cli import and export-wds: a group through a WDS file and back, and the guards of
+// an existing competition file.
+#include "cli_hulp.h"
+#include "storage/competitiebestand.h"
+#include "storage/import.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+
+using namespace velkaro;
+using velkaro::test::Cli;
+using velkaro::test::KopieerDemo;
+using velkaro::test::Lees;
+using velkaro::test::Schrijf;
+using velkaro::test::TijdelijkeMap;
+namespace fs = std::filesystem;
+
+TEST(CliImport, WDSExportEnImportVanDeDemo) {
+    TijdelijkeMap map;
+    const std::string demo = KopieerDemo(map);
+    const auto e = Cli({"export-wds", demo});
+    ASSERT_EQ(e.status, 0) << e.err;
+    const std::string wds = e.out.substr(0, e.out.size() - 1);
+    EXPECT_EQ(fs::path(wds).parent_path(), map.Pad());
+    EXPECT_EQ(Lees(wds).size(), kWDSGrootte);
+
+    const std::string uit = map / "terug.xv7";
+    const auto i = Cli({"import", wds, uit});
+    ASSERT_EQ(i.status, 0) << i.err;
+    EXPECT_EQ(i.out, uit + "\n");
+    Competitie c, d;
+    ASSERT_TRUE(LeesBestand(c, demo).Ok());
+    ASSERT_TRUE(LeesBestand(d, uit).Ok());
+    // Every player keeps his name and place (his internal number became his drawing number),
+    // every played game its result.
+    ASSERT_EQ(d.Spelers.Aantal(), c.Spelers.Aantal());
+    std::map<int32_t, int32_t> nummer; // old internal number -> new one
+    for (const auto& s : d.Spelers) {
+        const auto oud = c.Spelers.zoek(s->G().Lotingnummer);
+        ASSERT_TRUE(oud);
+        EXPECT_EQ(s->G().Naam, oud->Naam);
+        EXPECT_EQ(s->G().Plaats, oud->Plaats);
+        nummer[oud->InternNummer] = s->InternNummer();
+    }
+    std::vector<std::tuple<int32_t, int32_t, int, int>> oud, nieuw;
+    for (const auto& m : c.Wedstrijden)
+        if (m->G().Gespeeld)
+            oud.emplace_back(nummer[m->G().Wit], nummer[m->G().Zwart], m->G().UitslagWit,
+                             m->G().UitslagZwart);
+    for (const auto& m : d.Wedstrijden)
+        nieuw.emplace_back(m->G().Wit, m->G().Zwart, m->G().UitslagWit, m->G().UitslagZwart);
+    EXPECT_EQ(nieuw, oud);
+}
+
+TEST(CliImport, BestaandeCompetitieAlleenMetEenAntwoord) {
+    TijdelijkeMap map;
+    Schrijf(map / "lijst.txt", "kop\r\n" + std::string(70, 'x') + "\r\n 01-02-2024\r\n" +
+                                   "     Ans                     Bert" + std::string(24, ' ') +
+                                   "1- 1\r\n");
+    const std::string uit = map / "club.xv7";
+    auto groepen = [&] {
+        Competitie c;
+        EXPECT_TRUE(LeesBestand(c, uit).Ok());
+        return c.Groepen.Aantal();
+    };
+    struct Geval {
+        std::vector<std::string> opties;
+        int status;
+        const char* melding;
+        std::size_t groepen;
+    };
+    const Geval gevallen[] = {
+        {{}, 0, "", 1},        {{}, 1, "--overwrite", 1},   {{"--add"}, 0, "", 2},
+        {{"--add"}, 0, "", 3}, {{"--overwrite"}, 0, "", 1}, {{"--add", "--overwrite"}, 2, "", 1},
+    };
+    for (const auto& g : gevallen) {
+        std::vector<std::string> args{"import", map / "lijst.txt", uit};
+        args.insert(args.end(), g.opties.begin(), g.opties.end());
+        const auto r = Cli(args);
+        EXPECT_EQ(r.status, g.status) << r.err;
+        EXPECT_NE(r.err.find(g.melding), std::string::npos) << r.err;
+        EXPECT_EQ(groepen(), g.groepen);
+    }
+    // A source that cannot be read or has no import format leaves no file behind.
+    for (const char* bron : {"ontbreekt.wds", "lijst.pdf"}) {
+        Schrijf(map / "lijst.pdf", "%PDF");
+        EXPECT_EQ(Cli({"import", map / bron, map / "nieuw.xv7"}).status, 1) << bron;
+        EXPECT_FALSE(fs::exists(map / "nieuw.xv7")) << bron;
+    }
+    // A command that opens a competition never imports behind its user's back.
+    EXPECT_EQ(Cli({"info", map / "lijst.txt"}).status, 1);
+    EXPECT_FALSE(fs::exists(map / "lijst.xv7"));
+}
