@@ -22,6 +22,7 @@
 #include "ui/wedinvoerdialoog.h"
 #include "ui/wedstrijdlijstdialoog.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -32,6 +33,7 @@
 
 #include <algorithm>
 #include <iostream>
+#include <string_view>
 
 namespace {
 
@@ -223,6 +225,18 @@ int main(int argc, char** argv) {
             wl.hide();
             wl.Los();
             lijst.GetData(ronde, false);
+        }
+        // The two result-table dialogs, modal: pictured once shown, then closed unchanged.
+        for (const char* naam : {"Tvxmatrix", "Tvxmatrix1"}) {
+            auto* d = venster.findChild<QDialog*>(naam);
+            QTimer::singleShot(0, d, [&goed, d, naam, &uit, &s] {
+                d->resize(d->sizeHint().width(), 520);
+                goed &= Bewaar(d, uit + "/" + QString(naam).toLower() + s);
+                d->done(QDialog::Rejected);
+            });
+            const char* actie =
+                std::string_view(naam) == "Tvxmatrix" ? "mnuMatrix" : "mnuPerRondeMatrix";
+            venster.findChild<QAction*>(actie)->trigger();
         }
         goed &= Voortgangsbeeld(uit + "/troostervoortgang" + s);
         // The report dialog, the sort dialog and the print preview of the standings.
