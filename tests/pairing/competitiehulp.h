@@ -4,6 +4,7 @@
 
 #include "model/competitie.h"
 #include "model/gesprek.h"
+#include "pairing/roosteromgeving.h"
 
 #include <deque>
 #include <string>
@@ -35,6 +36,8 @@ inline twedstrijdobj& VoegWedstrijdToe(Competitie& c, int32_t ronde, int32_t num
     if (gespeeld) w.ZetUitslag(2, 0, false, true);
     return w;
 }
+
+using Paarlijst = std::vector<std::pair<int, int>>;
 
 // (white, black) of the matches of a round, in list order.
 inline std::vector<std::pair<int, int>> RondeParen(const Competitie& c, int32_t ronde) {
@@ -78,6 +81,13 @@ public:
         return std::nullopt;
     }
     std::optional<std::string> KiesBestand(Bestandskeuze&) override { return std::nullopt; }
+};
+
+// What a pairing routine runs in: the scripted conversation and no progress window.
+struct Omgeving {
+    Scriptgesprek gesprek;
+    GeenVoortgang voortgang;
+    Roosteromgeving omg{gesprek, voortgang};
 };
 
 } // namespace velkaro::test

@@ -17,7 +17,6 @@
 
 using namespace velkaro;
 using namespace velkaro::test;
-using Paarlijst = std::vector<std::pair<int, int>>;
 
 namespace {
 
@@ -59,7 +58,7 @@ public:
     }
 };
 
-struct Omgeving {
+struct RegelOmgeving {
     Scriptgesprek gesprek;
     Regels voortgang;
     Roosteromgeving omg{gesprek, voortgang};
@@ -147,7 +146,7 @@ TEST(Keizerparing, ZesSpelersEnEenPlaatshouder) {
         Competitie c;
         VoegSpelersToe(c, 6);
         c.Opties.Rekensysteem = systeem;
-        Omgeving o;
+        RegelOmgeving o;
         const auto r = SamenstellenRooster(c, 1, true, false, o.omg);
         ASSERT_TRUE(r.Gelukt()) << systeem;
         const auto v = Volgorde(c, true);
@@ -166,7 +165,7 @@ TEST(Keizerparing, ZesSpelersEnEenPlaatshouder) {
     ranglijst_sorteren(c, true);
     const int32_t buiten = Volgorde(c, true)[1];
     c.Spelers.zoekptr(buiten)->WisRooster();
-    Omgeving o;
+    RegelOmgeving o;
     ASSERT_TRUE(SamenstellenRooster(c, 1, true, false, o.omg).Gelukt());
     const auto v = Volgorde(c, true);
     ASSERT_EQ(v.size(), 7u);
@@ -291,7 +290,7 @@ TEST(Plaatsparing, GrootVeldBegintBijDeBuren) {
             Competitie c;
             VoegSpelersToe(c, n);
             c.Opties.Rekensysteem = systeem;
-            Omgeving o;
+            RegelOmgeving o;
             const auto r = SamenstellenRooster(c, 1, true, false, o.omg);
             ASSERT_TRUE(r.Gelukt());
             if (n <= 50) {
@@ -315,7 +314,7 @@ TEST(Waardeparing, OnevenStopEnDispatch) {
         c.Opties.Rekensysteem = systeem;
         VoegWedstrijdToe(c, 1, 1, 1, 2);
         VoegWedstrijdToe(c, 1, 2, 3, 4, true);
-        Omgeving o;
+        RegelOmgeving o;
         const auto r = SamenstellenRooster(c, 1, true, false, o.omg);
         EXPECT_EQ(r.Uitkomst, Roosteruitkomst::KanNietParen);
         ASSERT_EQ(o.gesprek.meldingen.size(), 1u);
@@ -373,7 +372,7 @@ int SpeelSysteem(uint16_t systeem, unsigned zaden, int van, int tot) {
                 t.c.Spelers.At(0).InRooster() ? t.c.Spelers.At(0).WisRooster()
                                               : t.c.Spelers.At(0).ZetRooster();
             const Voorstand voor = NeemVoorstand(t.c, ronde);
-            Omgeving o;
+            RegelOmgeving o;
             const auto r = SamenstellenRooster(t.c, ronde, true, false, o.omg);
             EXPECT_TRUE(r.Gelukt());
             EXPECT_TRUE(o.gesprek.meldingen.empty());

@@ -10,7 +10,6 @@
 
 using namespace velkaro;
 using namespace velkaro::test;
-using Paarlijst = std::vector<std::pair<int, int>>;
 
 TEST(Rondtoernooi, VierSpelers) {
     Competitie c;

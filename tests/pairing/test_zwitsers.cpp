@@ -11,15 +11,8 @@
 
 using namespace velkaro;
 using namespace velkaro::test;
-using Paarlijst = std::vector<std::pair<int, int>>;
 
 namespace {
-
-struct Omgeving {
-    Scriptgesprek gesprek;
-    GeenVoortgang voortgang;
-    Roosteromgeving omg{gesprek, voortgang};
-};
 
 void Zwitsers(Competitie& c) {
     c.Opties.Rekensysteem = SysteemZwitsers;

@@ -15,15 +15,8 @@
 
 using namespace velkaro;
 using namespace velkaro::test;
-using Paarlijst = std::vector<std::pair<int, int>>;
 
 namespace {
-
-struct Omgeving {
-    Scriptgesprek gesprek;
-    GeenVoortgang voortgang;
-    Roosteromgeving omg{gesprek, voortgang};
-};
 
 // Notes the settings' sort order when the routine shows its first progress line.
 class VolgordeOpname final : public Voortgang {
