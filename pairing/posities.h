@@ -66,6 +66,8 @@ public:
         return true;
     }
     bool operator==(const Posities&) const = default;
+    // The four words, lowest positions first, for keys that copy the set as bytes.
+    const std::array<uint64_t, 4>& Woorden() const { return w_; }
     std::size_t Hash() const {
         std::size_t h = 0;
         for (uint64_t w : w_) h = (h ^ static_cast<std::size_t>(w)) * 0x9E3779B97F4A7C15ull;

@@ -42,7 +42,10 @@ template <class Voor> void InvoegSorteer(uint8_t* begin, int aantal, Voor voor) 
 ZwitsersZoeker::ZwitsersZoeker(const Speltabel& tabel, std::vector<Posities> gespeeld,
                                const Zoekopties& opties, Voortgang& voortgang, const Spoor* spoor)
     : t_(tabel), n_(static_cast<int>(tabel.size()) - 1), gespeeld_(std::move(gespeeld)),
-      opties_(opties), voortgang_(voortgang), spoor_(spoor) {
+      opties_(opties), voortgang_(voortgang), spoor_(spoor), woorden_(n_ / 64 + 1),
+      // 4 MB of entries (56 bytes each up to 63 players, 128 up to 255): the search comes back
+      // to a state soon or not at all, and a small memory stays in the cache
+      geheugen_(3 * woorden_ + 1, 3, (std::size_t{4} << 20) / (8 * (3 * woorden_ + 4))) {
     if (n_ < 0 || n_ >= Posities::kAantal || n_ % 2 != 0 || gespeeld_.size() != tabel.size())
         throw std::invalid_argument("Swiss search: table of an even number of at most 255");
     partner_.assign(static_cast<std::size_t>(n_) + 1, 0);
@@ -62,6 +65,10 @@ ZwitsersZoeker::ZwitsersZoeker(const Speltabel& tabel, std::vector<Posities> ges
     }
     kleurOk_.resize(tabel.size());
     kleurStrikt_.resize(tabel.size());
+    std::vector<int32_t> sleutels;
+    for (std::size_t p = 1; p < tabel.size(); ++p) sleutels.push_back(tabel[p].Sorteersleutel);
+    std::sort(sleutels.begin(), sleutels.end());
+    sleutelsUniek_ = std::adjacent_find(sleutels.begin(), sleutels.end()) == sleutels.end();
 }
 
 void ZwitsersZoeker::Trace(const char* formaat, ...) const {
@@ -124,6 +131,49 @@ bool ZwitsersZoeker::Onpaarbaar(const Posities& spelers, bool kleurtest) {
         const Posities buren = spelers.Zonder(gespeeld_[i]);
         return kleurtest ? buren.Snijding(kleurOk_[i]) : buren;
     });
+}
+
+void ZwitsersZoeker::BouwSleutel(bool kleurtest, const Posities& groep, const Posities& wachtend) {
+    const auto w = static_cast<std::size_t>(woorden_);
+    std::copy_n(vrij_.Woorden().begin(), w, sleutel_.begin());
+    std::copy_n(groep.Woorden().begin(), w, sleutel_.begin() + w);
+    std::copy_n(wachtend.Woorden().begin(), w, sleutel_.begin() + 2 * w);
+    // Beyond 25 pairs since the mark every count gives up alike.
+    const auto sindsMerk = static_cast<uint64_t>(std::min(onderzocht_ - merkteken_, 26LL));
+    sleutel_[3 * w] = static_cast<uint64_t>(kleurtest) | static_cast<uint64_t>(laatsteGroep_) << 1 |
+                      static_cast<uint64_t>(versoepeld_) << 2 |
+                      static_cast<uint64_t>(kleurDominant_) << 3 |
+                      static_cast<uint64_t>(mislukt_) << 4 | sindsMerk << 5 |
+                      static_cast<uint64_t>(static_cast<uint32_t>(maxKleurverschil_)) << 16;
+}
+
+void ZwitsersZoeker::Onthoud(const Uitkomst& u) {
+    const uint64_t waarde[3] = {
+        static_cast<uint64_t>(u.onderzocht), static_cast<uint64_t>(u.sindsMerk),
+        static_cast<uint64_t>(u.laatsteGroep) | static_cast<uint64_t>(u.versoepeld) << 1 |
+            static_cast<uint64_t>(u.kleurDominant) << 2 | static_cast<uint64_t>(u.mislukt) << 3 |
+            static_cast<uint64_t>(static_cast<uint32_t>(u.maxKleurverschil)) << 8};
+    geheugen_.Voeg(sleutel_.data(), waarde);
+}
+
+void ZwitsersZoeker::SpeelAf(const uint64_t* waarde) {
+    onderzocht_ += static_cast<long long>(waarde[0]);
+    const auto sindsMerk = static_cast<long long>(waarde[1]);
+    if (sindsMerk >= 0) merkteken_ = onderzocht_ - sindsMerk;
+    laatsteGroep_ = (waarde[2] & 1u) != 0;
+    versoepeld_ = (waarde[2] & 2u) != 0;
+    kleurDominant_ = (waarde[2] & 4u) != 0;
+    mislukt_ = (waarde[2] & 8u) != 0;
+    const auto maxKleurverschil = static_cast<int32_t>(static_cast<uint32_t>(waarde[2] >> 8));
+    if (maxKleurverschil != maxKleurverschil_) {
+        maxKleurverschil_ = maxKleurverschil;
+        RekenKleurrijen();
+    }
+    voortgang_.Teller(onderzocht_);
+    if (voortgang_.Stoppen()) {
+        gestopt_ = true;
+        Trace("Gestopt: Onderzocht %lld", onderzocht_);
+    }
 }
 
 // When a branch may be skipped without changing what the search finds.
@@ -296,6 +346,28 @@ void ZwitsersZoeker::BereidGroepVoor(int gBasis, int& a, const Posities& wachten
         });
 }
 
+// Remembering the branches that found nothing. Once more than 5000 pairs were tried, a call of
+// Vindwedstrijd that ends without a pairing is kept with what it left behind, and a later call in
+// the same state plays that back instead of walking the branch again. Its state is all that the
+// call and everything below it read:
+// - the unpaired players (vrij_; the partners follow from it), the members of its group and the
+//   players in its waiting room, as sets. The group's order is a function of its members (by
+//   position, then the round-2 and resistance orders; under the FMJD rules the candidate order,
+//   which is by position too), and the waiting room's order matters only through the candidate
+//   list, which is sorted by the sort keys: so sets only when no two players share a key, which
+//   the constructor checks (ZetSorteersleutels never makes two alike);
+// - kleurtest, LaatsteGroep, Versoepeld, KleurDominant, Mislukt (a group whose first member finds
+//   no partner returns with it as it came) and the colour difference;
+// - the count of tried pairs, but only through comparisons: "more than 5000", true from here on as
+//   the count only grows, and "more than 25 since the give-up mark" (Opgeven, MagSnoeien), which
+//   holds for every count since the mark of 26 or more; those are one state.
+// - the stacks above the call's own segments, which it writes before it reads them.
+// What it leaves behind: the count (the pairs it tried are added back, so the count stays the one
+// the search would reach by walking), the mark (when it set it: how many pairs ago), Mislukt,
+// LaatsteGroep, Versoepeld, KleurDominant and the colour difference. Partners, free set, depth and
+// stacks come back as they were, as a call that found nothing undoes each pair it made. A call
+// that found the pairing or was stopped is not kept. A played-back branch does not repeat its
+// progress lines or trace, and the first pass's feasibility test (eersteAanroep_) is never kept.
 void ZwitsersZoeker::Vindwedstrijd(bool kleurtest, int gBasis, int a, int wBasis, int b) {
     if (gestopt_) return;
     if (spoor_) {
@@ -325,6 +397,35 @@ void ZwitsersZoeker::Vindwedstrijd(bool kleurtest, int gBasis, int a, int wBasis
         maxKleurverschil_ = 2;
         RekenKleurrijen();
     }
+    if (!Onthoudbaar()) {
+        ZoekGroep(kleurtest, gBasis, a, wBasis, b, groep, wachtend);
+        return;
+    }
+    if (!FMJD())
+        for (int j = 0; j < b; ++j) wachtend.Zet(w[j]);
+    BouwSleutel(kleurtest, groep, wachtend);
+    if (const uint64_t* waarde = geheugen_.Zoek(sleutel_.data())) {
+        SpeelAf(waarde);
+        return;
+    }
+    const auto sleutel = sleutel_;
+    const long long onderzochtVoor = onderzocht_, merktekenVoor = merkteken_;
+    ZoekGroep(kleurtest, gBasis, a, wBasis, b, groep, wachtend);
+    if (roosterKlaar_ || gestopt_) return;
+    sleutel_ = sleutel;
+    Onthoud({.onderzocht = onderzocht_ - onderzochtVoor,
+             .sindsMerk = merkteken_ != merktekenVoor ? onderzocht_ - merkteken_ : -1,
+             .maxKleurverschil = maxKleurverschil_,
+             .laatsteGroep = laatsteGroep_,
+             .versoepeld = versoepeld_,
+             .kleurDominant = kleurDominant_,
+             .mislukt = mislukt_});
+}
+
+void ZwitsersZoeker::ZoekGroep(bool kleurtest, int gBasis, int a, int wBasis, int b,
+                               const Posities& groep, const Posities& wachtend) {
+    const uint8_t* g = groep_.data() + gBasis;
+    const uint8_t* w = wacht_.data() + wBasis;
     if (a == 0) {
         OpenGroep(gBasis, wBasis, b);
         return;

@@ -3,9 +3,10 @@
 // backtracking over who floats down, whom the first player of a group meets, and everything
 // below, stopping at the first complete pairing. The order in which candidates are visited
 // decides which pairing is found, so it is kept exactly; speed comes from the layout (bit
-// rows, preallocated stacks, and skipping a score group's branches that cannot be completed
-// once the count of tried pairs no longer decides anything; see the argument in the .cpp), and
-// nothing is allocated while the search runs.
+// rows, preallocated stacks), from skipping a score group's branches that cannot be completed
+// once the count of tried pairs no longer decides anything, and from remembering the branches
+// that found nothing, with the pairs they tried, so that coming back to one costs a look-up
+// (the arguments are in the .cpp). Only that memory allocates while the search runs.
 #pragma once
 
 #include "model/gesprek.h"
@@ -13,7 +14,9 @@
 #include "pairing/speltabel.h"
 #include "pairing/spoor.h"
 #include "pairing/volledige_paring.h"
+#include "pairing/zoekgeheugen.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -63,6 +66,8 @@ private:
 
     void ZoekDoorgangen();
     void Vindwedstrijd(bool kleurtest, int gBasis, int a, int wBasis, int b);
+    void ZoekGroep(bool kleurtest, int gBasis, int a, int wBasis, int b, const Posities& groep,
+                   const Posities& wachtend);
     void OpenGroep(int gBasis, int wBasis, int b);
     void OpenGroepZelf(int gBasis, int wBasis, int b, const Posities& wachtend);
     void Vulwacht(Keuze& k, bool kleurtest, int n, int aantal);
@@ -105,6 +110,21 @@ private:
     };
     std::unordered_map<Opening, Afloop, OpeningHash> vergeefs_;
 
+    // What a call of Vindwedstrijd that found no pairing left changed (see Vindwedstrijd).
+    struct Uitkomst {
+        long long onderzocht = 0; // pairs tried inside
+        long long sindsMerk = -1; // pairs tried since the give-up mark was last set inside, or -1
+        int32_t maxKleurverschil = 0;
+        bool laatsteGroep = false, versoepeld = false, kleurDominant = false, mislukt = false;
+    };
+    bool Onthoudbaar() const {
+        return opties_.Snoeien && sleutelsUniek_ && onderzocht_ > 5000 && !eersteAanroep_;
+    }
+    void BouwSleutel(bool kleurtest, const Posities& groep, const Posities& wachtend);
+    void Onthoud(const Uitkomst& u);
+    void SpeelAf(const uint64_t* waarde);
+    bool sleutelsUniek_ = true; // no two positions share a sort key
+
     const Speltabel& t_;
     const int n_;
     const std::vector<Posities> gespeeld_;
@@ -133,6 +153,10 @@ private:
     bool laatsteGroep_ = false;
     bool kleurDominant_ = false;
     int32_t maxKleurverschil_ = 2;
+
+    const int woorden_;                    // machine words of a position set in the keys
+    std::array<uint64_t, 13> sleutel_{}; // the key being looked up: three sets and a word
+    Zoekgeheugen geheugen_;
 };
 
 } // namespace velkaro

@@ -72,7 +72,12 @@ TEST(Roosterstop, GestoptZoekenLaatDeGroepZoalsHijWas) {
         Roosteromgeving omg{g, stop};
         const auto r = SamenstellenRoosterMetStop(c, 12, true, false, omg);
         EXPECT_EQ(r.Uitkomst, Roosteruitkomst::Gestopt);
-        EXPECT_EQ(r.Onderzocht, n); // the search looked no further than the request
+        // The search looked no further than the request; past 5000 pairs a branch played
+        // back from memory adds all its pairs at once.
+        if (n <= 5000)
+            EXPECT_EQ(r.Onderzocht, n);
+        else
+            EXPECT_TRUE(r.Onderzocht >= n && r.Onderzocht < 2 * n) << r.Onderzocht;
         EXPECT_TRUE(r.Nieuw.empty());
         ASSERT_EQ(g.meldingen.size(), 1u);
         EXPECT_EQ(g.meldingen[0].tekst, lang::Tekst(lang::T::RoosterenGestopt));

@@ -2,31 +2,42 @@
 
 #include "competitiehulp.h"
 #include "letterlijke_zoeker.h"
+#include "pairing/fmjd_zwitsers.h"
 #include "pairing/ontmoetingen.h"
 #include "pairing/samenstellen.h"
 #include "proeftoernooi.h"
 #include "standings/stand.h"
 
+#include <chrono>
+#include <limits>
 #include <random>
 
 namespace velkaro::test {
 
 namespace {
 
-// Stops the literal search once it has tried more pairs than the limit.
+// Stops a search once it has tried more pairs than the limit, or has run for longer than the
+// time allowed (the pruned search's count is the literal one's, however few pairs it walks).
 struct Grens {};
 class Begrensd final : public Voortgang {
 public:
-    explicit Begrensd(long long grens) : grens_(grens) {}
+    explicit Begrensd(long long grens, double seconden = 0)
+        : grens_(grens), seconden_(seconden), begin_(std::chrono::steady_clock::now()) {}
     void Status(const std::string&) override {}
     void Regel(const std::string&) override {}
     void Teller(long long n) override {
         if (n > grens_) throw Grens{};
+        if (seconden_ > 0 && ++oproepen_ % 4096 == 0 &&
+            std::chrono::steady_clock::now() - begin_ > std::chrono::duration<double>(seconden_))
+            throw Grens{};
     }
     void ZetRegel(int, std::string_view) override {}
 
 private:
     long long grens_;
+    double seconden_;
+    std::chrono::steady_clock::time_point begin_;
+    long long oproepen_ = 0;
 };
 
 void Speel(Competitie& c, int32_t ronde, Uitslagverdeling u, std::mt19937& gen) {
@@ -55,12 +66,14 @@ void Speel(Competitie& c, int32_t ronde, Uitslagverdeling u, std::mt19937& gen) 
 
 Zoekinvoer BouwZoekinvoer(Competitie& c, int32_t ronde) {
     if (c.Wedstrijden.verwijderronde(ronde)) c.MarkeerHerberekenen();
+    const bool fmjd = c.Opties.Rekensysteem == SysteemFMJDZwitsers;
     const Zoekopties opties{.Ronde = ronde,
                             .KleurDominant = c.Opties.KleurDominant != 0,
                             .MaxKleurverschil = c.Opties.MaxKleurverschil,
-                            .Testopties = c.Opties.Testopties()};
+                            .Testopties = c.Opties.Testopties(),
+                            .Variant = fmjd ? Zwitsersvariant::FMJD : Zwitsersvariant::Weerstand};
     const int32_t volgorde = c.Opties.Sorteervolgorde;
-    c.Opties.Sorteervolgorde = 47;
+    c.Opties.Sorteervolgorde = fmjd ? FMJDSorteervolgorde(volgorde) : 47;
     ranglijst_sorteren(c, true);
     c.Opties.Sorteervolgorde = volgorde;
     Speltabel tabel = BouwSpeltabel(c);
@@ -68,35 +81,52 @@ Zoekinvoer BouwZoekinvoer(Competitie& c, int32_t ronde) {
     return {std::move(tabel), std::move(gespeeld), opties};
 }
 
+namespace {
+
+// The reference: the literal search, or for the FMJD rules the search with nothing skipped.
+template <class Zoeker> bool ZoekReferentie(Zoeker& z, Vergelijking& v) {
+    try {
+        const bool klaar = z.Zoek();
+        v.Vergeleken = true;
+        return klaar;
+    } catch (const Grens&) {
+        return false;
+    }
+}
+
+} // namespace
+
 Vergelijking VergelijkZoekers(const Zoekinvoer& in, long long grens) {
     Vergelijking v;
     Begrensd stop(grens);
     LetterlijkeZoeker letterlijk(in.Tabel, in.Gespeeld, in.Opties, stop);
-    bool klaarL = false;
-    try {
-        klaarL = letterlijk.Zoek();
-        v.Vergeleken = true;
-    } catch (const Grens&) {
-    }
-    Begrensd ruim(10 * grens);
+    Zoekopties alles = in.Opties;
+    alles.Snoeien = false;
+    ZwitsersZoeker volledig(in.Tabel, in.Gespeeld, alles, stop);
+    const bool fmjd = in.Opties.Variant == Zwitsersvariant::FMJD;
+    const bool klaarL = fmjd ? ZoekReferentie(volledig, v) : ZoekReferentie(letterlijk, v);
+    Begrensd ruim(std::numeric_limits<long long>::max(), kSecondenGesnoeid);
     ZwitsersZoeker gesnoeid(in.Tabel, in.Gespeeld, in.Opties, ruim);
     bool klaarG = false;
+    const auto begin = std::chrono::steady_clock::now();
     try {
         klaarG = gesnoeid.Zoek();
     } catch (const Grens&) {
         v.GesnoeidBegrensd = true;
     }
+    v.SecondenGesnoeid =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
     v.OnderzochtGesnoeid = gesnoeid.Onderzocht();
     if (!v.Vergeleken || v.GesnoeidBegrensd) return v;
-    v.OnderzochtLetterlijk = letterlijk.Onderzocht();
-    v.OnderzochtGesnoeid = gesnoeid.Onderzocht();
+    v.OnderzochtLetterlijk = fmjd ? volledig.Onderzocht() : letterlijk.Onderzocht();
     if (klaarL != klaarG)
         v.Verschil = klaarL ? "the pruned search found no pairing" : "the pruned search paired";
-    else if (letterlijk.Partner() != gesnoeid.Partner())
+    else if ((fmjd ? volledig.Partner() : letterlijk.Partner()) != gesnoeid.Partner())
         v.Verschil = "other partners";
-    else if (letterlijk.MaxKleurverschil() != gesnoeid.MaxKleurverschil())
+    else if ((fmjd ? volledig.MaxKleurverschil() : letterlijk.MaxKleurverschil()) !=
+             gesnoeid.MaxKleurverschil())
         v.Verschil = "another colour difference";
-    else if (letterlijk.Versoepeld() != gesnoeid.Versoepeld())
+    else if (!fmjd && letterlijk.Versoepeld() != gesnoeid.Versoepeld())
         v.Verschil = "another relaxed flag";
     return v;
 }
@@ -123,23 +153,30 @@ std::mt19937 UitslagGenerator(unsigned zaad) {
 } // namespace
 
 std::unique_ptr<Proeftoernooi> SeizoenTot(unsigned zaad, int spelers, Uitslagverdeling u,
-                                          int32_t ronde) {
+                                          int32_t ronde, int32_t systeem) {
     auto t = std::make_unique<Proeftoernooi>(zaad, spelers);
+    t->c.Opties.Rekensysteem = systeem;
     auto gen = UitslagGenerator(zaad);
     for (int32_t r = 1; r < ronde; ++r)
         if (!PaarEnSpeel(*t, r, u, gen)) return nullptr;
     return t;
 }
 
-Seizoen SpeelSeizoen(unsigned zaad, int spelers, Uitslagverdeling u, long long grens) {
+Seizoen SpeelSeizoen(unsigned zaad, int spelers, Uitslagverdeling u, long long grens,
+                     int32_t systeem) {
     Seizoen s;
     Proeftoernooi t(zaad, spelers);
+    t.c.Opties.Rekensysteem = systeem;
     auto gen = UitslagGenerator(zaad);
     for (int32_t ronde = 1; ronde < spelers; ++ronde) {
         const auto invoer = BouwZoekinvoer(t.c, ronde);
         if ((invoer.Tabel.size() - 1) % 2 != 0) break;
         const auto v = VergelijkZoekers(invoer, grens);
         ++s.Rondes;
+        if (v.SecondenGesnoeid > s.LangsteSeconden) {
+            s.LangsteSeconden = v.SecondenGesnoeid;
+            s.LangsteRonde = ronde;
+        }
         if (v.OnderzochtGesnoeid > s.MeesteGesnoeid) {
             s.MeesteGesnoeid = v.OnderzochtGesnoeid;
             s.ZwaarsteGesnoeid = ronde;
@@ -150,6 +187,7 @@ Seizoen SpeelSeizoen(unsigned zaad, int spelers, Uitslagverdeling u, long long g
         }
         if (!v.Vergeleken) ++s.Afgebroken;
         if (v.Vergeleken) ++s.Vergeleken;
+        if (v.Vergeleken && v.OnderzochtLetterlijk > 5000) ++s.Boven5000;
         if (v.OnderzochtLetterlijk > s.MeesteOnderzocht) {
             s.MeesteOnderzocht = v.OnderzochtLetterlijk;
             s.ZwaarsteRonde = ronde;

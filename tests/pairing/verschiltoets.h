@@ -25,17 +25,23 @@ struct Zoekinvoer {
 // matches removed, the standings sorted silently by resistance points.
 Zoekinvoer BouwZoekinvoer(Competitie& c, int32_t ronde);
 
+inline constexpr double kSecondenGesnoeid = 60;
+
 struct Vergelijking {
     bool Vergeleken = false; // false: the literal search passed the limit and was abandoned
     std::string Verschil;    // empty when both searches gave the same
     long long OnderzochtLetterlijk = 0, OnderzochtGesnoeid = 0;
-    bool GesnoeidBegrensd = false; // the pruned search too passed its limit (10 × grens)
+    bool GesnoeidBegrensd = false; // the pruned search ran past kSecondenGesnoeid
+    double SecondenGesnoeid = 0;   // the pruned search's time
 };
 
 // Runs both searches; the outcome, every partner, the colour difference in force at the end
 // and the relaxed flag must agree (the matches, colours, numbers and messages of the round
 // follow from these and the table alone). The literal search stops after `grens` pairs; the
-// pruned one runs all the same, to ten times the limit, so its count shows what it saves.
+// pruned one runs all the same, for at most kSecondenGesnoeid, and its count is the literal
+// search's whatever it skips: it plays back what it remembers, count and all. The
+// FMJD rules have no literal search of their own: the same search with nothing skipped stands
+// in for it.
 Vergelijking VergelijkZoekers(const Zoekinvoer& in, long long grens);
 
 // How the seeded seasons decide their games.
@@ -50,22 +56,28 @@ struct Seizoen {
     int Rondes = 0;                 // rounds compared or abandoned
     int Vergeleken = 0;             // rounds compared
     int Afgebroken = 0;             // rounds where the literal search passed the limit
+    int Boven5000 = 0;              // rounds compared where it tried more than 5000 pairs, where
+                                    // the skipping and remembering start
     long long MeesteOnderzocht = 0; // the literal search's most pairs in one round
     int ZwaarsteRonde = 0;
     long long MeesteGesnoeid = 0; // the pruned search's most pairs in one round
     int ZwaarsteGesnoeid = 0;
-    bool GesnoeidBegrensd = false; // the season stopped: the pruned search passed its limit
+    double LangsteSeconden = 0; // the pruned search's longest round
+    int LangsteRonde = 0;
+    bool GesnoeidBegrensd = false; // the season stopped: the pruned search ran out of time
     std::vector<std::string> Verschillen;
 };
 
 // A seeded season of `spelers` players: each round is compared and then paired by the Swiss
-// routine and played, up to the last round that can be paired (at most spelers - 1).
-Seizoen SpeelSeizoen(unsigned zaad, int spelers, Uitslagverdeling u, long long grens);
+// routine of `systeem` (the Swiss or the FMJD Swiss) and played, up to the last round that can
+// be paired (at most spelers - 1).
+Seizoen SpeelSeizoen(unsigned zaad, int spelers, Uitslagverdeling u, long long grens,
+                     int32_t systeem = SysteemZwitsers);
 
 // The season of SpeelSeizoen up to the start of round `ronde`, without the comparisons: the
 // hardest rounds it turns up, for the benchmarks.
 std::unique_ptr<Proeftoernooi> SeizoenTot(unsigned zaad, int spelers, Uitslagverdeling u,
-                                          int32_t ronde);
+                                          int32_t ronde, int32_t systeem = SysteemZwitsers);
 
 // `spelers` on equal points in two halves (odd positions and even ones) where everyone has met
 // everyone of the other half: with odd halves no pairing exists.
