@@ -154,7 +154,7 @@ private:
     bool kleurDominant_ = false;
     int32_t maxKleurverschil_ = 2;
 
-    const int woorden_;                    // machine words of a position set in the keys
+    const int woorden_;                  // machine words of a position set in the keys
     std::array<uint64_t, 13> sleutel_{}; // the key being looked up: three sets and a word
     Zoekgeheugen geheugen_;
 };

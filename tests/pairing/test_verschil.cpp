@@ -135,12 +135,12 @@ TEST(VerschilZoeker, FMJDGesnoeidZoalsVolledig) {
     }
     for (int spelers : {14, 16})
         for (bool dominant : {false, true}) {
-            const auto v = VergelijkZoekers(
-                TweeHelften(spelers, Zoekopties{.Ronde = 9,
-                                                .KleurDominant = dominant,
-                                                .MaxKleurverschil = 1,
-                                                .Variant = Zwitsersvariant::FMJD}),
-                50'000'000);
+            const auto v =
+                VergelijkZoekers(TweeHelften(spelers, Zoekopties{.Ronde = 9,
+                                                                 .KleurDominant = dominant,
+                                                                 .MaxKleurverschil = 1,
+                                                                 .Variant = Zwitsersvariant::FMJD}),
+                                 50'000'000);
             ASSERT_TRUE(v.Vergeleken) << spelers;
             EXPECT_EQ(v.Verschil, "") << spelers << " players";
         }

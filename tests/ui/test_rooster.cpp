@@ -312,8 +312,7 @@ void TestRooster::stopHerstelt() {
         auto* v = w->findChild<QDialog*>("TRoosterVoortgang");
         if (!v || !v->isVisible()) return;
         auto* lijst = Zoek<QListWidget>(v, "lstVoortgang");
-        const bool regels =
-            lijst->count() == paren && !lijst->item(0)->text().trimmed().isEmpty();
+        const bool regels = lijst->count() == paren && !lijst->item(0)->text().trimmed().isEmpty();
         if (!regels || Zoek<QLabel>(v, "lblOnderzocht")->text().toLongLong() < 100) return;
         gezien = true;
         modaal = v->isModal();
