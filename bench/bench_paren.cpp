@@ -88,8 +88,8 @@ BENCHMARK(BM_ZoekZonderUitweg26)->Unit(benchmark::kMillisecond);
 // first, 1.67 and 2.51 thousand million for the others; the search now plays back the branches
 // it has walked before, so it reaches the same count (and pairing) with a few million.
 void Seizoensronde(benchmark::State& state, unsigned zaad, int n, test::Uitslagverdeling u,
-                   int32_t ronde) {
-    auto t = test::SeizoenTot(zaad, n, u, ronde);
+                   int32_t ronde, int32_t systeem = SysteemZwitsers) {
+    auto t = test::SeizoenTot(zaad, n, u, ronde, systeem);
     if (!t) {
         state.SkipWithError("the season ended before the round");
         for (auto _ : state) {
@@ -110,6 +110,18 @@ void BM_ZwaarsteGezaaid60(benchmark::State& s) {
 BENCHMARK(BM_ZwaarsteGezaaid20)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ZwaarsteGezaaid40)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ZwaarsteGezaaid60)->Unit(benchmark::kMillisecond);
+
+// Late rounds of the FMJD Swiss, which has no relaxed mode and so once walked every branch that
+// fails: more than 100 s and 25 s before an opening whose players left cannot all be paired
+// was known to fail at once.
+void BM_FMJDLateRonde50(benchmark::State& s) {
+    Seizoensronde(s, 4, 50, test::Uitslagverdeling::Rating, 18, SysteemFMJDZwitsers);
+}
+void BM_FMJDLateRonde29(benchmark::State& s) {
+    Seizoensronde(s, 2, 29, test::Uitslagverdeling::Favoriet, 15, SysteemFMJDZwitsers);
+}
+BENCHMARK(BM_FMJDLateRonde50)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FMJDLateRonde29)->Unit(benchmark::kMillisecond);
 
 void BM_Rondtoernooi254(benchmark::State& state) {
     std::size_t wedstrijden = 0;

@@ -30,7 +30,7 @@ public:
             if (p.nummer == 0) return nullptr;
             if (p.merk != merk) continue;
             const uint64_t* item = Item(p.nummer);
-            if (std::memcmp(item, sleutel, k_ * sizeof(uint64_t)) == 0) return item + k_;
+            if (std::equal(item, item + k_, sleutel)) return item + k_;
         }
     }
 

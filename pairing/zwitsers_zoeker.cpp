@@ -375,11 +375,44 @@ void ZwitsersZoeker::Vindwedstrijd(bool kleurtest, int gBasis, int a, int wBasis
               kleurtest ? 1 : 0);
         Trace("Groepsteller: %d Wachtteller: %d", a, b);
     }
-    const uint8_t* g = groep_.data() + gBasis;
     const uint8_t* w = wacht_.data() + wBasis;
     Posities wachtend;
-    if (FMJD())
-        for (int j = 0; j < b; ++j) wachtend.Zet(w[j]);
+    for (int j = 0; j < b; ++j) wachtend.Zet(w[j]);
+    if (!Onthoudbaar()) {
+        VindwedstrijdZelf(kleurtest, gBasis, a, wBasis, b, wachtend);
+        return;
+    }
+    // The members BereidGroepVoor keeps: those still unpaired and, under the FMJD rules, not
+    // waiting; looked up before the group is ordered and tested, which a played-back call skips.
+    const uint8_t* g = groep_.data() + gBasis;
+    Posities groep;
+    for (int i = 0; i < a; ++i)
+        if (partner_[g[i]] == 0 && !(FMJD() && wachtend.Heeft(g[i]))) groep.Zet(g[i]);
+    BouwSleutel(kleurtest, groep, wachtend);
+    if (const uint64_t* waarde = geheugen_.Zoek(sleutel_.data())) {
+        SpeelAf(waarde);
+        return;
+    }
+    std::array<uint64_t, 13> sleutel;
+    const auto lengte = static_cast<std::size_t>(3 * woorden_ + 1);
+    std::copy_n(sleutel_.begin(), lengte, sleutel.begin());
+    const long long onderzochtVoor = onderzocht_, merktekenVoor = merkteken_;
+    VindwedstrijdZelf(kleurtest, gBasis, a, wBasis, b, wachtend);
+    if (roosterKlaar_ || gestopt_) return;
+    std::copy_n(sleutel.begin(), lengte, sleutel_.begin());
+    Onthoud({.onderzocht = onderzocht_ - onderzochtVoor,
+             .sindsMerk = merkteken_ != merktekenVoor ? onderzocht_ - merkteken_ : -1,
+             .maxKleurverschil = maxKleurverschil_,
+             .laatsteGroep = laatsteGroep_,
+             .versoepeld = versoepeld_,
+             .kleurDominant = kleurDominant_,
+             .mislukt = mislukt_});
+}
+
+void ZwitsersZoeker::VindwedstrijdZelf(bool kleurtest, int gBasis, int a, int wBasis, int b,
+                                       const Posities& wachtend) {
+    const uint8_t* g = groep_.data() + gBasis;
+    const uint8_t* w = wacht_.data() + wBasis;
     if (a > 0) BereidGroepVoor(gBasis, a, wachtend);
     if (spoor_) {
         TraceRij("groeprij - index:", g, a);
@@ -397,29 +430,7 @@ void ZwitsersZoeker::Vindwedstrijd(bool kleurtest, int gBasis, int a, int wBasis
         maxKleurverschil_ = 2;
         RekenKleurrijen();
     }
-    if (!Onthoudbaar()) {
-        ZoekGroep(kleurtest, gBasis, a, wBasis, b, groep, wachtend);
-        return;
-    }
-    if (!FMJD())
-        for (int j = 0; j < b; ++j) wachtend.Zet(w[j]);
-    BouwSleutel(kleurtest, groep, wachtend);
-    if (const uint64_t* waarde = geheugen_.Zoek(sleutel_.data())) {
-        SpeelAf(waarde);
-        return;
-    }
-    const auto sleutel = sleutel_;
-    const long long onderzochtVoor = onderzocht_, merktekenVoor = merkteken_;
     ZoekGroep(kleurtest, gBasis, a, wBasis, b, groep, wachtend);
-    if (roosterKlaar_ || gestopt_) return;
-    sleutel_ = sleutel;
-    Onthoud({.onderzocht = onderzocht_ - onderzochtVoor,
-             .sindsMerk = merkteken_ != merktekenVoor ? onderzocht_ - merkteken_ : -1,
-             .maxKleurverschil = maxKleurverschil_,
-             .laatsteGroep = laatsteGroep_,
-             .versoepeld = versoepeld_,
-             .kleurDominant = kleurDominant_,
-             .mislukt = mislukt_});
 }
 
 void ZwitsersZoeker::ZoekGroep(bool kleurtest, int gBasis, int a, int wBasis, int b,
@@ -503,7 +514,16 @@ void ZwitsersZoeker::OpenGroep(int gBasis, int wBasis, int b) {
             return;
         }
     }
-    OpenGroepZelf(gBasis, wBasis, b, wachtend);
+    // An FMJD opening with a player left to pair that fails leaves Mislukt and LaatsteGroep
+    // set: its last float choice lets every candidate float, and so on down, each opening
+    // trying all its choices (nothing gives up without a relaxed mode), until the opening of
+    // the last score group sets LaatsteGroep and the one below it finds only floaters. It fails
+    // for certain when the players left cannot all be paired with opponents they have not met,
+    // which every pairing it could find would do.
+    if (onthoud && !vrij_.Zonder(wachtend).Leeg() && Onpaarbaar(vrij_, false))
+        mislukt_ = laatsteGroep_ = true;
+    else
+        OpenGroepZelf(gBasis, wBasis, b, wachtend);
     if (onthoud && !roosterKlaar_ && !gestopt_ && vergeefs_.size() < kMaxOnthouden)
         vergeefs_.emplace(opening, Afloop{mislukt_, laatsteGroep_});
 }

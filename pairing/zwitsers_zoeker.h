@@ -66,6 +66,8 @@ private:
 
     void ZoekDoorgangen();
     void Vindwedstrijd(bool kleurtest, int gBasis, int a, int wBasis, int b);
+    void VindwedstrijdZelf(bool kleurtest, int gBasis, int a, int wBasis, int b,
+                           const Posities& wachtend);
     void ZoekGroep(bool kleurtest, int gBasis, int a, int wBasis, int b, const Posities& groep,
                    const Posities& wachtend);
     void OpenGroep(int gBasis, int wBasis, int b);

@@ -210,8 +210,7 @@ TEST(Zwitsers, EigenschappenTotHetVeldOpIs) {
 }
 
 // The FMJD Swiss and the Swiss by rating over seeded tournaments: a quarter of the field's
-// rounds, and small fields played until no pairing is left. (The FMJD search has no relaxed
-// mode to bound it: late rounds of larger fields can take it seconds.)
+// rounds, and small fields played until no pairing is left.
 TEST(ZwitsersVarianten, EigenschappenOverWillekeurigeToernooien) {
     for (uint16_t systeem : {SysteemFMJDZwitsers, SysteemZwitsersRating}) {
         SCOPED_TRACE(systeem);
