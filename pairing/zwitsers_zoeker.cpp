@@ -360,7 +360,7 @@ void ZwitsersZoeker::BereidGroepVoor(int gBasis, int& a, const Posities& wachten
 //   no partner returns with it as it came) and the colour difference;
 // - the count of tried pairs, but only through comparisons: "more than 5000", true from here on as
 //   the count only grows, and "more than 25 since the give-up mark" (Opgeven, MagSnoeien), which
-//   holds for every count since the mark of 26 or more; those are one state.
+//   holds for every count since the mark of 26 or more; those are one state;
 // - the stacks above the call's own segments, which it writes before it reads them.
 // What it leaves behind: the count (the pairs it tried are added back, so the count stays the one
 // the search would reach by walking), the mark (when it set it: how many pairs ago), Mislukt,
@@ -612,6 +612,13 @@ void ZwitsersZoeker::Vulwacht(Keuze& k, bool kleurtest, int n, int aantal) {
         int a = 0;
         for (int j = 0; j < k.l; ++j)
             if (!gekozen[j]) g[a++] = kand[j];
+        // Float choices whose group fails before any pair is tried count nothing, so a stop
+        // request is asked here too: Stop is honoured while they are run through.
+        if (voortgang_.Stoppen()) {
+            gestopt_ = true;
+            Trace("Gestopt: Onderzocht %lld", onderzocht_);
+            return;
+        }
         mislukt_ = false;
         Vindwedstrijd(kleurtest, k.gNieuw, a, k.wNieuw, k.f);
         return;

@@ -26,18 +26,21 @@ public:
     void Status(const std::string&) override {}
     void Regel(const std::string&) override {}
     void Teller(long long n) override {
-        if (n > grens_) throw Grens{};
-        if (seconden_ > 0 && ++oproepen_ % 4096 == 0 &&
-            std::chrono::steady_clock::now() - begin_ > std::chrono::duration<double>(seconden_))
-            throw Grens{};
+        if (n > grens_ || Verlopen()) throw Grens{};
     }
     void ZetRegel(int, std::string_view) override {}
+    // Asked where the search tries no pair: running through float choices.
+    bool Stoppen() const override { return Verlopen(); }
 
 private:
+    bool Verlopen() const {
+        return seconden_ > 0 && ++oproepen_ % 4096 == 0 &&
+               std::chrono::steady_clock::now() - begin_ > std::chrono::duration<double>(seconden_);
+    }
     long long grens_;
     double seconden_;
     std::chrono::steady_clock::time_point begin_;
-    long long oproepen_ = 0;
+    mutable long long oproepen_ = 0;
 };
 
 void Speel(Competitie& c, int32_t ronde, Uitslagverdeling u, std::mt19937& gen) {
@@ -98,13 +101,14 @@ template <class Zoeker> bool ZoekReferentie(Zoeker& z, Vergelijking& v) {
 
 Vergelijking VergelijkZoekers(const Zoekinvoer& in, long long grens) {
     Vergelijking v;
-    Begrensd stop(grens);
+    Begrensd stop(grens, kSecondenGesnoeid);
     LetterlijkeZoeker letterlijk(in.Tabel, in.Gespeeld, in.Opties, stop);
     Zoekopties alles = in.Opties;
     alles.Snoeien = false;
     ZwitsersZoeker volledig(in.Tabel, in.Gespeeld, alles, stop);
     const bool fmjd = in.Opties.Variant == Zwitsersvariant::FMJD;
     const bool klaarL = fmjd ? ZoekReferentie(volledig, v) : ZoekReferentie(letterlijk, v);
+    if (fmjd && volledig.Gestopt()) v.Vergeleken = false; // out of time among float choices
     Begrensd ruim(std::numeric_limits<long long>::max(), kSecondenGesnoeid);
     ZwitsersZoeker gesnoeid(in.Tabel, in.Gespeeld, in.Opties, ruim);
     bool klaarG = false;
@@ -114,6 +118,7 @@ Vergelijking VergelijkZoekers(const Zoekinvoer& in, long long grens) {
     } catch (const Grens&) {
         v.GesnoeidBegrensd = true;
     }
+    if (gesnoeid.Gestopt()) v.GesnoeidBegrensd = true;
     v.SecondenGesnoeid =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
     v.OnderzochtGesnoeid = gesnoeid.Onderzocht();

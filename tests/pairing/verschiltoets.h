@@ -37,7 +37,8 @@ struct Vergelijking {
 
 // Runs both searches; the outcome, every partner, the colour difference in force at the end
 // and the relaxed flag must agree (the matches, colours, numbers and messages of the round
-// follow from these and the table alone). The literal search stops after `grens` pairs; the
+// follow from these and the table alone). The literal search stops after `grens` pairs (or
+// kSecondenGesnoeid, as float choices that fail at once count no pairs); the
 // pruned one runs all the same, for at most kSecondenGesnoeid, and its count is the literal
 // search's whatever it skips: it plays back what it remembers, count and all. The
 // FMJD rules have no literal search of their own: the same search with nothing skipped stands
