@@ -51,8 +51,6 @@ public:
         Plaats(static_cast<uint32_t>(++aantal_));
     }
 
-    std::size_t Aantal() const { return aantal_; }
-
 private:
     static constexpr std::size_t kPerBlok = 4096;
 

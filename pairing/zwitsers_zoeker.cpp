@@ -438,7 +438,7 @@ void ZwitsersZoeker::ZoekGroep(bool kleurtest, int gBasis, int a, int wBasis, in
     const uint8_t* g = groep_.data() + gBasis;
     const uint8_t* w = wacht_.data() + wBasis;
     if (a == 0) {
-        OpenGroep(gBasis, wBasis, b);
+        OpenGroep(gBasis, wBasis, b, wachtend);
         return;
     }
     // A group that cannot be paired among itself, once the count no longer matters (above).
@@ -499,10 +499,7 @@ void ZwitsersZoeker::ZoekGroep(bool kleurtest, int gBasis, int a, int wBasis, in
 // colour is dominant). So once the count is past 5000 and that raise can no longer come, the
 // opening's way out (Mislukt and LaatsteGroep as it left them) is kept and played back.
 // The waiting room's order does not matter: the FMJD candidate list is sorted by position.
-void ZwitsersZoeker::OpenGroep(int gBasis, int wBasis, int b) {
-    const uint8_t* w = wacht_.data() + wBasis;
-    Posities wachtend;
-    for (int j = 0; j < b; ++j) wachtend.Zet(w[j]);
+void ZwitsersZoeker::OpenGroep(int gBasis, int wBasis, int b, const Posities& wachtend) {
     constexpr std::size_t kMaxOnthouden = 300000;
     const bool onthoud = Onthouden();
     Opening opening;

@@ -70,7 +70,7 @@ private:
                            const Posities& wachtend);
     void ZoekGroep(bool kleurtest, int gBasis, int a, int wBasis, int b, const Posities& groep,
                    const Posities& wachtend);
-    void OpenGroep(int gBasis, int wBasis, int b);
+    void OpenGroep(int gBasis, int wBasis, int b, const Posities& wachtend);
     void OpenGroepZelf(int gBasis, int wBasis, int b, const Posities& wachtend);
     void Vulwacht(Keuze& k, bool kleurtest, int n, int aantal);
     void BereidGroepVoor(int gBasis, int& a, const Posities& wachtend);

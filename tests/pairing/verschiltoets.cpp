@@ -121,7 +121,6 @@ Vergelijking VergelijkZoekers(const Zoekinvoer& in, long long grens) {
     if (gesnoeid.Gestopt()) v.GesnoeidBegrensd = true;
     v.SecondenGesnoeid =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
-    v.OnderzochtGesnoeid = gesnoeid.Onderzocht();
     if (!v.Vergeleken || v.GesnoeidBegrensd) return v;
     v.OnderzochtLetterlijk = fmjd ? volledig.Onderzocht() : letterlijk.Onderzocht();
     if (klaarL != klaarG)
@@ -181,10 +180,6 @@ Seizoen SpeelSeizoen(unsigned zaad, int spelers, Uitslagverdeling u, long long g
         if (v.SecondenGesnoeid > s.LangsteSeconden) {
             s.LangsteSeconden = v.SecondenGesnoeid;
             s.LangsteRonde = ronde;
-        }
-        if (v.OnderzochtGesnoeid > s.MeesteGesnoeid) {
-            s.MeesteGesnoeid = v.OnderzochtGesnoeid;
-            s.ZwaarsteGesnoeid = ronde;
         }
         if (v.GesnoeidBegrensd) {
             s.GesnoeidBegrensd = true;

@@ -30,7 +30,7 @@ inline constexpr double kSecondenGesnoeid = 60;
 struct Vergelijking {
     bool Vergeleken = false; // false: the literal search passed the limit and was abandoned
     std::string Verschil;    // empty when both searches gave the same
-    long long OnderzochtLetterlijk = 0, OnderzochtGesnoeid = 0;
+    long long OnderzochtLetterlijk = 0;
     bool GesnoeidBegrensd = false; // the pruned search ran past kSecondenGesnoeid
     double SecondenGesnoeid = 0;   // the pruned search's time
 };
@@ -61,8 +61,6 @@ struct Seizoen {
                                     // the skipping and remembering start
     long long MeesteOnderzocht = 0; // the literal search's most pairs in one round
     int ZwaarsteRonde = 0;
-    long long MeesteGesnoeid = 0; // the pruned search's most pairs in one round
-    int ZwaarsteGesnoeid = 0;
     double LangsteSeconden = 0; // the pruned search's longest round
     int LangsteRonde = 0;
     bool GesnoeidBegrensd = false; // the season stopped: the pruned search ran out of time
