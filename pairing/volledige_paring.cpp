@@ -83,7 +83,7 @@ int VolledigeParing::Pad(int wortel) {
     return -1;
 }
 
-bool VolledigeParing::Zoek() {
+int VolledigeParing::Zoek(bool snel) {
     const auto m = static_cast<std::size_t>(m_);
     std::fill(partner_.begin(), partner_.begin() + static_cast<long>(m), -1);
     // A greedy start; the augmenting paths do the rest.
@@ -97,11 +97,16 @@ bool VolledigeParing::Zoek() {
                 break;
             }
     }
+    int ongepaard = 0;
     for (std::size_t v = 0; v < m; ++v) {
         if (partner_[v] != -1) continue;
-        // A player without an augmenting path now never gets one: no complete pairing.
+        // A player without an augmenting path now never gets one.
         int eind = Pad(static_cast<int>(v));
-        if (eind == -1) return false;
+        if (eind == -1) {
+            if (snel) return 1;
+            ++ongepaard;
+            continue;
+        }
         while (eind != -1) {
             const int ouder = ouder_[static_cast<std::size_t>(eind)];
             const int volgende = partner_[static_cast<std::size_t>(ouder)];
@@ -110,7 +115,7 @@ bool VolledigeParing::Zoek() {
             eind = volgende;
         }
     }
-    return true;
+    return ongepaard;
 }
 
 } // namespace velkaro

@@ -17,13 +17,24 @@ public:
     // rij(p) gives the positions p may meet (p itself may be in it, and players outside the set);
     // true when the players of the set can all be paired among themselves.
     template <class Rij> bool Bestaat(const Posities& spelers, Rij rij) {
+        Laad(spelers, rij);
+        return m_ % 2 == 0 && Zoek(true) == 0;
+    }
+
+    // How many players of the set a largest pairing among themselves leaves unpaired.
+    template <class Rij> int Tekort(const Posities& spelers, Rij rij) {
+        Laad(spelers, rij);
+        return Zoek(false);
+    }
+
+private:
+    template <class Rij> void Laad(const Posities& spelers, Rij rij) {
         m_ = 0;
         spelers.VoorElke([&](int p) {
             index_[static_cast<std::size_t>(p)] = static_cast<int16_t>(m_);
             positie_[static_cast<std::size_t>(m_++)] = static_cast<uint8_t>(p);
             return true;
         });
-        if (m_ % 2 != 0) return false;
         for (int i = 0; i < m_; ++i) {
             int* lijst = buren_.data() + i * Posities::kAantal;
             int aantal = 0;
@@ -34,11 +45,10 @@ public:
             });
             aantalBuren_[static_cast<std::size_t>(i)] = aantal;
         }
-        return Zoek();
     }
-
-private:
-    bool Zoek();
+    // The players a largest pairing leaves unpaired; with `snel` any number above 0 as soon as
+    // one is certain.
+    int Zoek(bool snel);
     int Pad(int wortel);
     int GemeenschappelijkeBasis(int a, int b);
     void MarkeerPad(int v, int basis, int kind);
