@@ -2,7 +2,7 @@
 // 60 players under every result distribution, each compared against the literal search (under
 // the FMJD rules against the same search with nothing skipped), and per field size the round
 // where the reference tried the most pairs and the one where the pruned search took longest.
-// Usage: verschil_zwitsers [rounds] [limit of pairs per round] [swiss|fmjd]
+// Usage: verschil_zwitsers [rounds] [limit of pairs per round] [swiss|fmjd] [seconds per round]
 //        verschil_zwitsers 1 LIMIT swiss|fmjd SEED PLAYERS DISTRIBUTION(0-3)   (one season)
 // (make bench: 10,000 Swiss rounds, the reference stopped after 500,000 pairs, about seven minutes)
 #include "tests/pairing/verschiltoets.h"
@@ -21,6 +21,7 @@ int main(int argc, char** argv) {
     const long long grens = argc > 2 ? std::atoll(argv[2]) : 2'000'000;
     const bool fmjd = argc > 3 && std::strcmp(argv[3], "fmjd") == 0;
     const int32_t systeem = fmjd ? SysteemFMJDZwitsers : SysteemZwitsers;
+    if (argc == 5) SecondenPerRonde = std::atof(argv[4]);
     const Uitslagverdeling verdelingen[] = {Uitslagverdeling::Rating, Uitslagverdeling::Remises,
                                             Uitslagverdeling::Favoriet, Uitslagverdeling::Munt};
     const char* namen[] = {"rating", "draws", "favourite", "coin"};

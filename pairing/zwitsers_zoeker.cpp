@@ -69,6 +69,9 @@ ZwitsersZoeker::ZwitsersZoeker(const Speltabel& tabel, std::vector<Posities> ges
     for (std::size_t p = 1; p < tabel.size(); ++p) sleutels.push_back(tabel[p].Sorteersleutel);
     std::sort(sleutels.begin(), sleutels.end());
     sleutelsUniek_ = std::adjacent_find(sleutels.begin(), sleutels.end()) == sleutels.end();
+    groepenBlijven_ = n_ < 61;
+    for (int p = 1; p <= n_; ++p)
+        if (n_ - t_[static_cast<std::size_t>(p)].AantalPartijen <= 6) groepenBlijven_ = false;
 }
 
 void ZwitsersZoeker::Trace(const char* formaat, ...) const {
@@ -209,9 +212,10 @@ void ZwitsersZoeker::SpeelAf(const uint64_t* waarde) {
 // stays 0), the colour difference still rises after 5000 pairs, a group branch still pairs
 // only its own members, and an opening whose group takes everyone left (the run reaching past
 // the table, or the merged rest of the third pass) leaves floaters nobody below; the opening
-// below fails before it could set LaatsteGroep.
+// below fails before it could set LaatsteGroep. As that raise is all the count decides there,
+// they skip from the first pair on when it cannot come (TellingTelt).
 bool ZwitsersZoeker::MagSnoeien(bool kleurtest) const {
-    return opties_.Snoeien && !versoepeld_ && onderzocht_ > 5000 && onderzocht_ - merkteken_ > 25 &&
+    return opties_.Snoeien && !versoepeld_ && !TellingTelt() && onderzocht_ - merkteken_ > 25 &&
            !(kleurtest && maxKleurverschil_ == 1);
 }
 
@@ -346,7 +350,8 @@ void ZwitsersZoeker::BereidGroepVoor(int gBasis, int& a, const Posities& wachten
         });
 }
 
-// Remembering the branches that found nothing. Once more than 5000 pairs were tried, a call of
+// Remembering the branches that found nothing. Once the count no longer decides anything (more
+// than 5000 pairs tried; under the FMJD rules as soon as no raise can come), a call of
 // Vindwedstrijd that ends without a pairing is kept with what it left behind, and a later call in
 // the same state plays that back instead of walking the branch again. Its state is all that the
 // call and everything below it read:
@@ -359,8 +364,9 @@ void ZwitsersZoeker::BereidGroepVoor(int gBasis, int& a, const Posities& wachten
 // - kleurtest, LaatsteGroep, Versoepeld, KleurDominant, Mislukt (a group whose first member finds
 //   no partner returns with it as it came) and the colour difference;
 // - the count of tried pairs, but only through comparisons: "more than 5000", true from here on as
-//   the count only grows, and "more than 25 since the give-up mark" (Opgeven, MagSnoeien), which
-//   holds for every count since the mark of 26 or more; those are one state;
+//   the count only grows (or, under the FMJD rules, read nowhere), and "more than 25 since the
+//   give-up mark" (Opgeven, MagSnoeien), which holds for every count since the mark of 26 or more;
+//   those are one state;
 // - the stacks above the call's own segments, which it writes before it reads them.
 // What it leaves behind: the count (the pairs it tried are added back, so the count stays the one
 // the search would reach by walking), the mark (when it set it: how many pairs ago), Mislukt,
@@ -496,9 +502,9 @@ void ZwitsersZoeker::ZoekGroep(bool kleurtest, int gBasis, int a, int wBasis, in
 // unpaired players, waiting room, LaatsteGroep and colour difference: without a relaxed mode
 // nothing else it reads differs, except the count of tried pairs, which decides only the raise
 // of the colour difference after 5000 pairs (the colour test of the openings runs when the
-// colour is dominant). So once the count is past 5000 and that raise can no longer come, the
-// opening's way out (Mislukt and LaatsteGroep as it left them) is kept and played back.
-// The waiting room's order does not matter: the FMJD candidate list is sorted by position.
+// colour is dominant). So once that raise can no longer come (Onthouden), the opening's way out
+// (Mislukt and LaatsteGroep as it left them) is kept and played back. The waiting room's order does
+// not matter: the FMJD candidate list is sorted by position.
 void ZwitsersZoeker::OpenGroep(int gBasis, int wBasis, int b, const Posities& wachtend) {
     constexpr std::size_t kMaxOnthouden = 300000;
     const bool onthoud = Onthouden();
@@ -597,9 +603,84 @@ void ZwitsersZoeker::OpenGroepZelf(int gBasis, int wBasis, int b, const Posities
     kTop_ = k.kBasis;
 }
 
+// Whether every float choice below this node of Vulwacht (the candidates from index n on chosen
+// or not, `aantal` more to choose among the first n) fails in a way the caller cannot tell from a
+// skip; the node is then skipped.
+// - A group fails its first test, before any pair is tried or any flag changes but Mislukt
+//   (left cleared, as the skip does), when a member has no admissible partner in it. So a
+//   candidate still to choose with no partner among the players that can still be in the group
+//   must float in every group that passes; when more must float than are still to be chosen, or
+//   a certain member (index n or above, not chosen) has no partner left once they float, every
+//   group below fails that test. This holds for every rule and count.
+// - Under the FMJD rules, once nothing reads the count (Onthouden) and LaatsteGroep is set or
+//   changes nothing (groepenBlijven_: it only lets the rest form one group): an
+//   opening with a player left who is not waiting succeeds exactly when the players left can all
+//   be paired with opponents they have not met (by induction from the bottom: float each
+//   candidate whose partner in such a pairing lies below; the group's search pairs the group
+//   whenever it can, every pairing of the group leads to the same opening below, and nothing
+//   gives up). So a float choice can succeed only when its group can be paired and the floaters
+//   can be paired with everyone below, and one that fails changes nothing read later:
+//   LaatsteGroep is already set (or read only in the memories' keys, whose entries are true
+//   under either value), the count is not read, and the next choice sets Mislukt anew.
+//   The node is skipped when no choice below it makes both halves pairable: the certain floaters
+//   and everyone below lack more partners than are still to be chosen, the certain members lack
+//   more than may stay, or the players left cannot be paired without a pair across the halves.
+//   The opening's last choice (everyone floats) leaves what the opening reports and is never
+//   skipped: the colour difference may have been raised inside the opening after its own test.
+bool ZwitsersZoeker::KeuzesVergeefs(const Keuze& k, bool kleurtest, int n, int aantal) {
+    const uint8_t* kand = kand_.data() + k.kBasis;
+    const uint8_t* gekozen = kandGekozen_.data() + k.kBasis;
+    Posities alle, vast, drijft, mogelijk;
+    for (int j = 0; j < k.l; ++j) {
+        alle.Zet(kand[j]);
+        if (j < n)
+            mogelijk.Zet(kand[j]);
+        else
+            (gekozen[j] ? drijft : vast).Zet(kand[j]);
+    }
+    Posities open = mogelijk; // may still float
+    mogelijk.Voeg(vast);
+    const auto heeftPartner = [&](int p) {
+        const auto i = static_cast<std::size_t>(p);
+        return kleurtest ? mogelijk.SnijdtZonder(kleurOk_[i], gespeeld_[i], p)
+                         : mogelijk.HeeftZonder(gespeeld_[i], p);
+    };
+    for (int moeten = 0;;) {
+        if (!vast.VoorElke(heeftPartner)) return true;
+        Posities weg;
+        int nieuw = 0;
+        open.VoorElke([&](int p) {
+            if (!heeftPartner(p)) {
+                weg.Zet(p);
+                ++nieuw;
+            }
+            return true;
+        });
+        if (nieuw == 0) break;
+        moeten += nieuw;
+        if (moeten > aantal) return true;
+        open = open.Zonder(weg);
+        mogelijk = mogelijk.Zonder(weg);
+    }
+    if (!(FMJD() && (laatsteGroep_ || groepenBlijven_) && Onthouden() && k.f < k.l)) return false;
+    drijft.Voeg(vrij_.Zonder(alle));
+    const auto rij = [&](int p) { return vrij_.Zonder(gespeeld_[static_cast<std::size_t>(p)]); };
+    if (paring_.Tekort(drijft, rij) > aantal || paring_.Tekort(vast, rij) > n - aantal) return true;
+    return !paring_.Bestaat(vrij_, [&](int p) {
+        const Posities r = rij(p);
+        if (vast.Heeft(p)) return r.Zonder(drijft);
+        if (drijft.Heeft(p)) return r.Zonder(vast);
+        return r;
+    });
+}
+
 // Chooses `aantal` of the first n candidates for the waiting room, the last chosen candidate
 // as far to the front as possible first.
 void ZwitsersZoeker::Vulwacht(Keuze& k, bool kleurtest, int n, int aantal) {
+    if (aantal > 0 && aantal <= n && opties_.Snoeien && KeuzesVergeefs(k, kleurtest, n, aantal)) {
+        mislukt_ = false;
+        return;
+    }
     if (aantal == 0 || aantal > n) {
         if (k.gekozen != k.f) return;
         if (spoor_) Trace(" Vultel: %d van %d", k.f, k.l);

@@ -73,14 +73,20 @@ private:
     void OpenGroep(int gBasis, int wBasis, int b, const Posities& wachtend);
     void OpenGroepZelf(int gBasis, int wBasis, int b, const Posities& wachtend);
     void Vulwacht(Keuze& k, bool kleurtest, int n, int aantal);
+    bool KeuzesVergeefs(const Keuze& k, bool kleurtest, int n, int aantal);
     void BereidGroepVoor(int gBasis, int& a, const Posities& wachtend);
     bool FMJD() const { return opties_.Variant == Zwitsersvariant::FMJD; }
     bool ElkHeeftPartner(const Posities& spelers, bool kleurtest) const;
     bool Onpaarbaar(const Posities& spelers, bool kleurtest);
     bool MagSnoeien(bool kleurtest) const;
+    // True while the count of tried pairs can still change what the search does: past 5000 it
+    // is read nowhere but in the give-up, and the FMJD rules read it only for the raise of the
+    // colour difference from 1 to 2 (which the colour test of the dominant colour meets).
+    bool TellingTelt() const {
+        return onderzocht_ <= 5000 && (!FMJD() || (kleurDominant_ && maxKleurverschil_ == 1));
+    }
     bool Onthouden() const {
-        return FMJD() && opties_.Snoeien && onderzocht_ > 5000 &&
-               !(kleurDominant_ && maxKleurverschil_ == 1);
+        return FMJD() && opties_.Snoeien && !(kleurDominant_ && maxKleurverschil_ == 1);
     }
     bool Toelaatbaar(int x, int y, bool kleurtest, bool strikt) const;
     void RekenKleurrijen();
@@ -120,12 +126,15 @@ private:
         bool laatsteGroep = false, versoepeld = false, kleurDominant = false, mislukt = false;
     };
     bool Onthoudbaar() const {
-        return opties_.Snoeien && sleutelsUniek_ && onderzocht_ > 5000 && !eersteAanroep_;
+        return opties_.Snoeien && sleutelsUniek_ && !TellingTelt() && !eersteAanroep_;
     }
     void BouwSleutel(bool kleurtest, const Posities& groep, const Posities& wachtend);
     void Onthoud(const Uitkomst& u);
     void SpeelAf(const uint64_t* waarde);
     bool sleutelsUniek_ = true; // no two positions share a sort key
+    // Under the FMJD rules: a field of fewer than 61 where everyone has more than six games to
+    // go keeps its score groups whatever LaatsteGroep says.
+    bool groepenBlijven_ = false;
 
     const Speltabel& t_;
     const int n_;

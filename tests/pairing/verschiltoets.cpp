@@ -101,7 +101,7 @@ template <class Zoeker> bool ZoekReferentie(Zoeker& z, Vergelijking& v) {
 
 Vergelijking VergelijkZoekers(const Zoekinvoer& in, long long grens) {
     Vergelijking v;
-    Begrensd stop(grens, kSecondenGesnoeid);
+    Begrensd stop(grens, SecondenPerRonde);
     LetterlijkeZoeker letterlijk(in.Tabel, in.Gespeeld, in.Opties, stop);
     Zoekopties alles = in.Opties;
     alles.Snoeien = false;
@@ -109,7 +109,7 @@ Vergelijking VergelijkZoekers(const Zoekinvoer& in, long long grens) {
     const bool fmjd = in.Opties.Variant == Zwitsersvariant::FMJD;
     const bool klaarL = fmjd ? ZoekReferentie(volledig, v) : ZoekReferentie(letterlijk, v);
     if (fmjd && volledig.Gestopt()) v.Vergeleken = false; // out of time among float choices
-    Begrensd ruim(std::numeric_limits<long long>::max(), kSecondenGesnoeid);
+    Begrensd ruim(std::numeric_limits<long long>::max(), SecondenPerRonde);
     ZwitsersZoeker gesnoeid(in.Tabel, in.Gespeeld, in.Opties, ruim);
     bool klaarG = false;
     const auto begin = std::chrono::steady_clock::now();
@@ -132,6 +132,12 @@ Vergelijking VergelijkZoekers(const Zoekinvoer& in, long long grens) {
         v.Verschil = "another colour difference";
     else if (!fmjd && letterlijk.Versoepeld() != gesnoeid.Versoepeld())
         v.Verschil = "another relaxed flag";
+    // Up to 5000 pairs nothing may be skipped that counts a pair (under the FMJD rules, only
+    // while the raise of the colour difference is to come): the count decides.
+    else if (v.OnderzochtLetterlijk <= 5000 &&
+             (!fmjd || (in.Opties.KleurDominant && in.Opties.MaxKleurverschil == 1)) &&
+             v.OnderzochtLetterlijk != gesnoeid.Onderzocht())
+        v.Verschil = "another count of tried pairs";
     return v;
 }
 

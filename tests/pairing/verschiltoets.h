@@ -25,24 +25,24 @@ struct Zoekinvoer {
 // matches removed, the standings sorted silently by resistance points.
 Zoekinvoer BouwZoekinvoer(Competitie& c, int32_t ronde);
 
-inline constexpr double kSecondenGesnoeid = 60;
+// How long either search may run on one round; the full run may shorten it.
+inline double SecondenPerRonde = 60;
 
 struct Vergelijking {
     bool Vergeleken = false; // false: the literal search passed the limit and was abandoned
     std::string Verschil;    // empty when both searches gave the same
     long long OnderzochtLetterlijk = 0;
-    bool GesnoeidBegrensd = false; // the pruned search ran past kSecondenGesnoeid
+    bool GesnoeidBegrensd = false; // the pruned search ran past SecondenPerRonde
     double SecondenGesnoeid = 0;   // the pruned search's time
 };
 
-// Runs both searches; the outcome, every partner, the colour difference in force at the end
-// and the relaxed flag must agree (the matches, colours, numbers and messages of the round
-// follow from these and the table alone). The literal search stops after `grens` pairs (or
-// kSecondenGesnoeid, as float choices that fail at once count no pairs); the
-// pruned one runs all the same, for at most kSecondenGesnoeid, and its count is the literal
-// search's whatever it skips: it plays back what it remembers, count and all. The
-// FMJD rules have no literal search of their own: the same search with nothing skipped stands
-// in for it.
+// Runs both searches; the outcome, every partner, the colour difference in force at the end,
+// the relaxed flag and, up to 5000, the count must agree (the matches, colours, numbers and
+// messages of the round follow from these and the table alone). The literal search stops after
+// `grens` pairs (or SecondenPerRonde, as float choices that fail at once count no pairs); the
+// pruned one runs all the same, for at most SecondenPerRonde (past 5000 pairs its count may
+// fall short of the literal one, as skipped groups count nothing). The FMJD rules have no literal
+// search of their own: the same search with nothing skipped stands in for it.
 Vergelijking VergelijkZoekers(const Zoekinvoer& in, long long grens);
 
 // How the seeded seasons decide their games.
