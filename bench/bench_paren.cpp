@@ -107,9 +107,14 @@ void BM_ZwaarsteGezaaid40(benchmark::State& s) {
 void BM_ZwaarsteGezaaid60(benchmark::State& s) {
     Seizoensronde(s, 222, 60, test::Uitslagverdeling::Favoriet, 18);
 }
+// A long season's round 30 whose float choices mostly leave a group member nobody to meet.
+void BM_LangSeizoen56(benchmark::State& s) {
+    Seizoensronde(s, 103, 56, test::Uitslagverdeling::Munt, 30);
+}
 BENCHMARK(BM_ZwaarsteGezaaid20)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ZwaarsteGezaaid40)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ZwaarsteGezaaid60)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LangSeizoen56)->Unit(benchmark::kMillisecond);
 
 // Late rounds of the FMJD Swiss, which has no relaxed mode and so once walked every branch that
 // fails: more than 100 s and 25 s before an opening whose players left cannot all be paired
@@ -120,8 +125,19 @@ void BM_FMJDLateRonde50(benchmark::State& s) {
 void BM_FMJDLateRonde29(benchmark::State& s) {
     Seizoensronde(s, 2, 29, test::Uitslagverdeling::Favoriet, 15, SysteemFMJDZwitsers);
 }
+// Very late FMJD rounds, where float choices that leave floaters nobody to meet below once ran
+// for minutes before the count of tried pairs reached 5000: round 30 of 50 players, and round 21
+// of 38 with the colour dominant at difference 1, which keeps the count exact up to its raise.
+void BM_FMJDZeerLaat50(benchmark::State& s) {
+    Seizoensronde(s, 4, 50, test::Uitslagverdeling::Rating, 30, SysteemFMJDZwitsers);
+}
+void BM_FMJDZeerLaat38(benchmark::State& s) {
+    Seizoensronde(s, 18, 38, test::Uitslagverdeling::Favoriet, 21, SysteemFMJDZwitsers);
+}
 BENCHMARK(BM_FMJDLateRonde50)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FMJDLateRonde29)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FMJDZeerLaat50)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FMJDZeerLaat38)->Unit(benchmark::kMillisecond);
 
 void BM_Rondtoernooi254(benchmark::State& state) {
     std::size_t wedstrijden = 0;
