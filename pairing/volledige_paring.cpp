@@ -83,7 +83,7 @@ int VolledigeParing::Pad(int wortel) {
     return -1;
 }
 
-int VolledigeParing::Zoek(bool snel) {
+int VolledigeParing::Zoek(int grens) {
     const auto m = static_cast<std::size_t>(m_);
     std::fill(partner_.begin(), partner_.begin() + static_cast<long>(m), -1);
     // A greedy start; the augmenting paths do the rest.
@@ -103,8 +103,7 @@ int VolledigeParing::Zoek(bool snel) {
         // A player without an augmenting path now never gets one.
         int eind = Pad(static_cast<int>(v));
         if (eind == -1) {
-            if (snel) return 1;
-            ++ongepaard;
+            if (++ongepaard > grens) return ongepaard;
             continue;
         }
         while (eind != -1) {

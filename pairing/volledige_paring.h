@@ -18,13 +18,16 @@ public:
     // true when the players of the set can all be paired among themselves.
     template <class Rij> bool Bestaat(const Posities& spelers, Rij rij) {
         Laad(spelers, rij);
-        return m_ % 2 == 0 && Zoek(true) == 0;
+        return m_ % 2 == 0 && Zoek(0) == 0;
     }
 
-    // How many players of the set a largest pairing among themselves leaves unpaired.
-    template <class Rij> int Tekort(const Posities& spelers, Rij rij) {
+    // How many players of the set a largest pairing among themselves leaves unpaired; once more
+    // than `grens`, the search stops and the number it gives is above `grens` but may be short
+    // of the whole.
+    template <class Rij>
+    int Tekort(const Posities& spelers, Rij rij, int grens = Posities::kAantal) {
         Laad(spelers, rij);
-        return Zoek(false);
+        return Zoek(grens);
     }
 
 private:
@@ -46,9 +49,8 @@ private:
             aantalBuren_[static_cast<std::size_t>(i)] = aantal;
         }
     }
-    // The players a largest pairing leaves unpaired; with `snel` any number above 0 as soon as
-    // one is certain.
-    int Zoek(bool snel);
+    // The players a largest pairing leaves unpaired, counted up to one more than `grens`.
+    int Zoek(int grens);
     int Pad(int wortel);
     int GemeenschappelijkeBasis(int a, int b);
     void MarkeerPad(int v, int basis, int kind);

@@ -665,7 +665,9 @@ bool ZwitsersZoeker::KeuzesVergeefs(const Keuze& k, bool kleurtest, int n, int a
     if (!(FMJD() && (laatsteGroep_ || groepenBlijven_) && Onthouden() && k.f < k.l)) return false;
     drijft.Voeg(vrij_.Zonder(alle));
     const auto rij = [&](int p) { return vrij_.Zonder(gespeeld_[static_cast<std::size_t>(p)]); };
-    if (paring_.Tekort(drijft, rij) > aantal || paring_.Tekort(vast, rij) > n - aantal) return true;
+    if (paring_.Tekort(drijft, rij, aantal) > aantal ||
+        paring_.Tekort(vast, rij, n - aantal) > n - aantal)
+        return true;
     return !paring_.Bestaat(vrij_, [&](int p) {
         const Posities r = rij(p);
         if (vast.Heeft(p)) return r.Zonder(drijft);

@@ -130,6 +130,7 @@ TEST(VolledigeParing, ZoalsUitputtendZoeken) {
         const auto rij = [&](int p) { return buren[static_cast<std::size_t>(p)]; };
         ASSERT_EQ(paring.Bestaat(spelers, rij), ongepaard == 0) << "case " << geval;
         ASSERT_EQ(paring.Tekort(spelers, rij), ongepaard) << "case " << geval;
+        ASSERT_EQ(paring.Tekort(spelers, rij, 1) > 1, ongepaard > 1) << "case " << geval;
     }
     EXPECT_GT(ja, 300);
     EXPECT_GT(nee, 300);
