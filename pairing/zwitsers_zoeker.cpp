@@ -69,9 +69,9 @@ ZwitsersZoeker::ZwitsersZoeker(const Speltabel& tabel, std::vector<Posities> ges
     for (std::size_t p = 1; p < tabel.size(); ++p) sleutels.push_back(tabel[p].Sorteersleutel);
     std::sort(sleutels.begin(), sleutels.end());
     sleutelsUniek_ = std::adjacent_find(sleutels.begin(), sleutels.end()) == sleutels.end();
-    groepenBlijven_ = n_ < 61;
+    groepenBlijven_ = true;
     for (int p = 1; p <= n_; ++p)
-        if (n_ - t_[static_cast<std::size_t>(p)].AantalPartijen <= 6) groepenBlijven_ = false;
+        if (!HoudtGroepen(p)) groepenBlijven_ = false;
 }
 
 void ZwitsersZoeker::Trace(const char* formaat, ...) const {
@@ -115,15 +115,16 @@ bool ZwitsersZoeker::Toelaatbaar(int x, int y, bool kleurtest, bool strikt) cons
     return strikt ? som < grens : som <= grens;
 }
 
+// True when p has an admissible partner in the set (the strict colour test aside).
+bool ZwitsersZoeker::HeeftPartnerIn(const Posities& spelers, int p, bool kleurtest) const {
+    const auto i = static_cast<std::size_t>(p);
+    return kleurtest ? spelers.SnijdtZonder(kleurOk_[i], gespeeld_[i], p)
+                     : spelers.HeeftZonder(gespeeld_[i], p);
+}
+
 // True when every player of the set has an admissible partner inside the set.
 bool ZwitsersZoeker::ElkHeeftPartner(const Posities& spelers, bool kleurtest) const {
-    if (kleurtest)
-        return spelers.VoorElke([&](int p) {
-            return spelers.SnijdtZonder(kleurOk_[static_cast<std::size_t>(p)],
-                                        gespeeld_[static_cast<std::size_t>(p)], p);
-        });
-    return spelers.VoorElke(
-        [&](int p) { return spelers.HeeftZonder(gespeeld_[static_cast<std::size_t>(p)], p); });
+    return spelers.VoorElke([&](int p) { return HeeftPartnerIn(spelers, p, kleurtest); });
 }
 
 // True when the players of the set cannot all be paired among themselves by admissible pairs
@@ -136,27 +137,28 @@ bool ZwitsersZoeker::Onpaarbaar(const Posities& spelers, bool kleurtest) {
     });
 }
 
-void ZwitsersZoeker::BouwSleutel(bool kleurtest, const Posities& groep, const Posities& wachtend) {
+void ZwitsersZoeker::BouwSleutel(Sleutel& sleutel, bool kleurtest, const Posities& groep,
+                                 const Posities& wachtend) const {
     const auto w = static_cast<std::size_t>(woorden_);
-    std::copy_n(vrij_.Woorden().begin(), w, sleutel_.begin());
-    std::copy_n(groep.Woorden().begin(), w, sleutel_.begin() + w);
-    std::copy_n(wachtend.Woorden().begin(), w, sleutel_.begin() + 2 * w);
+    std::copy_n(vrij_.Woorden().begin(), w, sleutel.begin());
+    std::copy_n(groep.Woorden().begin(), w, sleutel.begin() + w);
+    std::copy_n(wachtend.Woorden().begin(), w, sleutel.begin() + 2 * w);
     // Beyond 25 pairs since the mark every count gives up alike.
     const auto sindsMerk = static_cast<uint64_t>(std::min(onderzocht_ - merkteken_, 26LL));
-    sleutel_[3 * w] = static_cast<uint64_t>(kleurtest) | static_cast<uint64_t>(laatsteGroep_) << 1 |
-                      static_cast<uint64_t>(versoepeld_) << 2 |
-                      static_cast<uint64_t>(kleurDominant_) << 3 |
-                      static_cast<uint64_t>(mislukt_) << 4 | sindsMerk << 5 |
-                      static_cast<uint64_t>(static_cast<uint32_t>(maxKleurverschil_)) << 16;
+    sleutel[3 * w] = static_cast<uint64_t>(kleurtest) | static_cast<uint64_t>(laatsteGroep_) << 1 |
+                     static_cast<uint64_t>(versoepeld_) << 2 |
+                     static_cast<uint64_t>(kleurDominant_) << 3 |
+                     static_cast<uint64_t>(mislukt_) << 4 | sindsMerk << 5 |
+                     static_cast<uint64_t>(static_cast<uint32_t>(maxKleurverschil_)) << 16;
 }
 
-void ZwitsersZoeker::Onthoud(const Uitkomst& u) {
+void ZwitsersZoeker::Onthoud(const Sleutel& sleutel, const Uitkomst& u) {
     const uint64_t waarde[3] = {
         static_cast<uint64_t>(u.onderzocht), static_cast<uint64_t>(u.sindsMerk),
         static_cast<uint64_t>(u.laatsteGroep) | static_cast<uint64_t>(u.versoepeld) << 1 |
             static_cast<uint64_t>(u.kleurDominant) << 2 | static_cast<uint64_t>(u.mislukt) << 3 |
             static_cast<uint64_t>(static_cast<uint32_t>(u.maxKleurverschil)) << 8};
-    geheugen_.Voeg(sleutel_.data(), waarde);
+    geheugen_.Voeg(sleutel.data(), waarde);
 }
 
 void ZwitsersZoeker::SpeelAf(const uint64_t* waarde) {
@@ -173,10 +175,15 @@ void ZwitsersZoeker::SpeelAf(const uint64_t* waarde) {
         RekenKleurrijen();
     }
     voortgang_.Teller(onderzocht_);
-    if (voortgang_.Stoppen()) {
-        gestopt_ = true;
-        Trace("Gestopt: Onderzocht %lld", onderzocht_);
-    }
+    VraagStop();
+}
+
+// Asks the progress receiver whether to stop; true (and Gestopt) when it says so.
+bool ZwitsersZoeker::VraagStop() {
+    if (!voortgang_.Stoppen()) return false;
+    gestopt_ = true;
+    Trace("Gestopt: Onderzocht %lld", onderzocht_);
+    return true;
 }
 
 // When a branch may be skipped without changing what the search finds.
@@ -394,25 +401,22 @@ void ZwitsersZoeker::Vindwedstrijd(bool kleurtest, int gBasis, int a, int wBasis
     Posities groep;
     for (int i = 0; i < a; ++i)
         if (partner_[g[i]] == 0 && !(FMJD() && wachtend.Heeft(g[i]))) groep.Zet(g[i]);
-    BouwSleutel(kleurtest, groep, wachtend);
-    if (const uint64_t* waarde = geheugen_.Zoek(sleutel_.data())) {
+    Sleutel sleutel;
+    BouwSleutel(sleutel, kleurtest, groep, wachtend);
+    if (const uint64_t* waarde = geheugen_.Zoek(sleutel.data())) {
         SpeelAf(waarde);
         return;
     }
-    std::array<uint64_t, 13> sleutel;
-    const auto lengte = static_cast<std::size_t>(3 * woorden_ + 1);
-    std::copy_n(sleutel_.begin(), lengte, sleutel.begin());
     const long long onderzochtVoor = onderzocht_, merktekenVoor = merkteken_;
     VindwedstrijdZelf(kleurtest, gBasis, a, wBasis, b, wachtend);
     if (roosterKlaar_ || gestopt_) return;
-    std::copy_n(sleutel.begin(), lengte, sleutel_.begin());
-    Onthoud({.onderzocht = onderzocht_ - onderzochtVoor,
-             .sindsMerk = merkteken_ != merktekenVoor ? onderzocht_ - merkteken_ : -1,
-             .maxKleurverschil = maxKleurverschil_,
-             .laatsteGroep = laatsteGroep_,
-             .versoepeld = versoepeld_,
-             .kleurDominant = kleurDominant_,
-             .mislukt = mislukt_});
+    Onthoud(sleutel, {.onderzocht = onderzocht_ - onderzochtVoor,
+                      .sindsMerk = merkteken_ != merktekenVoor ? onderzocht_ - merkteken_ : -1,
+                      .maxKleurverschil = maxKleurverschil_,
+                      .laatsteGroep = laatsteGroep_,
+                      .versoepeld = versoepeld_,
+                      .kleurDominant = kleurDominant_,
+                      .mislukt = mislukt_});
 }
 
 void ZwitsersZoeker::VindwedstrijdZelf(bool kleurtest, int gBasis, int a, int wBasis, int b,
@@ -477,11 +481,7 @@ void ZwitsersZoeker::ZoekGroep(bool kleurtest, int gBasis, int a, int wBasis, in
         ++diepte_;
         voortgang_.Teller(onderzocht_);
         voortgang_.ZetRegel(diepte_, Paarregel(f, c));
-        if (voortgang_.Stoppen()) {
-            gestopt_ = true;
-            Trace("Gestopt: Onderzocht %lld", onderzocht_);
-            return;
-        }
+        if (VraagStop()) return;
         if (spoor_) Trace("Diepte %d: %d - %d Onderzocht: %lld", diepte_, f, c, onderzocht_);
         // The next level works on its own copies just above this level's segments.
         std::copy(g, g + a, groep_.data() + gBasis + a);
@@ -548,8 +548,7 @@ void ZwitsersZoeker::OpenGroepZelf(int gBasis, int wBasis, int b, const Posities
     int s = n_ + 1;
     if (fmjd) {
         // A small field with more than six games to go keeps its score groups in every pass.
-        if (!laatsteGroep_ ||
-            (n_ < 61 && n_ - t_[static_cast<std::size_t>(i)].AantalPartijen > 6)) {
+        if (!laatsteGroep_ || HoudtGroepen(i)) {
             s = i + 1;
             while (s <= n_ &&
                    t_[static_cast<std::size_t>(s)].Punten == t_[static_cast<std::size_t>(i)].Punten)
@@ -640,11 +639,7 @@ bool ZwitsersZoeker::KeuzesVergeefs(const Keuze& k, bool kleurtest, int n, int a
     }
     Posities open = mogelijk; // may still float
     mogelijk.Voeg(vast);
-    const auto heeftPartner = [&](int p) {
-        const auto i = static_cast<std::size_t>(p);
-        return kleurtest ? mogelijk.SnijdtZonder(kleurOk_[i], gespeeld_[i], p)
-                         : mogelijk.HeeftZonder(gespeeld_[i], p);
-    };
+    const auto heeftPartner = [&](int p) { return HeeftPartnerIn(mogelijk, p, kleurtest); };
     for (int moeten = 0;;) {
         if (!vast.VoorElke(heeftPartner)) return true;
         Posities weg;
@@ -694,11 +689,7 @@ void ZwitsersZoeker::Vulwacht(Keuze& k, bool kleurtest, int n, int aantal) {
             if (!gekozen[j]) g[a++] = kand[j];
         // Float choices whose group fails before any pair is tried count nothing, so a stop
         // request is asked here too: Stop is honoured while they are run through.
-        if (voortgang_.Stoppen()) {
-            gestopt_ = true;
-            Trace("Gestopt: Onderzocht %lld", onderzocht_);
-            return;
-        }
+        if (VraagStop()) return;
         mislukt_ = false;
         Vindwedstrijd(kleurtest, k.gNieuw, a, k.wNieuw, k.f);
         return;

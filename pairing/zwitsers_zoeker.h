@@ -76,7 +76,14 @@ private:
     bool KeuzesVergeefs(const Keuze& k, bool kleurtest, int n, int aantal);
     void BereidGroepVoor(int gBasis, int& a, const Posities& wachtend);
     bool FMJD() const { return opties_.Variant == Zwitsersvariant::FMJD; }
+    bool HeeftPartnerIn(const Posities& spelers, int p, bool kleurtest) const;
     bool ElkHeeftPartner(const Posities& spelers, bool kleurtest) const;
+    // The FMJD rule that a field of fewer than 61 where p has more than six games to go keeps
+    // its score groups in every pass.
+    bool HoudtGroepen(int p) const {
+        return n_ < 61 && n_ - t_[static_cast<std::size_t>(p)].AantalPartijen > 6;
+    }
+    bool VraagStop();
     bool Onpaarbaar(const Posities& spelers, bool kleurtest);
     bool MagSnoeien(bool kleurtest) const;
     // True while the count of tried pairs can still change what the search does: past 5000 it
@@ -128,13 +135,14 @@ private:
     bool Onthoudbaar() const {
         return opties_.Snoeien && sleutelsUniek_ && !TellingTelt() && !eersteAanroep_;
     }
-    void BouwSleutel(bool kleurtest, const Posities& groep, const Posities& wachtend);
-    void Onthoud(const Uitkomst& u);
+    // A key of the memory: three position sets and a word of flags.
+    using Sleutel = std::array<uint64_t, 13>;
+    void BouwSleutel(Sleutel& sleutel, bool kleurtest, const Posities& groep,
+                     const Posities& wachtend) const;
+    void Onthoud(const Sleutel& sleutel, const Uitkomst& u);
     void SpeelAf(const uint64_t* waarde);
-    bool sleutelsUniek_ = true; // no two positions share a sort key
-    // Under the FMJD rules: a field of fewer than 61 where everyone has more than six games to
-    // go keeps its score groups whatever LaatsteGroep says.
-    bool groepenBlijven_ = false;
+    bool sleutelsUniek_ = true;   // no two positions share a sort key
+    bool groepenBlijven_ = false; // HoudtGroepen for everyone: LaatsteGroep changes no group
 
     const Speltabel& t_;
     const int n_;
@@ -165,8 +173,7 @@ private:
     bool kleurDominant_ = false;
     int32_t maxKleurverschil_ = 2;
 
-    const int woorden_;                  // machine words of a position set in the keys
-    std::array<uint64_t, 13> sleutel_{}; // the key being looked up: three sets and a word
+    const int woorden_; // machine words of a position set in the keys
     Zoekgeheugen geheugen_;
 };
 
