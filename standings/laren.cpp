@@ -18,19 +18,36 @@ namespace velkaro::stand {
 namespace {
 
 // One of the five sorts: the players in the standings by "1" (enough games) or "2" (too few)
-// and the decimal text of a number, in text order.
+// and a text made of a number, in text order.
 tranglijst Larensortering(Berekening& b,
-                          const std::function<int64_t(const Spelergegevens&)>& getal) {
+                          const std::function<std::string(const Spelergegevens&)>& tekst) {
     std::vector<tranglijst::Regel> regels;
     for (auto& s : b.c.Spelers) {
         if (!s->InStand()) continue;
         const Spelergegevens& g = s->G();
         const char groep = g.AantalPartijen >= b.Minimum ? '1' : '2';
-        regels.push_back({groep + std::to_string(getal(g)), s.get()});
+        regels.push_back({groep + tekst(g), s.get()});
     }
     tranglijst lijst;
     lijst.VoegAlleToe(std::move(regels));
     return lijst;
+}
+
+// The first sort compares the opponents' average as bare decimal text, so 1000 comes before 999.
+std::string AlsTekst(int64_t getal) {
+    return std::to_string(getal);
+}
+
+// The other four rank by value, highest first. The classic texts "999999 - x" lose digits or
+// turn negative once a large base lifts the weighted points per game past 99.9999, and their
+// text order then ranks players wrongly; a fixed-width text of a shifted number keeps the text
+// order the numeric one for every value a group can reach.
+std::string HoogsteEerst(int64_t waarde) {
+    constexpr int64_t kVerschuiving = 1'000'000'000'000'000'000;
+    const int64_t sleutel =
+        kVerschuiving - std::clamp<int64_t>(waarde, -kVerschuiving + 1, kVerschuiving - 1);
+    std::string t = std::to_string(sleutel);
+    return std::string(19 - t.size(), '0') + t;
 }
 
 // Gives places in a sorted list: a run of players with the same value (and on the same side of
@@ -93,21 +110,24 @@ void Laren(Berekening& b) {
     }
 
     {
-        const auto lijst = Larensortering(b, [](const auto& g) { return g.TegenstanderGemiddeld; });
+        const auto lijst =
+            Larensortering(b, [](const auto& g) { return AlsTekst(g.TegenstanderGemiddeld); });
         int32_t positie = 0;
         for (const auto& regel : lijst) regel.Speler->W().LarenVolgorde = ++positie;
     }
     GedeeldePlaatsen(
-        Larensortering(b, [](const auto& g) { return 999 - int64_t{g.Punten}; }),
+        Larensortering(b, [](const auto& g) { return HoogsteEerst(g.Punten); }),
         [](const auto& g) { return double(g.Punten); }, &Spelergegevens::PlaatsPunten);
     GedeeldePlaatsen(
-        Larensortering(b, [](const auto& g) { return 99999 - int64_t{g.LarenWP}; }),
+        Larensortering(b, [](const auto& g) { return HoogsteEerst(g.LarenWP); }),
         [](const auto& g) { return double(g.LarenWP); }, &Spelergegevens::PlaatsWP);
     GedeeldePlaatsen(
-        Larensortering(b, [](const auto& g) { return 9999 - Rond(g.PuntenPerPartij * 1000); }),
+        Larensortering(b,
+                       [](const auto& g) { return HoogsteEerst(Rond(g.PuntenPerPartij * 1000)); }),
         [](const auto& g) { return g.PuntenPerPartij.Waarde(); }, &Spelergegevens::PlaatsGemPunten);
     GedeeldePlaatsen(
-        Larensortering(b, [](const auto& g) { return 999999 - Rond(g.LarenWPPerPartij * 10000); }),
+        Larensortering(
+            b, [](const auto& g) { return HoogsteEerst(Rond(g.LarenWPPerPartij * 10000)); }),
         [](const auto& g) { return g.LarenWPPerPartij.Waarde(); }, &Spelergegevens::PlaatsGemWP);
 
     for (auto& s : b.c.Spelers) {

@@ -152,4 +152,53 @@ TEST(Laren, GroepPartijenPerCategoriecijfer) {
     EXPECT_EQ(t.G(3).GroepPartijen, 0); // no digit: no group
 }
 
+TEST(Laren, GedeeldePlaatsenVolgenDeWaarden) {
+    // Sorts 2 to 5 rank by value, highest first, for every base: with base 750 the weighted
+    // points per game pass 99.9999 after one win, where a text order of "999999 - x" goes wrong.
+    for (int32_t basis : {10, 60, 100, 750}) {
+        for (uint32_t zaad = 1; zaad <= 20; ++zaad) {
+            Larentoernooi t(basis);
+            t.Spelers(8);
+            uint32_t toestand = zaad;
+            auto volgende = [&] { return (toestand = toestand * 1103515245u + 12345u) >> 16; };
+            for (int32_t ronde = 1; ronde <= 4; ++ronde)
+                for (int32_t wit = 1; wit <= 8; wit += 2) {
+                    const int32_t zwart = 1 + (wit - 1 + 2 * ronde + 1) % 8;
+                    if (zwart == wit || volgende() % 5 == 0) continue; // some play fewer games
+                    switch (volgende() % 3) {
+                    case 0:
+                        t.Winst(ronde, wit, zwart);
+                        break;
+                    case 1:
+                        t.Winst(ronde, zwart, wit);
+                        break;
+                    default:
+                        t.Remise(ronde, wit, zwart);
+                    }
+                }
+            t.Bereken();
+            using Veld = Real48 Spelergegevens::*;
+            const std::pair<std::function<double(const Spelergegevens&)>, Veld> sorteringen[] = {
+                {[](const Spelergegevens& g) { return double(g.Punten); },
+                 &Spelergegevens::PlaatsPunten},
+                {[](const Spelergegevens& g) { return double(g.LarenWP); },
+                 &Spelergegevens::PlaatsWP},
+                {[](const Spelergegevens& g) { return g.PuntenPerPartij.Waarde(); },
+                 &Spelergegevens::PlaatsGemPunten},
+                {[](const Spelergegevens& g) { return g.LarenWPPerPartij.Waarde(); },
+                 &Spelergegevens::PlaatsGemWP}};
+            for (const auto& [waarde, plaats] : sorteringen)
+                for (int a = 1; a <= 8; ++a)
+                    for (int b = 1; b <= 8; ++b) {
+                        const auto &ga = t.G(a), &gb = t.G(b);
+                        if (waarde(ga) > waarde(gb) + 1e-9) {
+                            EXPECT_LT((ga.*plaats).Waarde(), (gb.*plaats).Waarde())
+                                << "base " << basis << " seed " << zaad << " players " << a << ", "
+                                << b;
+                        }
+                    }
+        }
+    }
+}
+
 } // namespace
