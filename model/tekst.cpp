@@ -53,9 +53,21 @@ std::string Hoofdletters(std::string_view s) {
         if (c >= 'a' && c <= 'z') {
             r += static_cast<char>(c - 32);
         } else if (c == 0xC3 && i + 1 < s.size()) {
-            // U+00E0..U+00FE (except U+00F7) map to U+00C0..U+00DE
+            // U+00E0..U+00FE (except U+00F7) map to U+00C0..U+00DE; U+00FF to U+0178.
             auto d = static_cast<unsigned char>(s[i + 1]);
-            if (d >= 0xA0 && d <= 0xBE && d != 0xB7) d = static_cast<unsigned char>(d - 0x20);
+            if (d == 0xBF) {
+                r += "\xC5\xB8";
+            } else {
+                if (d >= 0xA0 && d <= 0xBE && d != 0xB7) d = static_cast<unsigned char>(d - 0x20);
+                r += static_cast<char>(c);
+                r += static_cast<char>(d);
+            }
+            ++i;
+        } else if (c == 0xC5 && i + 1 < s.size()) {
+            // The small letters only Windows-1252 adds to Latin-1: œ, š, ž (U+0153, U+0161,
+            // U+017E), each one code point above its capital.
+            auto d = static_cast<unsigned char>(s[i + 1]);
+            if (d == 0x93 || d == 0xA1 || d == 0xBE) d = static_cast<unsigned char>(d - 1);
             r += static_cast<char>(c);
             r += static_cast<char>(d);
             ++i;
