@@ -319,6 +319,8 @@ bool Instellingenscherm::Ok(Gesprek& gesprek) {
     const int32_t kleur = lees(v_.MaxKleurverschil, kCijfersKleur);
     const int32_t correctie = lees(v_.Correctiefactor, r), aanvang = lees(v_.Aanvangsrating, r);
     const int32_t eigen = lees(v_.WegingEigen, w), tegen = lees(v_.WegingTegen, w);
+    // A spin field keeps a typed value between its steps; the base must be one of them.
+    if (z_.LarenBasis && !GeldigeLarenBasis(v_.LarenBasis)) goed = false;
     if (!goed) {
         gesprek.Melding(Tekst(T::GeenGeldigGetal), Tekst(T::Fout), Pictogram::Fout);
         return false;

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace velkaro;
 using velkaro::test::ScriptGesprek;
 
@@ -198,18 +200,36 @@ TEST(Instellingen, OkSchrijftAllesTerug) {
     EXPECT_FALSE(c.Opties.Viertallentoernooi);
 }
 
-TEST(Instellingen, LeegVeldVeranderdNiets) {
-    Competitie c;
-    Instellingenscherm s(c, false, false);
-    s.Open();
-    s.KiesSysteem(SysteemKeizer);
-    s.Invoer().KeizerRemise = "";
-    ScriptGesprek g;
-    EXPECT_FALSE(s.Ok(g));
-    ASSERT_EQ(g.Meldingen.size(), 1u);
-    EXPECT_EQ(g.Meldingen[0].first, "Geen geldig getal");
-    EXPECT_EQ(c.Opties.Rekensysteem, SysteemNormaal);
-    EXPECT_FALSE(c.Gewijzigd);
+TEST(Instellingen, OngeldigVeldVeranderdNiets) {
+    // An empty field, or a Laren base between the spin field's steps of 10: OK is refused
+    // and nothing is written.
+    struct Geval {
+        uint16_t systeem;
+        std::function<void(Instellingsvelden&)> typ;
+        bool geweigerd;
+    };
+    const Geval gevallen[] = {
+        {SysteemKeizer, [](auto& v) { v.KeizerRemise = ""; }, true},
+        {SysteemLaren, [](auto& v) { v.LarenBasis = 65; }, true},
+        {SysteemLaren, [](auto& v) { v.LarenBasis = 760; }, true},
+        {SysteemLaren, [](auto& v) { v.LarenBasis = 0; }, true},
+        {SysteemLaren, [](auto& v) { v.LarenBasis = 750; }, false},
+        {SysteemLaren, [](auto& v) { v.LarenBasis = 10; }, false},
+    };
+    for (const auto& geval : gevallen) {
+        Competitie c;
+        Instellingenscherm s(c, false, false);
+        s.Open();
+        s.KiesSysteem(geval.systeem);
+        geval.typ(s.Invoer());
+        ScriptGesprek g;
+        EXPECT_EQ(s.Ok(g), !geval.geweigerd);
+        if (!geval.geweigerd) continue;
+        ASSERT_EQ(g.Meldingen.size(), 1u);
+        EXPECT_EQ(g.Meldingen[0].first, "Geen geldig getal");
+        EXPECT_EQ(c.Opties.Rekensysteem, SysteemNormaal);
+        EXPECT_FALSE(c.Gewijzigd);
+    }
 }
 
 TEST(Instellingen, FMJDRatingWisseltBijSluiten) {
