@@ -146,6 +146,12 @@ int Rapport(const Argumenten& a, Uitvoer& u) {
     // they do in the desktop program, so that running a report twice keeps them.
     o.VorigeNoteringAanpassen = !c.Opties.IsActueel();
     o.Herberekenen = true;
+    // The FMJD block names the list in use and takes the players' names from it.
+    Ratinglijsten lijsten;
+    if (o.Soort == Rapportsoort::FMJDTabel || o.Afdrukken.FMJDInfo) {
+        lijsten = LaadRatinglijsten(c);
+        GebruikFMJDLijst(o, lijsten.FMJD);
+    }
 
     CliGesprek gesprek(u.err);
     if (a.Vlag("--overwrite")) gesprek.Antwoorden = Antwoord::Ja;

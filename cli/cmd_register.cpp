@@ -23,6 +23,7 @@ int Wijzig(const Argumenten& a, Uitvoer& u) {
     ControleerSpelervelden(a);
     Competitie c;
     Open(c, a.Positie(0, "FILE"));
+    const auto lijsten = LijstenVoorOvername(a, c);
     CliGesprek gesprek(u.err);
     MersenneToeval toeval;
     TSpelerLijst lijst(c, gesprek, toeval);
@@ -32,8 +33,9 @@ int Wijzig(const Argumenten& a, Uitvoer& u) {
     // The number field is open for typing only in the mode "Ingeven".
     if (a.Waarde("--number")) lijst.KiesLoting(LotingKeuze::Ingeven);
     lijst.Wijzig([&](TInvoerSpelers& d) {
+        if (lijsten) NeemUitLijstOver(a, *lijsten, c, d);
         VulSpelervelden(a, d.Velden);
-        if (a.Waarde("--name")) d.NaamVerlaten();
+        if (a.Waarde("--name") || lijsten) d.NaamVerlaten();
         return true;
     });
     Bewaar(c);
@@ -116,7 +118,9 @@ void RegisterOpdrachten(std::vector<Opdracht>& t) {
                  "Changes the player with drawing number NUMBER through the player entry\n"
                  "dialog's rules: only the fields given change; the rating in use follows the\n"
                  "group's FMJD setting; a name already in the group is warned about and kept; a\n"
-                 "drawing number, barrage or FMJD number that is not a whole number is refused.",
+                 "drawing number, barrage or FMJD number that is not a whole number is refused.\n"
+                 "--from-list and --from-fmjd take the player over from a rating list as for\n"
+                 "'player add'.",
                  SpelerveldOpties(),
                  {},
                  Wijzig});

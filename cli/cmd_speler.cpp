@@ -14,11 +14,13 @@ namespace {
 
 int Toevoegen(const Argumenten& a, Uitvoer& u) {
     a.Aantal(1);
-    if (!a.Waarde("--name")) throw Gebruiksfout("--name is required and cannot be empty");
+    if (!a.Waarde("--name") && !a.Waarde("--from-list") && !a.Waarde("--from-fmjd"))
+        throw Gebruiksfout("--name is required and cannot be empty");
     const auto zaad = a.Getal("--seed", 0, UINT32_MAX);
     ControleerSpelervelden(a);
     Competitie c;
     Open(c, a.Positie(0, "FILE"));
+    const auto lijsten = LijstenVoorOvername(a, c);
     CliGesprek gesprek(u.err);
     MersenneToeval toeval = ToevalMetZaad(zaad);
     TSpelerLijst lijst(c, gesprek, toeval);
@@ -32,6 +34,7 @@ int Toevoegen(const Argumenten& a, Uitvoer& u) {
     const std::size_t voor = c.Spelers.Aantal();
     lijst.Nieuw([&](TInvoerSpelers& d) {
         d.Velden.FMJDRating = 2100; // no FMJD rating known
+        if (lijsten) NeemUitLijstOver(a, *lijsten, c, d);
         VulSpelervelden(a, d.Velden);
         d.NaamVerlaten();
         return true;
@@ -99,7 +102,12 @@ void SpelerOpdrachten(std::vector<Opdracht>& t) {
                  "given. The drawing number follows the group's mode (see 'player number'):\n"
                  "the first free number, or a random free number up to --max (at least 3/2 of\n"
                  "the players, never below 15); --number gives it by hand. A name already in\n"
-                 "the group is warned about and kept.",
+                 "the group is warned about and kept. --from-list TEXT takes the player over\n"
+                 "from the national rating list entry that the player dialog's search for TEXT\n"
+                 "finds (exactly one must match), --from-fmjd ID from the FMJD list's entry with\n"
+                 "that number, as a click on the dialog's list does; other options given then\n"
+                 "change what was taken over. The lists are looked for in ~/.local/share/velkaro\n"
+                 "($XDG_DATA_HOME/velkaro) and the program's folder.",
                  opties,
                  {},
                  Toevoegen});

@@ -5,6 +5,8 @@
 #include "lang/teksten.h"
 #include "storage/vergrendeling.h"
 
+#include <filesystem>
+
 namespace velkaro::cli {
 
 namespace {
@@ -129,6 +131,16 @@ twedstrijdobj& ZoekWedstrijd(Competitie& c, long long ronde, long long nummer) {
 
 std::optional<std::string> CliGesprek::KiesBestand(Bestandskeuze& keuze) {
     throw Weigering(keuze.Titel);
+}
+
+Ratinglijsten LaadRatinglijsten(const Competitie& c) {
+    std::error_code fout;
+    const auto programma = std::filesystem::read_symlink("/proc/self/exe", fout);
+    Ratinglijsten l;
+    l.Mappen = StandaardRatingmappen(fout ? std::string() : programma.parent_path().string());
+    l.Laad();
+    if (l.BeideFMJD && l.FMJD64 != c.Opties.FMJD64()) l.KiesFMJD(c.Opties.FMJD64());
+    return l;
 }
 
 } // namespace velkaro::cli

@@ -7,6 +7,7 @@
 #include "model/gesprek.h"
 #include "model/systeem.h"
 #include "storage/competitiebestand.h"
+#include "storage/ratinglijst.h"
 
 #include <chrono>
 #include <deque>
@@ -78,6 +79,10 @@ MersenneToeval ToevalMetZaad(const std::optional<long long>& zaad);
 TSpelerObj& SpelerMetLoting(Competitie& c, int32_t lotingnummer);
 // The match with this number in this round; none throws Weigering.
 twedstrijdobj& ZoekWedstrijd(Competitie& c, long long ronde, long long nummer);
+
+// The rating lists as the desktop program finds them (the user's data folder, then the
+// program's folder), with the FMJD variant the group chose when both files are there.
+Ratinglijsten LaadRatinglijsten(const Competitie& c);
 
 // Answers the program's questions from the command line: a question is answered only when
 // the command was given an answer for it, otherwise the command refuses with its text. An

@@ -1,5 +1,7 @@
 #include "cli/spelervelden.h"
 
+#include "cli/context.h"
+#include "entry/ratingkeuze.h"
 #include "lang/teksten.h"
 #include "model/tekst.h"
 #include "storage/codepagina.h"
@@ -7,6 +9,7 @@
 #include <algorithm>
 
 #include <array>
+#include <climits>
 
 namespace velkaro::cli {
 
@@ -29,9 +32,9 @@ bool JaNee(const std::string& tekst, const char* optie) {
 
 const std::set<std::string>& SpelerveldOpties() {
     static const std::set<std::string> opties{
-        "--name",        "--short",      "--place",      "--country", "--rating",
-        "--fmjd-rating", "--fmjd-id",    "--categories", "--barrage", "--number",
-        "--title",       "--fmjd-title", "--standings",  "--pairing"};
+        "--name",      "--short",      "--place",     "--country",  "--rating", "--fmjd-rating",
+        "--fmjd-id",   "--categories", "--barrage",   "--number",   "--title",  "--fmjd-title",
+        "--standings", "--pairing",    "--from-list", "--from-fmjd"};
     return opties;
 }
 
@@ -39,7 +42,7 @@ const char* const kSpelerveldGebruik =
     "[--name NAME] [--short CODE] [--place P] [--country C] [--rating N]\n"
     "         [--fmjd-rating N] [--fmjd-id N] [--categories LETTERS] [--barrage N] [--number N]\n"
     "         [--title none|cMN|MN|GMN] [--fmjd-title none|MF|MI|GMI] [--standings yes|no]\n"
-    "         [--pairing yes|no]";
+    "         [--pairing yes|no] [--from-list TEXT] [--from-fmjd ID]";
 
 void VulSpelervelden(const Argumenten& a, Spelervelden& v) {
     if (auto n = a.Waarde("--name")) {
@@ -64,6 +67,44 @@ void VulSpelervelden(const Argumenten& a, Spelervelden& v) {
         v.FMJDTitel = Titel(*t, {"none", "MF", "MI", "GMI"}, "--fmjd-title");
     if (auto s = a.Waarde("--standings")) v.Stand = JaNee(*s, "--standings");
     if (auto s = a.Waarde("--pairing")) v.Rooster = JaNee(*s, "--pairing");
+}
+
+std::optional<Ratinglijsten> LijstenVoorOvername(const Argumenten& a, const Competitie& c) {
+    const bool nationaal = a.Waarde("--from-list").has_value();
+    const bool fmjd = a.Waarde("--from-fmjd").has_value();
+    if (!nationaal && !fmjd) return std::nullopt;
+    if (nationaal && fmjd) throw Gebruiksfout("give --from-list or --from-fmjd, not both");
+    Ratinglijsten l = LaadRatinglijsten(c);
+    std::string mappen;
+    for (const auto& m : l.Mappen) mappen += (mappen.empty() ? "" : ", ") + m;
+    if (nationaal && l.Nationaal.Spelers.empty())
+        throw Weigering("--from-list: no national rating list is loaded (looked in " + mappen +
+                        ")");
+    if (fmjd && l.FMJD.Spelers.empty())
+        throw Weigering("--from-fmjd: no FMJD rating list is loaded (looked in " + mappen + ")");
+    return l;
+}
+
+void NeemUitLijstOver(const Argumenten& a, const Ratinglijsten& lijsten, const Competitie& c,
+                      TInvoerSpelers& d) {
+    if (auto tekst = a.Waarde("--from-list")) {
+        Ratingkeuze keuze(lijsten.Nationaal);
+        keuze.Filter(*tekst);
+        if (keuze.Aantal() != 1)
+            throw Weigering("--from-list \"" + *tekst + "\": " + std::to_string(keuze.Aantal()) +
+                            " entries of " + lijsten.Nationaal.Bestand +
+                            " match; give a text that only one matches");
+        d.NeemNationaalOver(lijsten.Nationaal.Spelers[keuze.Index(0)],
+                            lijsten.Nationaal.VolledigeKNDBLijst(), c.VolledigeVoornaam);
+    }
+    if (a.Waarde("--from-fmjd")) {
+        const auto id = a.Getal("--from-fmjd", 1, INT32_MAX);
+        const TCBFMJD* e = ZoekFMJDID(lijsten.FMJD, static_cast<int32_t>(*id));
+        if (!e)
+            throw Weigering("--from-fmjd " + std::to_string(*id) + ": not in " +
+                            lijsten.FMJD.Bestand);
+        d.NeemFMJDOver(*e, c.VolledigeVoornaam);
+    }
 }
 
 void ControleerSpelervelden(const Argumenten& a) {

@@ -129,12 +129,6 @@ std::string Bestandsregel(const std::string& bestand, const std::string& editie,
            lang::Tekst(lang::T::RatSpelers) + ")";
 }
 
-const TCBFMJD* ZoekFMJDID(const FMJDLijst& lijst, int32_t id) {
-    for (const auto& e : lijst.Spelers)
-        if (e.ID == id) return &e;
-    return nullptr;
-}
-
 Ratingkeuze::Ratingkeuze(const NationaleLijst& lijst) : nationaal_(&lijst) {
     sleutels_.reserve(lijst.Spelers.size());
     std::string naam;

@@ -31,9 +31,6 @@ int FMJDTitelpositie(std::string_view titel);
 std::string Bestandsregel(const std::string& bestand, const std::string& editie,
                           std::size_t aantal);
 
-// The entry with this FMJD identification number; nullptr when there is none.
-const TCBFMJD* ZoekFMJDID(const FMJDLijst& lijst, int32_t id);
-
 class Ratingkeuze {
 public:
     Ratingkeuze() = default;

@@ -98,7 +98,8 @@ void SchrijfGemiddeldeRating(const Competitie& c, TUitvoerObject& u) {
 
 void SchrijfFMJDTabel(const Competitie& c, const Rapportopties& o, TUitvoerObject& u) {
     SchrijfGemiddeldeRating(c, u);
-    u.Regel(Tekst(T::FMJDRatingfile) + " " + o.FMJDBestand);
+    u.Regel(Tekst(T::FMJDRatingfile) + " " +
+            (o.FMJDBestand.empty() ? Tekst(T::FMJDGeenLijst) : o.FMJDBestand));
     u.Regel();
 
     const struct {

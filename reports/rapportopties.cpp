@@ -3,6 +3,7 @@
 #include "lang/teksten.h"
 
 #include <array>
+#include <filesystem>
 #include <utility>
 
 #ifndef VELKARO_VERSIE
@@ -93,8 +94,18 @@ Rapportopties StandaardRapportopties(const Competitie& c) {
     r.Programma = lang::Tekst(lang::T::Velkaro) + " " + VELKARO_VERSIE;
     r.Wedstrijdnummer = c.ToonWedstrijdnummer;
     r.Tafelnummer = c.ToonTafelnummer;
-    r.FMJDBestand = c.Opties.FMJD64() ? "FMJD2VK64.DAT" : "FMJD2VK.DAT";
     return r;
+}
+
+void GebruikFMJDLijst(Rapportopties& o, const FMJDLijst& lijst) {
+    o.FMJDBestand = std::filesystem::path(lijst.Bestand).filename().string();
+    o.FMJDNaam = nullptr;
+    if (lijst.Spelers.empty()) return;
+    o.FMJDNaam = [&lijst](int32_t id) -> std::optional<std::string> {
+        const TCBFMJD* e = ZoekFMJDID(lijst, id);
+        if (!e) return std::nullopt;
+        return e->VolledigeNaam();
+    };
 }
 
 } // namespace velkaro

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "model/competitie.h"
+#include "storage/ratinglijst.h"
 
 #include <cstdint>
 #include <functional>
@@ -98,12 +99,17 @@ struct Rapportopties {
     Deelnemersvolgorde Volgorde = Deelnemersvolgorde::Naam;
     // Internal numbers of the players whose history is written; empty: every player.
     std::optional<std::vector<int32_t>> Geschiedenis;
-    // The FMJD rating list in use: its file name and the name it gives an identity number.
+    // The FMJD rating list in use: its file name (empty: none is loaded) and the name it gives
+    // an identity number.
     std::string FMJDBestand;
     std::function<std::optional<std::string>(int32_t fmjdId)> FMJDNaam;
 };
 
 // The options the dialog opens with for a competition.
 Rapportopties StandaardRapportopties(const Competitie& c);
+
+// The norm table names the FMJD list in use and takes the players' names from it. The list
+// must outlive the options.
+void GebruikFMJDLijst(Rapportopties& o, const FMJDLijst& lijst);
 
 } // namespace velkaro

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 
@@ -267,6 +268,24 @@ FMJDLijst LaadFMJDLijst(const std::vector<std::string>& mappen, bool fmjd64) {
     if (pad.empty()) return {};
     auto l = LeesFMJDBestand(pad);
     return l ? std::move(*l) : FMJDLijst{};
+}
+
+const TCBFMJD* ZoekFMJDID(const FMJDLijst& lijst, int32_t id) {
+    for (const auto& e : lijst.Spelers)
+        if (e.ID == id) return &e;
+    return nullptr;
+}
+
+std::vector<std::string> StandaardRatingmappen(const std::string& programmamap) {
+    std::vector<std::string> mappen;
+    const char* xdg = std::getenv("XDG_DATA_HOME");
+    const char* thuis = std::getenv("HOME");
+    if (xdg && *xdg == '/')
+        mappen.push_back(std::string(xdg) + "/velkaro");
+    else if (thuis && *thuis)
+        mappen.push_back(std::string(thuis) + "/.local/share/velkaro");
+    if (!programmamap.empty()) mappen.push_back(programmamap);
+    return mappen;
 }
 
 void Ratinglijsten::Laad() {

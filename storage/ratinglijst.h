@@ -77,6 +77,9 @@ FMJDLijst LeesFMJDInhoud(std::string_view inhoud);
 std::string Lijstregel(const TCBElo& e, Ratingformaat formaat);
 std::string Lijstregel(const TCBFMJD& e);
 
+// The entry with an FMJD identity number; nullptr when the list has none.
+const TCBFMJD* ZoekFMJDID(const FMJDLijst& lijst, int32_t id);
+
 // The record layout a file's name stands for, by its name without folder (any case).
 std::optional<Ratingformaat> FormaatVanNaam(std::string_view bestandsnaam);
 // Reads one rating file of a known layout; nullopt when it cannot be opened.
@@ -98,6 +101,10 @@ std::string ZoekRatingbestand(const std::vector<std::string>& mappen, std::strin
 NationaleLijst LaadRatinglijst(const std::vector<std::string>& mappen);
 // The FMJD list of the chosen variant; empty when its file is missing.
 FMJDLijst LaadFMJDLijst(const std::vector<std::string>& mappen, bool fmjd64);
+
+// The folders the lists are looked for in, most important first: the user's data folder
+// ($XDG_DATA_HOME/velkaro, else ~/.local/share/velkaro), then the program's own folder.
+std::vector<std::string> StandaardRatingmappen(const std::string& programmamap);
 
 // Both lists as the program keeps them for its whole run, with the folders they come from
 // (most important first).

@@ -462,6 +462,7 @@ void RapportDialoog::Maak(Bestemming b) {
     Competitie& c = o_.C;
     if (!SoortBeschikbaar(keuze_.Soort)) return;
     Rapportopties opties = RapportoptiesVan(c, keuze_);
+    if (o_.Lijsten) GebruikFMJDLijst(opties, o_.Lijsten->FMJD);
     if (SorteerschermNodig(c, keuze_.Soort) && !sorteren_.Vraag(opties)) return;
 
     uitvoer_.Rtffont = c.Opmaakfont;

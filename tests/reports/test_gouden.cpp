@@ -171,7 +171,17 @@ TEST(Gouden, ElkeSoortInDeFormaten) {
          [](Competitie&, Rapportopties& o) {
              o.Geschiedenis = std::vector<int32_t>{5, 1};
          }},
-        {Rapportsoort::FMJDTabel, "fmjd", {}},
+        // The list in use names itself and gives player 17002 the name it knows him by.
+        {Rapportsoort::FMJDTabel, "fmjd",
+         [](Competitie&, Rapportopties& o) {
+             static const FMJDLijst lijst = [] {
+                 FMJDLijst l;
+                 l.Bestand = "/lijsten/FMJD2VK.DAT";
+                 l.Spelers.push_back({17002, "de Vries", "Hendrik", "NED", "MF", 2150});
+                 return l;
+             }();
+             GebruikFMJDLijst(o, lijst);
+         }},
     };
     const struct {
         Bestandsformaat formaat;
