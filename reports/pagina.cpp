@@ -32,6 +32,10 @@ std::string Deel(std::string_view s, std::size_t van, std::size_t n) {
     return std::string(s.substr(begin, eind - begin));
 }
 
+// While fitting is on, a line up to twice the page's width is drawn narrower; a wider one
+// would be too small to read.
+constexpr std::size_t kPassenTot = 2;
+
 class Opmaker {
 public:
     Opmaker(const std::string& titel, const Bladmaat& maat, const Datum& nu, int eersteBlad)
@@ -43,6 +47,14 @@ public:
     void Regel(const Afdrukregel& r) {
         const std::size_t lengte = AantalTekens(r.Tekst);
         const std::size_t breedte = static_cast<std::size_t>(maat_.TekensPerRegel);
+        // A line too wide to be read when drawn narrower joins the block of such lines that
+        // is printed in bands of columns; any other line ends the block.
+        if (passen_ && lengte > kPassenTot * breedte) {
+            strook_.push_back({r.Tekst, r.Attributen, vet_, false});
+            vet_ = false;
+            return;
+        }
+        PlaatsStroken();
         if (lengte <= breedte || passen_) {
             Plaats({r.Tekst, r.Attributen, vet_, lengte > breedte});
         } else {
@@ -54,6 +66,7 @@ public:
     }
 
     void Stuur(const std::string& s) {
+        if (s != "$$BOLD") PlaatsStroken();
         if (s == "$$A")
             passen_ = true;
         else if (s == "$$NA")
@@ -67,11 +80,29 @@ public:
     }
 
     std::vector<Blad> Klaar() {
+        PlaatsStroken();
         if (bladen_.empty()) NieuwBlad();
         return std::move(bladen_);
     }
 
 private:
+    // The block of very wide lines, one band of a page's width after the other: the first
+    // band holds every line's first columns, each further band starts a new page with the
+    // columns after them, line for line, so nothing of a wide table is lost.
+    void PlaatsStroken() {
+        if (strook_.empty()) return;
+        const std::size_t breedte = static_cast<std::size_t>(maat_.TekensPerRegel);
+        std::size_t langste = 0;
+        for (const auto& r : strook_) langste = std::max(langste, AantalTekens(r.Tekst));
+        for (std::size_t van = 0; van < langste; van += breedte) {
+            if (van > 0) nieuw_ = true;
+            for (const auto& r : strook_)
+                Plaats(
+                    {Deel(r.Tekst, van, breedte), Deel(r.Attributen, van, breedte), r.Vet, false});
+        }
+        strook_.clear();
+    }
+
     void NieuwBlad() {
         Blad b;
         b.Nummer = volgende_++;
@@ -99,6 +130,7 @@ private:
     bool passen_ = true;
     bool vet_ = false;
     bool nieuw_ = false;
+    std::vector<Bladregel> strook_;
     std::vector<Blad> bladen_;
 };
 

@@ -41,7 +41,9 @@ std::string Bladkop(const std::string& titel, const Datum& nu, int blad);
 
 // Lays a document out on pages numbered from eersteBlad. A wide line is fitted on one line
 // while fitting is on ("$$A", the state a document starts in) and is continued on further
-// lines while it is off ("$$NA"). "$$FF" starts a new page only when less than five sixths
+// lines while it is off ("$$NA"). While fitting is on, a run of lines more than twice the
+// page's width (a cross table of a large field) is printed in bands of columns: the first
+// band of every line, then from a new page the next band, and so on. "$$FF" starts a new page only when less than five sixths
 // of the page is used and the page holds more than its header. Always at least one page.
 std::vector<Blad> Pagineer(const Afdrukdocument& document, const Bladmaat& maat, const Datum& nu,
                            int eersteBlad = 1);

@@ -9,6 +9,7 @@ namespace velkaro {
 namespace {
 constexpr std::size_t kMaxTabs = 100;
 constexpr int kMaxLettergrootte = 24;
+constexpr int kStandaardKantlijn = 1800;
 } // namespace
 
 std::string RtfTekst(std::string_view tekst) {
@@ -97,9 +98,8 @@ int Rtfschrijver::Lettergrootte() const {
     return std::clamp(grootte, 1, kMaxLettergrootte);
 }
 
-void Rtfschrijver::Tabdefinitie(int grootte) {
+void Rtfschrijver::Tabdefinitie(int grootte, int eenheid) {
     uit_ += "\\pard\\f0\\fs" + std::to_string(grootte);
-    const int eenheid = Tekenbreedte * Tekenmaat();
     int positie = 15;
     for (const auto& c : cellen_) {
         int tab = positie;
@@ -118,17 +118,29 @@ void Rtfschrijver::Tabdefinitie(int grootte) {
 
 void Rtfschrijver::EindeRij() {
     if (rijOpen_) {
-        const int grootte = Lettergrootte();
-        Tabdefinitie(grootte);
+        int grootte = Lettergrootte();
+        int eenheid = Tekenbreedte * Tekenmaat();
+        // A row whose tab stops pass the right margin wraps in a word processor, which tears
+        // the table apart: its columns and its letters are narrowed together to fit. A header
+        // without margins leaves the page less the usual 1800 twips on either side.
+        int w = 0;
+        for (const auto& c : cellen_) w += c.Breedte + 1;
+        const int bruikbaar = papierbreedte_ - 2 * kStandaardKantlijn - 15;
+        if (papierbreedte_ > 0 && w > 0 && w * eenheid > bruikbaar) {
+            const int smal = std::max(1, bruikbaar / w);
+            grootte = std::max(2, grootte * smal / eenheid);
+            eenheid = smal;
+        }
+        Tabdefinitie(grootte, eenheid);
         uit_ += "\r\n";
         if (rijVet_) {
             uit_ += "\\b ";
-            Tabdefinitie(grootte - 1);
+            Tabdefinitie(grootte - 1, eenheid);
         }
         for (const auto& c : cellen_) uit_ += "\\tab " + RtfTekst(c.Tekst);
         if (rijVet_) {
             uit_ += "\\b0";
-            Tabdefinitie(grootte);
+            Tabdefinitie(grootte, eenheid);
         }
         rijOpen_ = false;
     }

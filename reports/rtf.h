@@ -52,7 +52,7 @@ private:
         int Breedte;
         uint16_t Attribuut;
     };
-    void Tabdefinitie(int grootte);
+    void Tabdefinitie(int grootte, int eenheid);
     std::string& uit_;
     int papierbreedte_ = 0;
     bool rijOpen_ = false;

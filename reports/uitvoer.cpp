@@ -22,7 +22,9 @@ using lang::Tekst;
 
 namespace {
 
-constexpr std::size_t kMaxBuffer = 255;
+// The screen and the printer take a line as wide as a report makes it (the cross table of
+// 255 players is 536 characters); the bound only keeps runaway text in check.
+constexpr std::size_t kMaxBuffer = 4096;
 
 bool IsStuurregel(std::string_view s) {
     return s.size() >= 2 && s[0] == '$' && s[1] == '$';

@@ -100,6 +100,25 @@ TEST_F(Rapportdialoog, Stuurregels) {
     EXPECT_TRUE(b.Regels[8].Passen);
 }
 
+TEST_F(Rapportdialoog, BredeTabelInStroken) {
+    // Lines of 25 characters on pages 10 wide: more than twice the width, so printed in bands
+    // of 10 columns, each further band from a new page; the 15-character line keeps fitting
+    // and ends the block.
+    const Bladmaat maat{kKopregels + 4, 10};
+    const std::string a = "abcdefghijklmnopqrstuvwxy", b = "ABCDEFGHIJKLMNOPQRSTUVWXY";
+    Afdrukdocument d = Document({"$$BOLD", a, b, "123456789012345"});
+    d.Regels[2].Attributen = std::string(25, 'O');
+    const auto bladen = Pagineer(d, maat, kNu);
+    ASSERT_EQ(bladen.size(), 3u);
+    EXPECT_EQ(Romp(bladen[0]), (std::vector<std::string>{"abcdefghij", "ABCDEFGHIJ"}));
+    EXPECT_EQ(Romp(bladen[1]), (std::vector<std::string>{"klmnopqrst", "KLMNOPQRST"}));
+    EXPECT_EQ(Romp(bladen[2]), (std::vector<std::string>{"uvwxy", "UVWXY", "123456789012345"}));
+    EXPECT_TRUE(bladen[1].Regels[kKopregels].Vet);
+    EXPECT_FALSE(bladen[1].Regels[kKopregels + 1].Vet);
+    EXPECT_EQ(bladen[2].Regels[kKopregels + 1].Attributen, "OOOOO");
+    EXPECT_TRUE(bladen[2].Regels[kKopregels + 2].Passen);
+}
+
 TEST_F(Rapportdialoog, GroepenPerSoort) {
     using S = Rapportsoort;
     using G = Rapportgroep;

@@ -233,6 +233,28 @@ TEST(Uitvoer, StuurregelsAlleenNaarDePrinter) {
                                                  " 1 ", "$$A", "$$BOLD", "Kop", " "}));
 }
 
+TEST(Uitvoer, BredeRegelHeelNaarSchermEnPrinter) {
+    // A cross table row of a full field: every cell reaches the screen and the printer.
+    SchriftGesprek g;
+    LijstScherm s;
+    LijstAfdruk a;
+    TUitvoerObject u(g);
+    u.StartScherm(s);
+    u.StartPrinter(a);
+    std::string verwacht;
+    for (int i = 0; i < 268; ++i) {
+        u.Cel(Uitvoercel::MetGeheel(i % 10, 1));
+        verwacht += std::to_string(i % 10) + " ";
+    }
+    u.EindeRij();
+    u.EindeScherm();
+    u.EindePrinter();
+    ASSERT_EQ(s.Regels.size(), 1u);
+    EXPECT_EQ(s.Regels[0], verwacht);
+    ASSERT_EQ(a.Documenten.size(), 1u);
+    EXPECT_EQ(a.Documenten[0].Regels[0].Tekst, verwacht);
+}
+
 TEST(Uitvoer, AttribuutregelVoorDePrinter) {
     SchriftGesprek g;
     LijstAfdruk a;
