@@ -75,9 +75,9 @@ Bladmaat MeetBlad(QPrinter& printer, const QFont& font, double kantlijnMm) {
 }
 
 int TekenDocument(QPrinter& printer, const Afdrukdocument& document, const QFont& font,
-                  double kantlijnMm, const Datum& nu) {
+                  double kantlijnMm, const Datum& nu, int eersteBlad) {
     const Bladmaat maat = MeetBlad(printer, font, kantlijnMm);
-    const auto bladen = Pagineer(document, maat, nu);
+    const auto bladen = Pagineer(document, maat, nu, eersteBlad);
     QPainter p;
     if (!p.begin(&printer)) return -1;
     const QFontMetricsF fm(font, &printer);
@@ -178,7 +178,8 @@ QFont AfdrukDialoog::Font() const {
 
 void AfdrukDialoog::Teken(QPrinter* printer) {
     maat_ = MeetBlad(*printer, Font(), spKantlijn_->value());
-    bladen_ = std::max(0, TekenDocument(*printer, document_, Font(), spKantlijn_->value(), nu_));
+    bladen_ = std::max(
+        0, TekenDocument(*printer, document_, Font(), spKantlijn_->value(), nu_, eersteBlad_));
     lblBladen_->setText(Q(T::PrBladen) + ": " + QString::number(bladen_));
 }
 
@@ -212,8 +213,12 @@ void AfdrukDialoog::KiesFont() {
 void AfdrukDialoog::Print() {
     QPrintDialog d(printer_.get(), this);
     if (d.exec() != QDialog::Accepted) return;
-    if (TekenDocument(*printer_, document_, Font(), spKantlijn_->value(), nu_) < 0)
+    const int bladen =
+        TekenDocument(*printer_, document_, Font(), spKantlijn_->value(), nu_, eersteBlad_);
+    if (bladen < 0)
         o_.G.Melding(lang::Tekst(T::PrNietGedrukt), lang::Tekst(T::Fout), Pictogram::Fout);
+    else
+        eersteBlad_ += bladen;
 }
 
 bool AfdrukDialoog::BewaarPdf(const std::string& pad) {
@@ -227,10 +232,12 @@ bool AfdrukDialoog::BewaarPdf(const std::string& pad) {
     pdf.setPageLayout(printer_->pageLayout());
     // The layout of the file, which a printer's resolution may not share with the preview's.
     const Bladmaat maat = MeetBlad(pdf, Font(), spKantlijn_->value());
-    const int bladen = TekenDocument(pdf, document_, Font(), spKantlijn_->value(), nu_);
+    const int bladen =
+        TekenDocument(pdf, document_, Font(), spKantlijn_->value(), nu_, eersteBlad_);
     if (bladen >= 0) {
         maat_ = maat;
         bladen_ = bladen;
+        eersteBlad_ += bladen;
         return true;
     }
     o_.G.Melding(lang::Tekst(T::PrNietGedrukt) + ": " + pad, lang::Tekst(T::Fout), Pictogram::Fout);

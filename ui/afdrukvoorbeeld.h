@@ -28,9 +28,10 @@ void Standaardpagina(QPrinter& printer);
 // What a page of the printer holds in this font with this left margin.
 Bladmaat MeetBlad(QPrinter& printer, const QFont& font, double kantlijnMm);
 // Paginates and draws a document on the printer (which takes its orientation from the
-// caller); returns the number of pages, or -1 when the printer could not be started.
+// caller), its pages numbered from eersteBlad; returns the number of pages, or -1 when the
+// printer could not be started.
 int TekenDocument(QPrinter& printer, const Afdrukdocument& document, const QFont& font,
-                  double kantlijnMm, const Datum& nu);
+                  double kantlijnMm, const Datum& nu, int eersteBlad = 1);
 
 class AfdrukDialoog final : public Dialoog, public Afdrukvoorbeeld {
     Q_OBJECT
@@ -71,6 +72,9 @@ private:
     Datum nu_;
     double punten_ = 9;
     int bladen_ = 0;
+    // The page counter: every print or PDF numbers its pages on from the last one's, for as
+    // long as the program runs.
+    int eersteBlad_ = 1;
     Bladmaat maat_;
 };
 

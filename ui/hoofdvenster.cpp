@@ -87,7 +87,7 @@ Hoofdvenster::Hoofdvenster(Competitie& c, Gesprek& g, Startopties opties)
     rooster_ = std::make_unique<RoosterDialoog>(o_, this);
     matrix_ = std::make_unique<MatrixDialoog>(o_, this);
     // "&Rooster aanmaken" in the cross table: the schedule of the group, now a round robin.
-    matrix_->OpenRooster = [this] { rooster_->exec(); };
+    matrix_->OpenRooster = [this] { Roosterdialoog(); };
     perRondeMatrix_ = std::make_unique<PerRondeMatrixDialoog>(o_, this);
     sorteren_ = std::make_unique<SorteerDialoog>(o_, this);
     sorteren_->OpenInstellingen = [this] { instellingen_->exec(); };
@@ -484,6 +484,10 @@ void Hoofdvenster::OpenRondes(bool direct) {
 
 void Hoofdvenster::RoosterMaken() {
     if (!programma_.Geladen() || !Voorcontrole(c_, g_)) return;
+    Roosterdialoog();
+}
+
+void Hoofdvenster::Roosterdialoog() {
     rooster_->exec();
     Na(true);
     const auto& r = rooster_->Resultaat();

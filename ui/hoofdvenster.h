@@ -70,6 +70,8 @@ public:
     // " &Rooster maken" and both "Rooster" buttons: the Swiss pre-check, then the schedule
     // dialog; after a pairing the report of its rounds. Also the rounds dialog's request.
     void RoosterMaken();
+    // The schedule dialog, then the new rounds on "Uitslagen en/of rooster" after a pairing.
+    void Roosterdialoog();
     // The report dialog opened for a kind, with the results range preset (after a pairing:
     // the paired rounds).
     void ToonRapport(Rapportsoort soort, std::optional<int32_t> van = {},

@@ -27,6 +27,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <QElapsedTimer>
+
 #include <algorithm>
 #include <tuple>
 
@@ -36,6 +38,30 @@ using lang::T;
 using A = Afdrukopties;
 
 namespace {
+
+// Shows the step names of a standings computation in a label, at most ten redraws a second,
+// the last name always; the computation runs on and never waits for the screen.
+class StapVoortgang final : public Voortgang {
+public:
+    explicit StapVoortgang(QLabel* label) : label_(label) { klok_.start(); }
+    ~StapVoortgang() override { label_->setText(laatste_); }
+    void Status(const std::string& tekst) override {
+        laatste_ = QString::fromStdString(tekst);
+        if (klok_.elapsed() < 100 && getoond_) return;
+        label_->setText(laatste_);
+        label_->repaint();
+        getoond_ = true;
+        klok_.restart();
+    }
+    void Regel(const std::string&) override {}
+    void Teller(long long) override {}
+
+private:
+    QLabel* label_;
+    QElapsedTimer klok_;
+    QString laatste_;
+    bool getoond_ = false;
+};
 
 // The "Afdrukken van" boxes in the order of the dialog, with their texts.
 const std::array<std::tuple<bool A::*, const char*, T>, 18> kVakjes = {{
@@ -292,6 +318,10 @@ RapportDialoog::RapportDialoog(Omgeving& o, SorteerDialoog& sorteren, Rapportsch
     auto* alles = new QVBoxLayout(this);
     alles->addLayout(boven);
     alles->addLayout(algemeen);
+    // The name of each step of the standings computation while a report is being made.
+    lblVoortgang_ = new QLabel(this);
+    lblVoortgang_->setObjectName("lblVoortgang");
+    alles->addWidget(lblVoortgang_);
     alles->addLayout(knoppen);
     Vertaal();
 }
@@ -473,11 +503,12 @@ void RapportDialoog::Maak(Bestemming b) {
     else
         uitvoer_.ZetLiggend();
     SysteemKlok klok;
+    StapVoortgang voortgang(lblVoortgang_);
     switch (b) {
     case Bestemming::Scherm:
         scherm_.Leeg();
         uitvoer_.StartScherm(scherm_);
-        MaakRapport(c, opties, uitvoer_, klok);
+        MaakRapport(c, opties, uitvoer_, klok, &voortgang);
         uitvoer_.EindeScherm();
         scherm_.exec();
         break;
@@ -490,13 +521,13 @@ void RapportDialoog::Maak(Bestemming b) {
         }
         if (!uitvoer_.OpenUitvoerbestand(uitvoer_.Bestandsnaam(), uitvoer_.Formaat(), titel))
             return;
-        MaakRapport(c, opties, uitvoer_, klok);
+        MaakRapport(c, opties, uitvoer_, klok, &voortgang);
         uitvoer_.SluitUitvoerbestand();
         break;
     }
     case Bestemming::Printer:
         uitvoer_.StartPrinter(afdrukken_);
-        MaakRapport(c, opties, uitvoer_, klok);
+        MaakRapport(c, opties, uitvoer_, klok, &voortgang);
         uitvoer_.EindePrinter();
         break;
     }

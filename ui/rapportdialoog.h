@@ -84,7 +84,7 @@ private:
     QListWidget* lstGeschiedenis_;
     QPushButton *knopAlle_, *knopGeen_, *knopKies_;
     QPlainTextEdit *edVast_, *edEenmalig_;
-    QLabel *lblVast_, *lblEenmalig_;
+    QLabel *lblVast_, *lblEenmalig_, *lblVoortgang_;
     QPushButton* knopToernooi_;
     QComboBox* cbMaximum_;
     QSpinBox* spMatrix_;

@@ -486,6 +486,35 @@ void TestUitslagen::uitslagenknopEnGroepswissel() {
 // Both result tables reached through the main window's menu: a win and a draw typed into the
 // cross table, an entry typed into the progress table, and the match list of round 1 then
 // shows what they made.
+// "&Rooster aanmaken" in the cross table pairs the group as a round robin, and the results and
+// schedule of its rounds follow as after the main window's schedule command.
+void TestUitslagen::matrixRoosterToontHetRooster() {
+    const QString pad = map_.path() + "/matrixrooster.xv7";
+    {
+        Competitie c;
+        test::MaakCompetitie(c, pad.toStdString(), {"Tabel"}, {1}, 1);
+        for (int i = 2; i <= 4; ++i)
+            test::VoegSpelerToe(c, i, std::string("Speler ") + char('0' + i));
+        SchrijfBestand(c);
+    }
+    test::Programma p(map_.path());
+    QVERIFY(p.venster->OpenBijStart(pad.toStdString()));
+    QString rapport;
+    BijVenster("Tvxmatrix", [&](QWidget* d) {
+        Zoek<QCheckBox>(d, "vakRoosterAanmaken")->setChecked(true);
+        BijVenster("TRooster", [&](QWidget* r) { Klik(r, "knopSamenstellen"); });
+        BijVenster("TVKRang", [&](QWidget* r) {
+            rapport = r->windowTitle();
+            Klik(r, "knopOk");
+        });
+        Klik(d, "knopVerwerken");
+    });
+    Zoek<QAction>(p.venster.get(), "mnuMatrix")->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(rapport, QString("Uitslagen en/of rooster afdrukken"), 10000);
+    QCOMPARE(p.c.Opties.Rekensysteem, SysteemNormaal);
+    QVERIFY(p.c.Wedstrijden.Aantal() >= 6u); // three rounds of two games
+}
+
 void TestUitslagen::matrixInvoer() {
     const QString pad = map_.path() + "/matrix.xv7";
     {

@@ -24,4 +24,5 @@ private slots:
     void vrijeEnAlleSpelers();
     void uitslagenknopEnGroepswissel();
     void matrixInvoer();
+    void matrixRoosterToontHetRooster();
 };
