@@ -37,7 +37,7 @@ std::vector<Opdracht> Tabel() {
 
 void AlgemeneHulp(std::ostream& out, const std::vector<Opdracht>& tabel) {
     out << "Usage: velkaro-cli [--lang nl|en|fr] COMMAND [ARGS...]\n"
-           "       velkaro-cli --version\n"
+           "  or:  velkaro-cli --version\n"
            "Runs draughts competitions kept in Velkaro competition files (.xv7).\n"
            "Players are named by drawing number. Commands that change the competition save it.\n"
            "Exit status: 0 success, 1 the system refuses (its message on stderr), 2 usage "

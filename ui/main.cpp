@@ -20,11 +20,18 @@
 
 namespace {
 
+// The report kinds as a list to read: "ranking, progress, ...".
+std::string Soorten() {
+    std::string s = velkaro::Soortnamen();
+    for (auto p = s.find('|'); p != std::string::npos; p = s.find('|', p)) s.replace(p, 1, ", ");
+    return s;
+}
+
 std::string Gebruik() {
     return "Usage: velkaro [--testopties] [FILE.xv7]\n"
-           "       velkaro --print FILE.xv7 [--kind KIND] [--options LIST] [--landscape]\n"
-           "               -o OUT.pdf\n"
-           "       velkaro --version\n"
+           "  or:  velkaro --print FILE.xv7 [--kind KIND] [--options LIST] [--landscape] -o "
+           "OUT.pdf\n"
+           "  or:  velkaro --version\n"
            "Runs draughts competitions kept in Velkaro competition files (.xv7): players,\n"
            "pairings, results, standings and reports, in Dutch, English or French.\n"
            "\n"
@@ -33,9 +40,9 @@ std::string Gebruik() {
            "  --testopties       the settings dialog also shows its test options\n"
            "  --print FILE.xv7   write a report of FILE as the print preview prints it,\n"
            "                     into a PDF, without a window; FILE is left as it is\n"
-           "  --kind KIND        with --print: the report kind (default ranking), one of\n"
+           "  --kind KIND        with --print: the report kind, ranking (the default) or one of\n"
            "                     " +
-           velkaro::Soortnamen() +
+           Soorten() +
            "\n"
            "  --options LIST     with --print: the report options, a comma list as for\n"
            "                     'velkaro-cli report --options'\n"
