@@ -1,4 +1,4 @@
-# Velkaro: make run | make test | make demo | make bench | make fuzz | make stress
+# Velkaro: make run | make test | make demo | make bench | make fuzz | make stress | make package
 JOBS ?= $(shell nproc)
 BUILD ?= build
 ASAN_BUILD ?= build-asan
@@ -7,7 +7,8 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 DEMO_DIR ?= $(BUILD)/demo
 
-.PHONY: deps build run demo test test-asan bench fuzz stress format clean screenshots install
+.PHONY: deps build run demo test test-asan bench fuzz stress format clean screenshots install \
+	package package-test
 
 deps:
 	@scripts/install-deps
@@ -78,14 +79,35 @@ screenshots: build
 	QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" \
 	  $(BUILD)/ui/velkaro-schermafdrukken examples/club.xv7 docs/screenshots
 
-# Installs velkaro, velkaro-cli, the user guide, the desktop entry and the icon
+# Installs velkaro, velkaro-cli, their manual pages and bash completion, the user guide, the
+# demo competition, the desktop entry, MIME type, icon and AppStream metadata
 # (PREFIX=/usr/local by default).
 PREFIX ?= /usr/local
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
+# The Debian package, $(PACKAGE_BUILD)/velkaro_VERSION_ARCH.deb, through CPack from the same
+# install rules; the tests are not built.
+# Linked with Debian's hardening flags (relro, bind-now); the compile flags stay those of
+# make build, so a compiler cache warm from a build of the tree serves the package too.
+PACKAGE_BUILD ?= build-package
+package:
+	@scripts/install-deps --package
+	cmake -S . -B $(PACKAGE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELKARO_TESTS=OFF \
+	  -DCMAKE_CXX_FLAGS= \
+	  -DCMAKE_EXE_LINKER_FLAGS="$$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get LDFLAGS)"
+	cmake --build $(PACKAGE_BUILD) -j $(JOBS)
+	rm -f $(PACKAGE_BUILD)/velkaro_*.deb
+	cd $(PACKAGE_BUILD) && cpack -G DEB
+	@ls $(PACKAGE_BUILD)/velkaro_*.deb
+
+# Builds the package from a copy of the tree, installs it with apt-get on this machine, checks
+# it as a user would, and purges it again. Needs root (or sudo); not part of make test.
+package-test:
+	scripts/test-package
+
 format:
 	clang-format -i $$(git ls-files '*.h' '*.cpp')
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD) $(PACKAGE_BUILD)

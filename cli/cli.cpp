@@ -4,7 +4,10 @@
 #include "entry/programma.h"
 #include "lang/teksten.h"
 
+#include <algorithm>
+#include <cctype>
 #include <exception>
+#include <sstream>
 
 namespace velkaro::cli {
 
@@ -34,7 +37,7 @@ std::vector<Opdracht> Tabel() {
 
 void AlgemeneHulp(std::ostream& out, const std::vector<Opdracht>& tabel) {
     out << "Usage: velkaro-cli [--lang nl|en|fr] COMMAND [ARGS...]\n"
-           "       velkaro-cli --version\n"
+           "  or:  velkaro-cli --version\n"
            "Runs draughts competitions kept in Velkaro competition files (.xv7).\n"
            "Players are named by drawing number. Commands that change the competition save it.\n"
            "Exit status: 0 success, 1 the system refuses (its message on stderr), 2 usage "
@@ -42,7 +45,66 @@ void AlgemeneHulp(std::ostream& out, const std::vector<Opdracht>& tabel) {
            "Commands that print data take --json: one JSON document on standard output.\n\n"
            "Commands:\n";
     for (const auto& o : tabel) out << "  velkaro-cli " << o.Gebruik << '\n';
-    out << "\nRun 'velkaro-cli COMMAND --help' for the details of a command.\n";
+    out << "\nRun 'velkaro-cli COMMAND --help' for the details of a command.\n"
+           "'velkaro-cli --commands' lists the commands for shell completion.\n";
+}
+
+// The positionals of a command: the words of its usage lines after the command's name, up to
+// the first option or alternative; where usage lines differ, the words at one place are
+// joined ("FILE.xv7 order|random|entry|auto").
+std::string Posities(const Opdracht& o) {
+    std::vector<std::string> posities;
+    std::istringstream regels(o.Gebruik);
+    for (std::string regel; std::getline(regels, regel);) {
+        const auto begin = regel.find_first_not_of(' ');
+        if (begin == std::string::npos || regel.compare(begin, o.Naam.size() + 1, o.Naam + " "))
+            continue; // a continued line of options
+        std::istringstream woorden(regel.substr(begin + o.Naam.size()));
+        std::string woord;
+        for (std::size_t i = 0; woorden >> woord; ++i) {
+            if (woord[0] == '[' || woord[0] == '-' || woord[0] == '|') break;
+            if (i == posities.size())
+                posities.push_back(woord);
+            else if (("|" + posities[i] + "|").find("|" + woord + "|") == std::string::npos)
+                posities[i] += "|" + woord;
+        }
+    }
+    std::string uit;
+    for (const auto& p : posities) uit += (uit.empty() ? "" : " ") + p;
+    return uit;
+}
+
+// What an option takes, as the command's usage or explanation writes it after the option
+// ("--kind ranking|progress|..." gives "ranking|progress|...", "-o OUT" gives "OUT"); empty
+// where the texts name no value.
+std::string Waarde(const std::string& tekst, const std::string& optie) {
+    const auto deelVanNaam = [](char ch) {
+        return std::isalnum(static_cast<unsigned char>(ch)) || ch == '-';
+    };
+    for (auto p = tekst.find(optie); p != std::string::npos; p = tekst.find(optie, p + 1)) {
+        const auto eind = p + optie.size();
+        if ((p > 0 && deelVanNaam(tekst[p - 1])) || eind >= tekst.size() || tekst[eind] != ' ')
+            continue;
+        auto waarde = tekst.substr(eind + 1, tekst.find_first_of(" \n", eind + 1) - eind - 1);
+        while (!waarde.empty() && (waarde.back() == ']' || waarde.back() == ',')) waarde.pop_back();
+        if (!waarde.empty() && waarde[0] != '-' && waarde[0] != '[' && waarde[0] != '(')
+            return waarde;
+    }
+    return {};
+}
+
+// One line a command for shell completion, tab-separated: the name, the positionals, and the
+// options, a value option as --name=VALUE (VALUE as above, may be empty). The first line,
+// with an empty name, holds the options that stand before any command.
+void Opdrachtenlijst(std::ostream& out, const std::vector<Opdracht>& tabel) {
+    out << "\t\t--lang=nl|en|fr --help --version --commands\n";
+    for (const auto& o : tabel) {
+        const std::string tekst = o.Gebruik + "\n" + o.Uitleg;
+        out << o.Naam << '\t' << Posities(o) << '\t';
+        for (const auto& w : o.WaardeOpties) out << w << '=' << Waarde(tekst, w) << ' ';
+        for (const auto& v : o.VlagOpties) out << v << ' ';
+        out << "--help\n";
+    }
 }
 
 } // namespace
@@ -80,6 +142,10 @@ int Uitvoeren(const std::vector<std::string>& argsIn, std::ostream& out, std::os
         while (!args.empty() && args.front().rfind("--", 0) == 0) {
             if (args.front() == "--help") {
                 AlgemeneHulp(out, tabel);
+                return 0;
+            }
+            if (args.front() == "--commands") {
+                Opdrachtenlijst(out, tabel);
                 return 0;
             }
             if (args.front() == "--version") {

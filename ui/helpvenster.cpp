@@ -21,7 +21,7 @@ QString ZoekHandleiding() {
     const QString env = qEnvironmentVariable("VELKARO_HELP");
     if (!env.isEmpty()) plaatsen << env;
     const QString bin = QCoreApplication::applicationDirPath();
-    plaatsen << bin + "/../share/doc/velkaro/" + naam << bin + "/docs/" + naam;
+    plaatsen << bin + "/../share/velkaro/docs/" + naam << bin + "/docs/" + naam;
 #ifdef VELKARO_BRONMAP
     plaatsen << QString(VELKARO_BRONMAP) + "/docs/" + naam;
 #endif

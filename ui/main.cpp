@@ -3,6 +3,7 @@
 #include "entry/ini.h"
 #include "entry/programma.h"
 #include "model/competitie.h"
+#include "reports/rapportdialoog.h"
 #include "storage/ratinglijst.h"
 #include "ui/afdrukopdracht.h"
 #include "ui/helpvenster.h"
@@ -15,14 +16,41 @@
 
 #include <cstring>
 #include <iostream>
+#include <string>
 
 namespace {
 
-const char* kGebruik =
-    "usage: velkaro [--testopties] [FILE.xv7]\n"
-    "       velkaro --print FILE.xv7 [--kind ranking|progress] [--options LIST]\n"
-    "               [--landscape] -o OUT.pdf\n"
-    "       velkaro --version\n";
+// The report kinds as a list to read: "ranking, progress, ...".
+std::string Soorten() {
+    std::string s = velkaro::Soortnamen();
+    for (auto p = s.find('|'); p != std::string::npos; p = s.find('|', p)) s.replace(p, 1, ", ");
+    return s;
+}
+
+std::string Gebruik() {
+    return "Usage: velkaro [--testopties] [FILE.xv7]\n"
+           "  or:  velkaro --print FILE.xv7 [--kind KIND] [--options LIST] [--landscape] -o "
+           "OUT.pdf\n"
+           "  or:  velkaro --version\n"
+           "Runs draughts competitions kept in Velkaro competition files (.xv7): players,\n"
+           "pairings, results, standings and reports, in Dutch, English or French.\n"
+           "\n"
+           "Options:\n"
+           "  FILE.xv7           open this competition at start-up\n"
+           "  --testopties       the settings dialog also shows its test options\n"
+           "  --print FILE.xv7   write a report of FILE as the print preview prints it,\n"
+           "                     into a PDF, without a window; FILE is left as it is\n"
+           "  --kind KIND        with --print: the report kind, ranking (the default) or one of\n"
+           "                     " +
+           Soorten() +
+           "\n"
+           "  --options LIST     with --print: the report options, a comma list as for\n"
+           "                     'velkaro-cli report --options'\n"
+           "  --landscape        with --print: a landscape page\n"
+           "  -o OUT.pdf         with --print: the PDF to write\n"
+           "  -h, --help         print this help and exit\n"
+           "  --version          print the version and exit\n";
+}
 
 } // namespace
 
@@ -34,7 +62,7 @@ int main(int argc, char** argv) {
             return 0;
         }
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            std::cout << kGebruik;
+            std::cout << Gebruik();
             return 0;
         }
     }
@@ -59,7 +87,7 @@ int main(int argc, char** argv) {
         if (a == "--testopties")
             testopties = true;
         else if (a.startsWith("-")) {
-            std::cerr << kGebruik;
+            std::cerr << Gebruik();
             return 2;
         } else if (bestand.empty())
             bestand = a.toStdString();
