@@ -3,6 +3,7 @@
 #include "entry/programma.h"
 #include "lang/teksten.h"
 #include "model/tekst.h"
+#include "web/publiceerkeuze.h"
 #include "web/publiceren.h"
 
 namespace velkaro::cli {
@@ -28,7 +29,7 @@ int Publiceer(const Argumenten& a, Uitvoer& u) {
     a.Aantal(2);
     web::Siteopties opties;
     if (auto g = a.Waarde("--groups")) opties.Groepen = LeesGroepen(*g);
-    opties.Voetregel = lang::Tekst(lang::T::WebGemaaktMet) + " Velkaro " + Versietekst();
+    opties.Voetregel = web::Voetregel(Versietekst());
     Competitie c;
     OpenLezen(c, a.Positie(0, "FILE"), u.err);
     try {

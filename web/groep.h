@@ -26,10 +26,9 @@ struct Webgroep {
     std::vector<int32_t> GespeeldeRondes; // the rounds with at least one result
     bool Kruistabel = false;              // a round robin shows its cross table
 
+    // The newest round: the one the site points to as "the latest", paired or played.
     int32_t LaatsteRonde() const { return Rondes.empty() ? 0 : Rondes.back(); }
     int32_t LaatsteGespeeld() const { return GespeeldeRondes.empty() ? 0 : GespeeldeRondes.back(); }
-    // The round the site points to as "the latest": the last with results, else the first.
-    int32_t Actueel() const;
 };
 
 // Prepares a group from the text of its group file.

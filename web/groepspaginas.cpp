@@ -435,10 +435,6 @@ std::string SpelerpaginaHtml(const Webgroep& g, const TSpelerObj& s, const std::
 
 } // namespace
 
-int32_t Webgroep::Actueel() const {
-    return LaatsteRonde();
-}
-
 Webgroep MaakWebgroep(int32_t nummer, const std::string& groepstekst, const Competitie& bron) {
     Webgroep g;
     g.Nummer = nummer;

@@ -94,10 +94,12 @@ void SchrijfSlot(std::string& uit, const std::string& voetregel) {
 void SchrijfTabel(std::string& uit, const std::string& id, const std::string& bijschrift,
                   const std::vector<Kolomkop>& koppen,
                   const std::vector<std::vector<Celinhoud>>& rijen) {
-    // The box, not the page, scrolls when the table is wider than the screen; it can take
-    // the keyboard focus so that it scrolls without a mouse too.
+    // The title stands above the box, so that it stays in view while a wide table scrolls;
+    // the box, not the page, scrolls, and takes the keyboard focus so that it scrolls without
+    // a mouse too.
+    uit += "<h2 id=\"" + id + "\">" + Esc(bijschrift) + "</h2>\n";
     uit += "<div class=\"rol\" role=\"region\" tabindex=\"0\" aria-labelledby=\"" + id +
-           "\">\n<table>\n<caption id=\"" + id + "\">" + Esc(bijschrift) + "</caption>\n";
+           "\">\n<table aria-labelledby=\"" + id + "\">\n";
     uit += "<thead>\n<tr>";
     for (const Kolomkop& k : koppen)
         uit += std::string(k.Getal ? "<th scope=\"col\" class=\"n\">" : "<th scope=\"col\">") +

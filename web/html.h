@@ -45,7 +45,8 @@ struct Celinhoud {
     bool Nadruk = false;
 };
 
-// A captioned table in a scrolling box; id makes the caption the box's accessible name.
+// A table under its title in a box that scrolls sideways; the title (with this id) is the
+// accessible name of the box and the table.
 void SchrijfTabel(std::string& uit, const std::string& id, const std::string& bijschrift,
                   const std::vector<Kolomkop>& koppen,
                   const std::vector<std::vector<Celinhoud>>& rijen);

@@ -19,7 +19,7 @@ body {
 }
 header, main, footer { max-width: 72rem; margin: 0 auto; }
 h1 { font-size: 1.4rem; margin: 0.6rem 0 0.8rem; overflow-wrap: anywhere; }
-h2 { font-size: 1.15rem; margin: 1.4rem 0 0.5rem; overflow-wrap: anywhere; }
+h2 { font-size: 1.1rem; margin: 1.2rem 0 0.4rem; overflow-wrap: anywhere; }
 p, dd, li { overflow-wrap: anywhere; }
 a { color: #0b4ea2; }
 a:focus-visible, .rol:focus-visible { outline: 3px solid #f2a900; outline-offset: 2px; }
@@ -40,10 +40,9 @@ a.laatste { font-weight: 700; }
 nav a.laatste { border-color: #0b4ea2; }
 .rol { max-width: 100%; overflow-x: auto; margin: 0.4rem 0 1.2rem; }
 table { border-collapse: collapse; font-variant-numeric: tabular-nums; }
-caption { text-align: left; font-weight: 600; padding: 0.2rem 0 0.4rem; }
 th, td { padding: 0.25rem 0.5rem; border-bottom: 1px solid #dbe1e8; text-align: left; white-space: nowrap; vertical-align: top; }
 thead th { border-bottom: 2px solid #8a96a3; }
-tbody th { font-weight: 400; }
+tbody th { font-weight: 400; white-space: normal; min-width: 8rem; }
 .n { text-align: right; }
 .vet { font-weight: 700; }
 tbody tr:nth-child(even) { background: #f6f8fa; }
@@ -54,8 +53,6 @@ footer { margin-top: 2rem; font-size: 0.85rem; color: #545d68; }
 @media (max-width: 30rem) {
   body { padding: 0 0.5rem 1rem; }
   th, td { padding: 0.2rem 0.35rem; }
-  dl { grid-template-columns: 1fr; }
-  dd { margin-bottom: 0.3rem; }
 }
 @media print {
   body { font-size: 10pt; padding: 0; color: #000; }
