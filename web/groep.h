@@ -26,8 +26,11 @@ struct Webgroep {
     std::vector<int32_t> GespeeldeRondes; // the rounds with at least one result
     bool Kruistabel = false;              // a round robin shows its cross table
 
-    // The newest round: the one the site points to as "the latest", paired or played.
-    int32_t LaatsteRonde() const { return Rondes.empty() ? 0 : Rondes.back(); }
+    // The round the site points to as "the latest": the last with results, else the first;
+    // 0 without rounds.
+    int32_t LaatsteRonde() const;
+    // The round after it that is paired but holds no result yet; 0 when there is none.
+    int32_t VolgendeRonde() const;
     int32_t LaatsteGespeeld() const { return GespeeldeRondes.empty() ? 0 : GespeeldeRondes.back(); }
 };
 

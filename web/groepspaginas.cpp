@@ -92,6 +92,9 @@ struct Pagina {
         if (g.LaatsteRonde() > 0)
             item(Rondepagina(g.LaatsteRonde()),
                  Tekst(T::WebLaatsteRonde) + " (" + Getal(g.LaatsteRonde()) + ")", true);
+        if (g.VolgendeRonde() > 0)
+            item(Rondepagina(g.VolgendeRonde()),
+                 Tekst(T::WebVolgendeRonde) + " (" + Getal(g.VolgendeRonde()) + ")");
         item("deelnemers.html", Tekst(T::WebDeelnemers));
         std::size_t i = 0;
         for (const Categoriegegevens& cat : g.C->Categorieen) {
@@ -434,6 +437,19 @@ std::string SpelerpaginaHtml(const Webgroep& g, const TSpelerObj& s, const std::
 }
 
 } // namespace
+
+int32_t Webgroep::LaatsteRonde() const {
+    if (!GespeeldeRondes.empty()) return GespeeldeRondes.back();
+    return Rondes.empty() ? 0 : Rondes.front();
+}
+
+int32_t Webgroep::VolgendeRonde() const {
+    for (int32_t r : Rondes)
+        if (r > LaatsteRonde() &&
+            !std::binary_search(GespeeldeRondes.begin(), GespeeldeRondes.end(), r))
+            return r;
+    return 0;
+}
 
 Webgroep MaakWebgroep(int32_t nummer, const std::string& groepstekst, const Competitie& bron) {
     Webgroep g;

@@ -19,7 +19,9 @@ namespace fs = std::filesystem;
 std::map<std::string, std::string> LeesMap(const fs::path& map) {
     std::map<std::string, std::string> r;
     for (const auto& e : fs::recursive_directory_iterator(map))
-        if (e.is_regular_file()) r[fs::relative(e.path(), map).string()] = Lees(e.path().string());
+        // The lock file a reader leaves is the competition's own business.
+        if (e.is_regular_file() && e.path().extension() != ".lcl")
+            r[fs::relative(e.path(), map).string()] = Lees(e.path().string());
     return r;
 }
 
@@ -131,7 +133,7 @@ TEST(Publiceren, VervangtEenEerdereSiteMetDezelfdeBytes) {
 TEST(Publiceren, NamenInElkeLetterVanDeCodepagina) {
     TijdelijkeMap m;
     const std::string bestand = KopieerHeleDemo(m);
-    const std::string naam = "IJzerman-Œlschläger, Š. € ž";
+    const std::string naam = "Œlschläger-IJ, Šž€"; // names hold at most 20 characters
     {
         Competitie c;
         ASSERT_TRUE(LeesBestand(c, bestand).Ok());
