@@ -16,7 +16,8 @@ namespace velkaro::web {
 
 struct Webgroep {
     int32_t Nummer = 1;
-    std::string Titel;
+    std::string Titel;             // the tournament name, else "Competitiegroep N"
+    bool EigenTitel = false;       // the group has a tournament name
     std::unique_ptr<Competitie> C; // standings of the default range, as the ranking report
     Partijtabellen Tabellen;
     Afdrukopties Opties; // the ranking list's columns: the group's own, with statistics

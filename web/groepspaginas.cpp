@@ -457,6 +457,8 @@ Webgroep MaakWebgroep(int32_t nummer, const std::string& groepstekst, const Comp
     g.C = Kopie(groepstekst, bron);
     Competitie& c = *g.C;
     g.Titel = Trim(c.Opties.Toernooinaam);
+    g.EigenTitel = !g.Titel.empty();
+    if (!g.EigenTitel) g.Titel = Tekst(T::Competitiegroep) + " " + Getal(nummer);
     for (const auto& r : c.Rondes) g.Rondes.push_back(r->G().Rondenummer);
     std::sort(g.Rondes.begin(), g.Rondes.end());
     std::set<int32_t> gespeeld;

@@ -74,8 +74,7 @@ std::string Indexpagina(const std::vector<Webgroep>& groepen, const std::string&
         std::string datum;
         if (const trondeobj* r = c.Rondes.zoek(g.LaatsteGespeeld()))
             datum = Datumtekst(Trim(r->G().Datum));
-        const std::string naam = std::to_string(g.Nummer) + ". " +
-                                 (g.Titel.empty() ? Tekst(T::Competitiegroep) : g.Titel);
+        const std::string naam = g.EigenTitel ? std::to_string(g.Nummer) + ". " + g.Titel : g.Titel;
         rijen.push_back(
             {{A(map + "index.html", naam), false, true, false},
              {Esc(lang::SysteemNaam(c.Opties.Rekensysteem)), false, false, false},
@@ -149,7 +148,7 @@ Site BouwSite(const Competitie& c, const Siteopties& opties) {
     // The site's name: the tournament name all groups share, else the competition file's.
     std::string titel = groepen.empty() ? std::string() : groepen.front().Titel;
     for (const Webgroep& g : groepen)
-        if (g.Titel != titel) titel.clear();
+        if (g.Titel != titel || !g.EigenTitel) titel.clear();
     if (titel.empty()) titel = std::filesystem::path(c.Bestandsnaam).stem().string();
     if (titel.empty()) titel = Tekst(T::WebOverzicht);
 
