@@ -116,7 +116,8 @@ try:
     # Criteria of the sort order that the ranking report shows no column for.
     zonder_kolom = {"mutual_result", "highest_deviating_result"}
     groepen = json.loads(cli("group", "list", ref, "--json"))
-    vergeleken = {"stand": 0, "waarden": 0, "wedstrijden": 0, "voortschrijding": 0}
+    vergeleken = {"stand": 0, "waarden": 0, "wedstrijden": 0, "voortschrijding": 0,
+                  "kruistabel": 0}
     for groep in groepen["groups"]:
         n = groep["number"]
         map_ = f"groep-{n}"
@@ -170,9 +171,25 @@ try:
                     fout(f"{pagina}: result {uitslag!r}, match list {w['result']!r}")
                 vergeleken["wedstrijden"] += 1
 
-        # The progress table against the progress report.
-        if not os.path.exists(os.path.join(site, map_, "voortschrijding.html")):
+        # A round robin's cross table against the ranking report's cross-table part.
+        if os.path.exists(os.path.join(site, map_, "kruistabel.html")):
+            koppen, rijen = tabel(paginas[f"{map_}/kruistabel.html"], "kruistabel")
+            kolommen = [k for k in koppen if k.isdigit()]
+            verslag = cli("report", ref, "--options", "matrix", "--no-save").splitlines()
+            for rij in rijen:
+                cellen = dict(zip(koppen, [c[0] for c in rij]))
+                regel = next((r for r in verslag if f" {cellen['Naam']} " in r), None)
+                if regel is None:
+                    fout(f"{map_}: {cellen['Naam']} not in the ranking report")
+                    continue
+                rest = regel.split(f" {cellen['Naam']} ", 1)[1].split()[:len(kolommen)]
+                if rest != [cellen[k] for k in kolommen]:
+                    fout(f"{map_}: {cellen['Naam']}: cross table {[cellen[k] for k in kolommen]}, "
+                         f"report {rest}")
+                vergeleken["kruistabel"] += 1
             continue
+
+        # The progress table against the progress report.
         koppen, rijen = tabel(paginas[f"{map_}/voortschrijding.html"], "voortschrijding")
         rondes = [k for k in koppen if k.isdigit()]
         verslag = cli("report", ref, "--kind", "progress", "--no-save").splitlines()
