@@ -55,20 +55,6 @@ void SchrijfBestand(const fs::path& pad, const std::string& inhoud) {
     if (::close(fd) != 0) Mislukt(pad.string() + ": " + std::strerror(errno));
 }
 
-void Spoel(const fs::path& map) {
-    const int fd = ::open(map.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) Mislukt(map.string() + ": " + std::strerror(errno));
-#if defined(__linux__)
-    const int r = ::syncfs(fd);
-#else
-    ::sync();
-    const int r = 0;
-#endif
-    const int e = errno;
-    ::close(fd);
-    if (r != 0) Mislukt(map.string() + ": " + std::strerror(e));
-}
-
 // Swaps two names at once where the system can; elsewhere the old folder is moved aside first.
 bool WisselOm(const fs::path& a, const fs::path& b) {
 #if defined(__linux__) && defined(RENAME_EXCHANGE)
@@ -123,9 +109,9 @@ void SchrijfSite(const Site& site, const std::string& uitmap) {
             SchrijfBestand(pad, inhoud);
         }
         SchrijfBestand(nieuw / kSitemerk, "Velkaro\n");
-        // On disk before it is swapped in: one flush of the file system rather than one per
-        // page, which would cost more than building the site.
-        Spoel(nieuw);
+        // The pages are not flushed to disk one by one: that costs more than building them,
+        // and a site lost in a crash is published again from the competition; the swap alone
+        // is what keeps a web server from serving half a site.
         // A web server reads the folder as any other user.
         if (::chmod(nieuw.c_str(), 0755) != 0)
             Mislukt(nieuw.string() + ": " + std::strerror(errno));
