@@ -32,6 +32,7 @@ std::vector<Opdracht> Tabel() {
     RapportOpdrachten(t);
     RatinglijstOpdrachten(t);
     ImportOpdrachten(t);
+    PubliceerOpdrachten(t);
     return t;
 }
 

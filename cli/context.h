@@ -50,6 +50,7 @@ void ToernooiOpdrachten(std::vector<Opdracht>& tabel);
 void MatrixOpdrachten(std::vector<Opdracht>& tabel);
 void RatinglijstOpdrachten(std::vector<Opdracht>& tabel);
 void ImportOpdrachten(std::vector<Opdracht>& tabel);
+void PubliceerOpdrachten(std::vector<Opdracht>& tabel);
 
 // Opens a competition for a command that changes it: takes the competition's lock for
 // itself (waiting briefly for another program's save) and holds it to the end of the

@@ -104,7 +104,10 @@ bool Programma::BewaarVoorWissel() {
     if (!Geladen()) return true;
     // The user chose read-only: only changes he made are worth a word.
     if (c_.AlleenLezen != Competitie::Alleenlezen::Nee && !c_.Gewijzigd) return true;
-    if (MeldBestandsfout(gesprek_, SchrijfBestand(c_))) return true;
+    if (MeldBestandsfout(gesprek_, SchrijfBestand(c_))) {
+        if (NaOpslaan) NaOpslaan();
+        return true;
+    }
     return gesprek_.Vraag(Tekst(T::NietOpgeslagenDoorgaan), Tekst(T::Waarschuwing), Knoppen::JaNee,
                           Pictogram::Waarschuwing) == Antwoord::Ja;
 }
@@ -235,6 +238,7 @@ bool Programma::Opslaan() {
     if (!MeldBestandsfout(gesprek_, SchrijfBestand(c_))) return false;
     gesprek_.Melding(Tekst(T::Bestand) + " " + c_.Bestandsnaam + " " + Tekst(T::Weggeschreven),
                      Tekst(T::Informatie), Pictogram::Informatie);
+    if (NaOpslaan) NaOpslaan();
     return true;
 }
 

@@ -13,6 +13,7 @@
 #include "storage/vergrendeling.h"
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -72,6 +73,11 @@ public:
     // Closing the program saves the loaded competition. False when the save failed and the
     // user chose to stay.
     bool Afsluiten();
+
+    // Called after every save of "Op&slaan" and of the automatic save before another file
+    // or the end of the program, while the saved competition is still loaded (the desktop
+    // program publishes its web site there when asked to).
+    std::function<void()> NaOpslaan;
 
     // The recent files that exist, most recent first.
     std::vector<std::string> RecenteMenu() const;

@@ -21,6 +21,7 @@ struct Bestandskeuze {
     std::string Naam;                 // proposed name
     std::vector<std::string> Filters; // "Description|*.ext" entries
     int FilterIndex = 1;              // 1-based
+    bool Mapkeuze = false;            // a folder rather than a file
 };
 
 class Gesprek {

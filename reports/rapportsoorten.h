@@ -28,6 +28,11 @@ void SchrijfUitslagenEnRooster(const Competitie& c, const Rapportopties& o, TUit
 // The rounds kind 4 writes: the range asked for (the last round by default), in order.
 std::pair<int32_t, int32_t> Uitslagbereik(const Competitie& c, const Rapportopties& o);
 
+// A match's result as the results list prints it: the two sides' points in the notation of
+// the settings ("2 - 0"), board scores in board-point mode, "AFG" when adjourned, empty
+// without a result.
+std::string Rapportuitslag(const trekenopties& o, const twedstrijdobj& w);
+
 // Kind 6: every player, sorted by name, rating (highest first) or drawing number.
 void SchrijfDeelnemerslijst(const Competitie& c, const Rapportopties& o, TUitvoerObject& u,
                             const std::string& titel);

@@ -31,7 +31,9 @@ Uitvoercel Lotingnummer(const Competitie& c, int32_t nummer) {
     return Uitvoercel::MetGeheel(s->Lotingnummer(), 0);
 }
 
-std::string Uitslag(const trekenopties& o, const twedstrijdobj& w) {
+} // namespace
+
+std::string Rapportuitslag(const trekenopties& o, const twedstrijdobj& w) {
     if (w.IsAfgebroken()) return Tekst(T::AFG);
     if (!w.HeeftUitslag()) return {};
     const Wedstrijdgegevens& g = w.G();
@@ -40,6 +42,8 @@ std::string Uitslag(const trekenopties& o, const twedstrijdobj& w) {
     return Trim(PuntenTekst(o, o.PuntenVoorUitslag(g.UitslagWit))) + " - " +
            Trim(PuntenTekst(o, o.PuntenVoorUitslag(g.UitslagZwart)));
 }
+
+namespace {
 
 // What the rounds before a round leave: each player's points and the meetings of each pair.
 struct Eerder {
@@ -100,7 +104,7 @@ void SchrijfRonde(const Competitie& c, const Rapportopties& o, TUitvoerObject& u
             rij.push_back(Uitvoercel::MetTekst(Naam(c, nummer), 0));
             if (info) rij.push_back(punten(nummer));
         }
-        if (a.Uitslagen) rij.push_back(Uitvoercel::MetTekst(Uitslag(r, *w), 0));
+        if (a.Uitslagen) rij.push_back(Uitvoercel::MetTekst(Rapportuitslag(r, *w), 0));
         if (herhaald) {
             auto it = eerder.Ontmoetingen.find(Eerder::Paar(g.Wit, g.Zwart));
             rij.push_back(Uitvoercel::MetTekst(

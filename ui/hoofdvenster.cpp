@@ -20,6 +20,7 @@
 #include "ui/tekst.h"
 #include "ui/toernooidialoog.h"
 #include "ui/wedstrijdlijstdialoog.h"
+#include "web/publiceerkeuze.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -161,6 +162,10 @@ void Hoofdvenster::BouwMenu() {
     mUitvoer_->setObjectName("mnuUitvoer");
     for (std::size_t i = 0; i < aUitvoer_.size(); ++i)
         aUitvoer_[i] = Actie(mUitvoer_, ("mnuUitvoer" + std::to_string(i)).c_str());
+    mUitvoer_->addSeparator();
+    aPubliceren_ = Actie(mUitvoer_, "mnuPubliceren");
+    aPubliceerNaOpslaan_ = Actie(mUitvoer_, "mnuPubliceerNaOpslaan");
+    aPubliceerNaOpslaan_->setCheckable(true);
 
     mCompetitie_ = menuBar()->addMenu(QString());
     mCompetitie_->setObjectName("mnuCompetitie");
@@ -194,6 +199,16 @@ void Hoofdvenster::BouwMenu() {
     for (std::size_t i = 0; i < aUitvoer_.size(); ++i)
         connect(aUitvoer_[i], &QAction::triggered, this,
                 [this, i] { ToonRapport(static_cast<Rapportsoort>(i)); });
+    connect(aPubliceren_, &QAction::triggered, this, [this] {
+        if (auto map = web::PubliceerMetKeuze(c_, g_, Publiceermap(), Versietekst()))
+            BewaarPubliceren(*map, PubliceerNaOpslaan());
+        Na(true);
+    });
+    connect(aPubliceerNaOpslaan_, &QAction::triggered, this,
+            [this](bool aan) { BewaarPubliceren(Publiceermap(), aan); });
+    programma_.NaOpslaan = [this] {
+        if (PubliceerNaOpslaan()) web::PubliceerNaOpslaan(c_, g_, Publiceermap(), Versietekst());
+    };
     connect(aInstellingen_, &QAction::triggered, this, [this] {
         instellingen_->exec();
         Na(true);
@@ -373,6 +388,8 @@ void Hoofdvenster::Vertaal() {
                          T::MnuCategorie,       T::MnuUitslagen,       T::MnuAlleRanglijsten,
                          T::MnuDeelnemerslijst, T::MnuGeschiedenis,    T::MnuFMJDTabel};
     for (std::size_t i = 0; i < aUitvoer_.size(); ++i) aUitvoer_[i]->setText(Q(uitvoer[i]));
+    aPubliceren_->setText(Q(T::MnuPubliceren));
+    aPubliceerNaOpslaan_->setText(Q(T::MnuPubliceerNaOpslaan));
     mCompetitie_->setTitle(Q(T::MnuCompetitie));
     aWisselen_->setText(Q(T::MnuWisselen));
     aHeropenen_->setText(Q(T::MnuHeropenen));
@@ -443,6 +460,9 @@ void Hoofdvenster::Ververs() {
     // The reports this program cannot write yet stay in the menu, disabled.
     for (std::size_t i = 0; i < aUitvoer_.size(); ++i)
         aUitvoer_[i]->setEnabled(geladen && SoortBeschikbaar(static_cast<Rapportsoort>(i)));
+    aPubliceren_->setEnabled(geladen);
+    aPubliceerNaOpslaan_->setEnabled(geladen);
+    aPubliceerNaOpslaan_->setChecked(geladen && PubliceerNaOpslaan());
     for (QToolButton* k : {kOpslaanN_, kOpslaanB_, kSpelers_, kInstellingen_, kWisselen_,
                            kRoosterN_, kRoosterB_, kRonde_, kUitslagen_, kStand_})
         k->setEnabled(geladen);
@@ -516,6 +536,25 @@ void Hoofdvenster::Start() {
     programma_.LeesInstellingen(ini_);
     Vertaal();
     show();
+}
+
+namespace {
+constexpr const char* kPubliceren = "Publiceren";
+}
+
+std::string Hoofdvenster::Publiceermap() const {
+    return ini_.Waarde(kPubliceren, c_.Bestandsnaam).value_or("");
+}
+
+bool Hoofdvenster::PubliceerNaOpslaan() const {
+    return ini_.Getal(kPubliceren, c_.Bestandsnaam + "|na").value_or(0) != 0;
+}
+
+void Hoofdvenster::BewaarPubliceren(const std::string& map, bool naOpslaan) {
+    if (!c_.Geladen()) return;
+    ini_.Zet(kPubliceren, c_.Bestandsnaam, map);
+    ini_.Zet(kPubliceren, c_.Bestandsnaam + "|na", naOpslaan ? 1 : 0);
+    ini_.Schrijf(opties_.InstellingenPad);
 }
 
 bool Hoofdvenster::OpenBijStart(const std::string& naam) {

@@ -102,6 +102,11 @@ private:
     void BouwScherm();
     void Na(bool gelukt); // after a command: refresh at once
     void ToonHelp(const QString& anker, QWidget* vanuit);
+    // The web site's folder and "publish after every save", remembered per competition in
+    // the program settings ("Publiceren"); the settings file is written at once.
+    std::string Publiceermap() const;
+    bool PubliceerNaOpslaan() const;
+    void BewaarPubliceren(const std::string& map, bool naOpslaan);
 
     Competitie& c_;
     Gesprek& g_;
@@ -121,6 +126,7 @@ private:
     QAction *aRooster_, *aUitslagenInvoeren_, *aMatrix_, *aPerRondeMatrix_, *aWissen_,
         *aHersorteren_;
     std::array<QAction*, 9> aUitvoer_{};
+    QAction *aPubliceren_, *aPubliceerNaOpslaan_;
     QAction *aWisselen_, *aHeropenen_, *aHelp_, *aOver_;
 
     // speed buttons

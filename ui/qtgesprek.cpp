@@ -106,7 +106,10 @@ std::optional<std::string> QtGesprek::KiesBestand(Bestandskeuze& keuze) {
     d.setNameFilters(filters);
     if (keuze.FilterIndex >= 1 && keuze.FilterIndex <= filters.size())
         d.selectNameFilter(filters[keuze.FilterIndex - 1]);
-    if (keuze.Opslaan) {
+    if (keuze.Mapkeuze) {
+        d.setFileMode(QFileDialog::Directory);
+        d.setOption(QFileDialog::ShowDirsOnly);
+    } else if (keuze.Opslaan) {
         d.setAcceptMode(QFileDialog::AcceptSave);
         d.setFileMode(QFileDialog::AnyFile);
         // The program asks its own overwrite question.

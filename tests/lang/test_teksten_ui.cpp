@@ -38,7 +38,7 @@ const std::vector<std::vector<T>> kGroepen = {
      T::MnuWissenUitslagen, T::MnuHersorteren},
     {T::MnuStand, T::MnuVoortschrijding, T::MnuTegenstanderPerRonde, T::MnuCategorie,
      T::MnuUitslagen, T::MnuAlleRanglijsten, T::MnuDeelnemerslijst, T::MnuGeschiedenis,
-     T::MnuFMJDTabel},
+     T::MnuFMJDTabel, T::MnuPubliceren, T::MnuPubliceerNaOpslaan},
     {T::MnuWisselen, T::MnuHeropenen},
     {T::MnuHelp, T::MnuOver},
     {T::GrpKies, T::GrpWijzigNaam, T::GrpNieuw, T::GrpKopieer, T::GrpHernummer, T::GrpVerwijder},

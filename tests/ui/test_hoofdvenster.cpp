@@ -405,6 +405,63 @@ void TestHoofdvenster::f1OpentHetHulpstuk() {
 }
 
 // Open the demo, switch groups, change a setting, exit: everything saved, nothing asked.
+void TestHoofdvenster::publicerenVanuitHetUitvoermenu() {
+    for (const QString& n : QDir(VELKARO_EXAMPLES).entryList({"club.*"}, QDir::Files)) {
+        QFile::remove(Pad(n));
+        QFile::copy(QString(VELKARO_EXAMPLES) + "/" + n, Pad(n));
+        QFile(Pad(n)).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    }
+    const std::string demo = Pad("club.xv7").toStdString();
+    const std::string site = Pad("site").toStdString();
+    QDir(Pad("site")).removeRecursively();
+    test::Programma p(map_.path());
+    auto* w = p.venster.get();
+    auto* menu = Zoek<QAction>(w, "mnuPubliceren");
+    QVERIFY(!menu->isEnabled()); // nothing loaded
+    QVERIFY(w->OpenBijStart(demo));
+    auto* naOpslaan = Zoek<QAction>(w, "mnuPubliceerNaOpslaan");
+    QVERIFY(menu->isEnabled());
+    QVERIFY(!naOpslaan->isChecked());
+
+    // The competition's own folder is refused and not remembered.
+    p.g.Bestanden = {map_.path().toStdString()};
+    menu->trigger();
+    QVERIFY(p.g.Keuzes.back().Mapkeuze);
+    QCOMPARE(p.g.Meldingen.back().second, std::string("Fout"));
+    QVERIFY(!QFile::exists(Pad("index.html")));
+
+    p.g.Bestanden = {site};
+    menu->trigger();
+    QCOMPARE(p.g.Keuzes.back().Map, map_.path().toStdString());
+    QVERIFY(p.g.Meldingen.back().first.rfind("De website is gepubliceerd in " + site, 0) == 0);
+    QVERIFY(QFile::exists(Pad("site/index.html")));
+    QVERIFY(QFile::exists(Pad("site/groep-6/index.html")));
+
+    // The folder is proposed the next time; cancelling publishes nothing.
+    p.g.Bestanden = {std::nullopt};
+    menu->trigger();
+    QCOMPARE(p.g.Keuzes.back().Map, site);
+
+    // Publish after every save: the next save brings the changed name onto the site.
+    naOpslaan->trigger();
+    QVERIFY(naOpslaan->isChecked());
+    p.c.Spelers.At(0).W().Naam = "Gepubliceerd, N.";
+    p.c.Gewijzigd = true;
+    const std::size_t keuzes = p.g.Keuzes.size();
+    Zoek<QAction>(w, "mnuOpslaan")->trigger();
+    QCOMPARE(p.g.Keuzes.size(), keuzes); // no folder question
+    QVERIFY(test::LeesAlles(Pad("site/groep-1/deelnemers.html")).contains("Gepubliceerd, N."));
+
+    // Remembered for this competition across a restart of the program.
+    p.venster->close();
+    test::Programma q(map_.path());
+    QVERIFY(q.venster->OpenBijStart(demo));
+    QVERIFY(Zoek<QAction>(q.venster.get(), "mnuPubliceerNaOpslaan")->isChecked());
+    q.g.Bestanden = {std::nullopt};
+    Zoek<QAction>(q.venster.get(), "mnuPubliceren")->trigger();
+    QCOMPARE(q.g.Keuzes.back().Map, site);
+}
+
 void TestHoofdvenster::rondgangVanEenNieuweGebruiker() {
     const std::string demo = Demo();
     test::Programma p(map_.path());
