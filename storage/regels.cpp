@@ -28,6 +28,11 @@ std::string_view Regellezer::RuweRegel() {
     return inhoud_.substr(begin, eind - begin);
 }
 
+bool Regellezer::GegevensOver() const {
+    return pos_ < inhoud_.size() &&
+           inhoud_.find_first_not_of(" \t\r\n", pos_) != std::string_view::npos;
+}
+
 std::string Regellezer::Tekst() {
     return Windows1252NaarUtf8(RuweRegel());
 }

@@ -18,6 +18,8 @@ public:
     bool Einde() const { return pos_ >= inhoud_.size(); }
     // Whether a value was asked for after the end: the file was shorter than its layout.
     bool VoorbijEinde() const { return voorbij_; }
+    // Whether anything but blanks and line ends is left to read.
+    bool GegevensOver() const;
     // A count: the word Getal reads, when it is a whole number of at least 0; nullopt for
     // anything else (negative, empty, letters), which a file written by the program never
     // holds.
