@@ -528,6 +528,12 @@ Bestandsresultaat SchrijfNieuw(const std::string& pad, std::string_view inhoud) 
     return res.Ok() ? t.Vervang() : res;
 }
 
+void VerwijderGeplant(const std::string& pad) {
+    struct stat st {};
+    if (::lstat(pad.c_str(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode))
+        ::unlink(pad.c_str());
+}
+
 Bestandsresultaat MaakNieuweBestanden(Competitie& c, bool hoofdbestand) {
     if (c.AlleenLezen != Competitie::Alleenlezen::Nee)
         return Fout(Bestandsfout::AlleenGeopend, MetXv7(c.Bestandsnaam));
@@ -728,7 +734,7 @@ Bestandsresultaat LeesBestand(Competitie& c, const std::string& naam, Importresu
         ::lstat(MetXv7(naam).c_str(), &st) == 0)
         pad = MetXv7(naam);
     // A change a killed program left half done is finished first.
-    HerstelWijziging(pad);
+    const bool hersteld = HerstelWijziging(pad);
     Bestandsfout fout = Bestandsfout::Geen;
     const auto inhoud = LeesAlles(pad, fout);
     if (!inhoud) return Fout(fout, pad);
@@ -755,6 +761,7 @@ Bestandsresultaat LeesBestand(Competitie& c, const std::string& naam, Importresu
     if (!c.Groepen.Zoek(open)) open = c.Groepen.At(0).G().Bestandsnummer;
     Bestandsresultaat res = LeesDeelcomp(c, open);
     if (hoofdschade) res.Schade.insert(res.Schade.begin(), {pad, *hoofdschade, true});
+    res.Hersteld = hersteld;
     return res;
 }
 

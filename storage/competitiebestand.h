@@ -53,6 +53,8 @@ struct Bestandsresultaat {
     // Files that loaded only in part: the competition is usable, but saving it would make the
     // loss permanent until the user has seen it.
     std::vector<Beschadiging> Schade;
+    // Opening finished a change of several files that a killed program broke off.
+    bool Hersteld = false;
     bool Ok() const { return Fout == Bestandsfout::Geen; }
 };
 
@@ -119,6 +121,9 @@ Bestandsresultaat SchrijfVeilig(const std::string& pad, std::string_view inhoud)
 // the same way, but onto the name itself: a link or pipe planted under it is replaced, never
 // followed.
 Bestandsresultaat SchrijfNieuw(const std::string& pad, std::string_view inhoud);
+// Removes a link, pipe or device under the name (never a regular file or a folder), so a file
+// created there afterwards is not written through what a stranger planted.
+void VerwijderGeplant(const std::string& pad);
 // Creates the files of a competition or group that is new: the open group's file, and with
 // hoofdbestand the main file too, written by SchrijfNieuw. Later saves find plain files.
 Bestandsresultaat MaakNieuweBestanden(Competitie& c, bool hoofdbestand);
