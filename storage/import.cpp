@@ -715,9 +715,10 @@ Importresultaat Voorbereid(Competitie& c, const std::string& naam,
         g.Bestandsnummer = c.Groepen.VindVrijInternNummer();
         c.Groepen.Voegtoe(g);
         LeegGroep(c, g.Bestandsnummer);
+        // The new group's file exists before a main file names it; the main file itself is
+        // written once, with the imported group, so the import is one change.
         if (r.Bestand = MaakNieuweBestanden(c, false); !r.Ok()) return r;
     }
-    if (r.Bestand = SchrijfBestand(c); !r.Ok()) return r;
     c.Opties.Toernooinaam = Naamdeel(naam);
     c.Groepen.GeefTitel(c.HuidigeDeelcomp, c.Opties.Toernooinaam);
     lees(c, r);

@@ -83,8 +83,9 @@ double Regellezer::Reeel() {
 
 void Regelschrijver::Tekst(std::string_view utf8) {
     std::string t = Utf8NaarWindows1252(utf8);
+    // A line break would split the value, a NUL byte would make the file read as binary.
     for (char& c : t)
-        if (c == '\r' || c == '\n') c = ' ';
+        if (c == '\r' || c == '\n' || c == '\0') c = ' ';
     Ruw(t);
 }
 

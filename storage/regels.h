@@ -44,7 +44,7 @@ private:
 
 class Regelschrijver {
 public:
-    void Tekst(std::string_view utf8); // converted to Windows-1252; line breaks become blanks
+    void Tekst(std::string_view utf8); // to Windows-1252; line breaks and NULs become blanks
     void Ruw(std::string_view cp1252); // written as it is
     void Getal(long long waarde);
     void Boolean(bool waarde);
