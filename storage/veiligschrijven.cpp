@@ -280,14 +280,38 @@ Bestandsresultaat Wijziging::Voltooi() {
         if (Wijzigingwaarnemer()) Wijzigingwaarnemer()(jnl);
         if (auto res = j.Vervang(); !res.Ok()) return res;
     }
-    // From here the journal names the temporary files: they stay until they are renamed.
-    for (auto& t : nieuw_) t.Behoud();
-    HerstelWijziging(hoofdbestand_);
+    // From here the journal names the temporary files: they stay until they are renamed. A
+    // failure leaves the journal, by which the next open finishes the change.
+    std::vector<std::pair<std::string, std::string>> vervang;
+    for (auto& t : nieuw_) {
+        vervang.emplace_back(t.Naam(), t.Doel());
+        t.Behoud();
+    }
     nieuw_.clear();
-    // The change is done when its journal is gone; a file left is finished by the next open.
-    struct stat st {};
-    if (::lstat(jnl.c_str(), &st) == 0)
-        return Fout(Bestandsfout::SchrijvenMislukt, hoofdbestand_, std::strerror(errno));
+    // One file per folder changed, whose folder is flushed once at the end.
+    std::vector<std::string> mappen, bestanden;
+    auto onthoud = [&](const std::string& pad) {
+        const std::string m = fs::path(pad).parent_path().string();
+        if (std::find(mappen.begin(), mappen.end(), m) != mappen.end()) return;
+        mappen.push_back(m);
+        bestanden.push_back(pad);
+    };
+    for (const auto& [tijdelijk, doel] : vervang) {
+        if (Wijzigingwaarnemer()) Wijzigingwaarnemer()(doel);
+        if (::rename(tijdelijk.c_str(), doel.c_str()) != 0)
+            return Fout(Bestandsfout::SchrijvenMislukt, doel, std::strerror(errno));
+        onthoud(doel);
+    }
+    for (const auto& w : weg_) {
+        if (Wijzigingwaarnemer()) Wijzigingwaarnemer()(w);
+        if (::unlink(w.c_str()) != 0 && errno != ENOENT)
+            return Fout(Bestandsfout::SchrijvenMislukt, w, std::strerror(errno));
+        onthoud(w);
+    }
+    for (const auto& b : bestanden) SynchroniseerMap(b);
+    if (Wijzigingwaarnemer()) Wijzigingwaarnemer()(jnl);
+    ::unlink(jnl.c_str());
+    SynchroniseerMap(jnl);
     return {};
 }
 

@@ -271,6 +271,11 @@ TEST(CliBestanden, SlotVolgtHetEchteBestandEnWeigertAlsHetNietKan) {
         const int o = static_cast<int>(opzet);
         if (opzet == Opzet::Niets) {
             EXPECT_EQ(r.status, 0) << r.err;
+            // A save that fails (a name too long for its temporary file) leaves nothing either.
+            const std::string lang = map / (std::string(240, 'a') + ".xv7");
+            EXPECT_EQ(Cli({"new", lang}).status, 1);
+            for (const auto& e : fs::directory_iterator(map.Pad()))
+                EXPECT_EQ(e.path().filename().string().find("aaaa"), std::string::npos) << e.path();
             for (const char* slot : {"club.lck", "club.lcl"})
                 EXPECT_FALSE(fs::exists(fs::symlink_status(map / slot))) << slot;
             continue;
