@@ -77,9 +77,14 @@ Bestandsresultaat Competitieslot::Neem(const std::string& pad, Slotsoort soort,
         // Never through a link and never a pipe: the lock file is a plain file of its own.
         const int vlaggen = O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK;
         int fd = ::open(naam.c_str(), O_RDWR | O_CREAT | vlaggen, 0666);
-        if (fd < 0 && errno == EACCES) fd = ::open(naam.c_str(), O_RDONLY | vlaggen);
+        int fout = errno;
+        if (fd < 0 && (fout == EACCES || fout == EROFS)) {
+            // A lock file the user may only read still locks; without one the folder is
+            // read-only, and the first reason stands.
+            fd = ::open(naam.c_str(), O_RDONLY | vlaggen);
+            if (fd < 0 && errno != ENOENT) fout = errno;
+        }
         if (fd < 0) {
-            const int fout = errno;
             struct stat st {};
             // No lock file and none can be made: a read-only folder, where no save can
             // happen either.
