@@ -91,8 +91,8 @@ void VerwijderFysiek(const Competitie& c, int32_t bestandsnummer);
 Bestandsresultaat VerwijderGroepsbestand(Competitie& c, int32_t bestandsnummer);
 
 // Whether pad names one of the competition's own files (its main file, a group file of one
-// of its groups, or its lock files), after following links; outputs such as reports must
-// never be written there.
+// of its groups, its lock files or its journal), after following links; outputs such as reports
+// must never be written there.
 bool IsEigenBestand(const Competitie& c, const std::string& pad);
 
 // The layouts themselves, on text held in memory (also used by the fuzz targets).

@@ -203,7 +203,7 @@ TEST(VeiligOpslaan, EigenBestandenHerkend) {
     fs::create_directories(map / "sub");
     for (const std::string& pad :
          {map / "club.xv7", map / "sub/../club.103", map / "./club.103", map / "club.lck",
-          map / "club.lcl", map / "link.txt", map / "hard.txt"})
+          map / "club.lcl", map / "club.jnl", map / "link.txt", map / "hard.txt"})
         EXPECT_TRUE(IsEigenBestand(c, pad)) << pad;
     for (const std::string& pad : {map / "club.104", map / "club.pdf", std::string("club.xv7")})
         EXPECT_FALSE(IsEigenBestand(c, pad)) << pad;
