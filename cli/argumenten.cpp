@@ -33,6 +33,8 @@ Argumenten::Argumenten(const std::vector<std::string>& args,
                         throw Gebruiksfout(naam + ": " + Tekst(T::OptieMetWaarde));
                     waarde = args[++i];
                 }
+                // The last of two would win without a word: the line is ambiguous.
+                if (waarden_.count(naam)) throw Gebruiksfout(naam + ": " + Tekst(T::OptieTweeKeer));
                 waarden_[naam] = waarde;
             } else {
                 throw Gebruiksfout(Tekst(T::OnbekendeOptie) + " " + naam);

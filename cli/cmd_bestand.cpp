@@ -1,6 +1,8 @@
 // velkaro-cli new, info: creating a competition file and describing one.
 #include "cli/context.h"
 #include "cli/instellingsopties.h"
+#include "cli/json.h"
+#include "entry/bestandsfout.h"
 #include "lang/namen.h"
 #include "lang/teksten.h"
 #include "storage/bestandsnamen.h"
@@ -15,15 +17,21 @@ int Nieuw(const Argumenten& a, Uitvoer& u) {
     a.Aantal(1);
     const std::string pad = MetXv7(a.Positie(0, "FILE"));
     Vergrendel(pad);
-    std::error_code ec;
-    if (std::filesystem::exists(pad, ec) && !a.Vlag("--overwrite"))
-        throw Weigering(lang::Tekst(lang::T::BestandBestaatAl) + ": " + pad);
+    // Anything under the two names counts, a link to nothing included; with --overwrite it
+    // is replaced, never written through.
+    for (const std::string& naam : {pad, Groepsbestand(pad, 1)}) {
+        std::error_code ec;
+        if (std::filesystem::exists(std::filesystem::symlink_status(naam, ec)) &&
+            !a.Vlag("--overwrite"))
+            throw Weigering(lang::Tekst(lang::T::BestandBestaatAl) + ": " + naam);
+    }
     Competitie c;
     c.Bestandsnaam = pad;
     // The settings and the tournament data as their dialogs would set them at once; a
     // refusal leaves no file behind.
     PasInstellingenToe(c, a, u.err);
     PasToernooiToe(c, a);
+    if (auto r = MaakNieuweBestanden(c, true); !r.Ok()) throw Weigering(BestandsfoutTekst(r));
     Bewaar(c);
     u.out << pad << '\n';
     return 0;
@@ -72,6 +80,25 @@ int Info(const Argumenten& a, Uitvoer& u) {
     return 0;
 }
 
+int Controleer(const Argumenten& a, Uitvoer& u) {
+    a.Aantal(1);
+    const std::string pad = a.Positie(0, "FILE");
+    VergrendelLezen(pad);
+    const auto r = ControleerCompetitie(pad);
+    if (!r.Ok()) throw Weigering(BestandsfoutTekst(r));
+    if (a.Vlag("--json")) {
+        Json fouten = Json::array();
+        for (const auto& s : r.Schade)
+            fouten.push_back(
+                {{"file", s.Pad}, {"main_file", s.Hoofdbestand}, {"fault", SchadeTekst(s)}});
+        SchrijfJson(u.out, Json{{"file", pad}, {"damaged", fouten}});
+    } else {
+        for (const auto& s : r.Schade) u.out << SchadeTekst(s) << '\n';
+        if (r.Schade.empty()) u.out << pad << ": OK\n";
+    }
+    return r.Schade.empty() ? 0 : 1;
+}
+
 std::set<std::string> NieuwOpties() {
     auto o = InstellingOpties();
     o.insert(ToernooiOpties().begin(), ToernooiOpties().end());
@@ -101,6 +128,15 @@ void BestandOpdrachten(std::vector<Opdracht>& t) {
                  {},
                  {"--json"},
                  Info});
+    t.push_back({"check",
+                 "check FILE.xv7 [--json]",
+                 "Reads the main file and every group file of the competition and lists every\n"
+                 "fault: a missing group file, a file cut short, a count that disagrees with\n"
+                 "the lines after it, lines after the last part, a drawing or group file number\n"
+                 "that is negative or used twice. Exit status 1 when any file is damaged.",
+                 {},
+                 {"--json"},
+                 Controleer});
 }
 
 } // namespace velkaro::cli

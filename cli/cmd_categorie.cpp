@@ -2,6 +2,7 @@
 #include "cli/context.h"
 #include "entry/categorieen.h"
 #include "lang/teksten.h"
+#include "model/tekst.h"
 
 namespace velkaro::cli {
 
@@ -24,8 +25,10 @@ int Toevoegen(const Argumenten& a, Uitvoer& u) {
     a.Aantal(3);
     const std::string letter = a.Positie(1, "LETTER");
     if (letter.empty() || letter == " ") throw Gebruiksfout("LETTER cannot be empty");
+    if (AantalTekens(letter) != 1)
+        throw Gebruiksfout("LETTER " + letter + ": " + lang::Tekst(lang::T::CategorieEenLetter));
     Competitie c;
-    Open(c, a.Positie(0, "FILE"));
+    Open(c, a.Positie(0, "FILE"), u.err);
     VoegCategorieToe(c, letter, a.Positie(2, "DESCRIPTION"));
     Bewaar(c);
     Toon(c, u);
@@ -36,7 +39,7 @@ int Verwijder(const Argumenten& a, Uitvoer& u) {
     a.Aantal(2);
     const auto nr = GetalArgument(a.Positie(1, "POSITION"), "POSITION", 1, INT32_MAX);
     Competitie c;
-    Open(c, a.Positie(0, "FILE"));
+    Open(c, a.Positie(0, "FILE"), u.err);
     if (static_cast<std::size_t>(nr) > c.Categorieen.size())
         throw Weigering(lang::Tekst(lang::T::GeenCategorie) + " " + std::to_string(nr));
     CliGesprek gesprek(u.err);

@@ -27,19 +27,16 @@ int Wissel(const Argumenten& a, Uitvoer& u) {
     a.Aantal(2);
     const auto nummer = GetalArgument(a.Positie(1, "NUMBER"), "NUMBER", 1, INT32_MAX);
     Competitie c;
-    Open(c, a.Positie(0, "FILE"));
+    Open(c, a.Positie(0, "FILE"), u.err);
     const TDeelcompObj* doel = c.Groepen.ZoekCompetitienummer(static_cast<int32_t>(nummer));
     if (!doel)
         throw Weigering(lang::Tekst(lang::T::GeenGroepMetNummer) + " " + std::to_string(nummer));
     const int32_t bestandsnummer = doel->G().Bestandsnummer;
-    // The group opened is saved at the end: a damaged one would be cut short for good. A
-    // group without a file yet opens empty, as the program has always done, with a warning.
+    // The group opened is saved at the end: a damaged one would be cut short for good, and a
+    // missing one would be written empty over whatever the user restores there.
     const auto proef = ControleerGroep(c, bestandsnummer);
-    for (const auto& b : proef.Schade) {
-        if (b.Soort != Schadesoort::Ontbreekt)
-            throw Weigering(SchadeTekst(b) + "; " + lang::Tekst(lang::T::NietsGewijzigd));
-        u.err << lang::Tekst(lang::T::Waarschuwing) << ": " << SchadeTekst(b) << '\n';
-    }
+    for (const auto& b : proef.Schade)
+        throw Weigering(SchadeTekst(b) + "; " + lang::Tekst(lang::T::NietsGewijzigd));
     // The group dialog's "Kies": the open group is written and the other loaded; a failed
     // write comes back as the refusal. Then the file is saved.
     CliGesprek gesprek(u.err);

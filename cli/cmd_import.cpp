@@ -23,16 +23,20 @@ int Import(const Argumenten& a, Uitvoer& u) {
         throw Gebruiksfout("--add and --overwrite exclude each other");
     if (z6e && a.Vlag("--add"))
         throw Gebruiksfout("--add: a .z6e file always becomes a new competition");
+    // Anything under the name counts, a link to nothing included.
     std::error_code ec;
-    const bool bestaat = std::filesystem::exists(doel, ec);
+    const bool bestaat = std::filesystem::exists(std::filesystem::symlink_status(doel, ec));
     Competitie c;
     if (bestaat && a.Vlag("--add")) {
-        Open(c, doel);
+        Open(c, doel, u.err);
     } else {
         if (bestaat && !a.Vlag("--overwrite"))
             throw Weigering(lang::Tekst(lang::T::BestandBestaatAl) + ": " + doel + " (" +
                             lang::Tekst(lang::T::AntwoordMetOptie) + " --overwrite, --add)");
         Vergrendel(doel);
+        // A link or pipe planted under the new competition's names goes, so that its files
+        // are created there rather than written through it.
+        for (const std::string& naam : {doel, Groepsbestand(doel, 1)}) VerwijderGeplant(naam);
         if (!z6e) BeginImport(c, doel);
     }
     const Importresultaat r = z6e ? ImporteerZ6E(c, bron, doel) : Importeer(c, bron);

@@ -153,7 +153,7 @@ void ToonInstellingen(const Competitie& c, std::ostream& out) {
 int Instellingen(const Argumenten& a, Uitvoer& u) {
     a.Aantal(1);
     Competitie c;
-    Open(c, a.Positie(0, "FILE"));
+    Open(c, a.Positie(0, "FILE"), u.err);
     if (PasInstellingenToe(c, a, u.err)) Bewaar(c);
     if (a.Vlag("--json"))
         SchrijfJson(u.out, InstellingenJson(c));

@@ -30,7 +30,7 @@ int Matrix(const Argumenten& a, Uitvoer& u) {
     if (a.Vlag("--overwrite") && !zet) throw Gebruiksfout("--overwrite goes with --set");
     Competitie c;
     if (zet)
-        Open(c, a.Positie(0, "FILE"));
+        Open(c, a.Positie(0, "FILE"), u.err);
     else
         OpenLezen(c, a.Positie(0, "FILE"), u.err);
     const int32_t r = BestaandeRonde(c, a.Positie(1, "ROUND"));

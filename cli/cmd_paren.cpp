@@ -52,14 +52,19 @@ int32_t ControleerGekozenRonde(const Competitie& c, long long gekozen, const Arg
 
 int Paren(const Argumenten& a, Uitvoer& u) {
     a.Aantal(1);
-    const auto rondeOptie = a.Getal("--round", INT32_MIN, kMaxRonde);
+    // Below 1 the rules of the schedule dialog say why; above the last round there is no round.
+    std::optional<long long> rondeOptie;
+    if (auto w = a.Waarde("--round")) {
+        const auto g = LeesGetal(*w);
+        rondeOptie = g && *g < 1 ? *g : GetalArgument(*w, "--round", 1, kMaxRonde);
+    }
     const std::string kleuren = a.Waarde("--colours").value_or("standard");
     if (kleuren != "standard" && kleuren != "swapped")
         throw Gebruiksfout("--colours takes standard or swapped");
     const bool laatsteRonde = a.Vlag("--last-round");
 
     Competitie c;
-    Open(c, a.Positie(0, "FILE"));
+    Open(c, a.Positie(0, "FILE"), u.err);
     CliGesprek gesprek(u.err);
     if (a.Vlag("--force")) gesprek.Antwoorden = Antwoord::Ja;
     gesprek.AntwoordOpties = "--force";
@@ -116,7 +121,7 @@ int Markeer(const Argumenten& a, Uitvoer& u) {
         lotingen.push_back(static_cast<int32_t>(GetalArgument(pos[i], "NUMBER", 0, 9999)));
 
     Competitie c;
-    Open(c, pos[0]);
+    Open(c, pos[0], u.err);
     if (alle) SelecteerIedereen(c);
     if (niemand) SelecteerNiemand(c);
     for (int32_t n : lotingen) {

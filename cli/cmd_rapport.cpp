@@ -1,6 +1,7 @@
 // velkaro-cli report: every report kind, to standard output as the screen shows it or to a
 // report file in one of the five formats.
 #include "cli/context.h"
+#include "entry/bestandsfout.h"
 #include "lang/teksten.h"
 #include "model/systeem.h"
 #include "model/tekst.h"
@@ -99,7 +100,7 @@ int Rapport(const Argumenten& a, Uitvoer& u) {
     if (a.Vlag("--no-save"))
         OpenLezen(c, a.Positie(0, "FILE"), u.err);
     else
-        Open(c, a.Positie(0, "FILE"));
+        Open(c, a.Positie(0, "FILE"), u.err);
     if (uit && IsEigenBestand(c, *uit))
         throw Weigering(lang::Tekst(lang::T::UitvoerIsCompetitiebestand) + ": " + *uit);
     Rapportopties o = StandaardRapportopties(c);
@@ -124,6 +125,24 @@ int Rapport(const Argumenten& a, Uitvoer& u) {
     if (auto g = a.Getal("--groups-from", 1, 99999))
         o.Serie.VanCompetitie = static_cast<int32_t>(*g);
     if (auto g = a.Getal("--groups-to", 1, 99999)) o.Serie.TotCompetitie = static_cast<int32_t>(*g);
+    if (o.Serie.VanCompetitie && o.Serie.TotCompetitie &&
+        *o.Serie.VanCompetitie > *o.Serie.TotCompetitie)
+        throw Gebruiksfout("--groups-from --groups-to: " + lang::Tekst(lang::T::LeegGroepenbereik));
+    // The series reads the other groups from their files: a damaged one is written as far as
+    // it goes, and the command says so and fails (a read-only run has warned already).
+    bool serieSchade = false;
+    if (o.Soort == Rapportsoort::MeerdereLijsten)
+        for (const auto& g : c.Groepen) {
+            const int32_t n = g->G().Competitienummer;
+            if (g->G().Bestandsnummer == c.HuidigeDeelcomp ||
+                n < o.Serie.VanCompetitie.value_or(n) || n > o.Serie.TotCompetitie.value_or(n))
+                continue;
+            for (const auto& s : ControleerGroep(c, g->G().Bestandsnummer).Schade) {
+                if (!a.Vlag("--no-save"))
+                    u.err << lang::Tekst(lang::T::Waarschuwing) << ": " << SchadeTekst(s) << '\n';
+                serieSchade = true;
+            }
+        }
     if (auto v = a.Waarde("--sort")) {
         if (*v == "name")
             o.Volgorde = Deelnemersvolgorde::Naam;
@@ -179,7 +198,7 @@ int Rapport(const Argumenten& a, Uitvoer& u) {
     }
     if (!a.Vlag("--no-save")) Bewaar(c);
     if (gelukt && uit) u.out << *uit << '\n';
-    return gelukt ? 0 : 1;
+    return gelukt && !serieSchade ? 0 : 1;
 }
 
 } // namespace

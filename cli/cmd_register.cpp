@@ -22,7 +22,7 @@ int Wijzig(const Argumenten& a, Uitvoer& u) {
     a.Aantal(2);
     ControleerSpelervelden(a);
     Competitie c;
-    Open(c, a.Positie(0, "FILE"));
+    Open(c, a.Positie(0, "FILE"), u.err);
     const auto lijsten = LijstenVoorOvername(a, c);
     CliGesprek gesprek(u.err);
     MersenneToeval toeval;
@@ -38,6 +38,7 @@ int Wijzig(const Argumenten& a, Uitvoer& u) {
         if (a.Waarde("--name") || lijsten) d.NaamVerlaten();
         return true;
     });
+    ControleerDubbeleLoting(c, c.Spelers.zoekptr(intern)->G());
     Bewaar(c);
     const auto& g = c.Spelers.zoekptr(intern)->G();
     const std::string naam = MeldAanpassingen(a, c, g, u.err);
@@ -48,7 +49,7 @@ int Wijzig(const Argumenten& a, Uitvoer& u) {
 int Verwijder(const Argumenten& a, Uitvoer& u) {
     a.Aantal(2);
     Competitie c;
-    Open(c, a.Positie(0, "FILE"));
+    Open(c, a.Positie(0, "FILE"), u.err);
     CliGesprek gesprek(u.err);
     if (a.Vlag("--yes")) gesprek.Antwoorden = Antwoord::Ja;
     gesprek.AntwoordOpties = "--yes";
@@ -73,7 +74,7 @@ int Nummer(const Argumenten& a, Uitvoer& u) {
     if (modus != "auto" && (groepen || a.Vlag("--parallel") || zaad))
         throw Gebruiksfout("--groups, --parallel and --seed go with 'auto'");
     Competitie c;
-    Open(c, a.Positie(0, "FILE"));
+    Open(c, a.Positie(0, "FILE"), u.err);
     CliGesprek gesprek(u.err);
     MersenneToeval toeval = ToevalMetZaad(zaad);
     TSpelerLijst lijst(c, gesprek, toeval);

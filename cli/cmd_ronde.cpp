@@ -48,10 +48,7 @@ void ControleerDatum(const Argumenten& a) {
     if (goed) {
         const int dag = std::stoi(d->substr(0, 2)), maand = std::stoi(d->substr(3, 2)),
                   jaar = std::stoi(d->substr(6, 4));
-        static constexpr int dagen[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-        const bool schrikkel = (jaar % 4 == 0 && jaar % 100 != 0) || jaar % 400 == 0;
-        goed = jaar >= 1 && maand >= 1 && maand <= 12 && dag >= 1 &&
-               dag <= (maand == 2 && !schrikkel ? 28 : dagen[maand - 1]);
+        goed = BestaandeDatum(dag, maand, jaar);
     }
     if (!goed) throw Gebruiksfout("--date " + *d + ": " + lang::Tekst(lang::T::OngeldigeDatum));
 }
@@ -60,7 +57,7 @@ int Nieuw(const Argumenten& a, Uitvoer& u) {
     a.Aantal(1);
     ControleerDatum(a);
     Competitie c;
-    Open(c, a.Positie(0, "FILE"));
+    Open(c, a.Positie(0, "FILE"), u.err);
     SysteemKlok klok;
     const int32_t r = NieuweRonde(c, klok);
     if (auto datum = a.Waarde("--date")) c.Rondes.ZetRondeDatum(r, *datum);
@@ -73,7 +70,7 @@ int Invoegen(const Argumenten& a, Uitvoer& u) {
     a.Aantal(2);
     ControleerDatum(a);
     Competitie c;
-    Open(c, a.Positie(0, "FILE"));
+    Open(c, a.Positie(0, "FILE"), u.err);
     const int32_t r = BestaandeRonde(c, a.Positie(1, "ROUND"));
     SysteemKlok klok;
     VoegRondeIn(c, r, klok);
@@ -89,7 +86,7 @@ int Verwijder(const Argumenten& a, Uitvoer& u) {
         throw Gebruiksfout(
             "--yes deletes the round's matches, --keep-matches keeps them: not both");
     Competitie c;
-    Open(c, a.Positie(0, "FILE"));
+    Open(c, a.Positie(0, "FILE"), u.err);
     const int32_t r = BestaandeRonde(c, a.Positie(1, "ROUND"));
     CliGesprek gesprek(u.err);
     if (a.Vlag("--yes")) gesprek.Antwoorden = Antwoord::Ja;

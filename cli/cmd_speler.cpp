@@ -19,7 +19,7 @@ int Toevoegen(const Argumenten& a, Uitvoer& u) {
     const auto zaad = a.Getal("--seed", 0, UINT32_MAX);
     ControleerSpelervelden(a);
     Competitie c;
-    Open(c, a.Positie(0, "FILE"));
+    Open(c, a.Positie(0, "FILE"), u.err);
     const auto lijsten = LijstenVoorOvername(a, c);
     CliGesprek gesprek(u.err);
     MersenneToeval toeval = ToevalMetZaad(zaad);
@@ -40,6 +40,7 @@ int Toevoegen(const Argumenten& a, Uitvoer& u) {
         return true;
     });
     if (c.Spelers.Aantal() == voor) throw Gebruiksfout("--name cannot be empty");
+    ControleerDubbeleLoting(c, c.Spelers.At(c.Spelers.Aantal() - 1).G());
     Bewaar(c);
     const auto& s = c.Spelers.At(c.Spelers.Aantal() - 1);
     const std::string naam = MeldAanpassingen(a, c, s.G(), u.err);

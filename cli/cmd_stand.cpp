@@ -157,8 +157,12 @@ int Stand(const Argumenten& a, Uitvoer& u) {
     if (a.Vlag("--no-save"))
         OpenLezen(c, a.Positie(0, "FILE"), u.err);
     else
-        Open(c, a.Positie(0, "FILE"));
+        Open(c, a.Positie(0, "FILE"), u.err);
 
+    // A range past the last round ranks nothing, and the command would save it all the same.
+    for (const auto& r : {van, tot})
+        if (r && *r > 0 && !c.Rondes.RondeBestaat(static_cast<int32_t>(*r)))
+            throw Weigering(lang::Tekst(lang::T::RondeBestaatNiet) + ": " + std::to_string(*r));
     Sorteerinstellingen keuze = StandaardSorteerinstellingen(c);
     if (van) keuze.VanRonde = static_cast<int32_t>(*van);
     if (tot) keuze.TotRonde = static_cast<int32_t>(*tot);

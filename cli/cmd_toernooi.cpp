@@ -3,6 +3,7 @@
 #include "cli/context.h"
 #include "cli/instellingsopties.h"
 #include "entry/toernooigegevens.h"
+#include "lang/teksten.h"
 #include "model/tekst.h"
 
 #include <array>
@@ -37,15 +38,30 @@ const std::array<Veldoptie, Toernooigegevens::kAantal> kVelden{{
     {"--time-control", "Time control", &T::Speeltempo},
 }};
 
-// A date for the mask ##-##-####: digits, dashes and blanks, at most eight digits; empty
-// clears it.
-void ControleerDatum(const std::string& optie, const std::string& tekst) {
-    for (char ch : tekst)
+// A date for the mask ##-##-####: digits, dashes and blanks making a date that exists; empty
+// clears it. Returns the date as YYYYMMDD (0 when empty), for comparing --from with --to.
+long ControleerDatum(const std::string& optie, const std::string& tekst) {
+    std::string cijfers;
+    for (char ch : tekst) {
         if (!(ch >= '0' && ch <= '9') && ch != '-' && ch != ' ')
-            throw Gebruiksfout(optie + " takes a date DD-MM-YYYY, got '" + tekst + "'");
-    std::size_t cijfers = 0;
-    for (char ch : tekst) cijfers += (ch >= '0' && ch <= '9') ? 1 : 0;
-    if (cijfers > 8) throw Gebruiksfout(optie + " takes a date DD-MM-YYYY, got '" + tekst + "'");
+            throw Gebruiksfout(optie + " " + tekst + ": " + lang::Tekst(lang::T::OngeldigeDatum));
+        if (ch != '-' && ch != ' ') cijfers += ch;
+    }
+    if (cijfers.empty()) return 0;
+    const int dag = cijfers.size() == 8 ? std::stoi(cijfers.substr(0, 2)) : 0;
+    const int maand = cijfers.size() == 8 ? std::stoi(cijfers.substr(2, 2)) : 0;
+    const int jaar = cijfers.size() == 8 ? std::stoi(cijfers.substr(4, 4)) : 0;
+    if (!BestaandeDatum(dag, maand, jaar))
+        throw Gebruiksfout(optie + " " + tekst + ": " + lang::Tekst(lang::T::OngeldigeDatum));
+    return jaar * 10000L + maand * 100L + dag;
+}
+
+// The stored date (digits DDMMYYYY) as YYYYMMDD; 0 when it is no whole date.
+long Datumwaarde(const std::string& cijfers) {
+    if (cijfers.size() != 8 || cijfers.find_first_not_of("0123456789") != std::string::npos)
+        return 0;
+    return std::stol(cijfers.substr(4, 4)) * 10000L + std::stol(cijfers.substr(2, 2)) * 100L +
+           std::stol(cijfers.substr(0, 2));
 }
 
 std::string Datum(const std::string& cijfers) {
@@ -55,7 +71,7 @@ std::string Datum(const std::string& cijfers) {
 int Toernooi(const Argumenten& a, Uitvoer& u) {
     a.Aantal(1);
     Competitie c;
-    Open(c, a.Positie(0, "FILE"));
+    Open(c, a.Positie(0, "FILE"), u.err);
     if (PasToernooiToe(c, a)) Bewaar(c);
     if (a.Vlag("--json")) {
         SchrijfJson(u.out, ToernooiJson(c));
@@ -101,6 +117,13 @@ bool PasToernooiToe(Competitie& c, const Argumenten& a) {
     if (auto w = a.Waarde("--name")) s.Velden().Toernooinaam = *w;
     for (const auto& v : kVelden)
         if (auto w = a.Waarde(v.Optie)) s.Velden().Gegevens.*v.Veld = *w;
+    // The range as it will be kept, a date given with one already stored included.
+    const long van = a.Waarde("--from") ? ControleerDatum("--from", *a.Waarde("--from"))
+                                        : Datumwaarde(c.Toernooi.SpeelVan);
+    const long tot = a.Waarde("--to") ? ControleerDatum("--to", *a.Waarde("--to"))
+                                      : Datumwaarde(c.Toernooi.SpeelTot);
+    if (van != 0 && tot != 0 && van > tot)
+        throw Gebruiksfout("--from --to: " + lang::Tekst(lang::T::DatumVolgorde));
     s.Ok();
     return true;
 }

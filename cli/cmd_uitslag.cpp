@@ -12,7 +12,7 @@ int Random(const Argumenten& a, Uitvoer& u) {
     a.Aantal(2);
     const auto zaad = a.Getal("--seed", 0, UINT32_MAX);
     Competitie c;
-    Open(c, a.Positie(0, "FILE"));
+    Open(c, a.Positie(0, "FILE"), u.err);
     const int32_t r = BestaandeRonde(c, a.Positie(1, "ROUND"));
     MersenneToeval toeval = ToevalMetZaad(zaad);
     for (auto& w : c.Wedstrijden)

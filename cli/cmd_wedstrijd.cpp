@@ -18,7 +18,7 @@ int Toevoegen(const Argumenten& a, Uitvoer& u) {
     a.Aantal(4);
     const auto ronde = GetalArgument(a.Positie(1, "ROUND"), "ROUND", 1, kMaxRonde);
     Competitie c;
-    Open(c, a.Positie(0, "FILE"));
+    Open(c, a.Positie(0, "FILE"), u.err);
     const int32_t wit = InternVanLoting(c, a.Positie(2, "WHITE"), "WHITE");
     const int32_t zwart = InternVanLoting(c, a.Positie(3, "BLACK"), "BLACK");
     if (wit == zwart) throw Weigering(lang::Tekst(lang::T::ZelfdeSpeler));
@@ -44,7 +44,7 @@ int Uitslag(const Argumenten& a, Uitvoer& u) {
     const auto ronde = GetalArgument(a.Positie(1, "ROUND"), "ROUND", 1, kMaxRonde);
     const auto bord = GetalArgument(a.Positie(2, "MATCH"), "MATCH", INT32_MIN, INT32_MAX);
     Competitie c;
-    Open(c, a.Positie(0, "FILE"));
+    Open(c, a.Positie(0, "FILE"), u.err);
     auto& w = ZoekWedstrijd(c, ronde, bord);
     if (a.Posities().size() == 4) {
         const std::string naam = a.Positie(3, "BUTTON");

@@ -55,7 +55,7 @@ int Lijst(const Argumenten& a, Uitvoer& u) {
 int Wissel(const Argumenten& a, Uitvoer& u) {
     a.Aantal(3);
     Competitie c;
-    Open(c, a.Positie(0, "FILE"));
+    Open(c, a.Positie(0, "FILE"), u.err);
     auto& w = Wedstrijd(c, a);
     WisselKleuren(w, c.Opties);
     c.MarkeerHerberekenen();
@@ -68,7 +68,7 @@ int Hernummer(const Argumenten& a, Uitvoer& u) {
     if (a.Posities().size() != 2 && a.Posities().size() != 4)
         throw Gebruiksfout("expected FILE ROUND, or FILE ROUND MATCH NEWNUMBER");
     Competitie c;
-    Open(c, a.Positie(0, "FILE"));
+    Open(c, a.Positie(0, "FILE"), u.err);
     const int32_t r = BestaandeRonde(c, a.Positie(1, "ROUND"));
     if (a.Posities().size() == 2) {
         // As opening the round in the match list does: 10, 20, 30, ... in the present order.
@@ -78,6 +78,7 @@ int Hernummer(const Argumenten& a, Uitvoer& u) {
         lijst.SetData(r);
         lijst.GetData(r, true);
     } else {
+        GetalArgument(a.Positie(3, "NEWNUMBER"), "NEWNUMBER", 1, INT32_MAX);
         auto& w = Wedstrijd(c, a);
         if (!ZetWedstrijdnummer(w, a.Positie(3, "NEWNUMBER")))
             throw Gebruiksfout("NEWNUMBER: expected a whole number other than 0, got '" +
@@ -93,7 +94,7 @@ int Hernummer(const Argumenten& a, Uitvoer& u) {
 int Verplaats(const Argumenten& a, Uitvoer& u) {
     a.Aantal(4);
     Competitie c;
-    Open(c, a.Positie(0, "FILE"));
+    Open(c, a.Positie(0, "FILE"), u.err);
     auto& w = Wedstrijd(c, a);
     const std::string naar = a.Positie(3, "NEWROUND");
     GetalArgument(naar, "NEWROUND", 1, kMaxRonde);
@@ -108,7 +109,7 @@ int Verplaats(const Argumenten& a, Uitvoer& u) {
 int Verwijder(const Argumenten& a, Uitvoer& u) {
     a.Aantal(3);
     Competitie c;
-    Open(c, a.Positie(0, "FILE"));
+    Open(c, a.Positie(0, "FILE"), u.err);
     auto& w = Wedstrijd(c, a);
     const std::string regel = WedstrijdRegel(w.G(), c.Spelers, c.Opties, true);
     c.Wedstrijden.Verwijder(&w);

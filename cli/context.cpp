@@ -40,10 +40,11 @@ void NeemSlot(const std::string& pad, Slotsoort soort) {
 
 } // namespace
 
-void Open(Competitie& c, const std::string& pad) {
+void Open(Competitie& c, const std::string& pad, std::ostream& err) {
     NeemSlot(pad, Slotsoort::Exclusief);
     auto r = OpenBestand(c, pad);
     if (!r.Ok()) throw Weigering(BestandsfoutTekst(r));
+    if (r.Hersteld) err << lang::Tekst(lang::T::WijzigingHersteld) << '\n';
     // A save now would make the loss permanent: refuse before anything is changed.
     if (!r.Schade.empty())
         throw Weigering(SchadeTekst(r.Schade.front()) + "; " +
@@ -54,8 +55,26 @@ void OpenLezen(Competitie& c, const std::string& pad, std::ostream& err) {
     NeemSlot(pad, Slotsoort::Gedeeld);
     auto r = OpenBestand(c, pad);
     if (!r.Ok()) throw Weigering(BestandsfoutTekst(r));
+    if (r.Hersteld) err << lang::Tekst(lang::T::WijzigingHersteld) << '\n';
     for (const auto& s : r.Schade)
         err << lang::Tekst(lang::T::Waarschuwing) << ": " << SchadeTekst(s) << '\n';
+    MeldAndereGroepen(c, err);
+}
+
+bool MeldAndereGroepen(const Competitie& c, std::ostream& err) {
+    bool schade = false;
+    for (const auto& g : c.Groepen) {
+        if (g->G().Bestandsnummer == c.HuidigeDeelcomp) continue;
+        for (const auto& s : ControleerGroep(c, g->G().Bestandsnummer).Schade) {
+            err << lang::Tekst(lang::T::Waarschuwing) << ": " << SchadeTekst(s) << '\n';
+            schade = true;
+        }
+    }
+    return schade;
+}
+
+void VergrendelLezen(const std::string& pad) {
+    NeemSlot(pad, Slotsoort::Gedeeld);
 }
 
 void Vergrendel(const std::string& pad) {
@@ -102,6 +121,13 @@ int32_t BestaandeRonde(const Competitie& c, const std::string& tekst) {
     const auto r = static_cast<int32_t>(GetalArgument(tekst, "ROUND", 1, kMaxRonde));
     if (!c.Rondes.RondeBestaat(r)) throw Weigering(lang::Tekst(lang::T::RondeBestaatNiet));
     return r;
+}
+
+bool BestaandeDatum(int dag, int maand, int jaar) {
+    static constexpr int dagen[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool schrikkel = (jaar % 4 == 0 && jaar % 100 != 0) || jaar % 400 == 0;
+    return jaar >= 1 && maand >= 1 && maand <= 12 && dag >= 1 &&
+           dag <= (maand == 2 && !schrikkel ? 28 : dagen[maand - 1]);
 }
 
 void ControleerRondebereik(const Argumenten& a) {

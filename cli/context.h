@@ -56,10 +56,16 @@ void PubliceerOpdrachten(std::vector<Opdracht>& tabel);
 // itself (waiting briefly for another program's save) and holds it to the end of the
 // command. A refusal, another program holding the lock, or a damaged main or open group
 // file throws Weigering with the reason.
-void Open(Competitie& c, const std::string& pad);
+// An interrupted change that opening finished is said on err.
+void Open(Competitie& c, const std::string& pad, std::ostream& err);
 // Opens a competition for a command that only reads it: shares the lock with other readers;
-// damaged files are reported on err and the command goes on.
+// damaged files, those of the groups that are not open included, are reported on err and the
+// command goes on.
 void OpenLezen(Competitie& c, const std::string& pad, std::ostream& err);
+// Shares the read lock of a competition without opening it ("check").
+void VergrendelLezen(const std::string& pad);
+// Warns on err of every damaged group file of the groups that are not open; true when any.
+bool MeldAndereGroepen(const Competitie& c, std::ostream& err);
 // Takes the lock for a competition that is about to be created ("new").
 void Vergrendel(const std::string& pad);
 // Lets the command's lock go; the command runner calls it when a command ends.
@@ -71,6 +77,8 @@ void Bewaar(Competitie& c);
 // The round named by a ROUND argument (1 to 1000); a round the group does not have throws
 // Weigering.
 int32_t BestaandeRonde(const Competitie& c, const std::string& tekst);
+// Whether day, month and year make a date that exists.
+bool BestaandeDatum(int dag, int maand, int jaar);
 // --from and --to given together must make a range: from at most to.
 void ControleerRondebereik(const Argumenten& a);
 // The random source of a command: repeatable from --seed when it was given, otherwise seeded

@@ -112,9 +112,22 @@ void ControleerSpelervelden(const Argumenten& a) {
         const auto g = LeesGetal(*n);
         if (g && *g < 0)
             throw Weigering("--number " + *n + ": " + lang::Tekst(lang::T::LotingnummerNegatief));
+        // Player 0 could never be marked or paired by number. What is no number at all is
+        // left to the dialog's own message.
+        if (g) a.Getal("--number", 1, 9999);
     }
+    for (const auto& [optie, minimum] : {std::pair{"--fmjd-id", 0}, std::pair{"--max", 1}})
+        if (auto w = a.Waarde(optie); w && LeesGetal(*w)) a.Getal(optie, minimum, INT32_MAX);
     if (auto naam = a.Waarde("--name"); naam && naam->find("##") != std::string::npos)
         throw Weigering("--name: " + lang::Tekst(lang::T::NaamMetHekjes));
+}
+
+void ControleerDubbeleLoting(const Competitie& c, const Spelergegevens& g) {
+    for (const auto& s : c.Spelers)
+        if (s->Lotingnummer() == g.Lotingnummer && s->G().InternNummer != g.InternNummer)
+            throw Weigering("--number " + std::to_string(g.Lotingnummer) + ": " +
+                            lang::Tekst(lang::T::LotingnummerDubbel) + " " +
+                            std::to_string(g.Lotingnummer) + ": " + s->G().Naam);
 }
 
 std::string MeldAanpassingen(const Argumenten& a, const Competitie& c, const Spelergegevens& g,
@@ -128,13 +141,12 @@ std::string MeldAanpassingen(const Argumenten& a, const Competitie& c, const Spe
         if (opgeslagen != g.Naam)
             err << waarschuwing << lang::Tekst(T::TekensVervangen) << ": " << opgeslagen << '\n';
     }
-    if (a.Waarde("--number") && g.Lotingnummer != 0)
-        for (const auto& s : c.Spelers)
-            if (s->Lotingnummer() == g.Lotingnummer && s->G().InternNummer != g.InternNummer) {
-                err << waarschuwing << lang::Tekst(T::LotingnummerDubbel) << " " << g.Lotingnummer
-                    << ": " << s->G().Naam << '\n';
-                break;
-            }
+    // The short code and the place have room for a few characters only.
+    for (const auto& [optie, veld] :
+         {std::pair<const char*, const std::string*>{"--short", &g.Kort}, {"--place", &g.Plaats}})
+        if (auto w = a.Waarde(optie); w && Trim(*w) != Trim(*veld))
+            err << waarschuwing << optie << " " << lang::Tekst(T::IngekortTot) << " "
+                << AantalTekens(*veld) << " " << lang::Tekst(T::Tekens) << ": " << *veld << '\n';
     if (a.Waarde("--categories"))
         for (char letter :
              g.Categorieen.substr(0, std::min<std::size_t>(4, g.Categorieen.size()))) {

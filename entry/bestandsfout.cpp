@@ -41,6 +41,9 @@ std::string BestandsfoutTekst(const Bestandsresultaat& r) {
     case Bestandsfout::InGebruik:
         t = Tekst(T::CompetitieInGebruik);
         break;
+    case Bestandsfout::NietVergrendeld:
+        t = Tekst(T::SlotNietTeNemen);
+        break;
     case Bestandsfout::Beschadigd:
         t = Tekst(T::BestandBeschadigd);
         break;
@@ -67,6 +70,12 @@ std::string SchadeTekst(const Beschadiging& b) {
         break;
     case Schadesoort::OngeldigAantal:
         reden = T::SchadeOngeldigAantal;
+        break;
+    case Schadesoort::Overtollig:
+        reden = T::SchadeOvertollig;
+        break;
+    case Schadesoort::OngeldigNummer:
+        reden = T::SchadeOngeldigNummer;
         break;
     case Schadesoort::Onleesbaar:
         reden = T::SchadeOnleesbaar;

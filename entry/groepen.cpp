@@ -88,7 +88,9 @@ int32_t NieuweGroep(Competitie& c, Gesprek& gesprek) {
     c.Groepen.Voegtoe(g);
     MaakOpen(c, g.Bestandsnummer);
     c.Reset();
-    if (MeldBestandsfout(gesprek, SchrijfDeelcomp(c))) MeldBestandsfout(gesprek, SchrijfBestand(c));
+    // A new group file: whatever was planted under its name is replaced, not written through.
+    if (MeldBestandsfout(gesprek, MaakNieuweBestanden(c, false)))
+        MeldBestandsfout(gesprek, SchrijfBestand(c));
     return g.Bestandsnummer;
 }
 
@@ -110,7 +112,8 @@ int32_t KopieerGroep(Competitie& c, Gesprek& gesprek, int32_t bestandsnummer) {
     // The copy holds the selected group's data, whichever group was open.
     LaadGroep(c, bronGegevens.Bestandsnummer);
     MaakOpen(c, g.Bestandsnummer);
-    if (MeldBestandsfout(gesprek, SchrijfDeelcomp(c))) MeldBestandsfout(gesprek, SchrijfBestand(c));
+    if (MeldBestandsfout(gesprek, MaakNieuweBestanden(c, false)))
+        MeldBestandsfout(gesprek, SchrijfBestand(c));
     return g.Bestandsnummer;
 }
 
@@ -153,9 +156,10 @@ bool VerwijderGroep(Competitie& c, Gesprek& gesprek, int32_t bestandsnummer) {
                               " " + std::to_string(groep->G().Competitienummer) + " " +
                               groep->G().Titel + "?";
     if (gesprek.Vraag(vraag, Tekst(T::Bevestiging), Knoppen::JaNee) != Antwoord::Ja) return false;
-    VerwijderFysiek(c, bestandsnummer);
     c.Groepen.Verwijder(bestandsnummer);
     if (wasOpen) MeldSchade(c, gesprek, LaadGroep(c, c.Groepen.At(0).G().Bestandsnummer));
+    // The main file without the group and the removal of its file go as one change.
+    MeldBestandsfout(gesprek, VerwijderGroepsbestand(c, bestandsnummer));
     return true;
 }
 

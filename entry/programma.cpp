@@ -150,6 +150,8 @@ bool Programma::Lees(const std::string& naam) {
     slot_ = std::move(slot);
     c_.AlleenLezen =
         alleenLezen ? Competitie::Alleenlezen::Competitie : Competitie::Alleenlezen::Nee;
+    if (r.Hersteld)
+        gesprek_.Melding(Tekst(T::WijzigingHersteld), Tekst(T::Informatie), Pictogram::Informatie);
     MeldSchade(c_, gesprek_, r);
     return true;
 }

@@ -1,6 +1,10 @@
 #include "pairing/spoor.h"
 
-#include <cstdio>
+#include <cerrno>
+#include <fcntl.h>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace velkaro {
 
@@ -10,18 +14,27 @@ std::filesystem::path SpoorPad(const Competitie& c) {
 }
 
 Spoor::Spoor(std::filesystem::path pad) : pad_(std::move(pad)) {
-    if (std::FILE* f = std::fopen(pad_.c_str(), "wb")) {
-        bruikbaar_ = std::fclose(f) == 0;
-    }
+    // The old trace goes first, whatever it is (a link is removed as a link); then the new
+    // one is created exclusively, so nothing that appears under the name in between is used.
+    struct stat st {};
+    if (::lstat(pad_.c_str(), &st) == 0 && !S_ISDIR(st.st_mode)) ::unlink(pad_.c_str());
+    fd_ = ::open(pad_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+}
+
+Spoor::~Spoor() {
+    if (fd_ >= 0) ::close(fd_);
 }
 
 void Spoor::Schrijf(std::string_view regel) const {
-    if (!bruikbaar_) return;
-    std::FILE* f = std::fopen(pad_.c_str(), "ab");
-    if (!f) return;
-    std::fwrite(regel.data(), 1, regel.size(), f);
-    std::fputs("\r\n", f);
-    std::fclose(f);
+    if (fd_ < 0) return;
+    std::string r(regel);
+    r += "\r\n";
+    for (std::size_t gedaan = 0; gedaan < r.size();) {
+        const ssize_t n = ::write(fd_, r.data() + gedaan, r.size() - gedaan);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return; // a full disk: the trace stops, the pairing goes on
+        gedaan += static_cast<std::size_t>(n);
+    }
 }
 
 } // namespace velkaro

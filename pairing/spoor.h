@@ -1,6 +1,6 @@
-// The debug trace of a pairing search ("vULWACHT"): created empty when the routine starts,
-// and opened for appending and closed again around every line, so that a search that never
-// ends still leaves everything up to its last step on disk.
+// The debug trace of a pairing search ("vULWACHT"): created empty when the routine starts and
+// written line by line straight to the file, so that a search that never ends still leaves
+// everything up to its last step on disk.
 #pragma once
 
 #include "model/competitie.h"
@@ -16,14 +16,19 @@ std::filesystem::path SpoorPad(const Competitie& c);
 
 class Spoor {
 public:
-    // Creates the file empty; a file that cannot be written leaves the trace silent.
+    // Creates the file empty as a new plain file of its own: a link, pipe or other entry
+    // planted under the name is taken away, never followed or waited on. A file that cannot
+    // be created leaves the trace silent.
     explicit Spoor(std::filesystem::path pad);
+    ~Spoor();
+    Spoor(const Spoor&) = delete;
+    Spoor& operator=(const Spoor&) = delete;
     void Schrijf(std::string_view regel) const;
     const std::filesystem::path& Pad() const { return pad_; }
 
 private:
     std::filesystem::path pad_;
-    bool bruikbaar_ = false;
+    int fd_ = -1;
 };
 
 } // namespace velkaro

@@ -7,7 +7,12 @@ competition equals one-by-one replay of the commands that took effect on an unto
 (every field of every player, the categories; drawing numbers, which follow the order of the
 commands, aside).
 
-    scripts/stress.py CLI EXAMPLES_DIR [--rounds N] [--seed S] [--dir DIR]
+Then it breaks off changes that rewrite several files at every step, through strace's fault
+injection: a kill at each rename, fsync and write, and a full disk (ENOSPC) at each write, of
+`import --add`, `group switch`, `player add` and `new`. After each, the next command must find
+the old or the new competition, whole ('check' clean once 'info' has opened it).
+
+    scripts/stress.py CLI EXAMPLES_DIR [--rounds N] [--seed S] [--dir DIR] [--no-inject]
 """
 import argparse
 import json
@@ -102,9 +107,14 @@ def stress(cli, f, rounds, rnd, label):
                 if "ander programma" not in text:
                     faults.append(f"{kind} {key}: exit {p.returncode} without the reason: {text!r}")
     # Every file loads without a warning.
+    # (A killed save may have left its journal: opening finishes it and says so.)
     info = run(cli, "info", f)
-    if info.returncode != 0 or info.stderr:
+    warnings = [l for l in info.stderr.splitlines() if "onderbroken wijziging" not in l]
+    if info.returncode != 0 or warnings:
         faults.append(f"info: exit {info.returncode}, stderr {info.stderr!r}")
+    c = run(cli, "check", f)
+    if c.returncode != 0:
+        faults.append(f"check: exit {c.returncode}, {c.stdout!r}")
     for have, book, kind in ((players(cli, f), added_players, "player"),
                              (categories(cli, f), added_cats, "category")):
         for key, how in book.items():
@@ -127,6 +137,83 @@ def stress(cli, f, rounds, rnd, label):
     return faults
 
 
+def snapshot(cli, f):
+    """What a user sees of the competition: its groups and the open group's players."""
+    if not os.path.exists(f):
+        return None
+    g = run(cli, "group", "list", f, "--json")
+    p = run(cli, "player", "list", f, "--json")
+    return (g.stdout, p.stdout)
+
+
+def inject(cli, examples, work):
+    """Every rename, fsync and write of each change killed in turn, every write failed with a
+    full disk in turn; the competition afterwards must be the old or the new one."""
+    faults, runs = [], 0
+    base = os.path.join(work, "inject")
+    wds_dir = os.path.join(work, "inject-wds")
+    shutil.rmtree(wds_dir, ignore_errors=True)
+    os.makedirs(wds_dir)
+    for name in os.listdir(examples):
+        if name.startswith("club."):
+            shutil.copy(os.path.join(examples, name), wds_dir)
+    e = run(cli, "export-wds", os.path.join(wds_dir, "club.xv7"))
+    if e.returncode != 0:
+        return [f"export-wds failed: {e.stderr!r}"]
+    wds = e.stdout.strip()
+    changes = {
+        "import --add": lambda f: ["import", wds, f, "--add"],
+        "group switch": lambda f: ["group", "switch", f, "3"],
+        "player add": lambda f: ["player", "add", f, "--name", "Ingevoegd"],
+        "new": lambda f: ["new", os.path.join(os.path.dirname(f), "vers.xv7")],
+    }
+
+    def fresh():
+        shutil.rmtree(base, ignore_errors=True)
+        os.makedirs(base)
+        for name in os.listdir(examples):
+            if name.startswith("club."):
+                shutil.copy(os.path.join(examples, name), base)
+        return os.path.join(base, "club.xv7")
+
+    for label, args in changes.items():
+        f = fresh()
+        target = os.path.join(base, "vers.xv7") if label == "new" else f
+        old = snapshot(cli, target)
+        r = run(cli, *args(f))
+        if r.returncode != 0:
+            faults.append(f"{label}: the change itself fails: {r.stderr!r}")
+            continue
+        new = snapshot(cli, target)
+        for call, how, limit in (("rename", "signal=KILL", 20), ("fsync", "signal=KILL", 20),
+                                 ("write", "signal=KILL", 60), ("write", "error=ENOSPC", 60)):
+            for when in range(1, limit + 1):
+                f = fresh()
+                cmd = ["strace", "-f", "-qq", "-o", "/dev/null",
+                       "-e", f"trace={call}", "-e", f"inject={call}:{how}:when={when}", cli,
+                       *args(f)]
+                p = subprocess.run(cmd, capture_output=True, text=True, encoding="cp1252",
+                                   errors="replace")
+                runs += 1
+                now_info = run(cli, "info", target) if os.path.exists(target) else None
+                after = snapshot(cli, target)
+                if after not in (old, new):
+                    faults.append(f"{label}: {call} {how} at {when}: neither old nor new "
+                                  f"(exit {p.returncode}, {p.stderr.strip()!r})")
+                if os.path.exists(target):
+                    c = run(cli, "check", target)
+                    if c.returncode != 0:
+                        faults.append(f"{label}: {call} {how} at {when}: check: {c.stdout!r}"
+                                      f" {now_info.stderr if now_info else ''!r}")
+                if how.startswith("error") and p.returncode == 0 and after != new:
+                    faults.append(f"{label}: {call} {how} at {when}: exit 0 without the change")
+                # Past the last call the injection no longer fires: the change went through.
+                if p.returncode == 0 and after == new and how == "signal=KILL":
+                    break
+    print(f"injection: {runs} runs, {len(faults)} faults")
+    return faults
+
+
 def main():
     ap = argparse.ArgumentParser()
     ap.add_argument("cli")
@@ -134,6 +221,7 @@ def main():
     ap.add_argument("--rounds", type=int, default=200)
     ap.add_argument("--seed", type=int, default=None)
     ap.add_argument("--dir", default=None)
+    ap.add_argument("--no-inject", action="store_true")
     a = ap.parse_args()
     seed = a.seed if a.seed is not None else random.randrange(1 << 30)
     print(f"seed {seed}")
@@ -156,6 +244,12 @@ def main():
     for i in range(255):
         run(a.cli, "player", "add", f, "--name", f"Speler {i + 1}")
     faults += stress(a.cli, f, a.rounds, rnd, "G")
+
+    if not a.no_inject:
+        if shutil.which("strace") is None:
+            faults.append("strace is missing: no fault injection")
+        else:
+            faults += inject(a.cli, a.examples, work)
 
     for line in faults:
         print("FAULT:", line)

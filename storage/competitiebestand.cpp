@@ -328,6 +328,10 @@ std::optional<Schadesoort> LeesGroepTekst(Competitie& c, std::string_view inhoud
     bool kort = false;
     // Counts are bounded by what the file holds: the loops stop at its end.
     const int32_t spelers = aantal();
+    // Drawing numbers name players to the user: a negative or repeated one is a count that
+    // slipped (players read from other lines) or a hand edit that pairing cannot work with.
+    bool nummerFout = false;
+    std::unordered_set<int32_t> lotingen;
     // The rating in use follows the settings, which come later in the file: read the players
     // first and choose their rating once the settings are known.
     for (int32_t i = 0; i < spelers; ++i) {
@@ -335,7 +339,9 @@ std::optional<Schadesoort> LeesGroepTekst(Competitie& c, std::string_view inhoud
             kort = true;
             break;
         }
-        c.Spelers.Voegtoe(LeesSpeler(r, versie));
+        Spelergegevens g = LeesSpeler(r, versie);
+        if (g.Lotingnummer < 0 || !lotingen.insert(g.Lotingnummer).second) nummerFout = true;
+        c.Spelers.Voegtoe(g);
     }
     const int32_t rondes = aantal();
     for (int32_t i = 0; i < rondes; ++i) {
@@ -365,10 +371,12 @@ std::optional<Schadesoort> LeesGroepTekst(Competitie& c, std::string_view inhoud
         g.Reglementair = r.Getal() != 0;
         c.Wedstrijden.Voegtoe(g);
     }
+    // Every block must be there: a file that stops after the matches or the settings was cut
+    // at a block boundary, and reading on gives defaults that a save would make permanent.
+    // Only a file of an older version may stop right after its settings: its categories and
+    // option values take their defaults.
     if (!r.Einde()) LeesOpties(r, c.Opties, versie, c.LarenBasis);
-    // A file that stops right after the settings is a short file whose categories and option
-    // values take their defaults; stopping anywhere else means it was cut short.
-    const bool eindNaInstellingen = r.Einde() && !r.VoorbijEinde();
+    const bool oudKort = versie < kHuidigeVersie && r.Einde() && !r.VoorbijEinde();
     c.Spelers.ResetRating(c.Opties.FMJDRatingHanteren());
     const int32_t categorieen = aantal();
     for (int32_t i = 0; i < categorieen; ++i) {
@@ -399,7 +407,10 @@ std::optional<Schadesoort> LeesGroepTekst(Competitie& c, std::string_view inhoud
     c.GebruikFMJDBestand = r.Boolean();
     if (c.LotingModus > 2) c.LotingModus = 0;
     if (ongeldig) return Schadesoort::OngeldigAantal;
-    if (kort || (r.VoorbijEinde() && !eindNaInstellingen)) return Schadesoort::Afgekapt;
+    if (kort || (r.VoorbijEinde() && !oudKort)) return Schadesoort::Afgekapt;
+    // Lines after the last option value: some count is smaller than the records it heads.
+    if (r.GegevensOver()) return Schadesoort::Overtollig;
+    if (nummerFout) return Schadesoort::OngeldigNummer;
     return std::nullopt;
 }
 
@@ -447,6 +458,7 @@ Bestandsfout LeesHoofdbestandTekst(Competitie& c, std::string_view inhoud, int32
         // number never goes down: one pointer finds them all and the file reads in linear time.
         std::unordered_set<int32_t> bezet;
         int32_t vrij = 1;
+        bool nummerFout = false;
         for (int32_t i = 0; i < groepen && !r.Einde(); ++i) {
             Deelcompgegevens g;
             g.Competitienummer = r.Getal();
@@ -458,7 +470,9 @@ Bestandsfout LeesHoofdbestandTekst(Competitie& c, std::string_view inhoud, int32
                 while (bezet.count(vrij)) ++vrij;
                 g.Bestandsnummer = vrij;
             }
-            bezet.insert(g.Bestandsnummer);
+            // Two groups on one group file would overwrite each other's data; a negative
+            // number names no file the program writes.
+            if (!bezet.insert(g.Bestandsnummer).second || g.Bestandsnummer < 0) nummerFout = true;
             c.Groepen.Voegtoe(g);
         }
         // The group list must be whole: a save would drop the groups that were cut off.
@@ -466,6 +480,7 @@ Bestandsfout LeesHoofdbestandTekst(Competitie& c, std::string_view inhoud, int32
         if (schade && !*schade &&
             (c.Groepen.Aantal() < static_cast<std::size_t>(groepen) || r.VoorbijEinde()))
             *schade = Schadesoort::Afgekapt;
+        if (schade && !*schade && nummerFout) *schade = Schadesoort::OngeldigNummer;
     }
     const int32_t open = r.Getal();
     if (openGroep) *openGroep = open;
@@ -481,6 +496,15 @@ Bestandsfout LeesHoofdbestandTekst(Competitie& c, std::string_view inhoud, int32
     const bool eind4 = r.Einde();
     c.Vastfont = r.Tekst();
     if (eind4 || c.Vastfont.empty()) c.Vastfont = "Courier New";
+    // The values after the group list have defaults, but the program always writes them: a
+    // file without them, or with lines after them, has a group count that disagrees with its
+    // list (a phantom group read from these lines, or real groups left unread).
+    if (schade && !*schade) {
+        if (r.VoorbijEinde())
+            *schade = Schadesoort::Afgekapt;
+        else if (r.GegevensOver())
+            *schade = Schadesoort::Overtollig;
+    }
     // A list that ends up empty would leave nothing to open: keep one group.
     if (c.Groepen.Aantal() == 0) {
         Deelcompgegevens g;
@@ -496,6 +520,31 @@ Bestandsresultaat SchrijfVeilig(const std::string& pad, std::string_view inhoud)
     Tijdelijkbestand t;
     auto res = Tijdelijkbestand::Maak(pad, inhoud, t);
     return res.Ok() ? t.Vervang() : res;
+}
+
+Bestandsresultaat SchrijfNieuw(const std::string& pad, std::string_view inhoud) {
+    Tijdelijkbestand t;
+    auto res = Tijdelijkbestand::Maak(pad, inhoud, t, false);
+    return res.Ok() ? t.Vervang() : res;
+}
+
+void VerwijderGeplant(const std::string& pad) {
+    struct stat st {};
+    if (::lstat(pad.c_str(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode))
+        ::unlink(pad.c_str());
+}
+
+Bestandsresultaat MaakNieuweBestanden(Competitie& c, bool hoofdbestand) {
+    if (c.AlleenLezen != Competitie::Alleenlezen::Nee)
+        return Fout(Bestandsfout::AlleenGeopend, MetXv7(c.Bestandsnaam));
+    // The group file first: a main file never names a group file that is not there.
+    c.Groepen.GeefTitel(c.HuidigeDeelcomp, c.Opties.Toernooinaam);
+    auto res = SchrijfNieuw(Groepsbestand(c.Bestandsnaam, c.HuidigeDeelcomp), SchrijfGroepTekst(c));
+    if (res.Ok() && hoofdbestand) {
+        c.Bestandsnaam = MetXv7(c.Bestandsnaam);
+        res = SchrijfNieuw(c.Bestandsnaam, SchrijfHoofdbestandTekst(c));
+    }
+    return res;
 }
 
 Bestandsresultaat LeesDeelcomp(Competitie& c, int32_t bestandsnummer) {
@@ -537,13 +586,10 @@ Bestandsresultaat ControleerGroep(const Competitie& c, int32_t bestandsnummer) {
     return LeesDeelcomp(proef, bestandsnummer);
 }
 
-Bestandsresultaat SchrijfDeelcomp(Competitie& c) {
-    if (c.AlleenLezen != Competitie::Alleenlezen::Nee)
-        return Fout(Bestandsfout::AlleenGeopend, MetXv7(c.Bestandsnaam));
-    c.Groepen.GeefTitel(c.HuidigeDeelcomp, c.Opties.Toernooinaam);
-    auto res =
-        SchrijfVeilig(Groepsbestand(c.Bestandsnaam, c.HuidigeDeelcomp), SchrijfGroepTekst(c));
-    // The pairing parameters are brought into range in memory; the file keeps them as they were.
+namespace {
+
+// The pairing parameters are brought into range in memory; the file keeps them as they were.
+void CorrigeerParameters(Competitie& c) {
     auto corrigeer = [](int32_t& v, int32_t boven) {
         if (v < 0)
             v = 0;
@@ -553,6 +599,36 @@ Bestandsresultaat SchrijfDeelcomp(Competitie& c) {
     corrigeer(c.MinWed, 5);
     corrigeer(c.PlaatsAfstand, 10);
     corrigeer(c.Geleden, 10);
+}
+
+} // namespace
+
+Bestandsresultaat ControleerCompetitie(const std::string& pad) {
+    Bestandsfout fout = Bestandsfout::Geen;
+    const auto inhoud = LeesAlles(pad, fout);
+    if (!inhoud) return Fout(fout, pad);
+    Competitie c;
+    std::optional<Schadesoort> hoofdschade;
+    if (const Bestandsfout f = LeesHoofdbestandTekst(c, *inhoud, nullptr, &hoofdschade);
+        f != Bestandsfout::Geen)
+        return Fout(f, pad);
+    c.Bestandsnaam = pad;
+    Bestandsresultaat res;
+    if (hoofdschade) res.Schade.push_back({pad, *hoofdschade, true});
+    for (const auto& g : c.Groepen) {
+        auto r = ControleerGroep(c, g->G().Bestandsnummer);
+        res.Schade.insert(res.Schade.end(), r.Schade.begin(), r.Schade.end());
+    }
+    return res;
+}
+
+Bestandsresultaat SchrijfDeelcomp(Competitie& c) {
+    if (c.AlleenLezen != Competitie::Alleenlezen::Nee)
+        return Fout(Bestandsfout::AlleenGeopend, MetXv7(c.Bestandsnaam));
+    c.Groepen.GeefTitel(c.HuidigeDeelcomp, c.Opties.Toernooinaam);
+    auto res =
+        SchrijfVeilig(Groepsbestand(c.Bestandsnaam, c.HuidigeDeelcomp), SchrijfGroepTekst(c));
+    CorrigeerParameters(c);
     if (res.Ok()) c.Gewijzigd = false;
     return res;
 }
@@ -591,16 +667,21 @@ Bestandsresultaat SchrijfBestand(Competitie& c) {
             c.Gewijzigd = true;
             return r;
         }
-    auto res = SchrijfVeilig(c.Bestandsnaam, SchrijfHoofdbestandTekst(c));
+    // The main file and the open group as one change: a kill or a full disk on the way
+    // leaves the old competition or, by the journal, the new one.
+    c.Groepen.GeefTitel(c.HuidigeDeelcomp, c.Opties.Toernooinaam);
+    Wijziging w(c.Bestandsnaam);
+    auto res = w.Schrijf(groep, SchrijfGroepTekst(c));
+    if (res.Ok()) res = w.Schrijf(c.Bestandsnaam, SchrijfHoofdbestandTekst(c));
+    if (res.Ok()) res = w.Voltooi();
     if (!res.Ok()) {
         c.Gewijzigd = true;
         return res;
     }
-    res = SchrijfDeelcomp(c);
-    if (!res.Ok()) {
-        c.Gewijzigd = true;
-        return res;
-    }
+    // As after writing the group alone: the pairing parameters brought into range in memory.
+    res = {};
+    CorrigeerParameters(c);
+    c.Gewijzigd = false;
     c.Werkmap = Kap(Map(c.Bestandsnaam), kWerkmapLengte);
     WerkRecenteBij(c, c.Bestandsnaam);
     // Temporary files an interrupted save left behind; a save in progress is never that old.
@@ -613,13 +694,12 @@ Bestandsresultaat SchrijfBestand(Competitie& c) {
 
 namespace {
 
-// Rewrites every group file of an older competition in the current layout, then the main
-// file. All group files are first written beside the old ones, so a full disk changes
-// nothing; only then do they replace the old files, and the main file follows at once, so
-// no current group file is ever left behind a main file that still says it is older.
+// Rewrites every group file of an older competition in the current layout, and the main file,
+// as one change: a full disk changes nothing, and a kill leaves a journal by which the next
+// open finishes it, so no current group file is ever left behind an older main file.
 Bestandsresultaat Converteer(Competitie& c, int32_t open) {
     const int32_t oudeVersie = c.Bestandsversie;
-    std::vector<Tijdelijkbestand> nieuw; // removed again by their destructors on a failure
+    Wijziging w(c.Bestandsnaam); // the files written are removed again on a failure
     for (std::size_t i = 0; i < c.Groepen.Aantal(); ++i) {
         const int32_t n = c.Groepen.At(i).G().Bestandsnummer;
         c.Bestandsversie = oudeVersie;
@@ -629,17 +709,13 @@ Bestandsresultaat Converteer(Competitie& c, int32_t open) {
             !gelezen.Schade.empty() && gelezen.Schade[0].Soort != Schadesoort::Ontbreekt)
             return Bestandsresultaat{
                 Bestandsfout::Beschadigd, gelezen.Schade[0].Pad, {}, gelezen.Schade};
-        Tijdelijkbestand t;
-        auto res =
-            Tijdelijkbestand::Maak(Groepsbestand(c.Bestandsnaam, n), SchrijfGroepTekst(c), t);
-        if (!res.Ok()) return res;
-        nieuw.push_back(std::move(t));
+        if (auto res = w.Schrijf(Groepsbestand(c.Bestandsnaam, n), SchrijfGroepTekst(c)); !res.Ok())
+            return res;
     }
-    for (auto& t : nieuw)
-        if (auto res = t.Vervang(); !res.Ok()) return res;
     c.Bestandsversie = kHuidigeVersie;
     c.HuidigeDeelcomp = open;
-    return SchrijfVeilig(c.Bestandsnaam, SchrijfHoofdbestandTekst(c));
+    if (auto res = w.Schrijf(c.Bestandsnaam, SchrijfHoofdbestandTekst(c)); !res.Ok()) return res;
+    return w.Voltooi();
 }
 
 } // namespace
@@ -651,22 +727,29 @@ Bestandsresultaat LeesBestand(Competitie& c, const std::string& naam, Importresu
         return r.Bestand;
     }
     if (Hoofdletters(Extensie(naam)) != ".XV7") return Fout(Bestandsfout::AnderFormaat, naam);
+    // Saving makes the extension ".xv7": "club.XV7" names the file a save of it wrote.
+    std::string pad = naam;
+    struct stat st {};
+    if (Extensie(naam) != ".xv7" && ::lstat(naam.c_str(), &st) != 0 &&
+        ::lstat(MetXv7(naam).c_str(), &st) == 0)
+        pad = MetXv7(naam);
+    // A change a killed program left half done is finished first.
+    const bool hersteld = HerstelWijziging(pad);
     Bestandsfout fout = Bestandsfout::Geen;
-    const auto inhoud = LeesAlles(naam, fout);
-    if (!inhoud) return Fout(fout, naam);
+    const auto inhoud = LeesAlles(pad, fout);
+    if (!inhoud) return Fout(fout, pad);
     // The reader refuses a file before it changes anything, so the open competition stays.
     int32_t open = 0;
     std::optional<Schadesoort> hoofdschade;
     if (const Bestandsfout f = LeesHoofdbestandTekst(c, *inhoud, &open, &hoofdschade);
         f != Bestandsfout::Geen)
-        return Fout(f, naam);
-    c.Bestandsnaam = naam;
+        return Fout(f, pad);
+    c.Bestandsnaam = pad;
     if (c.Bestandsversie != kHuidigeVersie) {
-        auto res = hoofdschade ? Bestandsresultaat{Bestandsfout::Beschadigd,
-                                                   naam,
-                                                   {},
-                                                   {{naam, *hoofdschade, true}}}
-                               : Converteer(c, open);
+        auto res =
+            hoofdschade
+                ? Bestandsresultaat{Bestandsfout::Beschadigd, pad, {}, {{pad, *hoofdschade, true}}}
+                : Converteer(c, open);
         if (!res.Ok()) {
             // Not loaded: nothing may be saved over the files that are left as they were.
             c.Reset();
@@ -677,14 +760,16 @@ Bestandsresultaat LeesBestand(Competitie& c, const std::string& naam, Importresu
     // An open-group number that names no group opens the first group.
     if (!c.Groepen.Zoek(open)) open = c.Groepen.At(0).G().Bestandsnummer;
     Bestandsresultaat res = LeesDeelcomp(c, open);
-    if (hoofdschade) res.Schade.insert(res.Schade.begin(), {naam, *hoofdschade, true});
+    if (hoofdschade) res.Schade.insert(res.Schade.begin(), {pad, *hoofdschade, true});
+    res.Hersteld = hersteld;
     return res;
 }
 
 bool IsEigenBestand(const Competitie& c, const std::string& pad) {
     if (c.Bestandsnaam.empty()) return false;
     std::vector<std::string> eigen{MetXv7(c.Bestandsnaam), Vergrendelbestand(c.Bestandsnaam),
-                                   Leesslotbestand(c.Bestandsnaam)};
+                                   Leesslotbestand(c.Bestandsnaam),
+                                   Journaalbestand(c.Bestandsnaam)};
     for (const auto& g : c.Groepen)
         eigen.push_back(Groepsbestand(c.Bestandsnaam, g->G().Bestandsnummer));
     std::error_code ec;
@@ -701,6 +786,17 @@ bool IsEigenBestand(const Competitie& c, const std::string& pad) {
             return true;
     }
     return false;
+}
+
+Bestandsresultaat VerwijderGroepsbestand(Competitie& c, int32_t bestandsnummer) {
+    if (c.AlleenLezen != Competitie::Alleenlezen::Nee)
+        return Fout(Bestandsfout::AlleenGeopend, MetXv7(c.Bestandsnaam));
+    c.Bestandsnaam = MetXv7(c.Bestandsnaam);
+    if (auto r = ControleerSchrijfbaar(c.Bestandsnaam); !r.Ok()) return r;
+    Wijziging w(c.Bestandsnaam);
+    if (auto r = w.Schrijf(c.Bestandsnaam, SchrijfHoofdbestandTekst(c)); !r.Ok()) return r;
+    w.Verwijder(Groepsbestand(c.Bestandsnaam, bestandsnummer));
+    return w.Voltooi();
 }
 
 void VerwijderFysiek(const Competitie& c, int32_t bestandsnummer) {

@@ -23,6 +23,7 @@ enum class Bestandsfout {
     AlleenLezen,       // the user made the file read-only: it is not replaced
     GeenGewoonBestand, // a pipe, device or the like: never opened as a competition file
     InGebruik,         // another program is changing the competition
+    NietVergrendeld,   // the lock cannot be taken (something else under its name, no locking)
     Beschadigd,        // a damaged file would make a save lose data
     AlleenGeopend,     // the competition was opened read-only: nothing is written
     BestaatAl,         // an import would replace this competition file: the user decides
@@ -33,6 +34,8 @@ enum class Schadesoort {
     Ontbreekt,         // the group file is not there
     Afgekapt,          // the file ends before its counts are satisfied
     OngeldigAantal,    // a count that is negative or no number
+    Overtollig,        // lines follow the last block: a count is smaller than the lines it heads
+    OngeldigNummer,    // a drawing or group file number that is negative or used twice
     Onleesbaar,        // it exists but cannot be read (too large, no permission)
     GeenGewoonBestand, // a pipe, device or folder
 };
@@ -50,6 +53,8 @@ struct Bestandsresultaat {
     // Files that loaded only in part: the competition is usable, but saving it would make the
     // loss permanent until the user has seen it.
     std::vector<Beschadiging> Schade;
+    // Opening finished a change of several files that a killed program broke off.
+    bool Hersteld = false;
     bool Ok() const { return Fout == Bestandsfout::Geen; }
 };
 
@@ -72,35 +77,56 @@ Bestandsresultaat LeesDeelcomp(Competitie& c, int32_t bestandsnummer);
 // Reads the group file of another group without loading it, for its Schade: a program that
 // is about to open that group (and later save it) checks it first.
 Bestandsresultaat ControleerGroep(const Competitie& c, int32_t bestandsnummer);
+// Reads every file of the competition whose main file is pad without loading it: a main file
+// that is refused gives its Fout; otherwise Schade lists the main file when it is damaged and
+// every group file that is missing, damaged or unreadable, in the order of the group list.
+Bestandsresultaat ControleerCompetitie(const std::string& pad);
 // Writes the open group to its group file. Both saves refuse with AlleenGeopend while the
 // competition is read-only.
 Bestandsresultaat SchrijfDeelcomp(Competitie& c);
 // Deletes the group file of a group; a missing file is no error.
 void VerwijderFysiek(const Competitie& c, int32_t bestandsnummer);
+// Deletes a group that is already out of c's group list: the main file without it and the
+// removal of its group file as one change, so no main file ever names a removed file.
+Bestandsresultaat VerwijderGroepsbestand(Competitie& c, int32_t bestandsnummer);
 
 // Whether pad names one of the competition's own files (its main file, a group file of one
-// of its groups, or its lock files), after following links; outputs such as reports must
-// never be written there.
+// of its groups, its lock files or its journal), after following links; outputs such as reports
+// must never be written there.
 bool IsEigenBestand(const Competitie& c, const std::string& pad);
 
 // The layouts themselves, on text held in memory (also used by the fuzz targets).
 // Reads a main file. A file that is not a competition main file is refused with the reason
 // before c is touched; on success the group list, open group number, fonts and preferences
 // are in c.
-// *schade is set when the group list is cut short or its count is no count.
+// *schade is set when the group list is cut short or its count is no count, when a line of the
+// layout is missing or lines follow the last one, or when a group file number is negative or
+// used twice.
 Bestandsfout LeesHoofdbestandTekst(Competitie& c, std::string_view inhoud,
                                    int32_t* openGroep = nullptr,
                                    std::optional<Schadesoort>* schade = nullptr);
 std::string SchrijfHoofdbestandTekst(const Competitie& c);
 // Reads a group file of the given version into c (after a competition reset). Every value
-// is read leniently; the result says when a count was impossible or the file ended before
-// its counts and values were all read.
+// is read leniently; the result says when a count was impossible, the file ended before its
+// counts and values were all read, lines follow the last block, or a drawing number is
+// negative or used twice: a count that disagrees with the lines after it shows as one of these.
 std::optional<Schadesoort> LeesGroepTekst(Competitie& c, std::string_view inhoud, int32_t versie);
 std::string SchrijfGroepTekst(const Competitie& c);
 
 // Writes a file through a temporary file in the same folder that replaces the old one only
 // when it was written completely.
 Bestandsresultaat SchrijfVeilig(const std::string& pad, std::string_view inhoud);
+
+// Writes a file the competition does not have yet (a new group or competition, an export)
+// the same way, but onto the name itself: a link or pipe planted under it is replaced, never
+// followed.
+Bestandsresultaat SchrijfNieuw(const std::string& pad, std::string_view inhoud);
+// Removes a link, pipe or device under the name (never a regular file or a folder), so a file
+// created there afterwards is not written through what a stranger planted.
+void VerwijderGeplant(const std::string& pad);
+// Creates the files of a competition or group that is new: the open group's file, and with
+// hoofdbestand the main file too, written by SchrijfNieuw. Later saves find plain files.
+Bestandsresultaat MaakNieuweBestanden(Competitie& c, bool hoofdbestand);
 
 // Reads a whole file; nullopt (with the reason) when it cannot be opened, is no regular file
 // or is larger than kMaxBestandsgrootte. A pipe or device is refused instead of waited for.

@@ -345,7 +345,8 @@ Exportresultaat ExporteerWDS(const Competitie& c) {
         r.Weigering = WDSWeigering::EigenBestand;
         return r;
     }
-    r.Bestand = SchrijfVeilig(r.Pad, record);
+    // An export is never written through a link or into a pipe planted under its name.
+    r.Bestand = SchrijfNieuw(r.Pad, record);
     return r;
 }
 
@@ -667,9 +668,10 @@ std::string Naamdeel(const std::string& naam) {
     return Basisnaam(naam).substr(Map(naam).size());
 }
 
+// Any entry of the name counts, a link to nothing included.
 bool Bestaat(const std::string& pad) {
     std::error_code ec;
-    return fs::exists(pad, ec);
+    return fs::exists(fs::symlink_status(pad, ec));
 }
 
 Bestandsresultaat Fout(Bestandsfout f, const std::string& pad) {
@@ -691,6 +693,7 @@ void LeegGroep(Competitie& c, int32_t bestandsnummer) {
 Importresultaat Voorbereid(Competitie& c, const std::string& naam,
                            const std::function<void(Competitie&, Importresultaat&)>& lees) {
     Importresultaat r;
+    bool nieuw = false;
     if (!c.Geladen()) {
         const std::string doel = ImportDoel(naam);
         if (Bestaat(doel)) {
@@ -698,10 +701,12 @@ Importresultaat Voorbereid(Competitie& c, const std::string& naam,
             return r;
         }
         BeginImport(c, doel);
+        nieuw = true;
     }
     // Checked before the group is written, which clears Gewijzigd.
     const bool onberoerd = !c.Gewijzigd && c.Spelers.Leeg() && c.HuidigeDeelcomp == 1;
-    if (r.Bestand = SchrijfDeelcomp(c); !r.Ok()) return r;
+    // The files of a new competition are created, not written through what their names hold.
+    if (r.Bestand = nieuw ? MaakNieuweBestanden(c, true) : SchrijfDeelcomp(c); !r.Ok()) return r;
     if (onberoerd) {
         LeesDeelcomp(c, c.HuidigeDeelcomp);
     } else {
@@ -710,8 +715,10 @@ Importresultaat Voorbereid(Competitie& c, const std::string& naam,
         g.Bestandsnummer = c.Groepen.VindVrijInternNummer();
         c.Groepen.Voegtoe(g);
         LeegGroep(c, g.Bestandsnummer);
+        // The new group's file exists before a main file names it; the main file itself is
+        // written once, with the imported group, so the import is one change.
+        if (r.Bestand = MaakNieuweBestanden(c, false); !r.Ok()) return r;
     }
-    if (r.Bestand = SchrijfBestand(c); !r.Ok()) return r;
     c.Opties.Toernooinaam = Naamdeel(naam);
     c.Groepen.GeefTitel(c.HuidigeDeelcomp, c.Opties.Toernooinaam);
     lees(c, r);
@@ -829,7 +836,7 @@ Importresultaat ImporteerZ6E(Competitie& c, const std::string& naam, const std::
         c.Opties.Toernooinaam = g.Titel;
         VulZ6EGroep(c, *inhoud, g, r);
         c.MarkeerHerberekenen();
-        if (r.Bestand = SchrijfDeelcomp(c); !r.Ok()) return r;
+        if (r.Bestand = MaakNieuweBestanden(c, false); !r.Ok()) return r;
     }
     if (groepen.empty()) {
         // A file without groups still gives a competition to work in.
@@ -837,6 +844,7 @@ Importresultaat ImporteerZ6E(Competitie& c, const std::string& naam, const std::
     } else {
         LeesDeelcomp(c, c.Groepen.At(0).G().Bestandsnummer);
     }
+    if (r.Bestand = MaakNieuweBestanden(c, true); !r.Ok()) return r;
     r.Bestand = SchrijfBestand(c);
     return r;
 }

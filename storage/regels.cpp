@@ -28,6 +28,11 @@ std::string_view Regellezer::RuweRegel() {
     return inhoud_.substr(begin, eind - begin);
 }
 
+bool Regellezer::GegevensOver() const {
+    return pos_ < inhoud_.size() &&
+           inhoud_.find_first_not_of(" \t\r\n", pos_) != std::string_view::npos;
+}
+
 std::string Regellezer::Tekst() {
     return Windows1252NaarUtf8(RuweRegel());
 }
@@ -78,8 +83,9 @@ double Regellezer::Reeel() {
 
 void Regelschrijver::Tekst(std::string_view utf8) {
     std::string t = Utf8NaarWindows1252(utf8);
+    // A line break would split the value, a NUL byte would make the file read as binary.
     for (char& c : t)
-        if (c == '\r' || c == '\n') c = ' ';
+        if (c == '\r' || c == '\n' || c == '\0') c = ' ';
     Ruw(t);
 }
 

@@ -18,6 +18,8 @@ public:
     bool Einde() const { return pos_ >= inhoud_.size(); }
     // Whether a value was asked for after the end: the file was shorter than its layout.
     bool VoorbijEinde() const { return voorbij_; }
+    // Whether anything but blanks and line ends is left to read.
+    bool GegevensOver() const;
     // A count: the word Getal reads, when it is a whole number of at least 0; nullopt for
     // anything else (negative, empty, letters), which a file written by the program never
     // holds.
@@ -42,7 +44,7 @@ private:
 
 class Regelschrijver {
 public:
-    void Tekst(std::string_view utf8); // converted to Windows-1252; line breaks become blanks
+    void Tekst(std::string_view utf8); // to Windows-1252; line breaks and NULs become blanks
     void Ruw(std::string_view cp1252); // written as it is
     void Getal(long long waarde);
     void Boolean(bool waarde);

@@ -1,5 +1,8 @@
 #include "storage/veiligschrijven.h"
 
+#include "storage/bestandsnamen.h"
+
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -19,6 +22,11 @@ constexpr std::size_t kWillekeurig = 8;
 constexpr int kMaxLinks = 40;
 
 std::function<void(const std::string&)>& Waarnemer() {
+    static std::function<void(const std::string&)> w;
+    return w;
+}
+
+std::function<void(const std::string&)>& Wijzigingwaarnemer() {
     static std::function<void(const std::string&)> w;
     return w;
 }
@@ -113,12 +121,21 @@ Tijdelijkbestand::~Tijdelijkbestand() {
 }
 
 Bestandsresultaat Tijdelijkbestand::Maak(const std::string& pad, std::string_view inhoud,
-                                         Tijdelijkbestand& uit) {
+                                         Tijdelijkbestand& uit, bool volgLink) {
     uit = Tijdelijkbestand();
-    if (auto r = ControleerSchrijfbaar(pad); !r.Ok()) return r;
-    const std::string doel = Schrijfdoel(pad);
     struct stat oud {};
-    const bool bestaat = ::stat(doel.c_str(), &oud) == 0;
+    bool bestaat = false;
+    std::string doel = pad;
+    if (volgLink) {
+        if (auto r = ControleerSchrijfbaar(pad); !r.Ok()) return r;
+        doel = Schrijfdoel(pad);
+        bestaat = ::stat(doel.c_str(), &oud) == 0;
+    } else if (::lstat(pad.c_str(), &oud) == 0) {
+        if (S_ISDIR(oud.st_mode))
+            return Fout(Bestandsfout::SchrijvenMislukt, pad, std::strerror(EISDIR));
+        // Only a plain file of the name hands on its mode; anything else is simply replaced.
+        bestaat = S_ISREG(oud.st_mode);
+    }
 
     // O_EXCL creates a new file or fails: a link or file planted under the name is never
     // followed or reused.
@@ -170,6 +187,192 @@ Bestandsresultaat Tijdelijkbestand::Vervang() {
     tijdelijk_.clear();
     SynchroniseerMap(doel_);
     return {};
+}
+
+std::string Journaalbestand(const std::string& pad) {
+    std::error_code ec;
+    const auto echt = fs::weakly_canonical(fs::absolute(MetXv7(pad), ec), ec);
+    return Basisnaam(ec || echt.empty() ? pad : echt.string()) + ".jnl";
+}
+
+namespace {
+
+constexpr std::string_view kJournaalkop = "VELKARO-JOURNAAL 1";
+
+std::string Absoluut(const std::string& pad) {
+    std::error_code ec;
+    const auto p = fs::absolute(pad, ec);
+    return ec ? pad : p.lexically_normal().string();
+}
+
+std::string Echt(const std::string& pad) {
+    std::error_code ec;
+    const auto p = fs::weakly_canonical(fs::absolute(pad, ec), ec);
+    return ec ? pad : p.string();
+}
+
+// Whether naam is the main file or a group file of the competition: a journal only ever
+// touches those, whatever a planted journal might say.
+// The main file counts under the name it was opened by and under its real name.
+bool IsCompetitienaam(const std::string& hoofdbestand, const std::string& naam) {
+    const fs::path n = Absoluut(naam);
+    const std::string map = Echt(n.parent_path().string()), bestand = n.filename().string();
+    for (const fs::path& h :
+         {fs::path(Absoluut(MetXv7(hoofdbestand))), fs::path(Echt(MetXv7(hoofdbestand)))}) {
+        if (Echt(h.parent_path().string()) != map) continue;
+        const std::string stam = h.stem().string();
+        if (bestand == h.filename().string()) return true;
+        if (bestand.size() <= stam.size() + 1 ||
+            bestand.compare(0, stam.size() + 1, stam + ".") != 0)
+            continue;
+        const std::string nummer = bestand.substr(stam.size() + 1);
+        if (nummer.size() <= 10 && nummer.find_first_not_of("0123456789") == std::string::npos)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+Bestandsresultaat Wijziging::Schrijf(const std::string& pad, std::string_view inhoud,
+                                     bool volgLink) {
+    Tijdelijkbestand t;
+    auto res = Tijdelijkbestand::Maak(pad, inhoud, t, volgLink);
+    if (res.Ok()) nieuw_.push_back(std::move(t));
+    return res;
+}
+
+void Wijziging::Verwijder(const std::string& pad) {
+    weg_.push_back(pad);
+}
+
+Bestandsresultaat Wijziging::Voltooi() {
+    // One file alone is replaced by one rename: no journal needed.
+    if (weg_.empty() && nieuw_.size() <= 1) {
+        Bestandsresultaat res;
+        if (!nieuw_.empty()) {
+            if (Wijzigingwaarnemer()) Wijzigingwaarnemer()(nieuw_[0].Doel());
+            res = nieuw_[0].Vervang();
+        }
+        nieuw_.clear();
+        return res;
+    }
+    std::string journaal(kJournaalkop);
+    journaal += '\n';
+    auto regel = [&](const std::string& s) { journaal += s + '\n'; };
+    for (const auto& t : nieuw_) {
+        regel("V");
+        regel(Absoluut(t.Pad()));
+        regel(Absoluut(t.Naam()));
+        regel(Absoluut(t.Doel()));
+    }
+    for (const auto& w : weg_) {
+        regel("W");
+        regel(Absoluut(w));
+    }
+    regel("EINDE");
+    if (journaal.find('\0') != std::string::npos)
+        return Fout(Bestandsfout::SchrijvenMislukt, hoofdbestand_);
+    const std::string jnl = Journaalbestand(hoofdbestand_);
+    {
+        Tijdelijkbestand j;
+        if (auto res = Tijdelijkbestand::Maak(jnl, journaal, j, false); !res.Ok()) return res;
+        if (Wijzigingwaarnemer()) Wijzigingwaarnemer()(jnl);
+        if (auto res = j.Vervang(); !res.Ok()) return res;
+    }
+    // From here the journal names the temporary files: they stay until they are renamed. A
+    // failure leaves the journal, by which the next open finishes the change.
+    std::vector<std::pair<std::string, std::string>> vervang;
+    for (auto& t : nieuw_) {
+        vervang.emplace_back(t.Naam(), t.Doel());
+        t.Behoud();
+    }
+    nieuw_.clear();
+    // One file per folder changed, whose folder is flushed once at the end.
+    std::vector<std::string> mappen, bestanden;
+    auto onthoud = [&](const std::string& pad) {
+        const std::string m = fs::path(pad).parent_path().string();
+        if (std::find(mappen.begin(), mappen.end(), m) != mappen.end()) return;
+        mappen.push_back(m);
+        bestanden.push_back(pad);
+    };
+    for (const auto& [tijdelijk, doel] : vervang) {
+        if (Wijzigingwaarnemer()) Wijzigingwaarnemer()(doel);
+        if (::rename(tijdelijk.c_str(), doel.c_str()) != 0)
+            return Fout(Bestandsfout::SchrijvenMislukt, doel, std::strerror(errno));
+        onthoud(doel);
+    }
+    for (const auto& w : weg_) {
+        if (Wijzigingwaarnemer()) Wijzigingwaarnemer()(w);
+        if (::unlink(w.c_str()) != 0 && errno != ENOENT)
+            return Fout(Bestandsfout::SchrijvenMislukt, w, std::strerror(errno));
+        onthoud(w);
+    }
+    for (const auto& b : bestanden) SynchroniseerMap(b);
+    if (Wijzigingwaarnemer()) Wijzigingwaarnemer()(jnl);
+    ::unlink(jnl.c_str());
+    SynchroniseerMap(jnl);
+    return {};
+}
+
+bool HerstelWijziging(const std::string& hoofdbestand) {
+    const std::string jnl = Journaalbestand(hoofdbestand);
+    struct stat st {};
+    if (::lstat(jnl.c_str(), &st) != 0) return false;
+    // Only a journal this user's program wrote; anything else under the name is ignored.
+    if (!S_ISREG(st.st_mode) || st.st_uid != ::geteuid()) return false;
+    Bestandsfout f = Bestandsfout::Geen;
+    const auto inhoud = LeesAlles(jnl, f);
+    if (!inhoud) return false;
+    std::vector<std::string> r;
+    for (std::size_t b = 0; b < inhoud->size();) {
+        const std::size_t e = inhoud->find('\n', b);
+        if (e == std::string::npos) break;
+        r.push_back(inhoud->substr(b, e - b));
+        b = e + 1;
+    }
+    // A journal is written whole through a temporary file; one that is not whole is no journal.
+    if (r.empty() || r.front() != kJournaalkop || r.back() != "EINDE") {
+        ::unlink(jnl.c_str());
+        return false;
+    }
+    std::vector<std::string> mappen;
+    for (std::size_t i = 1; i + 1 < r.size();) {
+        if (r[i] == "V" && i + 4 < r.size()) {
+            const std::string &naam = r[i + 1], &tijdelijk = r[i + 2], &doel = r[i + 3];
+            i += 4;
+            const fs::path d(doel);
+            if (!IsCompetitienaam(hoofdbestand, naam) || Echt(naam) != Echt(doel) ||
+                fs::path(tijdelijk).parent_path() != d.parent_path() ||
+                !IsTijdelijkVan(fs::path(tijdelijk).filename().string(), d.filename().string()))
+                continue;
+            struct stat t {};
+            if (::lstat(tijdelijk.c_str(), &t) != 0 || !S_ISREG(t.st_mode)) continue; // done
+            if (Wijzigingwaarnemer()) Wijzigingwaarnemer()(doel);
+            if (::rename(tijdelijk.c_str(), doel.c_str()) != 0) return true; // tried again later
+            if (std::find(mappen.begin(), mappen.end(), d.parent_path().string()) == mappen.end())
+                mappen.push_back(d.parent_path().string());
+        } else if (r[i] == "W" && i + 1 < r.size()) {
+            const std::string& pad = r[i + 1];
+            i += 2;
+            if (!IsCompetitienaam(hoofdbestand, pad)) continue;
+            if (Wijzigingwaarnemer()) Wijzigingwaarnemer()(pad);
+            if (::unlink(pad.c_str()) != 0 && errno != ENOENT) return true;
+            const std::string m = fs::path(pad).parent_path().string();
+            if (std::find(mappen.begin(), mappen.end(), m) == mappen.end()) mappen.push_back(m);
+        } else {
+            break;
+        }
+    }
+    for (const auto& m : mappen) SynchroniseerMap(m + "/x");
+    if (Wijzigingwaarnemer()) Wijzigingwaarnemer()(jnl);
+    ::unlink(jnl.c_str());
+    SynchroniseerMap(jnl);
+    return true;
+}
+
+void ZetWijzigingWaarnemer(std::function<void(const std::string&)> waarnemer) {
+    Wijzigingwaarnemer() = std::move(waarnemer);
 }
 
 int RuimTijdelijkeOp(const std::vector<std::string>& paden, std::chrono::seconds minLeeftijd) {

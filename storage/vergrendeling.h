@@ -27,18 +27,23 @@ public:
     ~Competitieslot();
 
     // Takes the lock of the competition whose main file is pad, trying again until wachttijd
-    // has passed; then refuses with InGebruik. Where no lock file can be made (a read-only
-    // folder, where nothing can be saved either) the result is Ok without a lock held.
+    // has passed; then refuses with InGebruik. The lock files stand beside the real main
+    // file (links in its path followed), so every name of one competition takes one lock.
+    // Anything else under a lock file's name (a folder, a link, a pipe) or a file system
+    // without locking refuses with NietVergrendeld. Only where no lock file can be made at all
+    // (a read-only folder, where nothing can be saved either) the result is Ok without a lock.
     static Bestandsresultaat Neem(const std::string& pad, Slotsoort soort,
                                   std::chrono::milliseconds wachttijd, Competitieslot& uit,
                                   Slotdoel doel = Slotdoel::Wijzigen);
-    // Lets the lock go (the lock file stays: removing it would let two programs lock two
-    // different files of the same name).
+    // Lets the lock go. The lock file is removed when no other program holds or waits for it:
+    // a program that takes a lock checks afterwards that its file still has the name, and
+    // starts again on a removed one, so two programs never hold two files of one name.
     void Laat();
     bool Vast() const { return fd_ >= 0; }
 
 private:
     int fd_ = -1;
+    std::string naam_;
 };
 
 // How long a program waits for another one's save before it gives up.

@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QStandardPaths>
 
+#include <csignal>
 #include <cstring>
 #include <iostream>
 #include <string>
@@ -55,6 +56,8 @@ std::string Gebruik() {
 } // namespace
 
 int main(int argc, char** argv) {
+    // A file-size limit makes a save fail with a message instead of killing the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     // Asked before any window exists, so it also works without a display.
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--version") == 0) {

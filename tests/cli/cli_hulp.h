@@ -27,9 +27,11 @@ inline Uitkomst Cli(std::vector<std::string> args) {
 }
 
 // Runs the real executable, for what only a process shows (exit status, streams); both
-// streams end up in out.
-inline Uitkomst Proces(const std::string& args) {
-    const std::string cmd = std::string(VELKARO_CLI) + " " + args + " 2>&1";
+// streams end up in out. With maxSeconden a command that hangs is stopped (status 124).
+inline Uitkomst Proces(const std::string& args, int maxSeconden = 0) {
+    const std::string cmd =
+        (maxSeconden > 0 ? "timeout " + std::to_string(maxSeconden) + " " : "") +
+        std::string(VELKARO_CLI) + " " + args + " 2>&1";
     FILE* p = popen(cmd.c_str(), "r");
     std::string uit;
     char buf[4096];
@@ -38,10 +40,11 @@ inline Uitkomst Proces(const std::string& args) {
     return {WEXITSTATUS(s), uit, {}};
 }
 
-// Copies the demo competition with its first two groups into the folder (group 1 is a
-// 14-player Swiss with five rounds played) and returns the competition file's path.
+// Copies the demo competition with its six groups into the folder (group 1 is a 14-player
+// Swiss with five rounds played) and returns the competition file's path.
 inline std::string KopieerDemo(const TijdelijkeMap& map) {
-    for (const char* n : {"club.xv7", "club.101", "club.102"})
+    for (const char* n :
+         {"club.xv7", "club.101", "club.102", "club.103", "club.104", "club.105", "club.106"})
         std::filesystem::copy_file(std::string(VELKARO_EXAMPLES) + "/" + n, map / n);
     return map / "club.xv7";
 }

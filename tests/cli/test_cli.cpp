@@ -86,6 +86,13 @@ TEST(Cli, GroepWisselen) {
     c.Opties.Toernooinaam = "Senioren";
     ASSERT_TRUE(SchrijfBestand(c).Ok());
     EXPECT_EQ(Cli({"group", "switch", f, "4"}).status, 1);
+    // A group whose file is missing is not opened (and written) empty.
+    EXPECT_EQ(Cli({"group", "switch", f, "5"}).status, 1);
+    Competitie leeg;
+    leeg.Bestandsnaam = f;
+    leeg.HuidigeDeelcomp = 2;
+    leeg.Opties.Toernooinaam = "Jeugd";
+    ASSERT_TRUE(SchrijfDeelcomp(leeg).Ok());
     ASSERT_EQ(Cli({"group", "switch", f, "5"}).status, 0);
     Competitie d;
     ASSERT_TRUE(LeesBestand(d, f).Ok());

@@ -117,6 +117,96 @@ TEST(CliBestanden, BeschadigdeGroepWeigertWijzigenEnWaarschuwtBijLezen) {
     EXPECT_EQ(Proces("info " + map / "pijp.xv7").status, 1);
 }
 
+// A group that is not open is read by 'check', by every reading command's warning, by the
+// series report and by a group switch: none of them passes its damage over.
+TEST(CliBestanden, SchadeInEenAndereGroepWordtGemeld) {
+    struct Geval {
+        std::vector<std::string> args; // FILE is put after the command words
+        std::size_t woorden;
+        int status;
+    };
+    const std::vector<Geval> gevallen = {
+        {{"check"}, 1, 1},
+        {{"check", "--json"}, 1, 1},
+        {{"info"}, 1, 0},
+        {{"player", "list"}, 2, 0},
+        {{"report", "--kind", "series", "--no-save"}, 1, 1},
+        {{"report", "--kind", "series"}, 1, 1},
+        {{"group", "switch", "3"}, 2, 1},
+    };
+    for (const bool ontbreekt : {false, true})
+        for (const auto& g : gevallen) {
+            TijdelijkeMap map;
+            const std::string f = KopieerDemo(map);
+            ASSERT_EQ(Cli({"check", f}).status, 0) << Cli({"check", f}).out;
+            const std::string groep = Lees(map / "club.103");
+            // The match count 0: a count that disagrees with the lines after it.
+            if (ontbreekt)
+                fs::remove(map / "club.103");
+            else
+                Schrijf(map / "club.103", "0" + groep.substr(groep.find("\r\n")));
+            std::vector<std::string> args(g.args.begin(), g.args.begin() + g.woorden);
+            args.push_back(f);
+            args.insert(args.end(), g.args.begin() + g.woorden, g.args.end());
+            const auto r = Cli(args);
+            const std::string wat = args[0] + " " + args[1] + (ontbreekt ? " (ontbreekt)" : "");
+            EXPECT_EQ(r.status, g.status) << wat << ": " << r.err;
+            EXPECT_NE((r.out + r.err).find(map / "club.103"), std::string::npos) << wat;
+            EXPECT_EQ(fs::exists(map / "club.103"), !ontbreekt) << wat;
+        }
+}
+
+// Files the program creates beside a competition (the pairing trace, an export, a new group or
+// competition) are never written through a link or into a pipe planted under their names.
+TEST(CliBestanden, GeplanteLinksEnPijpenWordenNietGevolgd) {
+    enum class Plant { Link, Bungelend, Pijp };
+    struct Geval {
+        const char* naam; // the name planted, in the competition's folder; "WDS" for the export
+        Plant plant;
+        std::vector<std::string> args; // FILE stands for the competition, WDS for the export
+    };
+    const std::vector<Geval> gevallen = {
+        {"vULWACHT", Plant::Link, {"pair", "FILE", "--trace"}},
+        {"vULWACHT", Plant::Pijp, {"pair", "FILE", "--trace"}},
+        {"WDS", Plant::Link, {"export-wds", "FILE"}},
+        {"club.107", Plant::Link, {"import", "WDS", "FILE", "--add"}},
+        {"club.107", Plant::Bungelend, {"import", "WDS", "FILE", "--add"}},
+        {"nieuw.101", Plant::Bungelend, {"import", "WDS", "nieuw.xv7"}},
+        {"vers.101", Plant::Link, {"new", "vers.xv7", "--overwrite"}},
+        {"vers.xv7", Plant::Link, {"new", "vers.xv7", "--overwrite"}},
+        {"vers.xv7", Plant::Bungelend, {"new", "vers.xv7"}},
+        {"club.103", Plant::Bungelend, {"group", "switch", "FILE", "3"}},
+    };
+    for (const auto& g : gevallen) {
+        TijdelijkeMap map;
+        const std::string f = KopieerDemo(map);
+        Cli({"player", "mark", f, "--all"});
+        const std::string wds = Cli({"export-wds", f}).out;
+        const std::string wdsPad = wds.substr(0, wds.size() - 1);
+        const std::string geplant = g.naam == std::string("WDS") ? wdsPad : map / g.naam;
+        const std::string doel = map / (g.plant == Plant::Bungelend ? "nergens" : "slachtoffer");
+        Schrijf(map / "slachtoffer", "van iemand anders");
+        if (g.naam == std::string("WDS")) fs::remove(wdsPad);
+        fs::remove(geplant);
+        if (g.plant == Plant::Pijp) {
+            ASSERT_EQ(::mkfifo(geplant.c_str(), 0644), 0);
+        } else {
+            fs::create_symlink(doel, geplant);
+        }
+        std::string regel;
+        for (const auto& a : g.args)
+            regel += " " + (a == "FILE"                        ? f
+                            : a == "WDS"                       ? wdsPad
+                            : a.find('.') != std::string::npos ? map / a
+                                                               : a);
+        const auto r = Proces(regel, 60);
+        const std::string wat = std::string(g.naam) + regel;
+        EXPECT_NE(r.status, 124) << wat << ": hangs";
+        EXPECT_EQ(Lees(map / "slachtoffer"), "van iemand anders") << wat;
+        EXPECT_FALSE(fs::exists(map / "nergens")) << wat;
+    }
+}
+
 TEST(CliBestanden, TweedeSchrijverWachtEnWeigert) {
     TijdelijkeMap map;
     const std::string f = KopieerDemo(map);
@@ -146,6 +236,57 @@ TEST(CliBestanden, TweedeSchrijverWachtEnWeigert) {
     lezer.Laat();
     EXPECT_EQ(Cli({"player", "add", f, "--name", "Nieuw"}).status, 0);
     cli::ZetSlotWachttijd(kSlotWachttijd);
+}
+
+// The lock cannot be turned off: something else planted under the lock files' names is
+// refused, and a second way to the same files (a folder of links) takes the same lock.
+// A clean exit leaves no lock file behind.
+TEST(CliBestanden, SlotVolgtHetEchteBestandEnWeigertAlsHetNietKan) {
+    enum class Opzet { Mappen, Links, Pijpen, Linkmap, Niets };
+    for (const Opzet opzet :
+         {Opzet::Mappen, Opzet::Links, Opzet::Pijpen, Opzet::Linkmap, Opzet::Niets}) {
+        TijdelijkeMap map;
+        const std::string f = KopieerDemo(map);
+        const std::string voor = Lees(map / "club.101");
+        std::string via = f;
+        Competitieslot desktop; // the desktop program has the competition open
+        for (const char* slot : {"club.lck", "club.lcl"}) {
+            if (opzet == Opzet::Mappen) fs::create_directory(map / slot);
+            if (opzet == Opzet::Links) fs::create_symlink(map / "elders", map / slot);
+            if (opzet == Opzet::Pijpen) {
+                ASSERT_EQ(::mkfifo((map / slot).c_str(), 0644), 0);
+            }
+        }
+        if (opzet == Opzet::Linkmap) {
+            fs::create_directory(map / "via");
+            for (const auto& e : fs::directory_iterator(map.Pad()))
+                if (e.is_regular_file())
+                    fs::create_symlink(e.path(), map / ("via/" + e.path().filename().string()));
+            via = map / "via/club.xv7";
+            ASSERT_TRUE(Competitieslot::Neem(f, Slotsoort::Exclusief, {}, desktop).Ok());
+        }
+        cli::ZetSlotWachttijd(std::chrono::milliseconds(100));
+        const auto r = Cli({"player", "add", via, "--name", "Nieuw"});
+        cli::ZetSlotWachttijd(kSlotWachttijd);
+        const int o = static_cast<int>(opzet);
+        if (opzet == Opzet::Niets) {
+            EXPECT_EQ(r.status, 0) << r.err;
+            // A save that fails (a name too long for its temporary file) leaves nothing either.
+            const std::string lang = map / (std::string(240, 'a') + ".xv7");
+            EXPECT_EQ(Cli({"new", lang}).status, 1);
+            for (const auto& e : fs::directory_iterator(map.Pad()))
+                EXPECT_EQ(e.path().filename().string().find("aaaa"), std::string::npos) << e.path();
+            for (const char* slot : {"club.lck", "club.lcl"})
+                EXPECT_FALSE(fs::exists(fs::symlink_status(map / slot))) << slot;
+            continue;
+        }
+        EXPECT_EQ(r.status, 1) << o << ": " << r.err;
+        EXPECT_NE(r.err.find(opzet == Opzet::Linkmap ? "ander programma" : "vergrendeld"),
+                  std::string::npos)
+            << o << ": " << r.err;
+        EXPECT_EQ(Lees(map / "club.101"), voor) << o;
+        EXPECT_FALSE(fs::exists(map / "elders")) << o;
+    }
 }
 
 TEST(CliBestanden, GelijktijdigeSchrijversVerliezenNiets) {
@@ -257,7 +398,8 @@ TEST(CliBestanden, OnmogelijkeWaardenWordenGemeld) {
          "ingekort tot 20 tekens",
          "Een naam van meer da\n"},
         {{"--name", "Łukasz"}, 0, "opgeslagen als ?", "?ukasz\n"},
-        {{"--name", "Tweede een", "--number", "1"}, 0, "ook lotingnummer 1: ", "Tweede een\n"},
+        {{"--name", "Tweede een", "--number", "1"}, 1, "ook lotingnummer 1: ", ""},
+        {{"--name", "Kort", "--short", "ABCDEFG"}, 0, "--short is ingekort tot", "Kort\n"},
         {{"--name", "Cat", "--categories", "SQ"}, 0, "niet gedefinieerd: Q", "Cat\n"},
         {{"--name", "Gewoon", "--categories", "S"}, 0, "", "Gewoon\n"},
     };
@@ -272,6 +414,75 @@ TEST(CliBestanden, OnmogelijkeWaardenWordenGemeld) {
             EXPECT_EQ(r.err, "") << g.opties[1];
         EXPECT_TRUE(r.out.ends_with(g.echo)) << r.out;
     }
+}
+
+// Output that cannot be written is a failure with a message: a full disk, a closed standard
+// output, a file-size limit (which must not kill the command and leave temporary files).
+TEST(CliBestanden, UitvoerfoutenWordenGemeld) {
+    TijdelijkeMap map;
+    const std::string f = KopieerDemo(map);
+    const std::string groep = Lees(map / "club.101");
+    const std::string cli = VELKARO_CLI;
+    struct Geval {
+        std::string regel;
+        const char* melding;
+    };
+    const std::vector<Geval> gevallen = {
+        {cli + " player list " + f + " --json >/dev/full", "niet volledig worden geschreven"},
+        {cli + " pair " + f + " >&-", "gesloten"},
+        {"ulimit -f 4; " + cli + " player add " + f + " --name Groot", "club.101"},
+    };
+    for (const auto& g : gevallen) {
+        const int s = std::system(("(" + g.regel + ") 2>" + map / "fout.txt").c_str());
+        ASSERT_TRUE(WIFEXITED(s)) << g.regel;
+        EXPECT_EQ(WEXITSTATUS(s), 1) << g.regel;
+        EXPECT_NE(Lees(map / "fout.txt").find(g.melding), std::string::npos)
+            << g.regel << ": " << Lees(map / "fout.txt");
+        EXPECT_EQ(Lees(map / "club.101"), groep) << g.regel;
+        for (const auto& e : fs::directory_iterator(map.Pad()))
+            EXPECT_EQ(e.path().string().find(".tmp~"), std::string::npos) << e.path();
+    }
+}
+
+// Values that make no sense are refused before anything is saved.
+TEST(CliBestanden, OnzinWordtGeweigerd) {
+    struct Geval {
+        std::vector<std::string> args; // FILE stands for the competition
+        int status;
+        const char* melding;
+    };
+    const std::vector<Geval> gevallen = {
+        {{"tournament", "FILE", "--from", "99-99-9999"}, 2, "dd-mm-jjjj"},
+        {{"tournament", "FILE", "--from", "31-02-2026"}, 2, "dd-mm-jjjj"},
+        {{"tournament", "FILE", "--to", "32-13-2026"}, 2, "dd-mm-jjjj"},
+        {{"tournament", "FILE", "--from", "10-10-2026", "--to", "01-10-2026"}, 2, "einddatum"},
+        {{"player", "add", "FILE", "--name", "X", "--number", "0"}, 2, "--number"},
+        {{"player", "add", "FILE", "--name", "X", "--max", "-3"}, 2, "--max"},
+        {{"player", "add", "FILE", "--name", "X", "--fmjd-id", "-1"}, 2, "--fmjd-id"},
+        {{"player", "add", "FILE", "--name", "X", "--name", "Y"}, 2, "meer dan eens"},
+        {{"standings", "FILE", "--from", "99"}, 1, "99"},
+        {{"report", "FILE", "--kind", "series", "--groups-from", "7", "--groups-to", "1"},
+         2,
+         "eerste groep"},
+        {{"match", "renumber", "FILE", "1", "1", "-4"}, 2, "NEWNUMBER"},
+        {{"category", "add", "FILE", "AB", "Twee"}, 2, "één letter"},
+        {{"pair", "FILE", "--round", "1001"}, 2, "van 1 tot en met 1000"},
+    };
+    TijdelijkeMap map;
+    const std::string f = KopieerDemo(map);
+    const std::string hoofd = Lees(f), groep = Lees(map / "club.101");
+    for (const auto& g : gevallen) {
+        std::vector<std::string> args;
+        for (const auto& a : g.args) args.push_back(a == "FILE" ? f : a);
+        const auto r = Cli(args);
+        EXPECT_EQ(r.status, g.status) << g.args[0] << " " << g.args.back() << ": " << r.err;
+        EXPECT_NE(r.err.find(g.melding), std::string::npos) << g.args.back() << ": " << r.err;
+        EXPECT_EQ(Lees(f), hoofd) << g.args.back();
+        EXPECT_EQ(Lees(map / "club.101"), groep) << g.args.back();
+    }
+    // A new file named in capitals is the file the next command opens by that name.
+    ASSERT_EQ(Cli({"new", map / "a.XV7"}).status, 0);
+    EXPECT_EQ(Cli({"player", "add", map / "a.XV7", "--name", "Anna"}).status, 0);
 }
 
 TEST(CliBestanden, VraagNoemtDeOptieDieHaarBeantwoordt) {

@@ -176,6 +176,11 @@ TEST(Groepen, VerwijderenVanDeOpenGroepVanDrieLaadtDeEerste) {
     EXPECT_FALSE(fs::exists(map / "c.102"));
     EXPECT_EQ(c.HuidigeDeelcomp, 1);
     EXPECT_EQ(SpelerVan(c), "Speler Een");
+    // The main file went with the group file: it no longer names the removed file.
+    Competitie d;
+    const auto r = LeesBestand(d, map / "c.xv7");
+    EXPECT_TRUE(r.Ok() && r.Schade.empty());
+    EXPECT_EQ(d.Groepen.Aantal(), 2u);
 }
 
 TEST(Groepen, NeeBijVerwijderenHoudtAllesOpen) {

@@ -17,7 +17,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A saved competition with three groups; group 1 (open) has two players and a match.
+// A saved competition with three groups; group 1 (open) has two players, a match (and so a
+// round) and a category.
 std::string MaakCompetitie(const TijdelijkeMap& map) {
     Competitie c;
     c.Bestandsnaam = map / "club.xv7";
@@ -31,6 +32,7 @@ std::string MaakCompetitie(const TijdelijkeMap& map) {
     c.Spelers.Voegtoe(a);
     c.Spelers.Voegtoe(b);
     c.Wedstrijden.Voegtoe({1, 1, 1, 2, 2, 0, true, false});
+    c.Categorieen.push_back({"A", "Junioren"});
     c.HuidigeDeelcomp = 1;
     EXPECT_TRUE(SchrijfBestand(c).Ok());
     return c.Bestandsnaam;
@@ -39,6 +41,23 @@ std::string MaakCompetitie(const TijdelijkeMap& map) {
 // The group file with its first line (the player count) replaced.
 std::string MetAantal(const std::string& groep, const std::string& aantal) {
     return aantal + groep.substr(groep.find("\r\n"));
+}
+
+// A file as its lines, and back.
+std::vector<std::string> Regels(const std::string& inhoud) {
+    std::vector<std::string> r;
+    for (std::size_t begin = 0; begin < inhoud.size();) {
+        const std::size_t eind = inhoud.find("\r\n", begin);
+        r.push_back(inhoud.substr(begin, eind - begin));
+        begin = eind + 2;
+    }
+    return r;
+}
+
+std::string Tekst(const std::vector<std::string>& regels) {
+    std::string s;
+    for (const auto& r : regels) s += r + "\r\n";
+    return s;
 }
 
 } // namespace
@@ -114,13 +133,78 @@ TEST(Beschadigd, AfgekaptHoofdbestandVerliestGeenGroepen) {
         EXPECT_TRUE(r.Schade[0].Hoofdbestand);
         EXPECT_EQ(r.Schade[0].Soort, Schadesoort::Afgekapt);
     }
-    // Cut after the whole group list: the values that follow have their defaults.
-    Schrijf(hoofd,
-            inhoud.substr(0, inhoud.find("Times") == std::string::npos ? inhoud.size()
-                                                                       : inhoud.find("Times")));
-    Competitie c;
-    EXPECT_TRUE(LeesBestand(c, hoofd).Schade.empty());
-    EXPECT_EQ(c.Groepen.Aantal(), 3u);
+}
+
+// Damage that keeps the file readable: a count that disagrees with the lines after it, a file
+// cut cleanly at a block boundary, lines after the last block, numbers used twice. Each loads
+// as far as it goes and says so, like a file cut in the middle of a value.
+TEST(Beschadigd, AannemelijkeSchadeWordtGemeld) {
+    TijdelijkeMap map;
+    const std::string hoofd = MaakCompetitie(map);
+    const auto hoofdregels = Regels(Lees(hoofd));
+    const auto groepregels = Regels(Lees(map / "club.101"));
+    // Group file: 2 players of 31 lines, 1 round, 1 match, 25 settings lines, 1 category, 30
+    // option values. Main file: 3 groups of 5 lines, then the open group and 4 preferences.
+    ASSERT_EQ(groepregels.size(), 133u);
+    ASSERT_EQ(hoofdregels.size(), 22u);
+    using Regelwijziging = std::function<void(std::vector<std::string>&)>;
+    auto zet = [](std::size_t regel, std::string waarde) -> Regelwijziging {
+        return [=](std::vector<std::string>& r) { r[regel] = waarde; };
+    };
+    auto kap = [](std::size_t regels) -> Regelwijziging {
+        return [=](std::vector<std::string>& r) { r.resize(regels); };
+    };
+    const Regelwijziging extra = [](std::vector<std::string>& r) { r.push_back("7"); };
+    struct Geval {
+        const char* naam;
+        bool hoofdbestand;
+        Regelwijziging wijzig;
+    };
+    const std::vector<Geval> gevallen = {
+        {"heel", false, nullptr},
+        {"lege regel achteraan", false, [](auto& r) { r.push_back(""); }},
+        {"1 speler", false, zet(0, "1")},
+        {"3 spelers", false, zet(0, "3")},
+        {"0 rondes", false, zet(63, "0")},
+        {"2 rondes", false, zet(63, "2")},
+        {"0 wedstrijden", false, zet(66, "0")},
+        {"2 wedstrijden", false, zet(66, "2")},
+        {"0 categorieen", false, zet(100, "0")},
+        {"2 categorieen", false, zet(100, "2")},
+        {"na de spelers", false, kap(63)},
+        {"na de rondes", false, kap(66)},
+        {"na de wedstrijden", false, kap(75)},
+        {"na de instellingen", false, kap(100)},
+        {"na de categorieen", false, kap(103)},
+        {"regel na het einde", false, extra},
+        {"lotingnummer dubbel", false, zet(32, "1")},
+        {"lotingnummer negatief", false, zet(1, "-1")},
+        {"2 groepen", true, zet(1, "2")},
+        {"4 groepen", true, zet(1, "4")},
+        {"na de groepenlijst", true, kap(17)},
+        {"na de open groep", true, kap(18)},
+        {"regel na Vastfont", true, extra},
+        {"groepsbestand dubbel", true, zet(9, "1")},
+        {"groepsbestand negatief", true, zet(9, "-2")},
+    };
+    for (const auto& g : gevallen) {
+        auto hoofdkopie = hoofdregels, groepkopie = groepregels;
+        if (g.wijzig) g.wijzig(g.hoofdbestand ? hoofdkopie : groepkopie);
+        Schrijf(hoofd, Tekst(hoofdkopie));
+        Schrijf(map / "club.101", Tekst(groepkopie));
+        Competitie c;
+        const auto r = LeesBestand(c, hoofd);
+        ASSERT_TRUE(r.Ok()) << g.naam;
+        if (!g.wijzig || g.naam == std::string("lege regel achteraan")) {
+            EXPECT_TRUE(r.Schade.empty()) << g.naam;
+            continue;
+        }
+        if (r.Schade.empty()) {
+            ADD_FAILURE() << g.naam << " loaded without a report";
+            continue;
+        }
+        EXPECT_EQ(r.Schade[0].Hoofdbestand, g.hoofdbestand) << g.naam;
+    }
 }
 
 TEST(Beschadigd, OudBestandMetBeschadigdeGroepWordtNietOmgezet) {
@@ -128,7 +212,10 @@ TEST(Beschadigd, OudBestandMetBeschadigdeGroepWordtNietOmgezet) {
     const std::string hoofd = MaakCompetitie(map);
     std::string inhoud = Lees(hoofd);
     Schrijf(hoofd, "701" + inhoud.substr(3));
-    Schrijf(map / "club.101", SchrijfGroepTekst(Competitie())); // empty: reads alike in 701
+    // An empty group in the older layout: no Optievlaggen after the 24 settings lines.
+    auto leeg = Regels(SchrijfGroepTekst(Competitie()));
+    leeg.erase(leeg.begin() + 3 + 24);
+    Schrijf(map / "club.101", Tekst(leeg));
     Schrijf(map / "club.102", "3\r\n7\r\n");
     const std::string oud101 = Lees(map / "club.101");
     Competitie c;

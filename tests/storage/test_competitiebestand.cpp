@@ -208,6 +208,13 @@ TEST(Competitiebestand, HoofdbestandRegelVoorRegel) {
     EXPECT_EQ(SchrijfHoofdbestandTekst(c),
               "702\r\n2\r\n1\r\nSenioren\r\n1\r\nFALSE\r\n\r\n5\r\nJeugd\r\n2\r\nFALSE\r\n\r\n"
               "2\r\nTimes New Roman\r\n30\r\nTRUE\r\nCourier New\r\n");
+    // A title with a line break or a NUL byte (read from a group file) stays one line of text:
+    // a NUL would make the main file read as no competition file at all.
+    c.Groepen.At(0).W().Titel = std::string("Se\nni\0ren", 9);
+    const std::string t = SchrijfHoofdbestandTekst(c);
+    EXPECT_NE(t.find("\r\nSe ni ren\r\n"), std::string::npos);
+    Competitie d;
+    EXPECT_EQ(LeesHoofdbestandTekst(d, t), Bestandsfout::Geen);
 }
 
 TEST(Competitiebestand, SpelerblokVan31Regels) {
@@ -330,7 +337,9 @@ TEST(Competitiebestand, OntbrekendGroepsbestandGeeftLegeGroep) {
         map / "x.xv7",
         "702\r\n1\r\n1\r\nTitel\r\n1\r\nFALSE\r\n\r\n1\r\nArial\r\n30\r\nTRUE\r\nCourier New\r\n");
     Competitie c;
-    ASSERT_TRUE(LeesBestand(c, map / "x.XV7").Ok() == false); // the name differs in case: not found
+    // A name in capitals opens the file a save of it wrote.
+    ASSERT_TRUE(LeesBestand(c, map / "x.XV7").Ok());
+    EXPECT_EQ(c.Bestandsnaam, map / "x.xv7");
     ASSERT_TRUE(LeesBestand(c, map / "x.xv7").Ok());
     EXPECT_TRUE(c.Spelers.Leeg());
     EXPECT_EQ(c.Opties.Sorteervolgorde, 389);

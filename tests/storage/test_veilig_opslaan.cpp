@@ -144,23 +144,33 @@ TEST(VeiligOpslaan, BestandEnMapBereikenDeSchijf) {
     const std::string oudHoofd = Lees(map / "club.xv7");
     c.Opties.Toernooinaam = "Nieuw";
     c.Groepen.Voegtoe({2, "", 2, false, ""});
-    const std::string nieuwHoofd = SchrijfHoofdbestandTekst(c);
 
     // Per sync: what was synced and what the main file held at that moment.
     std::vector<std::pair<std::string, std::string>> syncs;
     ZetSyncWaarnemer([&](const std::string& p) { syncs.emplace_back(p, Lees(map / "club.xv7")); });
     ASSERT_TRUE(SchrijfBestand(c).Ok());
     ZetSyncWaarnemer(nullptr);
+    // The main file carries the open group's new title, written with it in one change.
+    const std::string nieuwHoofd = Lees(map / "club.xv7");
+    EXPECT_NE(nieuwHoofd.find("Nieuw"), std::string::npos);
 
     const std::string mapNaam = fs::path(map / "club.xv7").parent_path().string();
-    ASSERT_EQ(syncs.size(), 4u); // main: temporary file, folder; group: temporary file, folder
-    EXPECT_TRUE(syncs[0].first.starts_with(map / "club.xv7.")); // the temporary file
-    EXPECT_FALSE(fs::exists(syncs[0].first));                   // renamed since
-    EXPECT_EQ(syncs[0].second, oudHoofd);                       // before the rename
-    EXPECT_EQ(syncs[1].first, mapNaam);
-    EXPECT_EQ(syncs[1].second, nieuwHoofd); // after the rename
-    EXPECT_TRUE(syncs[2].first.starts_with(map / "club.101."));
+    // The two temporary files and the journal's, the folder with the journal in it, the
+    // folder after the renames, the folder after the journal went.
+    ASSERT_EQ(syncs.size(), 6u);
+    EXPECT_TRUE(syncs[0].first.starts_with(map / "club.101.")); // the temporary files
+    EXPECT_TRUE(syncs[1].first.starts_with(map / "club.xv7."));
+    EXPECT_TRUE(syncs[2].first.starts_with(map / "club.jnl."));
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_FALSE(fs::exists(syncs[i].first)); // renamed since
+        EXPECT_EQ(syncs[i].second, oudHoofd);     // before the renames
+    }
     EXPECT_EQ(syncs[3].first, mapNaam);
+    EXPECT_EQ(syncs[3].second, oudHoofd); // the journal is on disk before any file is replaced
+    EXPECT_EQ(syncs[4].first, mapNaam);
+    EXPECT_EQ(syncs[4].second, nieuwHoofd); // after the renames
+    EXPECT_EQ(syncs[5].first, mapNaam);
+    EXPECT_FALSE(fs::exists(map / "club.jnl"));
 }
 
 TEST(VeiligOpslaan, PijpOfApparaatWordtNooitGeopend) {
@@ -193,7 +203,7 @@ TEST(VeiligOpslaan, EigenBestandenHerkend) {
     fs::create_directories(map / "sub");
     for (const std::string& pad :
          {map / "club.xv7", map / "sub/../club.103", map / "./club.103", map / "club.lck",
-          map / "club.lcl", map / "link.txt", map / "hard.txt"})
+          map / "club.lcl", map / "club.jnl", map / "link.txt", map / "hard.txt"})
         EXPECT_TRUE(IsEigenBestand(c, pad)) << pad;
     for (const std::string& pad : {map / "club.104", map / "club.pdf", std::string("club.xv7")})
         EXPECT_FALSE(IsEigenBestand(c, pad)) << pad;

@@ -286,9 +286,12 @@ void TestRooster::stopHerstelt() {
         auto t = test::SeizoenTot(154, 35, test::Uitslagverdeling::Favoriet, 15);
         Competitie& c = t->c;
         c.Bestandsnaam = pad.toStdString();
-        Deelcompgegevens groep;
-        groep.Competitienummer = groep.Bestandsnummer = 1;
-        c.Groepen.Voegtoe(groep);
+        // Group 1 once: a second group on the same group file would read as damaged.
+        if (!c.Groepen.Zoek(1)) {
+            Deelcompgegevens groep;
+            groep.Competitienummer = groep.Bestandsnummer = 1;
+            c.Groepen.Voegtoe(groep);
+        }
         Wedstrijd(c, 15, 1, 3); // drawn up before: the pairing first deletes it
         aantalWedstrijden = c.Wedstrijden.Aantal();
         paren = c.Spelers.tel_rooster() / 2;
@@ -419,10 +422,7 @@ void TestRooster::hoofdvensterRoostert() {
     const QString pad = map_.path() + "/zwitsers.xv7";
     {
         Competitie c;
-        c.Bestandsnaam = pad.toStdString();
-        Deelcompgegevens groep;
-        groep.Competitienummer = groep.Bestandsnummer = 1;
-        c.Groepen.Voegtoe(groep);
+        c.Bestandsnaam = pad.toStdString(); // with its one group, file number 1
         c.Opties.Rekensysteem = SysteemZwitsers;
         Spelers(c, 4);
         Wedstrijd(c, 1, 1, 2, 2);
