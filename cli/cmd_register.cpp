@@ -38,7 +38,6 @@ int Wijzig(const Argumenten& a, Uitvoer& u) {
         if (a.Waarde("--name") || lijsten) d.NaamVerlaten();
         return true;
     });
-    ControleerDubbeleLoting(c, c.Spelers.zoekptr(intern)->G());
     Bewaar(c);
     const auto& g = c.Spelers.zoekptr(intern)->G();
     const std::string naam = MeldAanpassingen(a, c, g, u.err);

@@ -40,7 +40,6 @@ int Toevoegen(const Argumenten& a, Uitvoer& u) {
         return true;
     });
     if (c.Spelers.Aantal() == voor) throw Gebruiksfout("--name cannot be empty");
-    ControleerDubbeleLoting(c, c.Spelers.At(c.Spelers.Aantal() - 1).G());
     Bewaar(c);
     const auto& s = c.Spelers.At(c.Spelers.Aantal() - 1);
     const std::string naam = MeldAanpassingen(a, c, s.G(), u.err);

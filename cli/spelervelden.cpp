@@ -122,14 +122,6 @@ void ControleerSpelervelden(const Argumenten& a) {
         throw Weigering("--name: " + lang::Tekst(lang::T::NaamMetHekjes));
 }
 
-void ControleerDubbeleLoting(const Competitie& c, const Spelergegevens& g) {
-    for (const auto& s : c.Spelers)
-        if (s->Lotingnummer() == g.Lotingnummer && s->G().InternNummer != g.InternNummer)
-            throw Weigering("--number " + std::to_string(g.Lotingnummer) + ": " +
-                            lang::Tekst(lang::T::LotingnummerDubbel) + " " +
-                            std::to_string(g.Lotingnummer) + ": " + s->G().Naam);
-}
-
 std::string MeldAanpassingen(const Argumenten& a, const Competitie& c, const Spelergegevens& g,
                              std::ostream& err) {
     using lang::T;
@@ -141,6 +133,13 @@ std::string MeldAanpassingen(const Argumenten& a, const Competitie& c, const Spe
         if (opgeslagen != g.Naam)
             err << waarschuwing << lang::Tekst(T::TekensVervangen) << ": " << opgeslagen << '\n';
     }
+    if (a.Waarde("--number") && g.Lotingnummer != 0)
+        for (const auto& s : c.Spelers)
+            if (s->Lotingnummer() == g.Lotingnummer && s->G().InternNummer != g.InternNummer) {
+                err << waarschuwing << lang::Tekst(T::LotingnummerDubbel) << " " << g.Lotingnummer
+                    << ": " << s->G().Naam << '\n';
+                break;
+            }
     // The short code and the place have room for a few characters only.
     for (const auto& [optie, veld] :
          {std::pair<const char*, const std::string*>{"--short", &g.Kort}, {"--place", &g.Plaats}})

@@ -33,9 +33,6 @@ void NeemUitLijstOver(const Argumenten& a, const Ratinglijsten& lijsten, const C
 // Refuses what the file cannot hold as given: a negative drawing number, a name with "##"
 // (the file's border between the name and the full name).
 void ControleerSpelervelden(const Argumenten& a);
-// A drawing number names one player: a second player with it is refused (the file would
-// read as damaged).
-void ControleerDubbeleLoting(const Competitie& c, const Spelergegevens& g);
 // After the dialog read the fields back into g: says on err what was cut or replaced (a name
 // over 20 characters, a short code or place cut to its field, characters outside
 // Windows-1252) and category letters the group does not define. Returns the name as stored.

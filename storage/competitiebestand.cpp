@@ -328,10 +328,10 @@ std::optional<Schadesoort> LeesGroepTekst(Competitie& c, std::string_view inhoud
     bool kort = false;
     // Counts are bounded by what the file holds: the loops stop at its end.
     const int32_t spelers = aantal();
-    // Drawing numbers name players to the user: a negative or repeated one is a count that
-    // slipped (players read from other lines) or a hand edit that pairing cannot work with.
+    // A negative drawing number is a count that slipped (players read from other lines) or a
+    // hand edit: the program never gives one. A repeated one is no damage: quick entry and
+    // typed numbers may give two players the same number, and the register allows it.
     bool nummerFout = false;
-    std::unordered_set<int32_t> lotingen;
     // The rating in use follows the settings, which come later in the file: read the players
     // first and choose their rating once the settings are known.
     for (int32_t i = 0; i < spelers; ++i) {
@@ -340,7 +340,7 @@ std::optional<Schadesoort> LeesGroepTekst(Competitie& c, std::string_view inhoud
             break;
         }
         Spelergegevens g = LeesSpeler(r, versie);
-        if (g.Lotingnummer < 0 || !lotingen.insert(g.Lotingnummer).second) nummerFout = true;
+        if (g.Lotingnummer < 0) nummerFout = true;
         c.Spelers.Voegtoe(g);
     }
     const int32_t rondes = aantal();

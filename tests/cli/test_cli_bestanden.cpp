@@ -398,7 +398,7 @@ TEST(CliBestanden, OnmogelijkeWaardenWordenGemeld) {
          "ingekort tot 20 tekens",
          "Een naam van meer da\n"},
         {{"--name", "Łukasz"}, 0, "opgeslagen als ?", "?ukasz\n"},
-        {{"--name", "Tweede een", "--number", "1"}, 1, "ook lotingnummer 1: ", ""},
+        {{"--name", "Tweede een", "--number", "1"}, 0, "ook lotingnummer 1: ", "Tweede een\n"},
         {{"--name", "Kort", "--short", "ABCDEFG"}, 0, "--short is ingekort tot", "Kort\n"},
         {{"--name", "Cat", "--categories", "SQ"}, 0, "niet gedefinieerd: Q", "Cat\n"},
         {{"--name", "Gewoon", "--categories", "S"}, 0, "", "Gewoon\n"},

@@ -136,7 +136,8 @@ TEST(Beschadigd, AfgekaptHoofdbestandVerliestGeenGroepen) {
 }
 
 // Damage that keeps the file readable: a count that disagrees with the lines after it, a file
-// cut cleanly at a block boundary, lines after the last block, numbers used twice. Each loads
+// cut cleanly at a block boundary, lines after the last block, negative numbers, a group file
+// number used twice. Each loads
 // as far as it goes and says so, like a file cut in the middle of a value.
 TEST(Beschadigd, AannemelijkeSchadeWordtGemeld) {
     TijdelijkeMap map;
@@ -195,7 +196,9 @@ TEST(Beschadigd, AannemelijkeSchadeWordtGemeld) {
         Competitie c;
         const auto r = LeesBestand(c, hoofd);
         ASSERT_TRUE(r.Ok()) << g.naam;
-        if (!g.wijzig || g.naam == std::string("lege regel achteraan")) {
+        // Two players may share a drawing number: quick entry allows it.
+        if (!g.wijzig || g.naam == std::string("lege regel achteraan") ||
+            g.naam == std::string("lotingnummer dubbel")) {
             EXPECT_TRUE(r.Schade.empty()) << g.naam;
             continue;
         }
