@@ -7,6 +7,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 
 namespace velkaro::ui {
 
@@ -61,6 +62,12 @@ Antwoord QtGesprek::Vraag(const std::string& tekst, const std::string& titel, Kn
         nee = box.addButton(Q(T::BtnNee), QMessageBox::NoRole);
         box.setEscapeButton(nee);
         break;
+    case Knoppen::JaNeeStandaardNee:
+        ja = box.addButton(Q(T::BtnJa), QMessageBox::YesRole);
+        nee = box.addButton(Q(T::BtnNee), QMessageBox::NoRole);
+        box.setDefaultButton(static_cast<QPushButton*>(nee));
+        box.setEscapeButton(nee);
+        break;
     case Knoppen::JaNeeAnnuleren:
         ja = box.addButton(Q(T::BtnJa), QMessageBox::YesRole);
         nee = box.addButton(Q(T::BtnNee), QMessageBox::NoRole);
@@ -111,7 +118,14 @@ std::optional<std::string> QtGesprek::KiesBestand(Bestandskeuze& keuze) {
         d.setFileMode(QFileDialog::AnyFile);
         // The program asks its own overwrite question.
         d.setOption(QFileDialog::DontConfirmOverwrite);
-        d.setDefaultSuffix("xv7");
+        // A name typed without extension takes the one of the filter in force, so a PDF
+        // never becomes a competition file by its name.
+        const auto suffix = [&d](const QString& filter) {
+            const auto m = QRegularExpression("\\*\\.(\\w+)").match(filter);
+            d.setDefaultSuffix(m.hasMatch() ? m.captured(1) : QString());
+        };
+        suffix(d.selectedNameFilter());
+        QObject::connect(&d, &QFileDialog::filterSelected, &d, suffix);
     } else {
         d.setFileMode(QFileDialog::ExistingFile);
     }
