@@ -3,10 +3,10 @@
 #include "model/systeem.h"
 #include "model/tekst.h"
 #include "reports/rapportdialoog.h"
+#include "storage/bestandsnamen.h"
 #include "storage/competitiebestand.h"
 #include "ui/tekst.h"
 
-#include <QFileInfo>
 #include <QFontDialog>
 #include <QFontMetricsF>
 #include <QHBoxLayout>
@@ -245,9 +245,11 @@ void AfdrukDialoog::Pdf() {
     k.Filters = {lang::Tekst(T::PrPdfBestanden) + "|*.pdf"};
     auto naam = o_.G.KiesBestand(k);
     if (!naam || naam->empty()) return;
-    std::string pad = *naam;
-    if (QFileInfo(Q(pad)).suffix().isEmpty()) pad += ".pdf";
-    BewaarPdf(pad);
+    // Only a PDF is written here, whatever the name typed; the user is told where it went.
+    const std::string pad = MetExtensie(*naam, ".pdf");
+    if (BewaarPdf(pad))
+        o_.G.Melding(lang::Tekst(T::PrPdfGeschreven) + ": " + pad, lang::Tekst(T::Informatie),
+                     Pictogram::Informatie);
 }
 
 } // namespace velkaro::ui

@@ -10,11 +10,14 @@
 #include "storage/competitiebestand.h"
 #include "ui/afdrukvoorbeeld.h"
 #include "ui/helpvenster.h"
+#include "ui/qtgesprek.h"
 #include "ui/rapportscherm.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -414,6 +417,43 @@ void TestRapport::afdrukkenZonderVenster() {
     QVERIFY(EersteRegel(PdfTekst(Pad("v.pdf"), 1)).startsWith("Voortschrijdingstabel"));
     QVERIFY(!QFile::exists(Pad("x.pdf")));
     QCOMPARE(LeesAlles(demo), voor); // printing changes no competition
+}
+
+// "Opslaan als PDF" writes a PDF and nothing else, whatever name is typed, and says where.
+void TestRapport::pdfKrijgtPdfNaam() {
+    // The real save dialog: a name typed without extension takes the filter's ".pdf".
+    ui::QtGesprek echt;
+    Bestandskeuze k;
+    k.Opslaan = true;
+    k.Map = map_.path().toStdString();
+    k.Filters = {"PDF-bestanden|*.pdf"};
+    velkaro::test::BijModaal([](QWidget* w) {
+        auto* d = qobject_cast<QFileDialog*>(w);
+        QVERIFY(d);
+        QCOMPARE(d->nameFilters(), QStringList{"PDF-bestanden (*.pdf)"});
+        auto* naam = d->findChild<QLineEdit*>("fileNameEdit");
+        QVERIFY(naam);
+        naam->setText("verslag");
+        QTest::keyClick(naam, Qt::Key_Return);
+    });
+    QCOMPARE(QString::fromStdString(echt.KiesBestand(k).value_or("")), Pad("verslag.pdf"));
+
+    // The preview: a competition's name gets ".pdf" added; the message names the file.
+    test::Programma p(map_.path());
+    QVERIFY(p.venster->OpenBijStart(Demo("pdf")));
+    auto* afdruk = p.venster->findChild<ui::AfdrukDialoog*>("Twprint");
+    Afdrukdocument doc;
+    doc.Regels.push_back({"Stand na ronde 3", {}});
+    afdruk->Laad(doc);
+    const QStringList voor = QDir(Pad("pdf")).entryList(QDir::Files);
+    p.g.Bestanden = {Pad("pdf/uitslag.xv7").toStdString()};
+    Klik(afdruk, "knopPdf");
+    QCOMPARE(p.g.Keuzes.back().Filters.size(), std::size_t{1});
+    QCOMPARE(QDir(Pad("pdf")).entryList(QDir::Files), QStringList(voor) << "uitslag.xv7.pdf");
+    QCOMPARE(PdfBladen(Pad("pdf/uitslag.xv7.pdf")), 1);
+    QVERIFY(!p.g.Meldingen.empty());
+    QVERIFY(
+        QString::fromStdString(p.g.Meldingen.back().first).endsWith(Pad("pdf/uitslag.xv7.pdf")));
 }
 
 QTEST_MAIN(TestRapport)
