@@ -31,5 +31,6 @@ private slots:
     void engelsInDeStatusbalkNaWisselen();
     void afsluitenBewaartZonderVraagEnMeldtEenFout();
     void f1OpentHetHulpstuk();
+    void vensterOverHetHoofdvenster();
     void rondgangVanEenNieuweGebruiker();
 };
