@@ -132,6 +132,7 @@ Bestandsresultaat Herstelbewaarder::Bij(std::span<const Wedstrijdgegevens> open)
         naam_ = naam;
         laatste_.clear();
         geschreven_ = false;
+        basis_.reset();
     }
     Herstelkopie k{c_.HuidigeDeelcomp,
                    SchrijfHoofdbestandTekst(c_),
@@ -141,8 +142,12 @@ Bestandsresultaat Herstelbewaarder::Bij(std::span<const Wedstrijdgegevens> open)
     // Unchanged, and no save since (a save clears Gewijzigd): nothing to do.
     const bool opgeslagen = gewijzigd_ && !c_.Gewijzigd;
     gewijzigd_ = c_.Gewijzigd;
+    // The competition as just loaded or saved: what its files hold, as far as this program is
+    // concerned (loading recomputes the standings, so the text may differ from the file's
+    // bytes without any change).
+    if (!basis_ || opgeslagen) basis_ = tekst;
     if (tekst == laatste_ && !opgeslagen) return {};
-    if (OpSchijf(naam_, k)) {
+    if (tekst == *basis_ || OpSchijf(naam_, k)) {
         if (geschreven_) Verwijder(Herstelbestand(naam_));
         geschreven_ = false;
         laatste_ = std::move(tekst);

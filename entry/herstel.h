@@ -48,7 +48,8 @@ private:
     std::string naam_;    // the competition the last copy belongs to
     std::string laatste_; // the competition as last seen
     bool geschreven_ = false;
-    bool gewijzigd_ = false; // Competitie::Gewijzigd as last seen
+    bool gewijzigd_ = false;           // Competitie::Gewijzigd as last seen
+    std::optional<std::string> basis_; // the competition as loaded or last saved
 };
 
 // Opening a competition that has a recovery copy: the user is asked (Waarschuwing, Yes/No)

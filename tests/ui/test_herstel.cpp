@@ -93,6 +93,13 @@ void TestHerstel::killNaUitslagBiedtHerstelAan() {
     const QString map = map_.path();
     const std::string club = (map + "/club.xv7").toStdString();
     MaakClub(club);
+    {
+        // Opening alone changes nothing: no copy.
+        test::Programma kijken(map);
+        QVERIFY(kijken.venster->OpenBijStart(club));
+        kijken.venster->Ververs();
+        QVERIFY(!QFile::exists(map + "/club.herstel"));
+    }
     QProcess sessie;
     sessie.start(QCoreApplication::applicationFilePath(), {"--sessie", map});
     QVERIFY(sessie.waitForStarted());

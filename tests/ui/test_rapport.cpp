@@ -55,6 +55,8 @@ QString EersteRegel(const QString& tekst) {
 
 std::string TestRapport::Demo(const QString& map) const {
     QDir().mkpath(Pad(map));
+    // A fresh demo: no recovery copy of an earlier test's program, which ended without a close.
+    QFile::remove(Pad(map + "/club.herstel"));
     for (const char* ext : {".xv7", ".101", ".102", ".103", ".104", ".105", ".106"}) {
         const QString bron = QString(VELKARO_EXAMPLES) + "/club" + ext;
         const QString doel = Pad(map + "/club" + ext);
