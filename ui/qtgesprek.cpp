@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -43,6 +45,25 @@ QString Filter(const std::string& f) {
 
 } // namespace
 
+int TitelBreedte(const QWidget& venster) {
+    // The window manager shows the title with the program's name after it, beside its own
+    // buttons; a generous allowance for those, since their size is the desktop's.
+    const QString titel = venster.windowTitle() + QString::fromUtf8(" \u2014 ") +
+                          QGuiApplication::applicationDisplayName();
+    return QFontMetrics(QApplication::font()).horizontalAdvance(titel) + 160;
+}
+
+namespace {
+
+// A message box is as wide as its text and buttons; a short text would cut its title off.
+void TitelPast(QMessageBox& box) {
+    if (auto* l = qobject_cast<QGridLayout*>(box.layout()))
+        l->addItem(new QSpacerItem(TitelBreedte(box), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                   l->rowCount(), 0, 1, l->columnCount());
+}
+
+} // namespace
+
 Antwoord QtGesprek::Vraag(const std::string& tekst, const std::string& titel, Knoppen knoppen,
                           Pictogram pictogram) {
     QMessageBox box(Icoon(pictogram), Q(titel), Q(tekst), QMessageBox::NoButton,
@@ -74,6 +95,7 @@ Antwoord QtGesprek::Vraag(const std::string& tekst, const std::string& titel, Kn
         box.setEscapeButton(box.addButton(Q(T::BtnAnnuleren), QMessageBox::RejectRole));
         break;
     }
+    TitelPast(box);
     box.exec();
     const QAbstractButton* gekozen = box.clickedButton();
     if (gekozen && gekozen == ja) return Antwoord::Ja;
@@ -87,6 +109,7 @@ void QtGesprek::Melding(const std::string& tekst, const std::string& titel, Pict
                     QApplication::activeWindow());
     box.setObjectName("meldingVenster");
     box.addButton(Q(T::BtnOK), QMessageBox::AcceptRole);
+    TitelPast(box);
     box.exec();
 }
 

@@ -242,10 +242,14 @@ void TestRooster::opnieuwParenVraagtEerst() {
                                                          {4, false}, {5, false}, {6, false}};
     QCOMPARE(ronde1, verwacht);
 
-    // The real message box: Enter and Escape both answer No.
+    // The real message box: Enter and Escape both answer No; the box is wide enough for its
+    // whole title, however short the question.
     ui::QtGesprek echt;
     for (const int toets : {Qt::Key_Return, Qt::Key_Escape}) {
-        BijModaal([toets](QWidget* w) { QTest::keyClick(w, static_cast<Qt::Key>(toets)); });
+        BijModaal([toets](QWidget* w) {
+            QVERIFY(w->width() >= ui::TitelBreedte(*w));
+            QTest::keyClick(w, static_cast<Qt::Key>(toets));
+        });
         QCOMPARE(echt.Vraag("?", "Bevestiging", Knoppen::JaNeeStandaardNee, Pictogram::Vraag),
                  Antwoord::Nee);
     }
