@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
@@ -422,7 +423,7 @@ void TestRapport::afdrukkenZonderVenster() {
 }
 
 // "Opslaan als PDF" writes a PDF and nothing else, whatever name is typed, and says where.
-void TestRapport::pdfKrijgtPdfNaam() {
+void TestRapport::pdfNaamEnZoom() {
     // The real save dialog: a name typed without extension takes the filter's ".pdf".
     ui::QtGesprek echt;
     Bestandskeuze k;
@@ -453,6 +454,19 @@ void TestRapport::pdfKrijgtPdfNaam() {
     QCOMPARE(p.g.Keuzes.back().Filters.size(), std::size_t{1});
     QCOMPARE(QDir(Pad("pdf")).entryList(QDir::Files), QStringList(voor) << "uitslag.xv7.pdf");
     QCOMPARE(PdfBladen(Pad("pdf/uitslag.xv7.pdf")), 1);
+
+    // Zoom: page width, whole page, a step in and out.
+    auto* voorbeeld = Zoek<QPrintPreviewWidget>(afdruk, "voorbeeld");
+    Klik(afdruk, "knopPaginabreedte");
+    QCOMPARE(voorbeeld->zoomMode(), QPrintPreviewWidget::FitToWidth);
+    Klik(afdruk, "knopHelePagina");
+    QCOMPARE(voorbeeld->zoomMode(), QPrintPreviewWidget::FitInView);
+    const qreal passend = voorbeeld->zoomFactor();
+    Klik(afdruk, "knopInzoomen");
+    QVERIFY(voorbeeld->zoomFactor() > passend);
+    Klik(afdruk, "knopUitzoomen");
+    Klik(afdruk, "knopUitzoomen");
+    QVERIFY(voorbeeld->zoomFactor() < passend);
     QVERIFY(!p.g.Meldingen.empty());
     QVERIFY(
         QString::fromStdString(p.g.Meldingen.back().first).endsWith(Pad("pdf/uitslag.xv7.pdf")));

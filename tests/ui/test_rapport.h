@@ -26,5 +26,5 @@ private slots:
     void beeldschermToontHetRapport();
     void grootsteRanglijstNaarPdf();
     void afdrukkenZonderVenster();
-    void pdfKrijgtPdfNaam();
+    void pdfNaamEnZoom();
 };
