@@ -439,6 +439,7 @@ void TestHoofdvenster::vensterOverHetHoofdvenster() {
     };
     BijModaal([&](QWidget* d) {
         erover(d);
+        test::LabelsVrij(d);
         QTest::mouseClick(Zoek<QPushButton>(d, "knopAnnuleren"), Qt::LeftButton);
     });
     Zoek<QAction>(w, "mnuInstellingen")->trigger();

@@ -243,6 +243,7 @@ void TestRapport::schijfGelijkAanDeOpdrachtregel() {
         Zoek<QRadioButton>(d, "rbLiggend")->setChecked(true);
         BijVenster("TSortScherm", [&](QWidget* s) {
             gesorteerd = true;
+            test::LabelsVrij(s);
             Klik(s, "knopSorteren");
         });
         Klik(d, "knopDisk");
