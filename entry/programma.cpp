@@ -2,6 +2,7 @@
 
 #include "entry/bestand.h"
 #include "entry/bestandsfout.h"
+#include "entry/herstel.h"
 #include "entry/importeren.h"
 #include "entry/instellingen.h"
 #include "lang/namen.h"
@@ -49,7 +50,7 @@ std::string Versietekst() {
     return VELKARO_VERSIE;
 }
 
-Panelen BerekenPanelen(const Competitie& c) {
+Panelen BerekenPanelen(const Competitie& c, std::size_t buitenCollectie) {
     Panelen p;
     const bool geladen = c.Geladen();
     p.Venstertitel = geladen ? Tekst(T::Velkaro) + " - " + Bestandsdeel(c.Bestandsnaam)
@@ -58,7 +59,7 @@ Panelen BerekenPanelen(const Competitie& c) {
         p.Venstertitel += Tekst(T::TitelAlleenLezen);
     p.Spelers = Aantal(geladen, c.Spelers.Aantal());
     p.Rondes = Aantal(geladen, c.Rondes.Aantal());
-    p.Wedstrijden = Aantal(geladen, c.Wedstrijden.Aantal());
+    p.Wedstrijden = Aantal(geladen, c.Wedstrijden.Aantal() + buitenCollectie);
     // Before anything is loaded there is no system to show, only the defaults of nothing.
     p.Systeem = geladen ? lang::SysteemNaam(c.Opties.Rekensysteem) : "-";
     p.Sorteervolgorde = geladen ? SorteervolgordeTekst(c.Opties.Sorteervolgorde) : "";
@@ -153,6 +154,8 @@ bool Programma::Lees(const std::string& naam) {
     if (r.Hersteld)
         gesprek_.Melding(Tekst(T::WijzigingHersteld), Tekst(T::Informatie), Pictogram::Informatie);
     MeldSchade(c_, gesprek_, r);
+    // A recovery copy left by a program that did not end normally is offered first.
+    if (!alleenLezen && r.Schade.empty()) BiedHerstelAan(c_, gesprek_);
     return true;
 }
 

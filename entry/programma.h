@@ -36,7 +36,9 @@ struct Panelen {
     std::array<std::string, 6> Status;
 };
 
-Panelen BerekenPanelen(const Competitie& c);
+// buitenCollectie: the matches the open match list holds outside the collection, which count
+// all the same.
+Panelen BerekenPanelen(const Competitie& c, std::size_t buitenCollectie = 0);
 
 // The open-dialog filters: the competition files and the foreign formats that can be imported.
 std::vector<std::string> OpenFilters();

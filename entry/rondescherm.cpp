@@ -59,7 +59,7 @@ void VerwijderRondeRecord(Competitie& c, int32_t r) {
 RondeWeg VerwijderRonde(Competitie& c, int32_t r, Gesprek& gesprek) {
     using lang::T;
     const auto antwoord = gesprek.Vraag(
-        lang::Tekst(T::OokWedstrijdenVerwijderen) + " " + std::to_string(r),
+        lang::Tekst(T::OokWedstrijdenVerwijderen) + " " + std::to_string(r) + "?",
         lang::Tekst(T::Bevestiging), Knoppen::JaNeeAnnuleren, Pictogram::Waarschuwing);
     if (antwoord == Antwoord::Ja) {
         c.Wedstrijden.VerwijderRondeCompleet(r);

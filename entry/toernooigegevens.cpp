@@ -29,7 +29,7 @@ void Toernooischerm::Ok() {
 void Toernooischerm::Sluit(Gesprek& gesprek) {
     if (opgeslagen_) return;
     const auto antwoord = gesprek.Vraag(Tekst(T::WijzigingenNietOpslaan) + "?",
-                                        Tekst(T::Bevestiging), Knoppen::JaNee);
+                                        Tekst(T::Bevestiging), Knoppen::JaNeeStandaardNee);
     if (antwoord != Antwoord::Ja) Ok();
 }
 

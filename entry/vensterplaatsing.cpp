@@ -71,4 +71,11 @@ Rechthoek OpScherm(const Rechthoek& venster, const std::vector<Rechthoek>& scher
     return r;
 }
 
+Rechthoek Gecentreerd(int breedte, int hoogte, const Rechthoek& over,
+                      const std::vector<Rechthoek>& schermen) {
+    const Rechthoek r{over.Links + (over.Breedte - breedte) / 2,
+                      over.Boven + (over.Hoogte - hoogte) / 2, breedte, hoogte};
+    return OpScherm(r, schermen);
+}
+
 } // namespace velkaro

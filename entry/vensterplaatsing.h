@@ -32,5 +32,10 @@ void SchrijfPlaatsing(Ini& ini, const std::string& venster, const Plaatsing& p);
 // screen it overlaps most, or on the first screen when it overlaps none. A rectangle that
 // lies wholly on a screen is returned as it is.
 Rechthoek OpScherm(const Rechthoek& venster, const std::vector<Rechthoek>& schermen);
+// Where a window of this size without a remembered place opens: centred on the window it
+// belongs to (`over`, the main window or the dialog it is opened from), and then onto a
+// screen as OpScherm puts it.
+Rechthoek Gecentreerd(int breedte, int hoogte, const Rechthoek& over,
+                      const std::vector<Rechthoek>& schermen);
 
 } // namespace velkaro

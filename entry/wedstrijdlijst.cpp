@@ -56,6 +56,13 @@ void TWedstrijdenlijst::GetData(int32_t ronde, bool commit) {
     Leeg();
 }
 
+std::vector<Wedstrijdgegevens> TWedstrijdenlijst::Werkset() const {
+    std::vector<Wedstrijdgegevens> w;
+    w.reserve(lijnen_.size());
+    for (const auto& l : lijnen_) w.push_back(l->G());
+    return w;
+}
+
 std::string TWedstrijdenlijst::Titel() const {
     return lang::Tekst(lang::T::RondeKop) + " " + std::to_string(ronde_) + " " +
            c_.Opties.Toernooinaam;

@@ -80,6 +80,9 @@ public:
     TWedInvoer& Invoer() { return invoer_; }
     // After the player register was open: the free players again (players may have gone).
     void SpelersGewijzigd() { WerkVrijBij(); }
+    // The matches of the list as an OK close would put them back (the crash recovery keeps
+    // them while they are outside the collection).
+    std::vector<Wedstrijdgegevens> Werkset() const;
     // The players free in this round (in no match of the list).
     const std::vector<int32_t>& VrijeSpelers() const { return invoer_.Vrij; }
 

@@ -39,6 +39,10 @@ enum RanglijstOptie : uint16_t {
     OptieFMJDTitel = 1 << 11,
     OptieNatTitel = 1 << 12,
     OptieLand = 1 << 13,
+    // Bits the older layout leaves unused: "Toern.gegevens" and "FMJD info" are kept with the
+    // other boxes.
+    OptieToernooigegevens = 1 << 14,
+    OptieFMJDInfo = 1 << 15,
 };
 
 // The tournament particulars, in file order.

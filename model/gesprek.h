@@ -10,7 +10,9 @@
 
 namespace velkaro {
 
-enum class Knoppen { Ok, OkAnnuleren, JaNee, JaNeeAnnuleren };
+// JaNeeStandaardNee: Yes/No where Enter answers No, for a question whose Yes cannot be undone
+// lightly.
+enum class Knoppen { Ok, OkAnnuleren, JaNee, JaNeeAnnuleren, JaNeeStandaardNee };
 enum class Antwoord { Ok, Annuleren, Ja, Nee };
 enum class Pictogram { Geen, Informatie, Waarschuwing, Fout, Vraag };
 

@@ -10,6 +10,18 @@ int32_t EersteNummerNaAantal(const Competitie& c) {
     return static_cast<int32_t>(c.Wedstrijden.Aantal()) + 1;
 }
 
+std::set<int32_t> GebruikteNummers(const Competitie& c, int32_t ronde) {
+    std::set<int32_t> s;
+    for (const auto& w : c.Wedstrijden)
+        if (w->G().Ronde == ronde) s.insert(w->G().Wedstrijdnummer);
+    return s;
+}
+
+int32_t VolgendVrijNummer(int32_t& nummer, const std::set<int32_t>& gebruikt) {
+    while (gebruikt.contains(nummer)) ++nummer;
+    return nummer++;
+}
+
 std::vector<Wedstrijdgegevens> SchrijfParen(Competitie& c, int32_t ronde, int32_t eersteNummer,
                                             std::span<const int> partner,
                                             std::span<const Kleurgegevens> kleuren) {
@@ -28,6 +40,7 @@ std::vector<Wedstrijdgegevens> SchrijfParen(Competitie& c, int32_t ronde, int32_
     std::vector<Wedstrijdgegevens> nieuw;
     const int n = static_cast<int>(partner.size()) - 1;
     int32_t nummer = eersteNummer;
+    const std::set<int32_t> gebruikt = GebruikteNummers(c, ronde);
     for (int i = 1; i <= n; ++i) {
         const int j = partner[static_cast<std::size_t>(i)];
         // A pair is written once, from its first player; every real position counts, so a
@@ -37,7 +50,7 @@ std::vector<Wedstrijdgegevens> SchrijfParen(Competitie& c, int32_t ronde, int32_
         const int32_t b = intern[static_cast<std::size_t>(j)];
         Wedstrijdgegevens g;
         g.Ronde = ronde;
-        g.Wedstrijdnummer = nummer++;
+        g.Wedstrijdnummer = VolgendVrijNummer(nummer, gebruikt);
         const bool iWit = eersteWit(i, j);
         g.Wit = iWit ? a : b;
         g.Zwart = iWit ? b : a;

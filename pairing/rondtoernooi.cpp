@@ -1,5 +1,7 @@
 #include "pairing/rondtoernooi.h"
 
+#include "pairing/nieuwe_wedstrijden.h"
+
 #include <cstdlib>
 #include <vector>
 
@@ -54,7 +56,7 @@ Roosterresultaat StelStandaardRoosterSamen(Competitie& c, int32_t ronde, bool st
     for (int32_t k = 1; k <= n; ++k)
         t[static_cast<std::size_t>(k)].InternNummer =
             c.Spelers.At(static_cast<std::size_t>(k - 1)).InternNummer();
-    int32_t teller = (m / 2) * ronde;
+    int32_t teller = (m / 2) * ronde + 1;
     bool gewijzigd = false;
     for (int32_t r = 1; r <= m - 1; ++r) {
         const int32_t rondenummer = ronde + r - 1;
@@ -63,12 +65,13 @@ Roosterresultaat StelStandaardRoosterSamen(Competitie& c, int32_t ronde, bool st
         else
             VolgendeRonde(t, m);
         if (c.Wedstrijden.verwijderronde(rondenummer)) gewijzigd = true;
+        const std::set<int32_t> gebruikt = GebruikteNummers(c, rondenummer);
         for (int32_t k = 1; k <= n; ++k) {
             const int32_t o = t[static_cast<std::size_t>(k)].Tegenstander;
             if (o <= 0 || o > n) continue; // black, or the dummy of an odd field
             Wedstrijdgegevens g;
             g.Ronde = rondenummer;
-            g.Wedstrijdnummer = ++teller;
+            g.Wedstrijdnummer = VolgendVrijNummer(teller, gebruikt);
             g.Wit = t[static_cast<std::size_t>(k)].InternNummer;
             g.Zwart = t[static_cast<std::size_t>(o)].InternNummer;
             if (!standaard) std::swap(g.Wit, g.Zwart);

@@ -44,6 +44,34 @@ Rondecontrole ControleerRonde(const Competitie& c, int32_t ronde) {
     return r;
 }
 
+std::vector<std::string> AlGespeeld(const Competitie& c, int32_t ronde) {
+    const bool vanaf = IsRondtoernooi(c.Opties.Rekensysteem);
+    std::vector<std::string> namen;
+    for (const auto& s : c.Spelers) {
+        if (!vanaf && !s->InRooster()) continue;
+        const int32_t i = s->InternNummer();
+        const bool gespeeld =
+            std::any_of(c.Wedstrijden.begin(), c.Wedstrijden.end(), [&](const auto& w) {
+                const auto& g = w->G();
+                return (g.Ronde == ronde || (vanaf && g.Ronde > ronde)) &&
+                       (g.Wit == i || g.Zwart == i) && w->IsGespeeldOfAfgebroken();
+            });
+        if (gespeeld) namen.push_back(s->G().Naam);
+    }
+    return namen;
+}
+
+bool BevestigOpnieuwParen(const Competitie& c, int32_t ronde, Gesprek& gesprek) {
+    const auto namen = AlGespeeld(c, ronde);
+    if (namen.empty()) return true;
+    std::string tekst =
+        lang::Tekst(lang::T::AlGespeeldInRonde) + " " + std::to_string(ronde) + ":\n";
+    for (std::size_t i = 0; i < namen.size(); ++i) tekst += (i ? ", " : "") + namen[i];
+    tekst += "\n\n" + lang::Tekst(lang::T::TochOpnieuwParen);
+    return gesprek.Vraag(tekst, lang::Tekst(lang::T::Bevestiging), Knoppen::JaNeeStandaardNee,
+                         Pictogram::Waarschuwing) == Antwoord::Ja;
+}
+
 int32_t RondeVanInvoer(int32_t spinwaarde) {
     return std::max(spinwaarde, 1);
 }

@@ -37,6 +37,14 @@ struct Rondecontrole {
 // round (the round robin writes the whole schedule from R).
 Rondecontrole ControleerRonde(const Competitie& c, int32_t ronde);
 
+// The players to whom pairing round R would give a second game, by name in collection order:
+// under the round robin everyone with a result (or adjourned game) in round R or later,
+// otherwise the players marked "R" who have one in round R.
+std::vector<std::string> AlGespeeld(const Competitie& c, int32_t ronde);
+// Before pairing a round that has results: when AlGespeeld is not empty the user is asked,
+// naming them (Bevestiging, Yes/No with No the default). True to go on.
+bool BevestigOpnieuwParen(const Competitie& c, int32_t ronde, Gesprek& gesprek);
+
 // The round the dialog passes on: its spin value, raised to 1 when below.
 int32_t RondeVanInvoer(int32_t spinwaarde);
 

@@ -38,7 +38,7 @@ const std::array<std::pair<const char*, Veld>, 18> kNamen = {{
 }};
 
 // The boxes that RanglijstOpties keeps, with their bits.
-const std::array<std::pair<uint16_t, Veld>, 12> kBits = {{
+const std::array<std::pair<uint16_t, Veld>, 14> kBits = {{
     {OptieVorigeNotering, &Afdrukopties::VorigeNotering},
     {OptieMatrix, &Afdrukopties::Matrix},
     {OptieStatistiek, &Afdrukopties::Statistiek},
@@ -51,6 +51,8 @@ const std::array<std::pair<uint16_t, Veld>, 12> kBits = {{
     {OptieFMJDTitel, &Afdrukopties::FMJDTitel},
     {OptieNatTitel, &Afdrukopties::NatTitel},
     {OptieLand, &Afdrukopties::Land},
+    {OptieToernooigegevens, &Afdrukopties::Toernooigegevens},
+    {OptieFMJDInfo, &Afdrukopties::FMJDInfo},
 }};
 
 } // namespace

@@ -1,5 +1,8 @@
 #include "storage/bestandsnamen.h"
 
+#include <algorithm>
+#include <cctype>
+
 namespace velkaro {
 
 namespace {
@@ -23,8 +26,22 @@ std::string MetXv7(const std::string& pad) {
     return Basisnaam(pad) + ".xv7";
 }
 
+std::string MetExtensie(const std::string& pad, const std::string& extensie) {
+    const std::string e = Extensie(pad);
+    const bool zelfde = e.size() == extensie.size() &&
+                        std::equal(e.begin(), e.end(), extensie.begin(), [](char a, char b) {
+                            return std::tolower(static_cast<unsigned char>(a)) ==
+                                   std::tolower(static_cast<unsigned char>(b));
+                        });
+    return zelfde ? pad : pad + extensie;
+}
+
 std::string Groepsbestand(const std::string& pad, int32_t bestandsnummer) {
     return Basisnaam(pad) + "." + std::to_string(100LL + bestandsnummer);
+}
+
+std::string Herstelbestand(const std::string& pad) {
+    return Basisnaam(pad) + ".herstel";
 }
 
 std::string Vergrendelbestand(const std::string& pad) {

@@ -769,7 +769,7 @@ bool IsEigenBestand(const Competitie& c, const std::string& pad) {
     if (c.Bestandsnaam.empty()) return false;
     std::vector<std::string> eigen{MetXv7(c.Bestandsnaam), Vergrendelbestand(c.Bestandsnaam),
                                    Leesslotbestand(c.Bestandsnaam),
-                                   Journaalbestand(c.Bestandsnaam)};
+                                   Journaalbestand(c.Bestandsnaam), Herstelbestand(c.Bestandsnaam)};
     for (const auto& g : c.Groepen)
         eigen.push_back(Groepsbestand(c.Bestandsnaam, g->G().Bestandsnummer));
     std::error_code ec;

@@ -3,13 +3,14 @@
 #include "model/systeem.h"
 #include "model/tekst.h"
 #include "reports/rapportdialoog.h"
+#include "storage/bestandsnamen.h"
 #include "storage/competitiebestand.h"
 #include "ui/tekst.h"
 
-#include <QFileInfo>
 #include <QFontDialog>
 #include <QFontMetricsF>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPageSetupDialog>
 #include <QPainter>
@@ -141,6 +142,17 @@ AfdrukDialoog::AfdrukDialoog(Omgeving& o, QWidget* ouder)
     connect(knopPdf_, &QPushButton::clicked, this, &AfdrukDialoog::Pdf);
     connect(knopSluiten_, &QPushButton::clicked, this, &QDialog::accept);
     connect(knopHelp_, &QPushButton::clicked, this, &AfdrukDialoog::OpenHelp);
+    // Zoom: the page's width, the whole page, a step in or out (Ctrl++ and Ctrl+-).
+    knopBreedte_ = knop("knopPaginabreedte");
+    knopPagina_ = knop("knopHelePagina");
+    knopIn_ = knop("knopInzoomen");
+    knopUit_ = knop("knopUitzoomen");
+    knopIn_->setShortcut(QKeySequence::ZoomIn);
+    knopUit_->setShortcut(QKeySequence::ZoomOut);
+    connect(knopBreedte_, &QPushButton::clicked, voorbeeld_, &QPrintPreviewWidget::fitToWidth);
+    connect(knopPagina_, &QPushButton::clicked, voorbeeld_, &QPrintPreviewWidget::fitInView);
+    connect(knopIn_, &QPushButton::clicked, voorbeeld_, [this] { voorbeeld_->zoomIn(); });
+    connect(knopUit_, &QPushButton::clicked, voorbeeld_, [this] { voorbeeld_->zoomOut(); });
 
     auto* boven = new QHBoxLayout;
     boven->addWidget(lblKantlijn_);
@@ -148,6 +160,8 @@ AfdrukDialoog::AfdrukDialoog(Omgeving& o, QWidget* ouder)
     boven->addWidget(knopFont_);
     boven->addSpacing(16);
     boven->addWidget(lblBladen_);
+    boven->addSpacing(16);
+    for (QPushButton* k : {knopBreedte_, knopPagina_, knopIn_, knopUit_}) boven->addWidget(k);
     boven->addStretch();
     for (QPushButton* k : {knopPrint_, knopPrinter_, knopPdf_, knopSluiten_, knopHelp_})
         boven->addWidget(k);
@@ -169,6 +183,14 @@ void AfdrukDialoog::Vertaal() {
     knopPdf_->setText(Q(T::PrPdf));
     knopSluiten_->setText(Q(T::PrSluiten));
     knopHelp_->setText(Q(T::BtnHelp));
+    knopBreedte_->setText(Q(T::PrPaginabreedte));
+    knopPagina_->setText(Q(T::PrHelePagina));
+    knopIn_->setText("+");
+    knopIn_->setToolTip(Q(T::PrInzoomen));
+    knopUit_->setText(QString::fromUtf8("\u2212"));
+    knopUit_->setToolTip(Q(T::PrUitzoomen));
+    for (QPushButton* k : {knopIn_, knopUit_})
+        k->setMaximumWidth(k->fontMetrics().horizontalAdvance("MM") + 16);
     lblBladen_->setText(Q(T::PrBladen) + ": " + QString::number(bladen_));
 }
 
@@ -252,9 +274,11 @@ void AfdrukDialoog::Pdf() {
     k.Filters = {lang::Tekst(T::PrPdfBestanden) + "|*.pdf"};
     auto naam = o_.G.KiesBestand(k);
     if (!naam || naam->empty()) return;
-    std::string pad = *naam;
-    if (QFileInfo(Q(pad)).suffix().isEmpty()) pad += ".pdf";
-    BewaarPdf(pad);
+    // Only a PDF is written here, whatever the name typed; the user is told where it went.
+    const std::string pad = MetExtensie(*naam, ".pdf");
+    if (BewaarPdf(pad))
+        o_.G.Melding(lang::Tekst(T::PrPdfGeschreven) + ": " + pad, lang::Tekst(T::Informatie),
+                     Pictogram::Informatie);
 }
 
 } // namespace velkaro::ui

@@ -68,6 +68,7 @@ private:
     QSpinBox* spKantlijn_;
     QLabel *lblKantlijn_, *lblBladen_;
     QPushButton *knopFont_, *knopPrint_, *knopPrinter_, *knopPdf_, *knopSluiten_, *knopHelp_;
+    QPushButton *knopBreedte_, *knopPagina_, *knopIn_, *knopUit_;
     Afdrukdocument document_;
     Datum nu_;
     double punten_ = 9;

@@ -13,6 +13,10 @@
 
 namespace velkaro::ui {
 
+// The room between a label and its field in the dialogs' forms: some styles give so little
+// that a long label seems to run into its field.
+constexpr int kVeldafstand = 12;
+
 class Dialoog : public QDialog {
     Q_OBJECT
 public:

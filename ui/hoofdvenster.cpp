@@ -24,16 +24,20 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QMenuBar>
 #include <QPrinter>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
 #include <QToolButton>
+#include <QTranslator>
 #include <QVBoxLayout>
 
 namespace velkaro::ui {
@@ -41,6 +45,20 @@ namespace velkaro::ui {
 using lang::T;
 
 namespace {
+
+// The locale of Qt's own translations for a language of the program; none for English, Qt's
+// own.
+const char* QtTaalcode(lang::Taal t) {
+    switch (t) {
+    case lang::Taal::Nederlands:
+        return "nl";
+    case lang::Taal::Frans:
+        return "fr";
+    case lang::Taal::Engels:
+        break;
+    }
+    return nullptr;
+}
 
 void ZetTekst(QLabel* l, const std::string& nieuw, const std::string& oud) {
     if (nieuw != oud || l->text().isEmpty() != nieuw.empty()) l->setText(Q(nieuw));
@@ -361,6 +379,17 @@ void Hoofdvenster::BouwScherm() {
 }
 
 void Hoofdvenster::Vertaal() {
+    // Qt's standard dialogs follow the language; English needs no translation of them.
+    if (qtTeksten_) QCoreApplication::removeTranslator(qtTeksten_.get());
+    qtTeksten_.reset();
+    if (const char* code = QtTaalcode(lang::HuidigeTaal())) {
+        auto t = std::make_unique<QTranslator>();
+        if (t->load(QLocale(QString::fromLatin1(code)), "qtbase", "_",
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+            QCoreApplication::installTranslator(t.get());
+            qtTeksten_ = std::move(t);
+        }
+    }
     setWindowTitle(Q(T::Velkaro));
     mBestand_->setTitle(Q(T::MnuBestand));
     aOpenen_->setText(Q(T::MnuOpenen));
@@ -433,7 +462,9 @@ void Hoofdvenster::Vertaal() {
 void Hoofdvenster::Ververs() {
     // A pairing on its worker thread owns the competition until it ends.
     if (rooster_ && rooster_->Bezig()) return;
-    const Panelen p = BerekenPanelen(c_);
+    const TWedstrijdenlijst* lijst = rondes_ ? rondes_->Wedstrijdlijst().Lijst() : nullptr;
+    BewaarHerstel(lijst);
+    const Panelen p = BerekenPanelen(c_, lijst ? lijst->Aantal() : 0);
     if (p.Venstertitel != getoond_.Venstertitel) setWindowTitle(Q(p.Venstertitel));
     ZetTekst(valSpelers_, p.Spelers, getoond_.Spelers);
     ZetTekst(valRondes_, p.Rondes, getoond_.Rondes);
@@ -480,6 +511,24 @@ void Hoofdvenster::Ververs() {
     const auto snel = programma_.Snelknop();
     kSnel_->setVisible(snel.has_value());
     if (snel) kSnel_->setText(Q(*snel));
+}
+
+void Hoofdvenster::BewaarHerstel(const TWedstrijdenlijst* l) {
+    // Every completed change reaches the recovery copy at the next idle moment, the match
+    // list's results included while it is open.
+    herstel_.Bij(l ? l->Werkset() : std::vector<Wedstrijdgegevens>{});
+    // The settings file names the competition with a copy at once, so that the next start
+    // finds it even when this run never reaches its normal end.
+    if (herstel_.Kopie() == herstelInIni_) return;
+    herstelInIni_ = herstel_.Kopie();
+    ini_.Zet("Bestanden", "Herstel", herstelInIni_);
+    ini_.Schrijf(opties_.InstellingenPad);
+}
+
+bool Hoofdvenster::HerstelBijStart() {
+    const auto naam = ini_.Waarde("Bestanden", "Herstel");
+    if (!naam || naam->empty() || !QFile::exists(Q(Herstelbestand(*naam)))) return false;
+    return OpenBijStart(*naam);
 }
 
 void Hoofdvenster::OpenRondes(bool direct) {
@@ -568,6 +617,10 @@ void Hoofdvenster::closeEvent(QCloseEvent* e) {
         e->ignore();
         return;
     }
+    // A normal end: the competition is saved, so its recovery copy goes (one whose save failed
+    // stays for the next start).
+    BewaarHerstel(nullptr);
+    ini_.Zet("Bestanden", "Herstel", herstel_.Kopie());
     BewaarPlaatsing(this, ini_, "TForm1");
     programma_.SchrijfInstellingen(ini_);
     const auto r = ini_.Schrijf(opties_.InstellingenPad);

@@ -3,6 +3,7 @@
 // hands each command to the logic of entry/programma.h.
 #pragma once
 
+#include "entry/herstel.h"
 #include "entry/programma.h"
 #include "reports/rapportopties.h"
 #include "ui/omgeving.h"
@@ -21,7 +22,12 @@ class QGroupBox;
 class QLabel;
 class QMenu;
 class QTimer;
+class QTranslator;
 class QToolButton;
+
+namespace velkaro {
+class TWedstrijdenlijst;
+}
 
 namespace velkaro::ui {
 
@@ -62,6 +68,9 @@ public:
     void Start();
     // Opens a competition named at start-up (as a recent file is opened).
     bool OpenBijStart(const std::string& naam);
+    // Started without a file: a competition whose recovery copy the last run left behind
+    // (the program did not end normally) is opened, which offers to restore it.
+    bool HerstelBijStart();
     // Every text of every window in the language in force.
     void Vertaal();
     // The idle refresh: panels, status bar, caption, recent files and enabled commands.
@@ -101,6 +110,7 @@ private:
     void BouwMenu();
     void BouwScherm();
     void Na(bool gelukt); // after a command: refresh at once
+    void BewaarHerstel(const TWedstrijdenlijst* open);
     void ToonHelp(const QString& anker, QWidget* vanuit);
     // The web site's folder and "publish after every save", remembered per competition in
     // the program settings ("Publiceren"); the settings file is written at once.
@@ -114,7 +124,11 @@ private:
     Ini ini_;
     Omgeving o_;
     Programma programma_;
+    Herstelbewaarder herstel_{c_};
+    std::string herstelInIni_; // the competition whose copy the settings file names
     QTimer* klok_;
+    // Qt's own texts (file, print and page set-up dialogs) in the program's language.
+    std::unique_ptr<QTranslator> qtTeksten_;
     Panelen getoond_; // the texts shown last, so unchanged ones are not set again
 
     // menu

@@ -89,6 +89,7 @@ InstellingenDialoog::InstellingenDialoog(Omgeving& o, QWidget* ouder)
     cbPlusMin_ = Vak("cbPlusMin");
     for (QCheckBox* c : {cbSchaak_, cbKNDB_, cbPlusMin_}) lAlgemeen->addWidget(c);
     auto* punten = new QFormLayout;
+    punten->setHorizontalSpacing(kVeldafstand);
     edWinst_ = Veld("edWinst", kCijfersPunten, &V::Winst);
     edRemise_ = Veld("edRemise", kCijfersPunten, &V::Remise);
     edVerlies_ = Veld("edVerlies", kCijfersPunten, &V::Verlies);
@@ -162,6 +163,7 @@ InstellingenDialoog::InstellingenDialoog(Omgeving& o, QWidget* ouder)
     // ---- Keizersysteem ----
     grpKeizer_ = new QGroupBox(this);
     auto* lKeizer = new QFormLayout(grpKeizer_);
+    lKeizer->setHorizontalSpacing(kVeldafstand);
     auto rij = [&](QFormLayout* l, QLabel*& lbl, QLineEdit* e) {
         lbl = new QLabel(this);
         lbl->setBuddy(e);
@@ -190,6 +192,7 @@ InstellingenDialoog::InstellingenDialoog(Omgeving& o, QWidget* ouder)
     // ---- Zwitsers systeem ----
     grpZwitsers_ = new QGroupBox(this);
     auto* lZwitsers = new QFormLayout(grpZwitsers_);
+    lZwitsers->setHorizontalSpacing(kVeldafstand);
     cbKleurDominant_ = Vak("cbKleurDominant");
     lZwitsers->addRow(cbKleurDominant_);
     edMaxKleur_ = Veld("edMaxKleurverschil", kCijfersKleur, &V::MaxKleurverschil);
@@ -206,6 +209,7 @@ InstellingenDialoog::InstellingenDialoog(Omgeving& o, QWidget* ouder)
     // ---- Ratingsysteem ----
     grpRating_ = new QGroupBox(this);
     auto* lRating = new QFormLayout(grpRating_);
+    lRating->setHorizontalSpacing(kVeldafstand);
     auto* methodeGroep = new QButtonGroup(this);
     rbEigenStart_ = Keuze("rbEigenStartpunt");
     rbPrestatie_ = Keuze("rbPrestatierating");
@@ -227,6 +231,7 @@ InstellingenDialoog::InstellingenDialoog(Omgeving& o, QWidget* ouder)
     // ---- Moyennesysteem ----
     grpMoyenne_ = new QGroupBox(this);
     auto* lMoyenne = new QFormLayout(grpMoyenne_);
+    lMoyenne->setHorizontalSpacing(kVeldafstand);
     lblWeging_ = new QLabel(this);
     lMoyenne->addRow(lblWeging_);
     edWegingEigen_ = Veld("edWegingEigen", kCijfersWeging, &V::WegingEigen);
@@ -240,6 +245,7 @@ InstellingenDialoog::InstellingenDialoog(Omgeving& o, QWidget* ouder)
     });
     grpVedodi_ = new QGroupBox(this);
     auto* lVedodi = new QFormLayout(grpVedodi_);
+    lVedodi->setHorizontalSpacing(kVeldafstand);
     auto spin = [&](QSpinBox*& sb, QLabel*& lbl, const char* naam, Huizumveld veld) {
         sb = new QSpinBox(this);
         sb->setObjectName(naam);

@@ -126,7 +126,9 @@ int main(int argc, char** argv) {
 
     velkaro::ui::Hoofdvenster venster(c, gesprek, opties);
     venster.Start();
-    if (!bestand.empty())
+    if (bestand.empty())
+        venster.HerstelBijStart();
+    else
         venster.OpenBijStart(
             QDir::current().absoluteFilePath(QString::fromStdString(bestand)).toStdString());
     return app.exec();

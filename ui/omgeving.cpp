@@ -9,12 +9,26 @@
 namespace velkaro::ui {
 
 void HerstelPlaatsing(QWidget* venster, const Ini& ini, const std::string& naam) {
-    const auto p = LeesPlaatsing(ini, naam);
-    if (!p) return;
     std::vector<Rechthoek> schermen;
     for (const QScreen* s : QGuiApplication::screens()) {
         const QRect r = s->availableGeometry();
         schermen.push_back({r.x(), r.y(), r.width(), r.height()});
+    }
+    const auto p = LeesPlaatsing(ini, naam);
+    if (!p) {
+        // The first time: over the window it belongs to, never where the platform happens to
+        // put a new window (a screen corner, with the title bar off the screen).
+        const QWidget* ouder =
+            venster->parentWidget() ? venster->parentWidget()->window() : nullptr;
+        if (!ouder || !ouder->isVisible()) return;
+        const QRect o = ouder->frameGeometry();
+        // The new window's frame is not known before it is shown: take the main window's.
+        const QSize rand = o.size() - ouder->geometry().size();
+        const Rechthoek r =
+            Gecentreerd(venster->width() + rand.width(), venster->height() + rand.height(),
+                        {o.x(), o.y(), o.width(), o.height()}, schermen);
+        venster->move(r.Links, r.Boven);
+        return;
     }
     const Rechthoek r = OpScherm(p->Vak, schermen);
     venster->resize(r.Breedte, r.Hoogte);

@@ -4,9 +4,12 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 
 namespace velkaro::ui {
 
@@ -42,6 +45,25 @@ QString Filter(const std::string& f) {
 
 } // namespace
 
+int TitelBreedte(const QWidget& venster) {
+    // The window manager shows the title with the program's name after it, beside its own
+    // buttons; a generous allowance for those, since their size is the desktop's.
+    const QString titel = venster.windowTitle() + QString::fromUtf8(" \u2014 ") +
+                          QGuiApplication::applicationDisplayName();
+    return QFontMetrics(QApplication::font()).horizontalAdvance(titel) + 160;
+}
+
+namespace {
+
+// A message box is as wide as its text and buttons; a short text would cut its title off.
+void TitelPast(QMessageBox& box) {
+    if (auto* l = qobject_cast<QGridLayout*>(box.layout()))
+        l->addItem(new QSpacerItem(TitelBreedte(box), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                   l->rowCount(), 0, 1, l->columnCount());
+}
+
+} // namespace
+
 Antwoord QtGesprek::Vraag(const std::string& tekst, const std::string& titel, Knoppen knoppen,
                           Pictogram pictogram) {
     QMessageBox box(Icoon(pictogram), Q(titel), Q(tekst), QMessageBox::NoButton,
@@ -61,12 +83,19 @@ Antwoord QtGesprek::Vraag(const std::string& tekst, const std::string& titel, Kn
         nee = box.addButton(Q(T::BtnNee), QMessageBox::NoRole);
         box.setEscapeButton(nee);
         break;
+    case Knoppen::JaNeeStandaardNee:
+        ja = box.addButton(Q(T::BtnJa), QMessageBox::YesRole);
+        nee = box.addButton(Q(T::BtnNee), QMessageBox::NoRole);
+        box.setDefaultButton(static_cast<QPushButton*>(nee));
+        box.setEscapeButton(nee);
+        break;
     case Knoppen::JaNeeAnnuleren:
         ja = box.addButton(Q(T::BtnJa), QMessageBox::YesRole);
         nee = box.addButton(Q(T::BtnNee), QMessageBox::NoRole);
         box.setEscapeButton(box.addButton(Q(T::BtnAnnuleren), QMessageBox::RejectRole));
         break;
     }
+    TitelPast(box);
     box.exec();
     const QAbstractButton* gekozen = box.clickedButton();
     if (gekozen && gekozen == ja) return Antwoord::Ja;
@@ -80,6 +109,7 @@ void QtGesprek::Melding(const std::string& tekst, const std::string& titel, Pict
                     QApplication::activeWindow());
     box.setObjectName("meldingVenster");
     box.addButton(Q(T::BtnOK), QMessageBox::AcceptRole);
+    TitelPast(box);
     box.exec();
 }
 
@@ -114,7 +144,14 @@ std::optional<std::string> QtGesprek::KiesBestand(Bestandskeuze& keuze) {
         d.setFileMode(QFileDialog::AnyFile);
         // The program asks its own overwrite question.
         d.setOption(QFileDialog::DontConfirmOverwrite);
-        d.setDefaultSuffix("xv7");
+        // A name typed without extension takes the one of the filter in force, so a PDF
+        // never becomes a competition file by its name.
+        const auto suffix = [&d](const QString& filter) {
+            const auto m = QRegularExpression("\\*\\.(\\w+)").match(filter);
+            d.setDefaultSuffix(m.hasMatch() ? m.captured(1) : QString());
+        };
+        suffix(d.selectedNameFilter());
+        QObject::connect(&d, &QFileDialog::filterSelected, &d, suffix);
     } else {
         d.setFileMode(QFileDialog::ExistingFile);
     }

@@ -4,7 +4,12 @@
 
 #include "model/gesprek.h"
 
+class QWidget;
+
 namespace velkaro::ui {
+
+// The width a window needs for its whole title in the title bar.
+int TitelBreedte(const QWidget& venster);
 
 class QtGesprek final : public Gesprek {
 public:

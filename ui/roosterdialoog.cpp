@@ -233,6 +233,8 @@ void RoosterDialoog::Samenstellen() {
     const int32_t ronde = RondeVanInvoer(sbRonde_->value());
     const bool standaard = !rbVerwisseld_->isChecked();
     const bool laatste = cbLaatsteRonde_->isChecked();
+    // A round with results is paired again only when the user agrees; the dialog stays open.
+    if (!BevestigOpnieuwParen(o_.C, ronde, o_.G)) return;
     Competitie& c = o_.C;
     resultaat_ = voortgang_->Voer(
         [&](Roosteromgeving& omg) {

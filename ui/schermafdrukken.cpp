@@ -9,6 +9,8 @@
 #include "model/systeem.h"
 #include "pairing/roosterstop.h"
 #include "reports/rapport.h"
+#include "storage/bestandsnamen.h"
+#include "storage/competitiebestand.h"
 #include "ui/afdrukvoorbeeld.h"
 #include "ui/helpvenster.h"
 #include "ui/hoofdvenster.h"
@@ -272,6 +274,30 @@ int main(int argc, char** argv) {
             h->resize(820, 600);
             goed &= Bewaar(h, uit + "/help" + s);
             h->hide();
+        }
+        {
+            // The question after a crash: a recovery copy with a change the files lack, found
+            // when the competition is opened; the picture is taken and No answered.
+            const std::string oud = c.Spelers.At(0).G().Naam;
+            c.Spelers.At(0).W().Naam = "Na de stroomstoring";
+            venster.Ververs();
+            QFile kopieBestand(QString::fromStdString(velkaro::Herstelbestand(kopie)));
+            const QByteArray achtergelaten =
+                kopieBestand.open(QIODevice::ReadOnly) ? kopieBestand.readAll() : QByteArray();
+            kopieBestand.close();
+            c.Spelers.At(0).W().Naam = oud;
+            velkaro::SchrijfBestand(c);
+            venster.Ververs();
+            if (kopieBestand.open(QIODevice::WriteOnly)) kopieBestand.write(achtergelaten);
+            kopieBestand.close();
+            QTimer::singleShot(100, [&goed, &uit, &s] {
+                auto* m = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                if (!m) return;
+                goed &= Bewaar(m, uit + "/herstel" + s);
+                for (QAbstractButton* k : m->buttons())
+                    if (m->buttonRole(k) == QMessageBox::NoRole) k->click();
+            });
+            venster.Logica().OpenNaam(kopie);
         }
         venster.hide();
     }

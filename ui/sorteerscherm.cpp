@@ -46,6 +46,8 @@ SorteerDialoog::SorteerDialoog(Omgeving& o, QWidget* ouder)
     });
 
     auto* velden = new QFormLayout;
+
+    velden->setHorizontalSpacing(kVeldafstand);
     velden->addRow(lblVan_, spVan_);
     velden->addRow(lblTot_, spTot_);
     velden->addRow(lblMinimum_, spMinimum_);

@@ -29,6 +29,8 @@ TaalDialoog::TaalDialoog(Omgeving& o, std::function<void()> taalGewijzigd, QWidg
     keuze(rbEngels_, "rbEngels", Taal::Engels);
     keuze(rbFrans_, "rbFrans", Taal::Frans);
     keuze(rbR_, "rbR", std::nullopt);
+    // A fourth choice without a language only puzzles: it stays, but out of sight.
+    rbR_->hide();
     knopOk_ = new QPushButton(this);
     knopOk_->setObjectName("knopOk");
     knopOk_->setDefault(true);

@@ -41,6 +41,8 @@ public:
     std::function<void()> OpenSpelers;
 
     WedstrijdModel* Model() const { return model_; }
+    // The list shown, nullptr while the dialog shows none.
+    const TWedstrijdenlijst* Lijst() const { return l_; }
     WedInvoerDialoog* Invoer() const { return invoer_.get(); }
 
 protected:

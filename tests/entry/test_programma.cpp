@@ -1,5 +1,6 @@
 #include "../storage/hulp.h"
 #include "entry/groepen.h"
+#include "entry/herstel.h"
 #include "entry/ini.h"
 #include "entry/programma.h"
 #include "entry/vensterplaatsing.h"
@@ -325,4 +326,72 @@ TEST(Vensterplaatsing, TerugOpHetScherm) {
     // Straddling both, mostly on the second: onto the second, shrunk to fit.
     EXPECT_EQ(OpScherm({1800, 0, 1400, 1100}, schermen), (Rechthoek{1920, 0, 1280, 1024}));
     EXPECT_EQ(OpScherm({1, 2, 3, 4}, {}), (Rechthoek{1, 2, 3, 4}));
+    // Without a remembered place: centred on the main window, kept on its screen.
+    EXPECT_EQ(Gecentreerd(400, 300, {100, 100, 1000, 700}, schermen),
+              (Rechthoek{400, 300, 400, 300}));
+    EXPECT_EQ(Gecentreerd(800, 900, {1800, 0, 400, 300}, schermen), (Rechthoek{1920, 0, 800, 900}));
+    EXPECT_EQ(Gecentreerd(600, 500, {-200, -100, 300, 200}, schermen), (Rechthoek{0, 0, 600, 500}));
+}
+
+// The recovery copy: written after a change (with the match list's matches outside the
+// collection), removed by a save, offered when the competition is opened again; No discards
+// it, Yes restores every change; a cut or foreign copy is never taken for one.
+TEST(Herstel, KopieNaWijzigingEnAanbodBijOpenen) {
+    TijdelijkeMap map;
+    const std::string pad = map / "club.xv7";
+    const std::string kopie = map / "club.herstel";
+    Competitie c;
+    MaakCompetitie(c, pad, {"A"}, {1}, 1);
+    Herstelbewaarder h(c);
+    ASSERT_TRUE(h.Bij().Ok());
+    EXPECT_FALSE(fs::exists(kopie)); // the files hold it all
+    c.Spelers.At(0).W().Naam = "Gewijzigd";
+    Wedstrijdgegevens open{.Ronde = 2,
+                           .Wedstrijdnummer = 10,
+                           .Wit = 1,
+                           .Zwart = -1500,
+                           .UitslagWit = 2,
+                           .Gespeeld = true};
+    ASSERT_TRUE(h.Bij({&open, 1}).Ok());
+    ASSERT_TRUE(fs::exists(kopie));
+    EXPECT_EQ(h.Kopie(), pad);
+    const auto tekst = test::Lees(kopie);
+    const auto k = LeesHerstelTekst(tekst);
+    ASSERT_TRUE(k);
+    EXPECT_EQ(k->Open, std::vector<Wedstrijdgegevens>{open});
+    EXPECT_EQ(SchrijfHerstelTekst(*k), tekst);
+    for (std::size_t n : {0ul, 10ul, tekst.size() / 2, tekst.size() - 1})
+        EXPECT_FALSE(LeesHerstelTekst(tekst.substr(0, n))) << n;
+    ASSERT_TRUE(SchrijfBestand(c).Ok());
+    ASSERT_TRUE(h.Bij().Ok());
+    EXPECT_FALSE(fs::exists(kopie)); // saved: gone
+    c.Spelers.At(0).W().Naam = "Na de crash";
+    ASSERT_TRUE(h.Bij({&open, 1}).Ok());
+    const std::string achtergelaten = test::Lees(kopie);
+
+    for (const Antwoord a : {Antwoord::Nee, Antwoord::Ja}) {
+        test::Schrijf(kopie, achtergelaten);
+        Competitie d;
+        ScriptGesprek g;
+        g.Antwoorden = {a};
+        Programma p(d, g);
+        ASSERT_TRUE(p.OpenNaam(pad));
+        ASSERT_EQ(g.Vragen.size(), 1u);
+        EXPECT_EQ(g.Vragen[0].Knoppen, Knoppen::JaNee);
+        EXPECT_NE(g.Vragen[0].Tekst.find(kopie), std::string::npos);
+        EXPECT_FALSE(fs::exists(kopie));
+        Competitie terug;
+        ASSERT_TRUE(LeesBestand(terug, pad).Ok());
+        EXPECT_EQ(terug.Spelers.At(0).G().Naam, a == Antwoord::Ja ? "Na de crash" : "Gewijzigd");
+        EXPECT_EQ(terug.Wedstrijden.Aantal(), a == Antwoord::Ja ? 1u : 0u);
+        EXPECT_EQ(d.Spelers.At(0).G().Naam, terug.Spelers.At(0).G().Naam);
+    }
+    // Something else under the copy's name is neither offered nor removed.
+    test::Schrijf(kopie, "geen kopie");
+    Competitie e;
+    ScriptGesprek g;
+    Programma p(e, g);
+    ASSERT_TRUE(p.OpenNaam(pad));
+    EXPECT_TRUE(g.Vragen.empty());
+    EXPECT_TRUE(fs::exists(kopie));
 }

@@ -87,7 +87,7 @@ TEST(Rondes, VerwijderRondeTweeMetJa) {
     const auto derde = t.c.Wedstrijden.At(4).G();
     t.gesprek.Antwoorden = {Antwoord::Ja};
     EXPECT_EQ(VerwijderRonde(t.c, 2, t.gesprek), RondeWeg::Verwijderd);
-    EXPECT_EQ(t.gesprek.Vragen[0].Tekst, "Wilt u ook de wedstrijden verwijderen uit ronde 2");
+    EXPECT_EQ(t.gesprek.Vragen[0].Tekst, "Wilt u ook de wedstrijden verwijderen uit ronde 2?");
     EXPECT_EQ(t.gesprek.Vragen[0].Icoon, Pictogram::Waarschuwing);
     EXPECT_EQ(t.Nummers(), (std::vector<int>{1, 2}));
     EXPECT_EQ(t.Rondes_(), (std::vector<int>{1, 1, 2, 2}));

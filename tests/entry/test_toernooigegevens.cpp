@@ -18,6 +18,8 @@ TEST(Toernooigegevens, AnnulerenMetNeeBewaartEnMarkeert) {
     ASSERT_EQ(g.Vragen.size(), 1u);
     EXPECT_EQ(g.Vragen[0].Tekst, "Wijzigingen niet opslaan?");
     EXPECT_EQ(g.Vragen[0].Titel, "Bevestiging");
+    // Enter keeps the typed data: No is the default.
+    EXPECT_EQ(g.Vragen[0].Knoppen, Knoppen::JaNeeStandaardNee);
     EXPECT_EQ(c.Toernooi.SpeelPlaats, "Zwolle");
     EXPECT_TRUE(c.Gewijzigd);
 }

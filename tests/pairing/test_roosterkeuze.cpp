@@ -2,6 +2,9 @@
 #include "competitiehulp.h"
 #include "lang/teksten.h"
 #include "pairing/roosterkeuze.h"
+#include "pairing/samenstellen.h"
+
+#include <algorithm>
 
 #include <gtest/gtest.h>
 
@@ -111,4 +114,49 @@ TEST(Roosterkeuze, LijstregelsVanDeDialoog) {
     EXPECT_EQ(VinklijstRegel(s), " 12 Speler 2 [PJA]");
     s.WisRooster();
     EXPECT_EQ(RoosterlijstRegel(s), " \tPJA\t 12\tSpeler 2");
+}
+
+// Pairing a round that has a result again: the question names the players who would get a
+// second game, and the pairing keeps the played match with its number while the new matches
+// take numbers that no match of the round carries (a result names exactly one match).
+TEST(Roosterkeuze, OpnieuwParenVanEenGespeeldeRonde) {
+    for (uint16_t systeem :
+         {SysteemZwitsers, SysteemKeizer, SysteemMoyenne, SysteemRating, SysteemZwitsersRating,
+          SysteemFMJDZwitsers, SysteemLaren, SysteemNormaal}) {
+        SCOPED_TRACE(systeem);
+        Competitie c;
+        c.Opties.Rekensysteem = systeem;
+        VoegSpelersToe(c, 8);
+        // A number the routine's own numbering would hand out again.
+        const int32_t nummer = IsRondtoernooi(systeem) ? 5 : 3;
+        VoegWedstrijdToe(c, 1, nummer, 1, 2, true);
+        Scriptgesprek g;
+        g.antwoorden = {Antwoord::Nee};
+        EXPECT_FALSE(BevestigOpnieuwParen(c, 1, g));
+        ASSERT_EQ(g.vragen.size(), 1u);
+        EXPECT_NE(g.vragen[0].tekst.find("Speler 1, Speler 2\n"), std::string::npos);
+        EXPECT_EQ(g.vragen[0].knoppen, Knoppen::JaNeeStandaardNee);
+        EXPECT_TRUE(BevestigOpnieuwParen(c, 2, g)); // another round: nothing to ask
+        EXPECT_EQ(g.vragen.size(), 1u);
+        if (!IsRondtoernooi(systeem)) {
+            // Late arrivals: the two who played are not marked, so the round is completed
+            // without a question.
+            WisselRooster(c, c.Spelers.At(0));
+            WisselRooster(c, c.Spelers.At(1));
+            EXPECT_TRUE(BevestigOpnieuwParen(c, 1, g));
+            EXPECT_EQ(g.vragen.size(), 1u);
+        }
+        Omgeving o;
+        ASSERT_TRUE(SamenstellenRooster(c, 1, true, false, o.omg).Gelukt());
+        const auto gespeeld =
+            std::find_if(c.Wedstrijden.begin(), c.Wedstrijden.end(),
+                         [](const auto& w) { return w->IsGespeeldOfAfgebroken(); });
+        ASSERT_NE(gespeeld, c.Wedstrijden.end());
+        EXPECT_EQ((*gespeeld)->G().Wedstrijdnummer, nummer);
+        EXPECT_EQ((*gespeeld)->G().Ronde, 1);
+        auto nummers = RondeNummers(c, 1);
+        EXPECT_EQ(nummers.size(), IsRondtoernooi(systeem) ? 5u : 4u);
+        std::sort(nummers.begin(), nummers.end());
+        EXPECT_EQ(std::adjacent_find(nummers.begin(), nummers.end()), nummers.end());
+    }
 }

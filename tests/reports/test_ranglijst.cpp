@@ -255,7 +255,7 @@ TEST(Rapportopties, NamenEnBits) {
     EXPECT_FALSE(ZetAfdrukoptie(b, "colour"));
     EXPECT_TRUE(b.Land && b.Totaalgegevens && b.Lotingnummer && b.Toernooigegevens);
     BewaarAfdrukopties(c, b);
-    EXPECT_EQ(c.RanglijstOpties, OptieLand | OptieTotaalgegevens);
+    EXPECT_EQ(c.RanglijstOpties, OptieLand | OptieTotaalgegevens | OptieToernooigegevens);
     EXPECT_TRUE(c.ToonLotingnummer);
     EXPECT_NE(AfdrukoptieNamen().find("second-rating"), std::string::npos);
 }

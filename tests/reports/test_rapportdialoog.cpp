@@ -173,6 +173,7 @@ TEST_F(Rapportdialoog, OpenenEnBewaren) {
     EXPECT_FALSE(c.Gewijzigd); // nothing changed
 
     k.Afdrukken.Matrix = !k.Afdrukken.Matrix;
+    k.Afdrukken.Toernooigegevens = k.Afdrukken.FMJDInfo = true;
     k.UitslagLotingnummer = true;
     k.Tafelnummer = true;
     k.Staand = false;
@@ -181,6 +182,9 @@ TEST_F(Rapportdialoog, OpenenEnBewaren) {
     BewaarRapportkeuze(c, k);
     EXPECT_TRUE(c.Gewijzigd);
     EXPECT_EQ(AfdrukoptiesVan(c).Matrix, k.Afdrukken.Matrix);
+    // Kept like the other boxes, for the next time the dialog opens.
+    EXPECT_TRUE(OpenRapportkeuze(c, Rapportsoort::Ranglijst).Afdrukken.Toernooigegevens);
+    EXPECT_TRUE(OpenRapportkeuze(c, Rapportsoort::Ranglijst).Afdrukken.FMJDInfo);
     EXPECT_TRUE(c.ToonLotingnummer);
     EXPECT_TRUE(c.ToonTafelnummer);
     EXPECT_FALSE(c.Staand);

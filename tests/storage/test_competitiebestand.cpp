@@ -466,5 +466,9 @@ TEST(Bestandsnamen, ExtensieEnGroepsbestand) {
     EXPECT_EQ(Basisnaam("/a/b.c/club"), "/a/b.c/club");
     EXPECT_EQ(Groepsbestand("/m/club.XV7", 3), "/m/club.103");
     EXPECT_EQ(MetXv7("/m/club.z6e"), "/m/club.xv7");
+    EXPECT_EQ(MetExtensie("/m/stand", ".pdf"), "/m/stand.pdf");
+    EXPECT_EQ(MetExtensie("/m/stand.PDF", ".pdf"), "/m/stand.PDF");
+    EXPECT_EQ(MetExtensie("/m/club.xv7", ".pdf"), "/m/club.xv7.pdf");
+    EXPECT_EQ(MetExtensie("/m.d/stand", ".pdf"), "/m.d/stand.pdf");
     EXPECT_EQ(Map("/m/club.xv7"), "/m/");
 }

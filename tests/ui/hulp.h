@@ -12,9 +12,11 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QFile>
+#include <QLabel>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <functional>
@@ -63,6 +65,18 @@ inline void BijVenster(const QString& naam, std::function<void(QWidget*)> f) {
         if (auto* d = qobject_cast<QDialog*>(w); d && d->isVisible()) d->reject();
     };
     QTimer::singleShot(0, *probeer);
+}
+
+// Every visible label with a field (buddy) beside it keeps at least 10 pixels from it.
+inline void LabelsVrij(QWidget* d) {
+    for (QLabel* l : d->findChildren<QLabel*>()) {
+        QWidget* v = l->buddy();
+        if (!v || !l->isVisible() || !v->isVisible()) continue;
+        const QRect a(l->mapTo(d, QPoint(0, 0)), l->size());
+        const QRect b(v->mapTo(d, QPoint(0, 0)), v->size());
+        if (a.bottom() < b.top() || b.bottom() < a.top() || b.left() < a.left()) continue;
+        QVERIFY2(b.left() - a.right() > 10, qPrintable(l->text()));
+    }
 }
 
 // Ticks exactly the named "Afdrukken van" boxes of the report dialog.

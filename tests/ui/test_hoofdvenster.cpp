@@ -19,6 +19,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QtTest>
@@ -333,18 +334,23 @@ void TestHoofdvenster::engelsInDeStatusbalkNaWisselen() {
     auto* w = p.venster.get();
     QVERIFY(w->OpenBijStart(demo));
     QVERIFY(Status(p, 5).startsWith("Zwitsers "));
+    // Qt's own dialogs speak the program's language too.
+    const auto qtTekst = [] { return QCoreApplication::translate("QFileDialog", "Look in:"); };
+    QCOMPARE(qtTekst(), QString("Zoeken in:"));
     BijModaal([&](QWidget* d) {
         QCOMPARE(d->objectName(), QString("TVKTaal"));
         Zoek<QRadioButton>(d, "rbEngels")->click();
         QCOMPARE(Zoek<QRadioButton>(d, "rbNederlands")->text(), QString("&Dutch"));
         QCOMPARE(d->windowTitle(), QString("Change language"));
-        Zoek<QRadioButton>(d, "rbR")->click(); // no effect
+        QVERIFY(!Zoek<QRadioButton>(d, "rbR")->isVisible()); // no language: not offered
+        Zoek<QRadioButton>(d, "rbR")->click();               // and no effect
         QTest::mouseClick(Zoek<QPushButton>(d, "knopAnnuleren"), Qt::LeftButton);
     });
     Zoek<QAction>(w, "mnuTaal")->trigger();
     QTRY_VERIFY(Status(p, 5).startsWith("Swiss "));
     QCOMPARE(Status(p, 2), QString("Pl: 14"));
     QCOMPARE(Zoek<QMenu>(w, "mnuBestand")->title(), QString("&File"));
+    QCOMPARE(qtTekst(), QString("Look in:"));
     QVERIFY(w->close());
     QCOMPARE(Ini::Lees(Pad("velkaro.INI").toStdString()).Waarde("Bestanden", "Taal").value_or(""),
              std::string("Engels"));
@@ -402,6 +408,44 @@ void TestHoofdvenster::f1OpentHetHulpstuk() {
     Zoek<QAction>(w, "mnuHelp")->trigger();
     QVERIFY(w->Help()->isVisible());
     QVERIFY(w->Help()->Browser()->toPlainText().contains("Velkaro"));
+}
+
+// A dialog and the help window without a remembered place open over the main window, wholly
+// on the screen.
+void TestHoofdvenster::vensterOverHetHoofdvenster() {
+    const std::string demo = Demo();
+    test::Programma p(map_.path());
+    auto* w = p.venster.get();
+    QVERIFY(w->OpenBijStart(demo));
+    const QRect scherm = w->screen()->availableGeometry();
+    w->resize(std::min(600, scherm.width() - 60), std::min(420, scherm.height() - 60));
+    w->move(scherm.x() + 40, scherm.y() + 30);
+    QCoreApplication::processEvents();
+    const QPoint midden = w->frameGeometry().center();
+    const auto erover = [&](const QWidget* v) {
+        const QRect r = v->frameGeometry();
+        // The title bar is on the screen, and so is the whole window where it fits.
+        QVERIFY2(r.top() >= scherm.top() && r.left() >= scherm.left(), qPrintable(v->objectName()));
+        if (r.width() <= scherm.width() && r.height() <= scherm.height())
+            QVERIFY2(scherm.contains(r), qPrintable(v->objectName()));
+        // Centred on the main window as far as the screen allows.
+        const QPoint m = midden, a = r.center();
+        QVERIFY2(std::abs(a.x() - m.x()) <= 3 || r.left() <= scherm.left() + 1 ||
+                     r.right() >= scherm.right() - 1,
+                 qPrintable(v->objectName()));
+        QVERIFY2(std::abs(a.y() - m.y()) <= 3 || r.top() <= scherm.top() + 1 ||
+                     r.bottom() >= scherm.bottom() - 1,
+                 qPrintable(v->objectName()));
+    };
+    BijModaal([&](QWidget* d) {
+        erover(d);
+        test::LabelsVrij(d);
+        QTest::mouseClick(Zoek<QPushButton>(d, "knopAnnuleren"), Qt::LeftButton);
+    });
+    Zoek<QAction>(w, "mnuInstellingen")->trigger();
+    Zoek<QAction>(w, "mnuHelp")->trigger();
+    QVERIFY(w->Help()->isVisible());
+    erover(w->Help());
 }
 
 // Open the demo, switch groups, change a setting, exit: everything saved, nothing asked.

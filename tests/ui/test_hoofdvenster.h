@@ -32,5 +32,6 @@ private slots:
     void afsluitenBewaartZonderVraagEnMeldtEenFout();
     void f1OpentHetHulpstuk();
     void publicerenVanuitHetUitvoermenu();
+    void vensterOverHetHoofdvenster();
     void rondgangVanEenNieuweGebruiker();
 };

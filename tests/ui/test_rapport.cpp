@@ -10,14 +10,18 @@
 #include "storage/competitiebestand.h"
 #include "ui/afdrukvoorbeeld.h"
 #include "ui/helpvenster.h"
+#include "ui/qtgesprek.h"
 #include "ui/rapportscherm.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
@@ -53,6 +57,8 @@ QString EersteRegel(const QString& tekst) {
 
 std::string TestRapport::Demo(const QString& map) const {
     QDir().mkpath(Pad(map));
+    // A fresh demo: no recovery copy of an earlier test's program, which ended without a close.
+    QFile::remove(Pad(map + "/club.herstel"));
     for (const char* ext : {".xv7", ".101", ".102", ".103", ".104", ".105", ".106"}) {
         const QString bron = QString(VELKARO_EXAMPLES) + "/club" + ext;
         const QString doel = Pad(map + "/club" + ext);
@@ -238,6 +244,7 @@ void TestRapport::schijfGelijkAanDeOpdrachtregel() {
         Zoek<QRadioButton>(d, "rbLiggend")->setChecked(true);
         BijVenster("TSortScherm", [&](QWidget* s) {
             gesorteerd = true;
+            test::LabelsVrij(s);
             Klik(s, "knopSorteren");
         });
         Klik(d, "knopDisk");
@@ -427,6 +434,56 @@ void TestRapport::afdrukkenZonderVenster() {
     QVERIFY(EersteRegel(PdfTekst(Pad("v.pdf"), 1)).startsWith("Voortschrijdingstabel"));
     QVERIFY(!QFile::exists(Pad("x.pdf")));
     QCOMPARE(LeesAlles(demo), voor); // printing changes no competition
+}
+
+// "Opslaan als PDF" writes a PDF and nothing else, whatever name is typed, and says where.
+void TestRapport::pdfNaamEnZoom() {
+    // The real save dialog: a name typed without extension takes the filter's ".pdf".
+    ui::QtGesprek echt;
+    Bestandskeuze k;
+    k.Opslaan = true;
+    k.Map = map_.path().toStdString();
+    k.Filters = {"PDF-bestanden|*.pdf"};
+    velkaro::test::BijModaal([](QWidget* w) {
+        auto* d = qobject_cast<QFileDialog*>(w);
+        QVERIFY(d);
+        QCOMPARE(d->nameFilters(), QStringList{"PDF-bestanden (*.pdf)"});
+        auto* naam = d->findChild<QLineEdit*>("fileNameEdit");
+        QVERIFY(naam);
+        naam->setText("verslag");
+        QTest::keyClick(naam, Qt::Key_Return);
+    });
+    QCOMPARE(QString::fromStdString(echt.KiesBestand(k).value_or("")), Pad("verslag.pdf"));
+
+    // The preview: a competition's name gets ".pdf" added; the message names the file.
+    test::Programma p(map_.path());
+    QVERIFY(p.venster->OpenBijStart(Demo("pdf")));
+    auto* afdruk = p.venster->findChild<ui::AfdrukDialoog*>("Twprint");
+    Afdrukdocument doc;
+    doc.Regels.push_back({"Stand na ronde 3", {}});
+    afdruk->Laad(doc);
+    const QStringList voor = QDir(Pad("pdf")).entryList(QDir::Files);
+    p.g.Bestanden = {Pad("pdf/uitslag.xv7").toStdString()};
+    Klik(afdruk, "knopPdf");
+    QCOMPARE(p.g.Keuzes.back().Filters.size(), std::size_t{1});
+    QCOMPARE(QDir(Pad("pdf")).entryList(QDir::Files), QStringList(voor) << "uitslag.xv7.pdf");
+    QCOMPARE(PdfBladen(Pad("pdf/uitslag.xv7.pdf")), 1);
+
+    // Zoom: page width, whole page, a step in and out.
+    auto* voorbeeld = Zoek<QPrintPreviewWidget>(afdruk, "voorbeeld");
+    Klik(afdruk, "knopPaginabreedte");
+    QCOMPARE(voorbeeld->zoomMode(), QPrintPreviewWidget::FitToWidth);
+    Klik(afdruk, "knopHelePagina");
+    QCOMPARE(voorbeeld->zoomMode(), QPrintPreviewWidget::FitInView);
+    const qreal passend = voorbeeld->zoomFactor();
+    Klik(afdruk, "knopInzoomen");
+    QVERIFY(voorbeeld->zoomFactor() > passend);
+    Klik(afdruk, "knopUitzoomen");
+    Klik(afdruk, "knopUitzoomen");
+    QVERIFY(voorbeeld->zoomFactor() < passend);
+    QVERIFY(!p.g.Meldingen.empty());
+    QVERIFY(
+        QString::fromStdString(p.g.Meldingen.back().first).endsWith(Pad("pdf/uitslag.xv7.pdf")));
 }
 
 QTEST_MAIN(TestRapport)

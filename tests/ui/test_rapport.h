@@ -26,4 +26,5 @@ private slots:
     void beeldschermToontHetRapport();
     void grootsteRanglijstNaarPdf();
     void afdrukkenZonderVenster();
+    void pdfNaamEnZoom();
 };

@@ -12,6 +12,7 @@
 #include "storage/competitiebestand.h"
 #include "ui/draadgesprek.h"
 #include "ui/helpvenster.h"
+#include "ui/qtgesprek.h"
 #include "ui/roosterdialoog.h"
 
 #include <QAbstractItemModelTester>
@@ -20,6 +21,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -208,6 +210,48 @@ void TestRooster::voorgesteldeRonde() {
         auto& d = t.Open();
         QCOMPARE(Zoek<QSpinBox>(&d, "sbRonde")->value(), voorstel);
         d.reject();
+    }
+}
+
+void TestRooster::opnieuwParenVraagtEerst() {
+    Opstelling t;
+    t.c.Opties.Rekensysteem = SysteemZwitsers;
+    Spelers(t.c, 6);
+    Wedstrijd(t.c, 1, 1, 2, 2);
+    Wedstrijd(t.c, 1, 3, 4, 1);
+    Wedstrijd(t.c, 1, 5, 6, 0);
+    const std::string voor = Afdruk(t.c);
+    auto& d = t.Open();
+    Zoek<QSpinBox>(&d, "sbRonde")->setValue(1);
+    t.g.Antwoorden = {Antwoord::Nee};
+    t.Knop("knopSamenstellen")->click();
+    QCOMPARE(t.g.Vragen.size(), std::size_t{1});
+    QCOMPARE(t.g.Vragen[0].Knoppen, Knoppen::JaNeeStandaardNee);
+    QVERIFY(t.g.Vragen[0].Tekst.find("Speler 1, Speler 2, Speler 3") != std::string::npos);
+    QVERIFY(d.isVisible()); // No: the dialog stays, the round as it was
+    QCOMPARE(Afdruk(t.c), voor);
+    t.g.Antwoorden = {Antwoord::Ja};
+    t.Knop("knopSamenstellen")->click();
+    QVERIFY(!d.isVisible());
+    std::vector<std::pair<int32_t, bool>> ronde1;
+    for (const auto& w : t.c.Wedstrijden)
+        if (w->G().Ronde == 1)
+            ronde1.emplace_back(w->G().Wedstrijdnummer, w->IsGespeeldOfAfgebroken());
+    std::sort(ronde1.begin(), ronde1.end());
+    const std::vector<std::pair<int32_t, bool>> verwacht{{1, true},  {2, true},  {3, true},
+                                                         {4, false}, {5, false}, {6, false}};
+    QCOMPARE(ronde1, verwacht);
+
+    // The real message box: Enter and Escape both answer No; the box is wide enough for its
+    // whole title, however short the question.
+    ui::QtGesprek echt;
+    for (const int toets : {Qt::Key_Return, Qt::Key_Escape}) {
+        BijModaal([toets](QWidget* w) {
+            QVERIFY(w->width() >= ui::TitelBreedte(*w));
+            QTest::keyClick(w, static_cast<Qt::Key>(toets));
+        });
+        QCOMPARE(echt.Vraag("?", "Bevestiging", Knoppen::JaNeeStandaardNee, Pictogram::Vraag),
+                 Antwoord::Nee);
     }
 }
 

@@ -17,6 +17,7 @@ private slots:
     void selecterenEnWisselen();
     void voorgesteldeRonde();
     void zwitsersDoorDeDialoog();
+    void opnieuwParenVraagtEerst();
     void rondtoernooiDoorDeDialoog();
     void stopHerstelt();
     void meldingenVanDeWerkerBereikenHetGesprek();

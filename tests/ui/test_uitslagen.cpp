@@ -249,7 +249,7 @@ void TestUitslagen::rondesInvoegenEnVerwijderen() {
         t.g.Antwoorden = {Antwoord::Annuleren, Antwoord::Ja};
         Klik(w, "knopVerwijderen");
         QCOMPARE(lijst->topLevelItemCount(), 4);
-        QCOMPARE(t.g.Vragen.back().Tekst, lang::Tekst(lang::T::OokWedstrijdenVerwijderen) + " 2");
+        QCOMPARE(t.g.Vragen.back().Tekst, lang::Tekst(lang::T::OokWedstrijdenVerwijderen) + " 2?");
         Klik(w, "knopVerwijderen");
         QCOMPARE(perRonde(), (QList<int>{1, 1, 1}));
 
