@@ -307,9 +307,13 @@ void TestRapport::beeldschermToontHetRapport() {
 
 // The page number at the end of a header line as the PDF's text gives it (its blanks may be
 // drawn as one).
+namespace {
+
 bool EindigtOpBlad(const QString& kop, int blad) {
     return kop.contains(QRegularExpression(QString("Blad: *%1$").arg(blad)));
 }
+
+} // namespace
 
 void TestRapport::grootsteRanglijstNaarPdf() {
     const std::string grootste = Grootste();

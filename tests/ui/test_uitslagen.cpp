@@ -483,20 +483,23 @@ void TestUitslagen::uitslagenknopEnGroepswissel() {
     QCOMPARE(p.c.HuidigeDeelcomp, 2);
 }
 
-// Both result tables reached through the main window's menu: a win and a draw typed into the
-// cross table, an entry typed into the progress table, and the match list of round 1 then
-// shows what they made.
+// A competition of four players, no rounds yet, for the result tables.
+namespace {
+
+void VierSpelers(const QString& pad) {
+    Competitie c;
+    test::MaakCompetitie(c, pad.toStdString(), {"Tabel"}, {1}, 1);
+    for (int i = 2; i <= 4; ++i) test::VoegSpelerToe(c, i, std::string("Speler ") + char('0' + i));
+    SchrijfBestand(c);
+}
+
+} // namespace
+
 // "&Rooster aanmaken" in the cross table pairs the group as a round robin, and the results and
 // schedule of its rounds follow as after the main window's schedule command.
 void TestUitslagen::matrixRoosterToontHetRooster() {
     const QString pad = map_.path() + "/matrixrooster.xv7";
-    {
-        Competitie c;
-        test::MaakCompetitie(c, pad.toStdString(), {"Tabel"}, {1}, 1);
-        for (int i = 2; i <= 4; ++i)
-            test::VoegSpelerToe(c, i, std::string("Speler ") + char('0' + i));
-        SchrijfBestand(c);
-    }
+    VierSpelers(pad);
     test::Programma p(map_.path());
     QVERIFY(p.venster->OpenBijStart(pad.toStdString()));
     QString rapport;
@@ -515,15 +518,12 @@ void TestUitslagen::matrixRoosterToontHetRooster() {
     QVERIFY(p.c.Wedstrijden.Aantal() >= 6u); // three rounds of two games
 }
 
+// Both result tables reached through the main window's menu: a win and a draw typed into the
+// cross table, an entry typed into the progress table, and the match list of round 1 then
+// shows what they made.
 void TestUitslagen::matrixInvoer() {
     const QString pad = map_.path() + "/matrix.xv7";
-    {
-        Competitie c;
-        test::MaakCompetitie(c, pad.toStdString(), {"Tabel"}, {1}, 1);
-        for (int i = 2; i <= 4; ++i)
-            test::VoegSpelerToe(c, i, std::string("Speler ") + char('0' + i));
-        SchrijfBestand(c);
-    }
+    VierSpelers(pad);
     test::Programma p(map_.path());
     QVERIFY(p.venster->OpenBijStart(pad.toStdString()));
     auto tester = [](QWidget* d) {
