@@ -79,4 +79,17 @@ long long GetalArgument(const std::string& tekst, const char* naam, long long mi
     return *g;
 }
 
+std::vector<int32_t> GetallenArgument(const std::string& lijst, const char* naam, long long max) {
+    std::vector<int32_t> r;
+    std::size_t begin = 0;
+    while (begin <= lijst.size()) {
+        std::size_t eind = lijst.find(',', begin);
+        if (eind == std::string::npos) eind = lijst.size();
+        const std::string deel = Trim(lijst.substr(begin, eind - begin));
+        if (!deel.empty()) r.push_back(static_cast<int32_t>(GetalArgument(deel, naam, 1, max)));
+        begin = eind + 1;
+    }
+    return r;
+}
+
 } // namespace velkaro::cli

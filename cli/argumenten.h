@@ -1,6 +1,7 @@
 // Command-line arguments of one command: positionals, "--name value" options and flags.
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <set>
@@ -45,5 +46,8 @@ private:
 
 // A positional holding a whole number in [min, max].
 long long GetalArgument(const std::string& tekst, const char* naam, long long min, long long max);
+// A comma list of whole numbers in [1, max], such as "3,7,12"; blanks and empty items are
+// passed over.
+std::vector<int32_t> GetallenArgument(const std::string& lijst, const char* naam, long long max);
 
 } // namespace velkaro::cli

@@ -11,16 +11,7 @@ namespace velkaro::cli {
 namespace {
 
 std::vector<int32_t> LeesGroepen(const std::string& lijst) {
-    std::vector<int32_t> r;
-    std::size_t begin = 0;
-    while (begin <= lijst.size()) {
-        std::size_t eind = lijst.find(',', begin);
-        if (eind == std::string::npos) eind = lijst.size();
-        const std::string deel = Trim(lijst.substr(begin, eind - begin));
-        if (!deel.empty())
-            r.push_back(static_cast<int32_t>(GetalArgument(deel, "--groups", 1, 99999)));
-        begin = eind + 1;
-    }
+    auto r = GetallenArgument(lijst, "--groups", 99999);
     if (r.empty()) throw Gebruiksfout("--groups takes a comma list of group numbers");
     return r;
 }

@@ -37,20 +37,6 @@ Rapportsoort LeesSoort(const std::string& s) {
     throw Gebruiksfout("--kind takes " + Soortnamen());
 }
 
-// A comma list of whole numbers, such as "3,7,12".
-std::vector<int32_t> LeesGetallen(const std::string& lijst, const char* optie) {
-    std::vector<int32_t> r;
-    std::size_t begin = 0;
-    while (begin <= lijst.size()) {
-        std::size_t eind = lijst.find(',', begin);
-        if (eind == std::string::npos) eind = lijst.size();
-        const std::string deel = Trim(lijst.substr(begin, eind - begin));
-        if (!deel.empty()) r.push_back(static_cast<int32_t>(GetalArgument(deel, optie, 1, 9999)));
-        begin = eind + 1;
-    }
-    return r;
-}
-
 void LeesSerie(Serieopties& s, const std::string& lijst) {
     s.Stand = s.Voortschrijding = s.Tegenstander = s.Categorie = false;
     std::size_t begin = 0;
@@ -155,7 +141,7 @@ int Rapport(const Argumenten& a, Uitvoer& u) {
     }
     if (auto l = a.Waarde("--players")) {
         std::vector<int32_t> intern;
-        for (int32_t n : LeesGetallen(*l, "--players"))
+        for (int32_t n : GetallenArgument(*l, "--players", 9999))
             intern.push_back(SpelerMetLoting(c, n).InternNummer());
         o.Geschiedenis = intern;
     }

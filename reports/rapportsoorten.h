@@ -14,6 +14,9 @@
 
 namespace velkaro {
 
+// The ranked players who carry a category letter, in ranking order.
+tranglijst SpelersMetCategorie(const Competitie& c, const std::string& letter);
+
 // Kind 3: the ranking list repeated for every category of the competition, each over the
 // ranked players who carry its letter, places counted within the category.
 void SchrijfRanglijstenPerCategorie(const Competitie& c, const Rapportopties& o, TUitvoerObject& u,

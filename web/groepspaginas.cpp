@@ -311,15 +311,7 @@ std::string Categoriepagina(const Webgroep& g, std::size_t index, const std::str
     p.Kop(g.Titel + " - " + naam, "categorie-" + Getal(static_cast<long long>(index)) + ".html");
     // The players who carry the letter, in ranking order, placed within the category, as the
     // rankings per category report places them.
-    tranglijst deel;
-    std::vector<tranglijst::Regel> regels;
-    for (const auto& regel : c.Ranglijst)
-        if (regel.Speler->G().Categorieen.find(letter) != std::string::npos) {
-            char sleutel[16];
-            std::snprintf(sleutel, sizeof sleutel, "%09zu", regels.size());
-            regels.push_back({sleutel, regel.Speler});
-        }
-    deel.VoegAlleToe(std::move(regels));
+    const tranglijst deel = SpelersMetCategorie(c, letter);
     SchrijfRanglijsttabel(p.Uit, g, "categorie",
                           Rapporttitel(c, Rapportsoort::Ranglijst) + " - " + naam, deel, g.Opties);
     SchrijfSlot(p.Uit, voet);
