@@ -1,4 +1,4 @@
-# Velkaro: make run | make test | make demo | make bench | make fuzz | make stress | make package
+# Velkaro: make run | make test | make demo | make bench | make fuzz | make stress | make package | make mutate
 JOBS ?= $(shell nproc)
 BUILD ?= build
 ASAN_BUILD ?= build-asan
@@ -6,9 +6,11 @@ BENCH_BUILD ?= build-bench
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 DEMO_DIR ?= $(BUILD)/demo
+MUTATE_BUILD ?= build-mutate
+MUTATE_TABLE ?= $(MUTATE_BUILD)/mutation.md
 
 .PHONY: deps build run demo test test-asan bench fuzz stress format clean screenshots install \
-	package package-test
+	package package-test mutate
 
 deps:
 	@scripts/install-deps
@@ -67,6 +69,15 @@ bench: deps
 	$(BENCH_BUILD)/bench/verschil_zwitsers 10000 500000
 	@# The figures against the README's performance table: which moved by more than half.
 	scripts/bench-vergelijk README.md $(BENCH_BUILD)/uitslagen/*.json
+
+# The committed sample of source mutants, one at a time: rebuild, run the mutated folder's
+# tests (then the others), and write the table of caught / survived / did not build.
+# Unoptimised and without -Werror, so each mutant rebuilds quickly and is judged by the tests.
+mutate: deps
+	cmake -S . -B $(MUTATE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE= -DCMAKE_CXX_FLAGS=-O0 -DVELKARO_WERROR=OFF
+	cmake --build $(MUTATE_BUILD) -j $(JOBS)
+	scripts/mutate.py run --build $(MUTATE_BUILD) --mutants tests/mutation/mutants.tsv \
+	  --table $(MUTATE_TABLE) --title "$$(git describe --always --dirty)"
 
 fuzz: deps
 	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELKARO_UI=OFF -DVELKARO_TESTS=OFF -DVELKARO_FUZZ=ON
