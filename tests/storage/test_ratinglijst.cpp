@@ -65,9 +65,8 @@ TEST(Ratinglijst, NationaleFormaten) {
         Schrijf(map / g.bestand, g.inhoud);
         const NationaleLijst l = LaadRatinglijst({map.Pad().string()});
         SCOPED_TRACE(g.bestand);
-        EXPECT_EQ(l.Bestand, map / g.bestand);
-        EXPECT_EQ(l.Formaat, g.formaat);
-        EXPECT_EQ(l.VolledigeKNDBLijst(), g.formaat == Ratingformaat::KNDB4);
+        EXPECT_EQ(std::forward_as_tuple(l.Bestand, l.Formaat, l.VolledigeKNDBLijst()),
+                  std::make_tuple(map / g.bestand, g.formaat, g.formaat == Ratingformaat::KNDB4));
         ASSERT_EQ(l.Spelers.size(), g.aantal);
         if (g.regel.empty()) continue;
         const TCBElo& e = l.Spelers[0];
@@ -83,10 +82,9 @@ TEST(Ratinglijst, NationaleFormaten) {
     TijdelijkeMap map;
     Schrijf(map / "KNDBRAT4.DAT", kndb);
     const TCBElo e = LaadRatinglijst({map.Pad().string()}).Spelers[2];
-    EXPECT_EQ(e.Voornaam, "Maximiliaa");
-    EXPECT_EQ(e.Lijstnaam(), "Zwanenburg-Oosterhui");
-    EXPECT_EQ(e.VolledigeNaam(), "Maximiliaa van der Zwanenburg-");
-    EXPECT_EQ(e.KorteNaam(), "M.A.B.C. van der Zwanenbu");
+    EXPECT_EQ(std::forward_as_tuple(e.Voornaam, e.Lijstnaam(), e.VolledigeNaam(), e.KorteNaam()),
+              std::make_tuple("Maximiliaa", "Zwanenburg-Oosterhui",
+                              "Maximiliaa van der Zwanenburg-", "M.A.B.C. van der Zwanenbu"));
 }
 
 TEST(Ratinglijst, BeschadigdeTeksten) {
@@ -148,7 +146,7 @@ TEST(Ratinglijst, ZoekvolgordeEnVarianten) {
     r.KiesFMJD(true);
     EXPECT_EQ(r.FMJD.Editie, "64");
 
-    EXPECT_EQ(FormaatVanNaam("/x/Elo3Bond.dat"), Ratingformaat::Elo3);
-    EXPECT_EQ(FormaatVanNaam("FMJD2VK64.DAT"), Ratingformaat::FMJD);
-    EXPECT_EQ(FormaatVanNaam("lijst.txt"), std::nullopt);
+    EXPECT_EQ(std::forward_as_tuple(FormaatVanNaam("/x/Elo3Bond.dat"),
+                                    FormaatVanNaam("FMJD2VK64.DAT"), FormaatVanNaam("lijst.txt")),
+              std::make_tuple(Ratingformaat::Elo3, Ratingformaat::FMJD, std::nullopt));
 }

@@ -33,9 +33,9 @@ TEST(SlechteInvoer, GeenCompetitiebestandWordtGeweigerd) {
         const auto r = LeesBestand(c, map / naam);
         EXPECT_EQ(r.Fout, Bestandsfout::GeenCompetitiebestand) << naam;
         // The open competition is untouched, and nothing of the refused file is written.
-        EXPECT_EQ(c.Bestandsnaam, "vorige.xv7") << naam;
-        EXPECT_EQ(c.Spelers.Aantal(), 1u) << naam;
-        EXPECT_EQ(Lees(map / naam), inhoud) << naam;
+        EXPECT_EQ(std::forward_as_tuple(c.Bestandsnaam, c.Spelers.Aantal(), Lees(map / naam)),
+                  std::make_tuple("vorige.xv7", 1u, inhoud))
+            << naam;
     }
 }
 
@@ -93,9 +93,9 @@ TEST(SlechteInvoer, AfgebrokenGroepsbestand) {
     const std::size_t tweede = heel.find("Speler 2");
     Competitie d;
     LeesGroepTekst(d, std::string_view(heel).substr(0, tweede + 3), 702);
-    EXPECT_EQ(d.Spelers.Aantal(), 2u);
-    EXPECT_EQ(d.Spelers.At(0).G().Naam, "Speler 1");
-    EXPECT_EQ(d.Wedstrijden.Aantal(), 0u);
+    EXPECT_EQ(
+        std::forward_as_tuple(d.Spelers.Aantal(), d.Spelers.At(0).G().Naam, d.Wedstrijden.Aantal()),
+        std::make_tuple(2u, "Speler 1", 0u));
 }
 
 TEST(SlechteInvoer, OnleesbareWaardenWordenNul) {
