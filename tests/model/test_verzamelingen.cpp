@@ -64,15 +64,14 @@ TEST(Wedstrijden, VolgordeEnRondeAanmaak) {
     c.Wedstrijden.Voegtoe({3, 1, 5, 6, 0, 0, false, false});
     c.Wedstrijden.Voegtoe({1, 5, 7, 8, 0, 0, false, false}); // equal key: after the first
     ASSERT_EQ(c.Wedstrijden.Aantal(), 4u);
-    EXPECT_EQ(c.Wedstrijden.At(0).G().Wit, 3);
-    EXPECT_EQ(c.Wedstrijden.At(1).G().Wit, 7);
-    EXPECT_EQ(c.Wedstrijden.At(2).G().Wit, 5);
-    EXPECT_EQ(c.Wedstrijden.At(3).G().Wit, 1);
+    EXPECT_EQ(std::forward_as_tuple(c.Wedstrijden.At(0).G().Wit, c.Wedstrijden.At(1).G().Wit,
+                                    c.Wedstrijden.At(2).G().Wit, c.Wedstrijden.At(3).G().Wit),
+              std::make_tuple(3, 7, 5, 1));
     // A match for a missing round creates it with an empty date.
     ASSERT_EQ(c.Rondes.Aantal(), 2u);
-    EXPECT_EQ(c.Rondes.At(0).Rondenummer(), 1);
-    EXPECT_EQ(c.Rondes.At(1).Rondenummer(), 3);
-    EXPECT_EQ(c.Rondes.geef_datum(3), "");
+    EXPECT_EQ(std::forward_as_tuple(c.Rondes.At(0).Rondenummer(), c.Rondes.At(1).Rondenummer(),
+                                    c.Rondes.geef_datum(3)),
+              std::make_tuple(1, 3, ""));
 }
 
 TEST(Wedstrijden, UitslagZetten) {
@@ -145,11 +144,10 @@ TEST(Groepen, VrijeNummersTitelEnRegel) {
 TEST(Competitie, OpstartEnResets) {
     Competitie c;
     ASSERT_EQ(c.Groepen.Aantal(), 1u);
-    EXPECT_EQ(c.Groepen.At(0).G().Competitienummer, 1);
-    EXPECT_EQ(c.Groepen.At(0).G().Bestandsnummer, 1);
-    EXPECT_EQ(c.HuidigeDeelcomp, 1);
-    EXPECT_EQ(c.Bestandsversie, 702);
-    EXPECT_EQ(c.RanglijstOpties, 39);
+    EXPECT_EQ(std::forward_as_tuple(c.Groepen.At(0).G().Competitienummer,
+                                    c.Groepen.At(0).G().Bestandsnummer, c.HuidigeDeelcomp,
+                                    c.Bestandsversie, c.RanglijstOpties),
+              std::make_tuple(1, 1, 1, 702, 39));
     EXPECT_TRUE(c.VolledigeVoornaam);
     EXPECT_EQ(c.RondesInMatrix, 1);
 
@@ -174,9 +172,8 @@ TEST(Competitie, OpstartEnResets) {
     c.Opmaakfont = "Arial";
     c.HuidigeDeelcomp = 4;
     c.VolledigeReset();
-    EXPECT_EQ(c.Groepen.Aantal(), 0u);
-    EXPECT_EQ(c.HuidigeDeelcomp, 1);
-    EXPECT_EQ(c.Opmaakfont, "Times New Roman");
+    EXPECT_EQ(std::forward_as_tuple(c.Groepen.Aantal(), c.HuidigeDeelcomp, c.Opmaakfont),
+              std::make_tuple(0u, 1, "Times New Roman"));
 }
 
 TEST(Ranglijst, LaterIngevoegdeGelijkeSleutelStaatVoor) {
@@ -189,9 +186,8 @@ TEST(Ranglijst, LaterIngevoegdeGelijkeSleutelStaatVoor) {
     r.Voegtoe("1", &b);
     r.Voegtoe("2", &c);
     ASSERT_EQ(r.Aantal(), 3u);
-    EXPECT_EQ(r.At(0).Speler, &b);
-    EXPECT_EQ(r.At(1).Speler, &c);
-    EXPECT_EQ(r.At(2).Speler, &a);
+    EXPECT_EQ(std::forward_as_tuple(r.At(0).Speler, r.At(1).Speler, r.At(2).Speler),
+              std::make_tuple(&b, &c, &a));
     a.W().Opnemen = OpnemenStand;
     r.verwijder_niet_ranglijst();
     ASSERT_EQ(r.Aantal(), 1u);
