@@ -78,9 +78,10 @@ TEST_F(DemoStand, ZwitsersMetWeerstandspuntenEnSB) {
     ASSERT_EQ(regels.size(), bron.Spelers.Aantal());
     for (std::size_t i = 0; i < regels.size(); ++i) {
         const Spelergegevens g = *bron.Spelers.zoekloting(regels[i].nummer);
-        EXPECT_EQ(regels[i].punten, punten[g.InternNummer]) << g.Naam;
-        EXPECT_EQ(regels[i].partijen, partijen[g.InternNummer]) << g.Naam;
-        EXPECT_EQ(regels[i].wp, wp[g.InternNummer]) << g.Naam;
+        EXPECT_EQ(
+            std::forward_as_tuple(regels[i].punten, regels[i].partijen, regels[i].wp),
+            std::make_tuple(punten[g.InternNummer], partijen[g.InternNummer], wp[g.InternNummer]))
+            << g.Naam;
         if (i == 0) {
             EXPECT_EQ(regels[i].plaats, 1);
             continue;
