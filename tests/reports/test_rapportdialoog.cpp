@@ -91,10 +91,9 @@ TEST_F(Rapportdialoog, Stuurregels) {
     ASSERT_EQ(b.Regels.size(), kKopregels + 6u);
     EXPECT_TRUE(b.Regels[3].Vet);
     EXPECT_FALSE(b.Regels[4].Vet);
-    EXPECT_EQ(b.Regels[5].Tekst, "1234567890");
-    EXPECT_EQ(b.Regels[5].Attributen, std::string(10, 'V'));
-    EXPECT_EQ(b.Regels[6].Attributen, "VV");
-    EXPECT_EQ(b.Regels[7].Tekst, "1234");
+    EXPECT_EQ(std::forward_as_tuple(b.Regels[5].Tekst, b.Regels[5].Attributen,
+                                    b.Regels[6].Attributen, b.Regels[7].Tekst),
+              std::make_tuple("1234567890", std::string(10, 'V'), "VV", "1234"));
     EXPECT_FALSE(b.Regels[7].Passen);
     EXPECT_EQ(b.Regels[8].Tekst, "abcdefghijk");
     EXPECT_TRUE(b.Regels[8].Passen);
@@ -147,9 +146,11 @@ TEST_F(Rapportdialoog, GroepenPerSoort) {
     EXPECT_FALSE(ToontAfdrukoptie(S::Deelnemerslijst, &Afdrukopties::VorigeNotering));
     EXPECT_TRUE(ToontAfdrukoptie(S::Deelnemerslijst, &Afdrukopties::TweedeRating));
 
-    EXPECT_EQ(Rapportdialoogtitel(S::Ranglijst), "Ranglijst afdrukken");
-    EXPECT_EQ(Rapportdialoogtitel(S::Deelnemerslijst), "Deelnemerslijst afdrukken");
-    EXPECT_EQ(Rapportdialoogtitel(S::FMJDTabel), "FMJD-tabel afdrukken");
+    EXPECT_EQ(std::forward_as_tuple(Rapportdialoogtitel(S::Ranglijst),
+                                    Rapportdialoogtitel(S::Deelnemerslijst),
+                                    Rapportdialoogtitel(S::FMJDTabel)),
+              std::make_tuple("Ranglijst afdrukken", "Deelnemerslijst afdrukken",
+                              "FMJD-tabel afdrukken"));
 }
 
 TEST_F(Rapportdialoog, OpenenEnBewaren) {
@@ -160,11 +161,9 @@ TEST_F(Rapportdialoog, OpenenEnBewaren) {
     c.RondesInMatrix = 9;
     c.MaximumPerRegel = 25;
     Rapportkeuze k = OpenRapportkeuze(c, Rapportsoort::UitslagenEnRooster, "vast");
-    EXPECT_EQ(k.UitslagVan, 4);
-    EXPECT_EQ(k.UitslagTot, 4);
-    EXPECT_EQ(k.RondesInMatrix, 4);
-    EXPECT_EQ(k.MaximumPerRegel, 30);
-    EXPECT_EQ(k.VasteTekst, "vast");
+    EXPECT_EQ(std::forward_as_tuple(k.UitslagVan, k.UitslagTot, k.RondesInMatrix, k.MaximumPerRegel,
+                                    k.VasteTekst),
+              std::make_tuple(4, 4, 4, 30, "vast"));
     EXPECT_EQ(OpenRapportkeuze(c, Rapportsoort::UitslagenEnRooster, {}, 3, 2).UitslagVan, 2);
 
     c.RondesInMatrix = 4;
@@ -210,9 +209,9 @@ TEST_F(Rapportdialoog, SorteerschermEnOptielijst) {
     EXPECT_FALSE(l.Onbekend);
     Afdrukopties verwacht;
     verwacht.Matrix = verwacht.Statistiek = true;
-    EXPECT_EQ(l.Opties, verwacht);
-    EXPECT_EQ(LeesAfdrukoptielijst("matrix,bogus,x").Onbekend, "bogus");
-    EXPECT_EQ(SoortVanNaam("progress"), Rapportsoort::Voortschrijdingstabel);
+    EXPECT_EQ(std::forward_as_tuple(l.Opties, LeesAfdrukoptielijst("matrix,bogus,x").Onbekend,
+                                    SoortVanNaam("progress")),
+              std::make_tuple(verwacht, "bogus", Rapportsoort::Voortschrijdingstabel));
     EXPECT_FALSE(SoortVanNaam("Ranking"));
     // Every kind has one name, in kind order.
     int soort = 0;
@@ -244,8 +243,7 @@ TEST_F(Rapportdialoog, KeuzeNaarRapportopties) {
     EXPECT_TRUE(o.Tafelnummer && o.InfoEerdereRonde && !o.Wedstrijdnummer);
     EXPECT_TRUE(o.Afdrukken.Lotingnummer);
     EXPECT_TRUE(!o.Serie.Stand && o.Serie.Categorie && !o.Serie.Voortschrijding);
-    EXPECT_EQ(o.Serie.VanCompetitie, 3);
-    EXPECT_EQ(o.Serie.TotCompetitie, 4);
-    EXPECT_EQ(o.Volgorde, Deelnemersvolgorde::Rating);
+    EXPECT_EQ(std::forward_as_tuple(o.Serie.VanCompetitie, o.Serie.TotCompetitie, o.Volgorde),
+              std::make_tuple(3, 4, Deelnemersvolgorde::Rating));
     EXPECT_EQ(o.Geschiedenis, (std::vector<int32_t>{7, 2}));
 }
