@@ -7,10 +7,7 @@
 #include <filesystem>
 
 using namespace velkaro;
-using velkaro::test::Cli;
-using velkaro::test::Lees;
-using velkaro::test::Proces;
-using velkaro::test::TijdelijkeMap;
+using namespace velkaro::test;
 
 TEST(Cli, NieuweCompetitieSpelersWedstrijdenUitslagen) {
     TijdelijkeMap map;

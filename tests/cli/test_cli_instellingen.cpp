@@ -14,12 +14,7 @@
 
 using namespace velkaro;
 using velkaro::cli::Json;
-using velkaro::test::Cli;
-using velkaro::test::Gelukt;
-using velkaro::test::Lees;
-using velkaro::test::Proces;
-using velkaro::test::StandVergeleken;
-using velkaro::test::TijdelijkeMap;
+using namespace velkaro::test;
 
 namespace {
 

@@ -8,13 +8,7 @@
 #include <sstream>
 
 using velkaro::cli::Json;
-using velkaro::test::Cli;
-using velkaro::test::KopieerDemo;
-using velkaro::test::Proces;
-using velkaro::test::Regels;
-using velkaro::test::StandVergeleken;
-using velkaro::test::TijdelijkeMap;
-using velkaro::test::Woorden;
+using namespace velkaro::test;
 
 namespace {
 
@@ -118,9 +112,11 @@ TEST(CliJson, ElkeOpdrachtOpDeDemo) {
     ASSERT_EQ(paren.at("matches").size(), 7u);
     const Json lijst = Json::parse(Cli({"match", "list", f, "6", "--json"}).out);
     for (std::size_t i = 0; i < 7; ++i) {
-        EXPECT_EQ(paren.at("matches")[i].at("white"), lijst.at("matches")[i].at("white"));
-        EXPECT_EQ(paren.at("matches")[i].at("black"), lijst.at("matches")[i].at("black"));
-        EXPECT_TRUE(lijst.at("matches")[i].at("result").is_null());
+        EXPECT_EQ(std::forward_as_tuple(paren.at("matches")[i].at("white"),
+                                        paren.at("matches")[i].at("black"),
+                                        bool(lijst.at("matches")[i].at("result").is_null())),
+                  std::make_tuple(lijst.at("matches")[i].at("white"),
+                                  lijst.at("matches")[i].at("black"), true));
     }
 
     // Through the executable: UTF-8 and only the document on standard output; a refusal

@@ -9,8 +9,7 @@
 #include <string>
 #include <vector>
 
-using velkaro::test::Cli;
-using velkaro::test::Woorden;
+using namespace velkaro::test;
 
 namespace {
 

@@ -24,9 +24,8 @@ TEST(Rekenopties, StandaardwaardenVanDeReset) {
               std::make_tuple(389, 33, 2100, 2, 1));
     EXPECT_TRUE(o.Toernooinaam.empty());
     // Left alone by the reset.
-    EXPECT_EQ(o.PuntenPlusRemise, 3);
-    EXPECT_TRUE(o.Viertallentoernooi);
-    EXPECT_EQ(o.Optievlaggen, VlagSchaaknotatie);
+    EXPECT_EQ(std::forward_as_tuple(o.PuntenPlusRemise, bool(o.Viertallentoernooi), o.Optievlaggen),
+              std::make_tuple(3, true, VlagSchaaknotatie));
 }
 
 TEST(Rekenopties, PuntenVoorUitslagNormaal) {
@@ -46,13 +45,13 @@ TEST(Rekenopties, PlusEnMinRemisesEnKNDBDelfts) {
     o.PuntenRemise = 2;
     o.PuntenPlusRemise = 3;
     o.PuntenMinRemise = 1;
-    EXPECT_TRUE(o.PlusMinRemisesActief());
-    EXPECT_EQ(o.PuntenVoorUitslag(4), 3);
-    EXPECT_EQ(o.PuntenVoorUitslag(3), 1);
+    EXPECT_EQ(std::forward_as_tuple(bool(o.PlusMinRemisesActief()), o.PuntenVoorUitslag(4),
+                                    o.PuntenVoorUitslag(3)),
+              std::make_tuple(true, 3, 1));
     o.ZetVlag(VlagKNDBDelfts, true);
-    EXPECT_FALSE(o.PlusMinRemisesActief());
-    EXPECT_TRUE(o.BijzondereRemises());
-    EXPECT_EQ(o.PuntenVoorUitslag(4), 3);
+    EXPECT_EQ(std::forward_as_tuple(bool(o.PlusMinRemisesActief()), bool(o.BijzondereRemises()),
+                                    o.PuntenVoorUitslag(4)),
+              std::make_tuple(false, true, 3));
     o.PuntenPlusRemise = 0;
     o.PuntenMinRemise = 0;
     o.ZetVlag(VlagKNDBDelfts, false);

@@ -21,9 +21,9 @@ TEST(Spelers, InternNummersEnLotingnummers) {
     EXPECT_EQ(s.EersteLotingNummerVrij(), 3);
     EXPECT_TRUE(s.Verwijder(8));
     EXPECT_EQ(s.VrijIntern(), 8); // only the highest number is reused
-    EXPECT_TRUE(s.zoek(7));
-    EXPECT_FALSE(s.zoek(8));
-    EXPECT_EQ(s.zoekloting(2)->InternNummer, 7);
+    EXPECT_EQ(
+        std::forward_as_tuple(bool(s.zoek(7)), bool(s.zoek(8)), s.zoekloting(2)->InternNummer),
+        std::make_tuple(true, false, 7));
 }
 
 TEST(Spelers, TekstenWordenOpCapaciteitGekapt) {
@@ -86,9 +86,8 @@ TEST(Wedstrijden, UitslagZetten) {
     EXPECT_FALSE(c.Opties.IsActueel());
     // Adjourned: white's code becomes 9, black's stays.
     c.ZetUitslag(w, 1, 1, true, false);
-    EXPECT_EQ(w.G().UitslagWit, 9);
-    EXPECT_EQ(w.G().UitslagZwart, 1);
-    EXPECT_TRUE(w.IsAfgebroken());
+    EXPECT_EQ(std::forward_as_tuple(w.G().UitslagWit, w.G().UitslagZwart, bool(w.IsAfgebroken())),
+              std::make_tuple(9, 1, true));
     // 0-0 is the regulation result; another result does not clear the mark.
     c.ZetUitslag(w, 0, 0, false, true);
     EXPECT_TRUE(w.G().Reglementair);
@@ -159,13 +158,10 @@ TEST(Competitie, OpstartEnResets) {
     c.Toernooi.SpeelPlaats = "Zwolle";
     c.Gewijzigd = true;
     c.Reset();
-    EXPECT_TRUE(c.Spelers.Leeg());
-    EXPECT_EQ(c.Wedstrijden.Aantal(), 0u);
-    EXPECT_EQ(c.Rondes.Aantal(), 0u);
-    EXPECT_TRUE(c.Categorieen.empty());
-    EXPECT_EQ(c.RanglijstOpties, 39);
-    EXPECT_EQ(c.LotingModus, 0);
-    EXPECT_FALSE(c.Gewijzigd);
+    EXPECT_EQ(std::forward_as_tuple(bool(c.Spelers.Leeg()), c.Wedstrijden.Aantal(),
+                                    c.Rondes.Aantal(), bool(c.Categorieen.empty()),
+                                    c.RanglijstOpties, c.LotingModus, bool(c.Gewijzigd)),
+              std::make_tuple(true, 0u, 0u, true, 39, 0, false));
     EXPECT_EQ(c.Toernooi.SpeelPlaats, "Zwolle"); // the reader overwrites it, not the reset
     EXPECT_EQ(c.Groepen.Aantal(), 1u);
 

@@ -11,9 +11,7 @@
 #include <climits>
 
 using namespace velkaro;
-using velkaro::test::NieuweSpeler;
-using velkaro::test::Speel;
-using velkaro::test::ZetRanglijst;
+using namespace velkaro::test;
 
 namespace {
 const std::string kHalf = "\xC2\xBD";
@@ -77,9 +75,9 @@ TEST_F(Kruistabel, MeerPartijenAlsCijferEnVet) {
     Speel(c, 2, 4, 3, UitslagRemise, UitslagRemise);
     auto t = Tabellen();
     EXPECT_EQ(Cel(c, t, 1, 2), "#"); // 11 points
-    EXPECT_EQ(Cel(c, t, 2, 1), "1");
-    EXPECT_EQ(Cel(c, t, 3, 4), "3");
-    EXPECT_TRUE(MatrixCel(c, t, 3, 4, 1).Vet);
+    EXPECT_EQ(
+        std::forward_as_tuple(Cel(c, t, 2, 1), Cel(c, t, 3, 4), bool(MatrixCel(c, t, 3, 4, 1).Vet)),
+        std::make_tuple("1", "3", true));
     // Rounds 7 and later lie outside the range of the computation.
     c.Opties.TotRonde = 1;
     t = Tabellen();
@@ -207,9 +205,10 @@ TEST(Partijtabellen, DezelfdePartijenAlsDeStand) {
     EXPECT_TRUE(p3[0].Buiten);
     EXPECT_EQ(p3[0].Tegenstander, INT32_MAX % 1000);
     ASSERT_NE(t.Onderling(1, 3), nullptr);
-    EXPECT_TRUE(t.Onderling(1, 3)->Afgebroken);
-    EXPECT_EQ(t.Onderling(1, 3)->Partijen, 0);
-    EXPECT_FALSE(t.Onderling(2, 3)->Afgebroken);
+    EXPECT_EQ(std::forward_as_tuple(bool(t.Onderling(1, 3)->Afgebroken),
+                                    t.Onderling(1, 3)->Partijen,
+                                    bool(t.Onderling(2, 3)->Afgebroken)),
+              std::make_tuple(true, 0, false));
 }
 
 TEST(Partijtabellen, BordpuntenTellenAlsWedstrijdpunten) {

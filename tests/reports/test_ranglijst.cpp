@@ -9,12 +9,7 @@
 #include <gtest/gtest.h>
 
 using namespace velkaro;
-using velkaro::test::LijstScherm;
-using velkaro::test::NieuweSpeler;
-using velkaro::test::SchriftGesprek;
-using velkaro::test::Speel;
-using velkaro::test::VasteKlok;
-using velkaro::test::ZetRanglijst;
+using namespace velkaro::test;
 
 namespace {
 

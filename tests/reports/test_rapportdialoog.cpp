@@ -52,10 +52,11 @@ TEST_F(Rapportdialoog, BladenVolgenElkaarOp) {
     const auto bladen = Pagineer(Document(regels, "Stand"), {kKopregels + 3, 40}, kNu, 5);
     ASSERT_EQ(bladen.size(), 4u);
     for (std::size_t i = 0; i < bladen.size(); ++i) {
-        EXPECT_EQ(bladen[i].Nummer, 5 + static_cast<int>(i));
-        EXPECT_EQ(bladen[i].Regels[0].Tekst, Bladkop("Stand", kNu, 5 + static_cast<int>(i)));
-        EXPECT_TRUE(bladen[i].Regels[0].Vet);
-        EXPECT_EQ(bladen[i].Regels[1].Tekst, std::string(92, '-'));
+        EXPECT_EQ(std::forward_as_tuple(bladen[i].Nummer, bladen[i].Regels[0].Tekst,
+                                        bool(bladen[i].Regels[0].Vet), bladen[i].Regels[1].Tekst),
+                  std::make_tuple(5 + static_cast<int>(i),
+                                  Bladkop("Stand", kNu, 5 + static_cast<int>(i)), true,
+                                  std::string(92, '-')));
     }
     EXPECT_EQ(Romp(bladen[0]), (std::vector<std::string>{"r1", "r2", "r3"}));
     EXPECT_EQ(Romp(bladen[3]), (std::vector<std::string>{"r10"}));
@@ -94,9 +95,9 @@ TEST_F(Rapportdialoog, Stuurregels) {
     EXPECT_EQ(std::forward_as_tuple(b.Regels[5].Tekst, b.Regels[5].Attributen,
                                     b.Regels[6].Attributen, b.Regels[7].Tekst),
               std::make_tuple("1234567890", std::string(10, 'V'), "VV", "1234"));
-    EXPECT_FALSE(b.Regels[7].Passen);
-    EXPECT_EQ(b.Regels[8].Tekst, "abcdefghijk");
-    EXPECT_TRUE(b.Regels[8].Passen);
+    EXPECT_EQ(std::forward_as_tuple(bool(b.Regels[7].Passen), b.Regels[8].Tekst,
+                                    bool(b.Regels[8].Passen)),
+              std::make_tuple(false, "abcdefghijk", true));
 }
 
 TEST_F(Rapportdialoog, BredeTabelInStroken) {
@@ -112,10 +113,11 @@ TEST_F(Rapportdialoog, BredeTabelInStroken) {
     EXPECT_EQ(Romp(bladen[0]), (std::vector<std::string>{"abcdefghij", "ABCDEFGHIJ"}));
     EXPECT_EQ(Romp(bladen[1]), (std::vector<std::string>{"klmnopqrst", "KLMNOPQRST"}));
     EXPECT_EQ(Romp(bladen[2]), (std::vector<std::string>{"uvwxy", "UVWXY", "123456789012345"}));
-    EXPECT_TRUE(bladen[1].Regels[kKopregels].Vet);
-    EXPECT_FALSE(bladen[1].Regels[kKopregels + 1].Vet);
-    EXPECT_EQ(bladen[2].Regels[kKopregels + 1].Attributen, "OOOOO");
-    EXPECT_TRUE(bladen[2].Regels[kKopregels + 2].Passen);
+    EXPECT_EQ(std::forward_as_tuple(bool(bladen[1].Regels[kKopregels].Vet),
+                                    bool(bladen[1].Regels[kKopregels + 1].Vet),
+                                    bladen[2].Regels[kKopregels + 1].Attributen,
+                                    bool(bladen[2].Regels[kKopregels + 2].Passen)),
+              std::make_tuple(true, false, "OOOOO", true));
 }
 
 TEST_F(Rapportdialoog, GroepenPerSoort) {
@@ -184,16 +186,13 @@ TEST_F(Rapportdialoog, OpenenEnBewaren) {
     // Kept like the other boxes, for the next time the dialog opens.
     EXPECT_TRUE(OpenRapportkeuze(c, Rapportsoort::Ranglijst).Afdrukken.Toernooigegevens);
     EXPECT_TRUE(OpenRapportkeuze(c, Rapportsoort::Ranglijst).Afdrukken.FMJDInfo);
-    EXPECT_TRUE(c.ToonLotingnummer);
-    EXPECT_TRUE(c.ToonTafelnummer);
-    EXPECT_FALSE(c.Staand);
-    EXPECT_EQ(c.RondesInMatrix, 1);
-    EXPECT_EQ(c.MaximumPerRegel, 50);
+    EXPECT_EQ(std::forward_as_tuple(bool(c.ToonLotingnummer), bool(c.ToonTafelnummer),
+                                    bool(c.Staand), c.RondesInMatrix, c.MaximumPerRegel),
+              std::make_tuple(true, true, false, 1, 50));
 
     const Rapportopties o = RapportoptiesVan(c, k);
-    EXPECT_EQ(o.Soort, Rapportsoort::UitslagenEnRooster);
-    EXPECT_TRUE(o.Afdrukken.Lotingnummer);
-    EXPECT_EQ(o.VasteTekst, "vast");
+    EXPECT_EQ(std::forward_as_tuple(o.Soort, bool(o.Afdrukken.Lotingnummer), o.VasteTekst),
+              std::make_tuple(Rapportsoort::UitslagenEnRooster, true, "vast"));
 }
 
 TEST_F(Rapportdialoog, SorteerschermEnOptielijst) {
@@ -238,11 +237,12 @@ TEST_F(Rapportdialoog, KeuzeNaarRapportopties) {
     k.Volgorde = Deelnemersvolgorde::Rating;
     k.Geschiedenis = {7, 2};
     const Rapportopties o = RapportoptiesVan(c, k);
-    EXPECT_EQ(o.UitslagVan, 2);
-    EXPECT_EQ(o.UitslagTot, 5);
-    EXPECT_TRUE(o.Tafelnummer && o.InfoEerdereRonde && !o.Wedstrijdnummer);
-    EXPECT_TRUE(o.Afdrukken.Lotingnummer);
-    EXPECT_TRUE(!o.Serie.Stand && o.Serie.Categorie && !o.Serie.Voortschrijding);
+    EXPECT_EQ(std::forward_as_tuple(
+                  o.UitslagVan, o.UitslagTot,
+                  bool(o.Tafelnummer && o.InfoEerdereRonde && !o.Wedstrijdnummer),
+                  bool(o.Afdrukken.Lotingnummer),
+                  bool(!o.Serie.Stand && o.Serie.Categorie && !o.Serie.Voortschrijding)),
+              std::make_tuple(2, 5, true, true, true));
     EXPECT_EQ(std::forward_as_tuple(o.Serie.VanCompetitie, o.Serie.TotCompetitie, o.Volgorde),
               std::make_tuple(3, 4, Deelnemersvolgorde::Rating));
     EXPECT_EQ(o.Geschiedenis, (std::vector<int32_t>{7, 2}));

@@ -13,11 +13,7 @@
 #include <unistd.h>
 
 using namespace velkaro;
-using velkaro::test::Lees;
-using velkaro::test::LijstAfdruk;
-using velkaro::test::LijstScherm;
-using velkaro::test::SchriftGesprek;
-using velkaro::test::TijdelijkeMap;
+using namespace velkaro::test;
 
 namespace {
 
@@ -273,9 +269,8 @@ TEST(Uitvoer, AttribuutregelVoorDePrinter) {
     const auto& d = a.Documenten[0];
     EXPECT_EQ(d.Regels[0], (Afdrukregel{"+ 2 ", "  V"}));
     EXPECT_EQ(d.Regels[1], (Afdrukregel{"gewoon", ""}));
-    EXPECT_EQ(d.Koppen[0], "Ranglijst");
-    EXPECT_EQ(u.Regelteller(), 2);
-    EXPECT_TRUE(d.Staand);
+    EXPECT_EQ(std::forward_as_tuple(d.Koppen[0], u.Regelteller(), bool(d.Staand)),
+              std::make_tuple("Ranglijst", 2, true));
 }
 
 TEST(Uitvoer, ToevoegenAanTekstbestand) {

@@ -12,9 +12,7 @@
 #include <sstream>
 
 using namespace velkaro;
-using velkaro::test::Cli;
-using velkaro::test::Lees;
-using velkaro::test::TijdelijkeMap;
+using namespace velkaro::test;
 
 namespace {
 

@@ -6,8 +6,7 @@
 #include <gtest/gtest.h>
 
 using namespace velkaro;
-using velkaro::test::kBuiten;
-using velkaro::test::Toernooi;
+using namespace velkaro::test;
 
 namespace {
 

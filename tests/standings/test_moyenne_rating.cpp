@@ -7,8 +7,7 @@
 #include <gtest/gtest.h>
 
 using namespace velkaro;
-using velkaro::test::kBuiten;
-using velkaro::test::Toernooi;
+using namespace velkaro::test;
 
 namespace {
 

@@ -10,11 +10,7 @@
 #include <sys/stat.h>
 
 using namespace velkaro;
-using velkaro::test::Bestandsregels;
-using velkaro::test::Bestandstekst;
-using velkaro::test::Lees;
-using velkaro::test::Schrijf;
-using velkaro::test::TijdelijkeMap;
+using namespace velkaro::test;
 namespace fs = std::filesystem;
 
 namespace {

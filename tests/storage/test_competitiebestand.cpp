@@ -8,9 +8,7 @@
 #include <filesystem>
 
 using namespace velkaro;
-using velkaro::test::Lees;
-using velkaro::test::Schrijf;
-using velkaro::test::TijdelijkeMap;
+using namespace velkaro::test;
 
 namespace {
 
@@ -130,9 +128,9 @@ TEST(Competitiebestand, ElkVeldOverleeftSchrijvenEnLezen) {
     ASSERT_EQ(d.Wedstrijden.Aantal(), 3u);
     for (std::size_t i = 0; i < 3; ++i) EXPECT_EQ(d.Wedstrijden.At(i).G(), c.Wedstrijden.At(i).G());
     ASSERT_EQ(d.Rondes.Aantal(), 2u);
-    EXPECT_EQ(d.Rondes.geef_datum(2), "één week later");
-    EXPECT_EQ(OptieVelden(d.Opties), kOpties);
-    EXPECT_TRUE(d.Opties.Viertallentoernooi);
+    EXPECT_EQ(std::forward_as_tuple(d.Rondes.geef_datum(2), OptieVelden(d.Opties),
+                                    bool(d.Opties.Viertallentoernooi)),
+              std::make_tuple("één week later", kOpties, true));
     EXPECT_EQ(std::forward_as_tuple(d.Opties.Toernooinaam, d.Opties.Optievlaggen, d.Categorieen,
                                     GroepVelden(d), d.Toernooi),
               std::make_tuple("Clubcompetitie 2026", c.Opties.Optievlaggen, c.Categorieen, kGroep,
@@ -140,9 +138,9 @@ TEST(Competitiebestand, ElkVeldOverleeftSchrijvenEnLezen) {
     EXPECT_EQ(std::tie(d.Opmaakfont, d.Vastfont, d.MaximumPerRegel, d.GeformatteerdeRanglijst),
               std::make_tuple("Arial", "Consolas", 17, false));
     ASSERT_EQ(d.Groepen.Aantal(), 1u);
-    EXPECT_EQ(d.Groepen.At(0).G(), c.Groepen.At(0).G());
-    EXPECT_EQ(d.Groepen.At(0).G().Titel, "Clubcompetitie 2026");
-    EXPECT_FALSE(d.Gewijzigd);
+    EXPECT_EQ(
+        std::forward_as_tuple(d.Groepen.At(0).G(), d.Groepen.At(0).G().Titel, bool(d.Gewijzigd)),
+        std::make_tuple(c.Groepen.At(0).G(), "Clubcompetitie 2026", false));
 }
 
 TEST(Competitiebestand, HoofdbestandRegelVoorRegel) {

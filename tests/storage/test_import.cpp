@@ -11,9 +11,7 @@
 #include <map>
 
 using namespace velkaro;
-using velkaro::test::Lees;
-using velkaro::test::Schrijf;
-using velkaro::test::TijdelijkeMap;
+using namespace velkaro::test;
 
 namespace {
 
@@ -540,10 +538,9 @@ TEST(Import, VoorbereidingEersteGroepOfNieuweGroep) {
     const std::string voor = Lees(map / "eerste.xv7");
     Competitie e;
     const auto r = ImporteerTXT(e, map / "eerste.txt");
-    EXPECT_EQ(r.Bestand.Fout, Bestandsfout::BestaatAl);
-    EXPECT_EQ(r.Bestand.Pad, map / "eerste.xv7");
-    EXPECT_FALSE(e.Geladen());
-    EXPECT_EQ(Lees(map / "eerste.xv7"), voor);
+    EXPECT_EQ(std::forward_as_tuple(r.Bestand.Fout, r.Bestand.Pad, bool(e.Geladen()),
+                                    Lees(map / "eerste.xv7")),
+              std::make_tuple(Bestandsfout::BestaatAl, map / "eerste.xv7", false, voor));
 }
 
 TEST(Import, TekstlijstStoptBijEenVolleGroep) {

@@ -93,10 +93,11 @@ TEST(Ratinglijst, BeschadigdeTeksten) {
     r[0] = static_cast<char>(250);
     const NationaleLijst l = LeesNationaleLijst(r, Ratingformaat::KNDB4);
     ASSERT_EQ(l.Spelers.size(), 1u);
-    EXPECT_EQ(l.Spelers[0].Voornaam, "Piet######");
-    EXPECT_EQ(l.Spelers[0].Achternaam, "Laan  ");
-    EXPECT_TRUE(LeesNationaleLijst("", Ratingformaat::Elo2).Spelers.empty());
-    EXPECT_TRUE(LeesFMJDInhoud(std::string(126, 'x')).Spelers.empty());
+    EXPECT_EQ(
+        std::forward_as_tuple(l.Spelers[0].Voornaam, l.Spelers[0].Achternaam,
+                              bool(LeesNationaleLijst("", Ratingformaat::Elo2).Spelers.empty()),
+                              bool(LeesFMJDInhoud(std::string(126, 'x')).Spelers.empty())),
+        std::make_tuple("Piet######", "Laan  ", true, true));
 }
 
 TEST(Ratinglijst, FMJDLijst) {
@@ -139,10 +140,9 @@ TEST(Ratinglijst, ZoekvolgordeEnVarianten) {
     Schrijf(eigen / "ELO2BOND.DAT", Elo2Record("X", "", "", 1));
     Schrijf(eigen / "FMJD2VK.DAT", FMJDKop("100") + FMJDRecord(1, "A", "B", "C", "", 1));
     r.Laad();
-    EXPECT_EQ(r.Nationaal.Bestand, eigen / "ELO2BOND.DAT");
-    EXPECT_TRUE(r.BeideFMJD);
-    EXPECT_FALSE(r.FMJD64);
-    EXPECT_EQ(r.FMJD.Editie, "100");
+    EXPECT_EQ(std::forward_as_tuple(r.Nationaal.Bestand, bool(r.BeideFMJD), bool(r.FMJD64),
+                                    r.FMJD.Editie),
+              std::make_tuple(eigen / "ELO2BOND.DAT", true, false, "100"));
     r.KiesFMJD(true);
     EXPECT_EQ(r.FMJD.Editie, "64");
 

@@ -8,9 +8,7 @@
 #include <filesystem>
 
 using namespace velkaro;
-using velkaro::test::Lees;
-using velkaro::test::Schrijf;
-using velkaro::test::TijdelijkeMap;
+using namespace velkaro::test;
 
 namespace {
 const std::string kGoed =
@@ -121,9 +119,8 @@ TEST(SlechteInvoer, MisluktOpslaanLaatBestandHeel) {
     d.Bestandsnaam = map / "bestand/club.xv7";
     d.Gewijzigd = true;
     auto r = SchrijfBestand(d);
-    EXPECT_EQ(r.Fout, Bestandsfout::SchrijvenMislukt);
-    EXPECT_FALSE(r.Detail.empty());
-    EXPECT_TRUE(d.Gewijzigd);
+    EXPECT_EQ(std::forward_as_tuple(r.Fout, bool(r.Detail.empty()), bool(d.Gewijzigd)),
+              std::make_tuple(Bestandsfout::SchrijvenMislukt, false, true));
 
     // No name: nothing is written anywhere.
     Competitie naamloos;
@@ -138,10 +135,10 @@ TEST(SlechteInvoer, MisluktOpslaanLaatBestandHeel) {
     c.Spelers.Voegtoe({});
     c.Gewijzigd = true;
     r = SchrijfBestand(c);
-    EXPECT_EQ(r.Fout, Bestandsfout::SchrijvenMislukt);
-    EXPECT_TRUE(c.Gewijzigd);
-    EXPECT_FALSE(std::filesystem::exists(map / "club.101.tmp~"));
-    EXPECT_EQ(Lees(map / "club.xv7"), voor);
+    EXPECT_EQ(std::forward_as_tuple(r.Fout, bool(c.Gewijzigd),
+                                    bool(std::filesystem::exists(map / "club.101.tmp~")),
+                                    Lees(map / "club.xv7")),
+              std::make_tuple(Bestandsfout::SchrijvenMislukt, true, false, voor));
 }
 
 TEST(SlechteInvoer, OnbekendeOpenGroepOpentDeEerste) {
