@@ -5,6 +5,8 @@
 #include "../storage/hulp.h"
 #include "cli/cli.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -47,6 +49,35 @@ inline std::string KopieerDemo(const TijdelijkeMap& map) {
          {"club.xv7", "club.101", "club.102", "club.103", "club.104", "club.105", "club.106"})
         std::filesystem::copy_file(std::string(VELKARO_EXAMPLES) + "/" + n, map / n);
     return map / "club.xv7";
+}
+
+// A scratch copy of the demo competition, and its open group's file as it stands.
+struct Demo {
+    TijdelijkeMap map;
+    std::string f = KopieerDemo(map);
+    std::string Groep() const { return Lees(map / "club.101"); }
+};
+
+// Runs a command that must succeed.
+inline Uitkomst Gelukt(const std::vector<std::string>& args) {
+    auto r = Cli(args);
+    EXPECT_EQ(r.status, 0) << args[0] << ": " << r.err;
+    return r;
+}
+
+// A text's lines, and a line's words.
+inline std::vector<std::string> Regels(const std::string& tekst) {
+    std::istringstream in(tekst);
+    std::vector<std::string> r;
+    for (std::string s; std::getline(in, s);) r.push_back(s);
+    return r;
+}
+
+inline std::vector<std::string> Woorden(const std::string& regel) {
+    std::istringstream in(regel);
+    std::vector<std::string> w;
+    for (std::string s; in >> s;) w.push_back(s);
+    return w;
 }
 
 } // namespace velkaro::test

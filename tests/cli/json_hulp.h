@@ -16,13 +16,6 @@ namespace velkaro::test {
 
 using cli::Json;
 
-inline std::vector<std::string> Woorden(const std::string& regel) {
-    std::istringstream in(regel);
-    std::vector<std::string> w;
-    for (std::string s; in >> s;) w.push_back(s);
-    return w;
-}
-
 // The standings as JSON agree with the text, line by line: place, number, games, points and
 // every value column, each shown rounded to the decimals the text prints.
 inline Json StandVergeleken(const std::string& f) {

@@ -13,12 +13,7 @@
 #include <thread>
 
 using namespace velkaro;
-using velkaro::test::Cli;
-using velkaro::test::KopieerDemo;
-using velkaro::test::Lees;
-using velkaro::test::Proces;
-using velkaro::test::Schrijf;
-using velkaro::test::TijdelijkeMap;
+using namespace velkaro::test;
 namespace fs = std::filesystem;
 
 TEST(CliBestanden, RapportNooitInDeCompetitieZelf) {
@@ -34,9 +29,9 @@ TEST(CliBestanden, RapportNooitInDeCompetitieZelf) {
             EXPECT_EQ(r.status, 1) << uit << " " << wijze;
             EXPECT_NE(r.err.find("competitie zelf"), std::string::npos) << r.err;
         }
-    EXPECT_EQ(Lees(f), hoofd);
-    EXPECT_EQ(Lees(map / "club.101"), groep);
-    EXPECT_TRUE(fs::is_symlink(map / "link.txt"));
+    EXPECT_EQ(std::forward_as_tuple(Lees(f), Lees(map / "club.101"),
+                                    bool(fs::is_symlink(map / "link.txt"))),
+              std::make_tuple(hoofd, groep, true));
     // The report's own temporary names follow no planted link either.
     Schrijf(map / "ander.txt", "van iemand anders");
     fs::create_symlink("ander.txt", map / "stand.txt.tmp~");

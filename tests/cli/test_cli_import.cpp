@@ -10,11 +10,7 @@
 #include <map>
 
 using namespace velkaro;
-using velkaro::test::Cli;
-using velkaro::test::KopieerDemo;
-using velkaro::test::Lees;
-using velkaro::test::Schrijf;
-using velkaro::test::TijdelijkeMap;
+using namespace velkaro::test;
 namespace fs = std::filesystem;
 
 TEST(CliImport, WDSExportEnImportVanDeDemo) {

@@ -14,18 +14,9 @@
 
 using namespace velkaro;
 using velkaro::cli::Json;
-using velkaro::test::Cli;
-using velkaro::test::Lees;
-using velkaro::test::Proces;
-using velkaro::test::StandVergeleken;
-using velkaro::test::TijdelijkeMap;
+using namespace velkaro::test;
 
 namespace {
-
-void Gelukt(const std::vector<std::string>& args) {
-    const auto r = Cli(args);
-    ASSERT_EQ(r.status, 0) << args[0] << ": " << r.err;
-}
 
 // A competition made on the command line alone: the settings given to "new", sixteen players,
 // three rounds paired by the program or, where its system cannot pair yet, added by hand
@@ -108,59 +99,43 @@ TEST(CliInstellingen, ReactiesVanHetInstellingenscherm) {
         EXPECT_TRUE(LeesBestand(*c, f).Ok());
         return c;
     };
-    Gelukt({"settings", f, "--system", "swiss", "--colour-dominant", "yes",
-            "--max-colour-difference", "3"});
-    auto c = Lees();
-    EXPECT_EQ(c->Opties.Sorteervolgorde, 47);
-    EXPECT_EQ(c->Opties.KleurDominant, 1);
-    EXPECT_EQ(c->Opties.MaxKleurverschil, 3);
+    auto Zet = [&](std::vector<std::string> opties) {
+        opties.insert(opties.begin(), {"settings", f});
+        Gelukt(opties);
+        return Lees()->Opties;
+    };
+    auto o = Zet({"--system", "swiss", "--colour-dominant", "yes", "--max-colour-difference", "3"});
+    EXPECT_EQ(std::tie(o.Sorteervolgorde, o.KleurDominant, o.MaxKleurverschil),
+              std::make_tuple(47, 1, 3));
     // Choosing a Swiss system again clears colour dominance and resets the difference.
-    Gelukt({"settings", f, "--system", "swiss-rating"});
-    c = Lees();
-    EXPECT_EQ(c->Opties.Sorteervolgorde, 21);
-    EXPECT_EQ(c->Opties.KleurDominant, 0);
-    EXPECT_EQ(c->Opties.MaxKleurverschil, 2);
+    o = Zet({"--system", "swiss-rating"});
+    EXPECT_EQ(std::tie(o.Sorteervolgorde, o.KleurDominant, o.MaxKleurverschil),
+              std::make_tuple(21, 0, 2));
 
-    Gelukt({"settings", f, "--kndb-delfts", "yes"});
-    c = Lees();
-    EXPECT_TRUE(c->Opties.KNDBDelfts());
-    EXPECT_EQ(c->Opties.PuntenWinst, 4);
-    EXPECT_EQ(c->Opties.PuntenPlusRemise, 3);
-    EXPECT_EQ(c->Opties.PuntenMinRemise, 1);
-    Gelukt({"settings", f, "--chess-notation", "yes"});
-    c = Lees();
-    EXPECT_FALSE(c->Opties.KNDBDelfts());
-    EXPECT_EQ(c->Opties.PuntenWinst, 2);
-    EXPECT_EQ(c->Opties.PuntenPlusRemise, 0);
-    Gelukt({"settings", f, "--chess-notation", "no", "--plus-minus-draws", "5,2", "--points",
-            "6,3,0"});
-    c = Lees();
-    EXPECT_EQ(c->Opties.PuntenWinst, 6);
-    EXPECT_EQ(c->Opties.PuntenPlusRemise, 5);
-    EXPECT_EQ(c->Opties.PuntenMinRemise, 2);
-    Gelukt({"settings", f, "--plus-minus-draws", "off"});
-    c = Lees();
-    EXPECT_EQ(c->Opties.PuntenWinst, 2);
-    EXPECT_EQ(c->Opties.PuntenPlusRemise, 0);
+    o = Zet({"--kndb-delfts", "yes"});
+    EXPECT_TRUE(o.KNDBDelfts());
+    EXPECT_EQ(std::tie(o.PuntenWinst, o.PuntenPlusRemise, o.PuntenMinRemise),
+              std::make_tuple(4, 3, 1));
+    o = Zet({"--chess-notation", "yes"});
+    EXPECT_FALSE(o.KNDBDelfts());
+    EXPECT_EQ(std::tie(o.PuntenWinst, o.PuntenPlusRemise), std::make_tuple(2, 0));
+    o = Zet({"--chess-notation", "no", "--plus-minus-draws", "5,2", "--points", "6,3,0"});
+    EXPECT_EQ(std::tie(o.PuntenWinst, o.PuntenPlusRemise, o.PuntenMinRemise),
+              std::make_tuple(6, 5, 2));
+    o = Zet({"--plus-minus-draws", "off"});
+    EXPECT_EQ(std::tie(o.PuntenWinst, o.PuntenPlusRemise), std::make_tuple(2, 0));
 
-    Gelukt({"settings", f, "--system", "keizer", "--keizer", "120,60,10,40", "--keizer-first", "50",
-            "--keizer-optimise", "yes"});
-    c = Lees();
-    EXPECT_EQ(c->Opties.Rekensysteem, SysteemKeizer);
-    EXPECT_EQ(c->Opties.Sorteervolgorde, 0);
-    EXPECT_EQ(c->Opties.KeizerNietGespeeld, 40);
-    EXPECT_EQ(c->Opties.PuntenNr1, 50);
-    EXPECT_EQ(c->Opties.NietOptimaliseren, 0);
-    Gelukt({"settings", f, "--system", "4", "--rating-method", "performance", "--starting-rating",
-            "1800"});
-    c = Lees();
-    EXPECT_EQ(c->Opties.Ratingmethode, 0);
-    EXPECT_EQ(c->Opties.Aanvangsrating, 1800);
+    o = Zet({"--system", "keizer", "--keizer", "120,60,10,40", "--keizer-first", "50",
+             "--keizer-optimise", "yes"});
+    EXPECT_EQ(std::tie(o.Rekensysteem, o.Sorteervolgorde, o.KeizerNietGespeeld, o.PuntenNr1,
+                       o.NietOptimaliseren),
+              std::make_tuple(SysteemKeizer, 0, 40, 50, 0));
+    o = Zet({"--system", "4", "--rating-method", "performance", "--starting-rating", "1800"});
+    EXPECT_EQ(std::tie(o.Ratingmethode, o.Aanvangsrating), std::make_tuple(0, 1800));
     Gelukt({"settings", f, "--system", "average", "--place-round-gap", "4", "--weigh-opponents",
             "yes"});
-    c = Lees();
-    EXPECT_EQ(c->Geleden, 4);
-    EXPECT_EQ(c->Opties.NietWegen, 0);
+    const auto c = Lees();
+    EXPECT_EQ(std::tie(c->Geleden, c->Opties.NietWegen), std::make_tuple(4, 0));
 
     // The FMJD rating switch resets every player's rating in use from the chosen source.
     Gelukt({"player", "add", f, "--name", "Een", "--rating", "1300", "--fmjd-rating", "1900"});
@@ -264,11 +239,10 @@ TEST(CliInstellingen, Toernooigegevens) {
             "80 min + 1 min/zet"});
     Competitie c;
     ASSERT_TRUE(LeesBestand(c, f).Ok());
-    EXPECT_EQ(c.Opties.Toernooinaam, "Open Zwolle");
-    EXPECT_EQ(c.Groepen.At(0).G().Titel, "Open Zwolle");
-    EXPECT_EQ(c.Toernooi.SpeelVan, "01072026");
-    EXPECT_EQ(c.Toernooi.SpeelTot, "03072026");
-    EXPECT_EQ(c.Toernooi.AREmail, "ar@example.org");
+    EXPECT_EQ(
+        std::tie(c.Opties.Toernooinaam, c.Groepen.At(0).G().Titel, c.Toernooi.SpeelVan,
+                 c.Toernooi.SpeelTot, c.Toernooi.AREmail),
+        std::make_tuple("Open Zwolle", "Open Zwolle", "01072026", "03072026", "ar@example.org"));
 
     Gelukt({"tournament", f, "--place", "", "--country", "NED"});
     const auto r = Cli({"tournament", f});
@@ -276,9 +250,9 @@ TEST(CliInstellingen, Toernooigegevens) {
     EXPECT_NE(r.out.find("Place:              \n"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("Country:            NED\n"), std::string::npos) << r.out;
     const Json j = Json::parse(Cli({"tournament", f, "--json"}).out);
-    EXPECT_EQ(j.at("to"), "03-07-2026");
-    EXPECT_EQ(j.at("chief_arbiter").at("email"), "ar@example.org");
-    EXPECT_EQ(j.at("time_control"), "80 min + 1 min/zet");
+    EXPECT_EQ(
+        std::forward_as_tuple(j.at("to"), j.at("chief_arbiter").at("email"), j.at("time_control")),
+        std::make_tuple("03-07-2026", "ar@example.org", "80 min + 1 min/zet"));
 
     const std::string voor = Lees(map / "t.101");
     EXPECT_EQ(Cli({"tournament", f, "--from", "1 juli"}).status, 2);

@@ -8,21 +8,9 @@
 #include <sstream>
 
 using velkaro::cli::Json;
-using velkaro::test::Cli;
-using velkaro::test::KopieerDemo;
-using velkaro::test::Proces;
-using velkaro::test::StandVergeleken;
-using velkaro::test::TijdelijkeMap;
-using velkaro::test::Woorden;
+using namespace velkaro::test;
 
 namespace {
-
-std::vector<std::string> Regels(const std::string& tekst) {
-    std::istringstream in(tekst);
-    std::vector<std::string> r;
-    for (std::string s; std::getline(in, s);) r.push_back(s);
-    return r;
-}
 
 // The command as text and as JSON; the document is parsed by the JSON library.
 struct Beide {
@@ -53,9 +41,9 @@ TEST(CliJson, ElkeOpdrachtOpDeDemo) {
     const std::string f = KopieerDemo(map);
 
     const auto info = Voer({"info", f});
-    EXPECT_EQ(info.json.at("players"), 14);
-    EXPECT_EQ(info.json.at("rounds"), 5);
-    EXPECT_EQ(info.json.at("groups").size(), 6u);
+    EXPECT_EQ(std::forward_as_tuple(info.json.at("players"), info.json.at("rounds"),
+                                    info.json.at("groups").size()),
+              std::make_tuple(14, 5, 6u));
     EXPECT_EQ(info.tekst[info.tekst.size() - 3],
               "System:       1 " + info.json.at("system").at("name").get<std::string>());
 
@@ -81,9 +69,10 @@ TEST(CliJson, ElkeOpdrachtOpDeDemo) {
 
     const auto rondes = Voer({"round", "list", f});
     ASSERT_EQ(rondes.json.at("rounds").size(), rondes.tekst.size());
-    EXPECT_EQ(rondes.tekst.back()[0] == '*', rondes.json.at("rounds").back().at("current"));
-    EXPECT_EQ(rondes.json.at("rounds")[0].at("date"), "02-09-2026");
-    EXPECT_EQ(rondes.json.at("rounds")[0].at("results"), 7);
+    EXPECT_EQ(std::forward_as_tuple(rondes.tekst.back()[0] == '*',
+                                    rondes.json.at("rounds")[0].at("date"),
+                                    rondes.json.at("rounds")[0].at("results")),
+              std::make_tuple(rondes.json.at("rounds").back().at("current"), "02-09-2026", 7));
 
     const auto wedstrijden = Voer({"match", "list", f, "1", "--numbers"});
     ASSERT_EQ(wedstrijden.json.at("matches").size(), wedstrijden.tekst.size());
@@ -94,20 +83,22 @@ TEST(CliJson, ElkeOpdrachtOpDeDemo) {
         for (std::string k; std::getline(in, k, '\t');) kol.push_back(k);
         ASSERT_GE(kol.size(), 9u);
         const auto& w = wedstrijden.json.at("matches")[i];
-        EXPECT_EQ(std::stoi(kol[1]), w.at("number").get<int>());
-        EXPECT_EQ(std::stoi(kol[2]), w.at("white").at("number").get<int>());
-        EXPECT_EQ(kol[3], w.at("white").at("name"));
-        EXPECT_EQ(kol[6], w.at("black").at("name"));
-        EXPECT_EQ(ZonderSpaties(kol[7]), w.at("result"));
+        EXPECT_EQ(std::forward_as_tuple(std::stoi(kol[1]), std::stoi(kol[2]), kol[3], kol[6],
+                                        ZonderSpaties(kol[7])),
+                  std::make_tuple(w.at("number").get<int>(), w.at("white").at("number").get<int>(),
+                                  w.at("white").at("name"), w.at("black").at("name"),
+                                  w.at("result")));
     }
 
     const Json stand = StandVergeleken(f);
     EXPECT_EQ(stand.at("players").size(), 14u);
 
     const auto instellingen = Voer({"settings", f});
-    EXPECT_EQ(instellingen.json.at("system").at("number"), info.json.at("system").at("number"));
-    EXPECT_EQ(instellingen.json.at("sort_order").at("value"), info.json.at("sort_order"));
-    EXPECT_EQ(instellingen.tekst[1].substr(24, 2), "47");
+    EXPECT_EQ(
+        std::forward_as_tuple(instellingen.json.at("system").at("number"),
+                              instellingen.json.at("sort_order").at("value"),
+                              instellingen.tekst[1].substr(24, 2)),
+        std::make_tuple(info.json.at("system").at("number"), info.json.at("sort_order"), "47"));
 
     const auto toernooi = Voer({"tournament", f});
     EXPECT_EQ(toernooi.json.at("name"), info.json.at("open_group").at("title"));
@@ -121,9 +112,11 @@ TEST(CliJson, ElkeOpdrachtOpDeDemo) {
     ASSERT_EQ(paren.at("matches").size(), 7u);
     const Json lijst = Json::parse(Cli({"match", "list", f, "6", "--json"}).out);
     for (std::size_t i = 0; i < 7; ++i) {
-        EXPECT_EQ(paren.at("matches")[i].at("white"), lijst.at("matches")[i].at("white"));
-        EXPECT_EQ(paren.at("matches")[i].at("black"), lijst.at("matches")[i].at("black"));
-        EXPECT_TRUE(lijst.at("matches")[i].at("result").is_null());
+        EXPECT_EQ(std::forward_as_tuple(paren.at("matches")[i].at("white"),
+                                        paren.at("matches")[i].at("black"),
+                                        bool(lijst.at("matches")[i].at("result").is_null())),
+                  std::make_tuple(lijst.at("matches")[i].at("white"),
+                                  lijst.at("matches")[i].at("black"), true));
     }
 
     // Through the executable: UTF-8 and only the document on standard output; a refusal

@@ -63,17 +63,14 @@ TEST(CliRatinglijst, SpelerUitDeLijsten) {
     ASSERT_EQ(r.status, 0) << r.err;
     auto s = speler(40);
     EXPECT_EQ(s["name"], "Karel 't Hart"); // the full first name, as the group is set
-    EXPECT_EQ(s["short_name"], "HAR");
-    EXPECT_EQ(s["national_rating"], 1810);
-    EXPECT_EQ(s["fmjd_id"], 16000102);
+    EXPECT_EQ(std::forward_as_tuple(s["short_name"], s["national_rating"], s["fmjd_id"]),
+              std::make_tuple("HAR", 1810, 16000102));
     // An option given as well changes what was taken over.
     r = Cli({"player", "edit", xv7, "40", "--from-fmjd", "16000001", "--place", "Dakar"});
     ASSERT_EQ(r.status, 0) << r.err;
     s = speler(40);
-    EXPECT_EQ(s["name"], "Bassirou Ndiaye");
-    EXPECT_EQ(s["country"], "SEN");
-    EXPECT_EQ(s["fmjd_rating"], 2380);
-    EXPECT_EQ(s["place"], "Dakar");
+    EXPECT_EQ(std::forward_as_tuple(s["name"], s["country"], s["fmjd_rating"], s["place"]),
+              std::make_tuple("Bassirou Ndiaye", "SEN", 2380, "Dakar"));
     r = Cli({"report", xv7, "--kind", "norms"});
     EXPECT_NE(r.out.find("FMJD-ratingfile : FMJD2VK.DAT"), std::string::npos) << r.out;
 

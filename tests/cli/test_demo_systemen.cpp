@@ -6,22 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <filesystem>
-#include <sstream>
 #include <string>
 #include <vector>
 
-using velkaro::test::Cli;
-using velkaro::test::TijdelijkeMap;
+using namespace velkaro::test;
 
 namespace {
-
-std::vector<std::string> Woorden(const std::string& regel) {
-    std::istringstream in(regel);
-    std::vector<std::string> w;
-    for (std::string s; in >> s;) w.push_back(s);
-    return w;
-}
 
 // One ranked player as a command printed him: place, drawing number (standings only), games,
 // points and the columns of the calculation system.
@@ -35,14 +25,26 @@ void VerwachtGetoond(double getoond, double exact, int decimalen, const std::str
     EXPECT_NEAR(getoond, exact, 0.5 * std::pow(10.0, -decimalen) + 1e-9) << wat;
 }
 
+// A printed line: the place, the drawing number when `nummer`, and the last `kolommen` values
+// after the games and points.
+Regel LeesRegel(const std::string& regel, std::size_t kolommen, bool nummer) {
+    const auto w = Woorden(regel);
+    Regel g;
+    if (w.size() < kolommen + (nummer ? 5 : 4)) {
+        ADD_FAILURE() << "short line: " << regel;
+        return g;
+    }
+    g.plaats = std::stoi(w[0]);
+    if (nummer) g.nummer = std::stoi(w[1]);
+    const std::size_t n = w.size() - kolommen;
+    g.partijen = std::stoi(w[n - 2]);
+    g.punten = std::stoi(w[n - 1]);
+    for (std::size_t i = n; i < w.size(); ++i) g.waarden.push_back(std::stod(w[i]));
+    return g;
+}
+
 class DemoSystemen : public ::testing::Test {
 protected:
-    void SetUp() override {
-        for (const auto& e : std::filesystem::directory_iterator(VELKARO_EXAMPLES))
-            if (e.path().stem() == "club")
-                std::filesystem::copy_file(e.path(), map / e.path().filename().string());
-    }
-
     void Open(int groep) {
         const auto r = Cli({"group", "switch", f, std::to_string(groep)});
         ASSERT_EQ(r.status, 0) << r.err;
@@ -54,25 +56,12 @@ protected:
         if (!bewaren) args.push_back("--no-save");
         const auto r = Cli(args);
         EXPECT_EQ(r.status, 0) << r.err;
-        std::istringstream in(r.out);
-        std::getline(in, kop);
-        std::vector<Regel> regels;
-        for (std::string regel; std::getline(in, regel);) {
-            const auto w = Woorden(regel);
-            if (w.size() < kolommen + 5) {
-                ADD_FAILURE() << "short line: " << regel;
-                continue;
-            }
-            Regel g;
-            g.plaats = std::stoi(w[0]);
-            g.nummer = std::stoi(w[1]);
-            const std::size_t n = w.size() - kolommen;
-            g.partijen = std::stoi(w[n - 2]);
-            g.punten = std::stoi(w[n - 1]);
-            for (std::size_t i = n; i < w.size(); ++i) g.waarden.push_back(std::stod(w[i]));
-            regels.push_back(g);
-        }
-        return regels;
+        auto regels = velkaro::test::Regels(r.out);
+        kop = regels.at(0);
+        std::vector<Regel> uit;
+        for (std::size_t i = 1; i < regels.size(); ++i)
+            uit.push_back(LeesRegel(regels[i], kolommen, true));
+        return uit;
     }
 
     // velkaro-cli report without the optional columns: the header row, and every row with its
@@ -80,35 +69,24 @@ protected:
     std::vector<Regel> Rapport(std::size_t kolommen, std::string& kop) {
         const auto r = Cli({"report", f, "--options", "", "--no-save"});
         EXPECT_EQ(r.status, 0) << r.err;
-        std::istringstream in(r.out);
-        std::vector<Regel> regels;
+        std::vector<Regel> uit;
         bool tabel = false;
-        for (std::string regel; std::getline(in, regel);) {
+        for (const auto& regel : velkaro::test::Regels(r.out)) {
             if (!tabel) {
                 tabel = regel.rfind("  Nr ", 0) == 0;
                 if (tabel) kop = regel;
-                continue;
+            } else if (Woorden(regel).empty()) {
+                break;
+            } else {
+                uit.push_back(LeesRegel(regel, kolommen, false));
             }
-            const auto w = Woorden(regel);
-            if (w.empty()) break;
-            if (w.size() < kolommen + 4) {
-                ADD_FAILURE() << "short row: " << regel;
-                continue;
-            }
-            Regel g;
-            g.plaats = std::stoi(w[0]);
-            const std::size_t n = w.size() - kolommen;
-            g.partijen = std::stoi(w[n - 2]);
-            g.punten = std::stoi(w[n - 1]);
-            for (std::size_t i = n; i < w.size(); ++i) g.waarden.push_back(std::stod(w[i]));
-            regels.push_back(g);
         }
         EXPECT_TRUE(tabel) << r.out;
-        return regels;
+        return uit;
     }
 
-    TijdelijkeMap map;
-    std::string f = map / "club.xv7";
+    velkaro::test::Demo d;
+    std::string f = d.f;
 };
 
 TEST_F(DemoSystemen, KeizerGeoptimaliseerd) {
@@ -142,12 +120,10 @@ TEST_F(DemoSystemen, KeizerGeoptimaliseerd) {
         const auto& v = verwacht[i];
         const auto& g = stand[i];
         const std::string wie = "place " + std::to_string(v.plaats);
-        EXPECT_EQ(g.plaats, v.plaats) << wie;
-        EXPECT_EQ(g.nummer, v.nummer) << wie;
-        EXPECT_EQ(g.partijen, v.partijen) << wie;
-        EXPECT_EQ(g.punten, v.punten) << wie;
-        EXPECT_EQ(g.waarden[0], v.totaal) << wie;
-        EXPECT_EQ(g.waarden[1], v.waarde) << wie;
+        EXPECT_EQ(std::tie(g.plaats, g.nummer, g.partijen, g.punten),
+                  std::tie(v.plaats, v.nummer, v.partijen, v.punten))
+            << wie;
+        EXPECT_EQ(g.waarden, (std::vector<double>{double(v.totaal), double(v.waarde)})) << wie;
         // Optimised, every value follows from the player's share of the leader's total.
         EXPECT_EQ(g.waarden[1], std::trunc(36 * (2 * g.waarden[0] / top + 1) / 3 + 0.5)) << wie;
     }
@@ -166,8 +142,8 @@ TEST_F(DemoSystemen, KeizerGeoptimaliseerd) {
     EXPECT_NE(kop.find("KTot KPnt"), std::string::npos) << kop;
     ASSERT_EQ(rapport.size(), verwacht.size());
     for (std::size_t i = 0; i < verwacht.size(); ++i) {
-        EXPECT_EQ(rapport[i].plaats, verwacht[i].plaats);
-        EXPECT_EQ(rapport[i].punten, verwacht[i].punten);
+        EXPECT_EQ(std::tie(rapport[i].plaats, rapport[i].punten),
+                  std::tie(verwacht[i].plaats, verwacht[i].punten));
         EXPECT_EQ(rapport[i].waarden,
                   (std::vector<double>{double(verwacht[i].totaal), double(verwacht[i].waarde)}));
     }
@@ -203,12 +179,11 @@ TEST_F(DemoSystemen, MoyenneGewogenMetMinimum) {
         const double eigen = double(v.punten) / v.partijen;
         const double tegen = double(v.tegenPunten) / v.tegenPartijen;
         const double totaal = 2 * eigen + tegen;
-        EXPECT_EQ(stand[i].plaats, v.plaats) << wie;
-        EXPECT_EQ(stand[i].nummer, v.nummer) << wie;
-        EXPECT_EQ(stand[i].partijen, v.partijen) << wie;
-        EXPECT_EQ(stand[i].punten, v.punten) << wie;
-        EXPECT_EQ(rapport[i].plaats, v.plaats) << wie;
-        EXPECT_EQ(rapport[i].punten, v.punten) << wie;
+        EXPECT_EQ(std::tie(stand[i].plaats, stand[i].nummer, stand[i].partijen, stand[i].punten),
+                  std::tie(v.plaats, v.nummer, v.partijen, v.punten))
+            << wie;
+        EXPECT_EQ(std::tie(rapport[i].plaats, rapport[i].punten), std::tie(v.plaats, v.punten))
+            << wie;
         const double exact[] = {eigen, tegen, totaal};
         for (int k = 0; k < 3; ++k) {
             VerwachtGetoond(stand[i].waarden[k], exact[k], 3, wie + " standings");
@@ -254,10 +229,9 @@ TEST_F(DemoSystemen, Prestatierating) {
         const std::string wie = "place " + std::to_string(v.plaats);
         const double begin = std::nearbyint(double(v.tegenRatings + v.eigen) / (v.partijen + 1));
         const double nu = begin + v.verschil;
-        EXPECT_EQ(stand[i].plaats, v.plaats) << wie;
-        EXPECT_EQ(stand[i].nummer, v.nummer) << wie;
-        EXPECT_EQ(stand[i].partijen, v.partijen) << wie;
-        EXPECT_EQ(stand[i].punten, v.halvePunten) << wie;
+        EXPECT_EQ(std::tie(stand[i].plaats, stand[i].nummer, stand[i].partijen, stand[i].punten),
+                  std::tie(v.plaats, v.nummer, v.partijen, v.halvePunten))
+            << wie;
         EXPECT_EQ(stand[i].waarden, (std::vector<double>{begin, double(v.eigen), nu})) << wie;
         EXPECT_EQ(rapport[i].plaats, v.plaats) << wie;
         EXPECT_EQ(rapport[i].waarden, (std::vector<double>{begin, nu, double(v.eigen), nu})) << wie;
@@ -300,10 +274,9 @@ TEST_F(DemoSystemen, LarenMetGedeeldePlaatsen) {
         const auto& v = verwacht[i];
         const std::string wie = "place " + std::to_string(v.plaats);
         const double totaal = v.plaatsPunten + v.plaatsWP + v.plaatsGemPunten + v.plaatsGemWP;
-        EXPECT_EQ(stand[i].plaats, v.plaats) << wie;
-        EXPECT_EQ(stand[i].nummer, v.nummer) << wie;
-        EXPECT_EQ(stand[i].partijen, v.partijen) << wie;
-        EXPECT_EQ(stand[i].punten, v.punten) << wie;
+        EXPECT_EQ(std::tie(stand[i].plaats, stand[i].nummer, stand[i].partijen, stand[i].punten),
+                  std::tie(v.plaats, v.nummer, v.partijen, v.punten))
+            << wie;
         EXPECT_EQ(stand[i].waarden,
                   (std::vector<double>{60.0 - 2 * (v.nummer - 1), double(v.wp), v.plaatsPunten,
                                        v.plaatsWP, v.plaatsGemPunten, v.plaatsGemWP, totaal}))

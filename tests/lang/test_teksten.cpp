@@ -12,14 +12,15 @@ TEST(Teksten, ElkeTaalHeeftElkeTekst) {
 }
 
 TEST(Teksten, VasteRijenUitDeTabellen) {
-    EXPECT_EQ(Tekst(Taal::Engels, T::Rondtoernooi), "Normal");
-    EXPECT_EQ(Tekst(Taal::Frans, T::Rondtoernooi), "Tournament normal");
-    EXPECT_EQ(Tekst(Taal::Engels, T::Sp), "Pl: ");
-    EXPECT_EQ(Tekst(Taal::Frans, T::AFG), "ARR");
-    EXPECT_EQ(Tekst(Taal::Engels, T::OnevenAantalSpelers), "Unpaired number of players");
-    EXPECT_EQ(Tekst(Taal::Frans, T::KanNietParen), "Créer grille pas possible");
-    EXPECT_EQ(Tekst(Taal::Frans, T::CompetitiegroepNietVerwijderd), "Compétition n a pas essuyer");
-    EXPECT_EQ(Tekst(Taal::Nederlands, T::GeenTitel), " Geen titel");
+    EXPECT_EQ(std::forward_as_tuple(
+                  Tekst(Taal::Engels, T::Rondtoernooi), Tekst(Taal::Frans, T::Rondtoernooi),
+                  Tekst(Taal::Engels, T::Sp), Tekst(Taal::Frans, T::AFG),
+                  Tekst(Taal::Engels, T::OnevenAantalSpelers), Tekst(Taal::Frans, T::KanNietParen),
+                  Tekst(Taal::Frans, T::CompetitiegroepNietVerwijderd),
+                  Tekst(Taal::Nederlands, T::GeenTitel)),
+              std::make_tuple("Normal", "Tournament normal", "Pl: ", "ARR",
+                              "Unpaired number of players", "Créer grille pas possible",
+                              "Compétition n a pas essuyer", " Geen titel"));
 }
 
 TEST(Teksten, KolomkoppenHoudenHunBreedte) {
@@ -30,9 +31,8 @@ TEST(Teksten, KolomkoppenHoudenHunBreedte) {
 }
 
 TEST(Teksten, TaalKiezen) {
-    EXPECT_EQ(TaalVanNaam("Engels"), Taal::Engels);
-    EXPECT_EQ(TaalVanNaam("Klingon"), Taal::Nederlands);
-    EXPECT_EQ(TaalVanNaam(""), Taal::Nederlands);
+    EXPECT_EQ(std::forward_as_tuple(TaalVanNaam("Engels"), TaalVanNaam("Klingon"), TaalVanNaam("")),
+              std::make_tuple(Taal::Engels, Taal::Nederlands, Taal::Nederlands));
     KiesTaal(Taal::Frans);
     EXPECT_EQ(Tekst(T::Fout), "Erreur");
     EXPECT_EQ(SysteemNaam(1), "Suisse");

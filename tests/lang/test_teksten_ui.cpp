@@ -144,11 +144,10 @@ const std::vector<std::vector<T>> kGroepen = {
 } // namespace
 
 TEST(TekstenUi, GeenGedeeldeSneltoetsen) {
-    EXPECT_EQ(Sneltoets("Op&slaan"), "S");
-    EXPECT_EQ(Sneltoets("Données du &tournoi"), "T");
-    EXPECT_EQ(Sneltoets("Ca&tégorie"), "T");
-    EXPECT_EQ(Sneltoets("&Écrire"), "É");
-    EXPECT_EQ(Sneltoets("A && B"), "");
+    EXPECT_EQ(std::forward_as_tuple(Sneltoets("Op&slaan"), Sneltoets("Données du &tournoi"),
+                                    Sneltoets("Ca&tégorie"), Sneltoets("&Écrire"),
+                                    Sneltoets("A && B")),
+              std::make_tuple("S", "T", "T", "É", ""));
     for (Taal taal : {Taal::Nederlands, Taal::Engels, Taal::Frans})
         for (const auto& groep : kGroepen) {
             std::map<std::string, std::string> gezien;
@@ -164,9 +163,9 @@ TEST(TekstenUi, GeenGedeeldeSneltoetsen) {
 }
 
 TEST(TekstenUi, DeTaalknoppenInHunTaal) {
-    EXPECT_EQ(Tekst(Taal::Engels, T::TaalNederlands), "&Dutch");
-    EXPECT_EQ(Tekst(Taal::Engels, T::TaalFrans), "&French");
-    EXPECT_EQ(Tekst(Taal::Frans, T::MnuOpenen), "&Lancement");
-    EXPECT_EQ(Tekst(Taal::Frans, T::MnuOpslaan), "&Écrire");
-    EXPECT_EQ(Tekst(Taal::Engels, T::MnuBestand), "&File");
+    EXPECT_EQ(std::forward_as_tuple(
+                  Tekst(Taal::Engels, T::TaalNederlands), Tekst(Taal::Engels, T::TaalFrans),
+                  Tekst(Taal::Frans, T::MnuOpenen), Tekst(Taal::Frans, T::MnuOpslaan),
+                  Tekst(Taal::Engels, T::MnuBestand)),
+              std::make_tuple("&Dutch", "&French", "&Lancement", "&Écrire", "&File"));
 }

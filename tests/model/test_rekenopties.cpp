@@ -19,28 +19,24 @@ TEST(Rekenopties, StandaardwaardenVanDeReset) {
     o.Optievlaggen = VlagSchaaknotatie;
     o.Toernooinaam = "oud";
     o.ZetStandaard();
-    EXPECT_EQ(o.Sorteervolgorde, 389);
-    EXPECT_EQ(o.KeizerNietGespeeld, 33);
-    EXPECT_EQ(o.Aanvangsrating, 2100);
-    EXPECT_EQ(o.Ratingmethode, 2);
-    EXPECT_EQ(o.Herberekenen, 1);
+    EXPECT_EQ(std::forward_as_tuple(o.Sorteervolgorde, o.KeizerNietGespeeld, o.Aanvangsrating,
+                                    o.Ratingmethode, o.Herberekenen),
+              std::make_tuple(389, 33, 2100, 2, 1));
     EXPECT_TRUE(o.Toernooinaam.empty());
     // Left alone by the reset.
-    EXPECT_EQ(o.PuntenPlusRemise, 3);
-    EXPECT_TRUE(o.Viertallentoernooi);
-    EXPECT_EQ(o.Optievlaggen, VlagSchaaknotatie);
+    EXPECT_EQ(std::forward_as_tuple(o.PuntenPlusRemise, bool(o.Viertallentoernooi), o.Optievlaggen),
+              std::make_tuple(3, true, VlagSchaaknotatie));
 }
 
 TEST(Rekenopties, PuntenVoorUitslagNormaal) {
     auto o = Standaard();
-    EXPECT_EQ(o.PuntenVoorUitslag(0), 0);
-    EXPECT_EQ(o.PuntenVoorUitslag(1), 1);
-    EXPECT_EQ(o.PuntenVoorUitslag(2), 2);
-    EXPECT_EQ(o.PuntenVoorUitslag(255), 0);
+    EXPECT_EQ(std::forward_as_tuple(o.PuntenVoorUitslag(0), o.PuntenVoorUitslag(1),
+                                    o.PuntenVoorUitslag(2), o.PuntenVoorUitslag(255)),
+              std::make_tuple(0, 1, 2, 0));
     // Without plus/minus draws, codes 3 and 4 are plain draws.
-    EXPECT_EQ(o.PuntenVoorUitslag(3), 1);
-    EXPECT_EQ(o.PuntenVoorUitslag(4), 1);
-    EXPECT_EQ(o.PuntenVoorUitslag(7), 0);
+    EXPECT_EQ(std::forward_as_tuple(o.PuntenVoorUitslag(3), o.PuntenVoorUitslag(4),
+                                    o.PuntenVoorUitslag(7)),
+              std::make_tuple(1, 1, 0));
 }
 
 TEST(Rekenopties, PlusEnMinRemisesEnKNDBDelfts) {
@@ -49,13 +45,13 @@ TEST(Rekenopties, PlusEnMinRemisesEnKNDBDelfts) {
     o.PuntenRemise = 2;
     o.PuntenPlusRemise = 3;
     o.PuntenMinRemise = 1;
-    EXPECT_TRUE(o.PlusMinRemisesActief());
-    EXPECT_EQ(o.PuntenVoorUitslag(4), 3);
-    EXPECT_EQ(o.PuntenVoorUitslag(3), 1);
+    EXPECT_EQ(std::forward_as_tuple(bool(o.PlusMinRemisesActief()), o.PuntenVoorUitslag(4),
+                                    o.PuntenVoorUitslag(3)),
+              std::make_tuple(true, 3, 1));
     o.ZetVlag(VlagKNDBDelfts, true);
-    EXPECT_FALSE(o.PlusMinRemisesActief());
-    EXPECT_TRUE(o.BijzondereRemises());
-    EXPECT_EQ(o.PuntenVoorUitslag(4), 3);
+    EXPECT_EQ(std::forward_as_tuple(bool(o.PlusMinRemisesActief()), bool(o.BijzondereRemises()),
+                                    o.PuntenVoorUitslag(4)),
+              std::make_tuple(false, true, 3));
     o.PuntenPlusRemise = 0;
     o.PuntenMinRemise = 0;
     o.ZetVlag(VlagKNDBDelfts, false);
@@ -87,10 +83,9 @@ TEST(Rekenopties, SysteemfamilieEnSorteercriteria) {
         EXPECT_FALSE(o.IsZwitsers()) << s;
     }
     o.Sorteervolgorde = 389;
-    EXPECT_EQ(o.SorteerCriterium(1), 3);
-    EXPECT_EQ(o.SorteerCriterium(3), 9);
-    EXPECT_EQ(o.SorteerCriterium(4), 0);
-    EXPECT_EQ(o.SorteerCriterium(0), 0);
+    EXPECT_EQ(std::forward_as_tuple(o.SorteerCriterium(1), o.SorteerCriterium(3),
+                                    o.SorteerCriterium(4), o.SorteerCriterium(0)),
+              std::make_tuple(3, 9, 0, 0));
     o.Sorteervolgorde = 0;
     EXPECT_EQ(o.SorteerCriterium(1), 0);
 }

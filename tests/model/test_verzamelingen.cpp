@@ -21,9 +21,9 @@ TEST(Spelers, InternNummersEnLotingnummers) {
     EXPECT_EQ(s.EersteLotingNummerVrij(), 3);
     EXPECT_TRUE(s.Verwijder(8));
     EXPECT_EQ(s.VrijIntern(), 8); // only the highest number is reused
-    EXPECT_TRUE(s.zoek(7));
-    EXPECT_FALSE(s.zoek(8));
-    EXPECT_EQ(s.zoekloting(2)->InternNummer, 7);
+    EXPECT_EQ(
+        std::forward_as_tuple(bool(s.zoek(7)), bool(s.zoek(8)), s.zoekloting(2)->InternNummer),
+        std::make_tuple(true, false, 7));
 }
 
 TEST(Spelers, TekstenWordenOpCapaciteitGekapt) {
@@ -64,15 +64,14 @@ TEST(Wedstrijden, VolgordeEnRondeAanmaak) {
     c.Wedstrijden.Voegtoe({3, 1, 5, 6, 0, 0, false, false});
     c.Wedstrijden.Voegtoe({1, 5, 7, 8, 0, 0, false, false}); // equal key: after the first
     ASSERT_EQ(c.Wedstrijden.Aantal(), 4u);
-    EXPECT_EQ(c.Wedstrijden.At(0).G().Wit, 3);
-    EXPECT_EQ(c.Wedstrijden.At(1).G().Wit, 7);
-    EXPECT_EQ(c.Wedstrijden.At(2).G().Wit, 5);
-    EXPECT_EQ(c.Wedstrijden.At(3).G().Wit, 1);
+    EXPECT_EQ(std::forward_as_tuple(c.Wedstrijden.At(0).G().Wit, c.Wedstrijden.At(1).G().Wit,
+                                    c.Wedstrijden.At(2).G().Wit, c.Wedstrijden.At(3).G().Wit),
+              std::make_tuple(3, 7, 5, 1));
     // A match for a missing round creates it with an empty date.
     ASSERT_EQ(c.Rondes.Aantal(), 2u);
-    EXPECT_EQ(c.Rondes.At(0).Rondenummer(), 1);
-    EXPECT_EQ(c.Rondes.At(1).Rondenummer(), 3);
-    EXPECT_EQ(c.Rondes.geef_datum(3), "");
+    EXPECT_EQ(std::forward_as_tuple(c.Rondes.At(0).Rondenummer(), c.Rondes.At(1).Rondenummer(),
+                                    c.Rondes.geef_datum(3)),
+              std::make_tuple(1, 3, ""));
 }
 
 TEST(Wedstrijden, UitslagZetten) {
@@ -87,9 +86,8 @@ TEST(Wedstrijden, UitslagZetten) {
     EXPECT_FALSE(c.Opties.IsActueel());
     // Adjourned: white's code becomes 9, black's stays.
     c.ZetUitslag(w, 1, 1, true, false);
-    EXPECT_EQ(w.G().UitslagWit, 9);
-    EXPECT_EQ(w.G().UitslagZwart, 1);
-    EXPECT_TRUE(w.IsAfgebroken());
+    EXPECT_EQ(std::forward_as_tuple(w.G().UitslagWit, w.G().UitslagZwart, bool(w.IsAfgebroken())),
+              std::make_tuple(9, 1, true));
     // 0-0 is the regulation result; another result does not clear the mark.
     c.ZetUitslag(w, 0, 0, false, true);
     EXPECT_TRUE(w.G().Reglementair);
@@ -145,11 +143,10 @@ TEST(Groepen, VrijeNummersTitelEnRegel) {
 TEST(Competitie, OpstartEnResets) {
     Competitie c;
     ASSERT_EQ(c.Groepen.Aantal(), 1u);
-    EXPECT_EQ(c.Groepen.At(0).G().Competitienummer, 1);
-    EXPECT_EQ(c.Groepen.At(0).G().Bestandsnummer, 1);
-    EXPECT_EQ(c.HuidigeDeelcomp, 1);
-    EXPECT_EQ(c.Bestandsversie, 702);
-    EXPECT_EQ(c.RanglijstOpties, 39);
+    EXPECT_EQ(std::forward_as_tuple(c.Groepen.At(0).G().Competitienummer,
+                                    c.Groepen.At(0).G().Bestandsnummer, c.HuidigeDeelcomp,
+                                    c.Bestandsversie, c.RanglijstOpties),
+              std::make_tuple(1, 1, 1, 702, 39));
     EXPECT_TRUE(c.VolledigeVoornaam);
     EXPECT_EQ(c.RondesInMatrix, 1);
 
@@ -161,22 +158,18 @@ TEST(Competitie, OpstartEnResets) {
     c.Toernooi.SpeelPlaats = "Zwolle";
     c.Gewijzigd = true;
     c.Reset();
-    EXPECT_TRUE(c.Spelers.Leeg());
-    EXPECT_EQ(c.Wedstrijden.Aantal(), 0u);
-    EXPECT_EQ(c.Rondes.Aantal(), 0u);
-    EXPECT_TRUE(c.Categorieen.empty());
-    EXPECT_EQ(c.RanglijstOpties, 39);
-    EXPECT_EQ(c.LotingModus, 0);
-    EXPECT_FALSE(c.Gewijzigd);
+    EXPECT_EQ(std::forward_as_tuple(bool(c.Spelers.Leeg()), c.Wedstrijden.Aantal(),
+                                    c.Rondes.Aantal(), bool(c.Categorieen.empty()),
+                                    c.RanglijstOpties, c.LotingModus, bool(c.Gewijzigd)),
+              std::make_tuple(true, 0u, 0u, true, 39, 0, false));
     EXPECT_EQ(c.Toernooi.SpeelPlaats, "Zwolle"); // the reader overwrites it, not the reset
     EXPECT_EQ(c.Groepen.Aantal(), 1u);
 
     c.Opmaakfont = "Arial";
     c.HuidigeDeelcomp = 4;
     c.VolledigeReset();
-    EXPECT_EQ(c.Groepen.Aantal(), 0u);
-    EXPECT_EQ(c.HuidigeDeelcomp, 1);
-    EXPECT_EQ(c.Opmaakfont, "Times New Roman");
+    EXPECT_EQ(std::forward_as_tuple(c.Groepen.Aantal(), c.HuidigeDeelcomp, c.Opmaakfont),
+              std::make_tuple(0u, 1, "Times New Roman"));
 }
 
 TEST(Ranglijst, LaterIngevoegdeGelijkeSleutelStaatVoor) {
@@ -189,9 +182,8 @@ TEST(Ranglijst, LaterIngevoegdeGelijkeSleutelStaatVoor) {
     r.Voegtoe("1", &b);
     r.Voegtoe("2", &c);
     ASSERT_EQ(r.Aantal(), 3u);
-    EXPECT_EQ(r.At(0).Speler, &b);
-    EXPECT_EQ(r.At(1).Speler, &c);
-    EXPECT_EQ(r.At(2).Speler, &a);
+    EXPECT_EQ(std::forward_as_tuple(r.At(0).Speler, r.At(1).Speler, r.At(2).Speler),
+              std::make_tuple(&b, &c, &a));
     a.W().Opnemen = OpnemenStand;
     r.verwijder_niet_ranglijst();
     ASSERT_EQ(r.Aantal(), 1u);

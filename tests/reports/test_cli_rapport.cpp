@@ -10,18 +10,9 @@
 #include <sstream>
 
 using namespace velkaro;
-using velkaro::test::Cli;
-using velkaro::test::Lees;
-using velkaro::test::TijdelijkeMap;
+using namespace velkaro::test;
 
 namespace {
-
-std::vector<std::string> Regels(const std::string& s) {
-    std::vector<std::string> r;
-    std::istringstream in(s);
-    for (std::string regel; std::getline(in, regel);) r.push_back(regel);
-    return r;
-}
 
 class CliRapport : public ::testing::Test {
 protected:

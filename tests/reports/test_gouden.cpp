@@ -16,11 +16,7 @@
 #include <functional>
 
 using namespace velkaro;
-using velkaro::test::Lees;
-using velkaro::test::SchriftGesprek;
-using velkaro::test::Speel;
-using velkaro::test::TijdelijkeMap;
-using velkaro::test::VasteKlok;
+using namespace velkaro::test;
 
 namespace {
 

@@ -21,11 +21,12 @@ TEST(Normen, KlassenEnPercentages) {
         {2400, "XVIII", 'R', 20, 30, 50}, {2401, "XIX", 'S', 20, 27, 47},
     };
     for (const auto& r : tabel) {
-        EXPECT_EQ(Categorie(r.rating), r.categorie) << r.rating;
-        EXPECT_EQ(Klasseletter(r.rating), r.letter) << r.rating;
-        EXPECT_EQ(NormPercentage(r.letter, FMJDNorm::MF), r.mf) << r.rating;
-        EXPECT_EQ(NormPercentage(r.letter, FMJDNorm::MI), r.mi) << r.rating;
-        EXPECT_EQ(NormPercentage(r.letter, FMJDNorm::GMI), r.gmi) << r.rating;
+        EXPECT_EQ(std::forward_as_tuple(Categorie(r.rating), Klasseletter(r.rating),
+                                        NormPercentage(r.letter, FMJDNorm::MF),
+                                        NormPercentage(r.letter, FMJDNorm::MI),
+                                        NormPercentage(r.letter, FMJDNorm::GMI)),
+                  std::make_tuple(r.categorie, r.letter, r.mf, r.mi, r.gmi))
+            << r.rating;
     }
 }
 
@@ -70,8 +71,9 @@ TEST(Normen, DrieNormtests) {
         g.AantalNorm1 = r.norm1;
         g.AantalNorm2 = r.norm2;
         g.AantalNorm3 = r.norm3;
-        EXPECT_EQ(NormGehaald(g, FMJDNorm::MF), r.mf) << r.tsRating << " " << r.norm2;
-        EXPECT_EQ(NormGehaald(g, FMJDNorm::MI), r.mi) << r.tsRating << " " << r.norm2;
-        EXPECT_EQ(NormGehaald(g, FMJDNorm::GMI), r.gmi) << r.tsRating << " " << r.norm2;
+        EXPECT_EQ(std::forward_as_tuple(NormGehaald(g, FMJDNorm::MF), NormGehaald(g, FMJDNorm::MI),
+                                        NormGehaald(g, FMJDNorm::GMI)),
+                  std::make_tuple(r.mf, r.mi, r.gmi))
+            << r.tsRating << " " << r.norm2;
     }
 }

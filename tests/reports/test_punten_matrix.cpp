@@ -11,9 +11,7 @@
 #include <climits>
 
 using namespace velkaro;
-using velkaro::test::NieuweSpeler;
-using velkaro::test::Speel;
-using velkaro::test::ZetRanglijst;
+using namespace velkaro::test;
 
 namespace {
 const std::string kHalf = "\xC2\xBD";
@@ -25,16 +23,12 @@ std::string Cel(const Competitie& c, const Partijtabellen& t, std::size_t rij, s
 } // namespace
 
 TEST(Punten, Schaaknotatie) {
-    EXPECT_EQ(MaakSchaakPunten(3), "1" + kHalf);
-    EXPECT_EQ(MaakSchaakPunten(1), kHalf);
-    EXPECT_EQ(MaakSchaakPunten(4), "2 ");
-    EXPECT_EQ(MaakSchaakPunten(7), "3" + kHalf);
-    EXPECT_EQ(MaakSchaakPunten(0), "0 ");
-    EXPECT_EQ(MaakSchaakPunten(-3), "-1" + kHalf);
-    EXPECT_EQ(MaakSchaakPunten(-1), "-" + kHalf);
-    EXPECT_EQ(MaakKNDBDelftsPunten(1), " " + kHalf);
-    EXPECT_EQ(MaakKNDBDelftsPunten(5), "2" + kHalf);
-    EXPECT_EQ(MaakKNDBDelftsPunten(6), "3 ");
+    EXPECT_EQ(std::forward_as_tuple(MaakSchaakPunten(3), MaakSchaakPunten(1), MaakSchaakPunten(4),
+                                    MaakSchaakPunten(7), MaakSchaakPunten(0), MaakSchaakPunten(-3),
+                                    MaakSchaakPunten(-1), MaakKNDBDelftsPunten(1),
+                                    MaakKNDBDelftsPunten(5), MaakKNDBDelftsPunten(6)),
+              std::make_tuple("1" + kHalf, kHalf, "2 ", "3" + kHalf, "0 ", "-1" + kHalf,
+                              "-" + kHalf, " " + kHalf, "2" + kHalf, "3 "));
 
     trekenopties o;
     o.ZetStandaard();
@@ -67,12 +61,9 @@ TEST_F(Kruistabel, EenPartijAlsTeken) {
     Speel(c, 1, 1, 2, UitslagWinst, UitslagVerlies);
     Speel(c, 1, 3, 4, UitslagRemise, UitslagRemise);
     const auto t = Tabellen();
-    EXPECT_EQ(Cel(c, t, 1, 1), kBullet);
-    EXPECT_EQ(Cel(c, t, 1, 2), "+");
-    EXPECT_EQ(Cel(c, t, 2, 1), "-");
-    EXPECT_EQ(Cel(c, t, 3, 4), "=");
-    EXPECT_EQ(Cel(c, t, 4, 3), "=");
-    EXPECT_EQ(Cel(c, t, 1, 3), ".");
+    EXPECT_EQ(std::forward_as_tuple(Cel(c, t, 1, 1), Cel(c, t, 1, 2), Cel(c, t, 2, 1),
+                                    Cel(c, t, 3, 4), Cel(c, t, 4, 3), Cel(c, t, 1, 3)),
+              std::make_tuple(kBullet, "+", "-", "=", "=", "."));
     EXPECT_EQ(Cel(c, t, 1, 5), ""); // beyond the list
     EXPECT_FALSE(MatrixCel(c, t, 1, 2, 1).Vet);
 }
@@ -84,9 +75,9 @@ TEST_F(Kruistabel, MeerPartijenAlsCijferEnVet) {
     Speel(c, 2, 4, 3, UitslagRemise, UitslagRemise);
     auto t = Tabellen();
     EXPECT_EQ(Cel(c, t, 1, 2), "#"); // 11 points
-    EXPECT_EQ(Cel(c, t, 2, 1), "1");
-    EXPECT_EQ(Cel(c, t, 3, 4), "3");
-    EXPECT_TRUE(MatrixCel(c, t, 3, 4, 1).Vet);
+    EXPECT_EQ(
+        std::forward_as_tuple(Cel(c, t, 2, 1), Cel(c, t, 3, 4), bool(MatrixCel(c, t, 3, 4, 1).Vet)),
+        std::make_tuple("1", "3", true));
     // Rounds 7 and later lie outside the range of the computation.
     c.Opties.TotRonde = 1;
     t = Tabellen();
@@ -98,9 +89,8 @@ TEST_F(Kruistabel, MeerPartijenAlsCijferEnVet) {
     c.RondesInMatrix = 2;
     c.Opties.ZetVlag(VlagSchaaknotatie, true);
     t = Tabellen();
-    EXPECT_EQ(Cel(c, t, 1, 2), "5" + kHalf);
-    EXPECT_EQ(Cel(c, t, 3, 4), "1" + kHalf);
-    EXPECT_EQ(Cel(c, t, 4, 3), kHalf);
+    EXPECT_EQ(std::forward_as_tuple(Cel(c, t, 1, 2), Cel(c, t, 3, 4), Cel(c, t, 4, 3)),
+              std::make_tuple("5" + kHalf, "1" + kHalf, kHalf));
     EXPECT_FALSE(MatrixCel(c, t, 3, 4, 2).Vet);
     c.Opties.ZetVlag(VlagKNDBDelfts, true);
     c.Opties.ZetVlag(VlagSchaaknotatie, false);
@@ -121,9 +111,8 @@ TEST_F(Kruistabel, BijzondereRemisesEnAfgebroken) {
     w.Zwart = 4;
     c.Wedstrijden.Voegtoe(w).ZetUitslag(UitslagWinst, UitslagVerlies, true, false);
     const auto t = Tabellen();
-    EXPECT_EQ(MatrixBreedte(c), 2);
-    EXPECT_EQ(Cel(c, t, 1, 2), "1" + kHalf);
-    EXPECT_EQ(Cel(c, t, 2, 1), " " + kHalf);
+    EXPECT_EQ(std::forward_as_tuple(MatrixBreedte(c), Cel(c, t, 1, 2), Cel(c, t, 2, 1)),
+              std::make_tuple(2, "1" + kHalf, " " + kHalf));
     EXPECT_EQ(Cel(c, t, 3, 4), lang::Tekst(lang::T::A)); // adjourned, no counted game
 }
 
@@ -134,9 +123,8 @@ TEST_F(Kruistabel, Viertallen) {
     Speel(c, 1, 3, 4, 4, 4);
     const auto t = Tabellen();
     EXPECT_EQ(Cel(c, t, 1, 2), "#"); // 11 board points
-    EXPECT_EQ(Cel(c, t, 2, 1), "5");
-    EXPECT_EQ(Cel(c, t, 3, 4), "4");
-    EXPECT_EQ(Cel(c, t, 1, 3), ".");
+    EXPECT_EQ(std::forward_as_tuple(Cel(c, t, 2, 1), Cel(c, t, 3, 4), Cel(c, t, 1, 3)),
+              std::make_tuple("5", "4", "."));
 }
 
 TEST(KruistabelKop, ZestigSpelers) {
@@ -144,10 +132,9 @@ TEST(KruistabelKop, ZestigSpelers) {
     for (std::size_t j = 1; j <= 60; ++j) kop += MatrixKopcel(j, 1).Tekst;
     std::string verwacht;
     for (int blok = 0; blok < 6; ++blok) verwacht += "1234567890";
-    EXPECT_EQ(kop, verwacht);
-    EXPECT_EQ(MatrixKopcel(7, 2).Tekst, "7");
-    EXPECT_EQ(MatrixKopcel(107, 2).Tekst, "07");
-    EXPECT_EQ(MatrixKopcel(107, 3).Tekst, "107");
+    EXPECT_EQ(std::forward_as_tuple(kop, MatrixKopcel(7, 2).Tekst, MatrixKopcel(107, 2).Tekst,
+                                    MatrixKopcel(107, 3).Tekst),
+              std::make_tuple(verwacht, "7", "07", "107"));
     EXPECT_TRUE(MatrixKopcel(7, 2).Kopcel);
 }
 
@@ -174,22 +161,15 @@ TEST(Partijtabellen, RondesSpelersEnBuitenstaanders) {
     const auto& p = t.Partijen(1);
     ASSERT_EQ(p.size(), 3u);
     EXPECT_EQ(p[0].Tegenstander, 1); // player 2 stands first in the list
-    EXPECT_EQ(p[0].Punten, 2);
-    EXPECT_EQ(p[0].Kleur, 0);
-    EXPECT_EQ(p[1].Tegenstander, 3);
-    EXPECT_EQ(p[1].Kleur, 1);
+    EXPECT_EQ(std::forward_as_tuple(p[0].Punten, p[0].Kleur, p[1].Tegenstander, p[1].Kleur),
+              std::make_tuple(2, 0, 3, 1));
     EXPECT_TRUE(p[2].Buiten);
     EXPECT_EQ(p[2].Tegenstander, 850);
 
-    EXPECT_EQ(t.Cumulatief(1, 1), 2);
-    EXPECT_EQ(t.Cumulatief(1, 2), 3);
-    EXPECT_EQ(t.Cumulatief(1, 3), std::nullopt);
-    EXPECT_EQ(t.Cumulatief(1, 4), 5);
-    EXPECT_EQ(t.Cumulatief(2, 2), std::nullopt);
-    EXPECT_EQ(t.Cumulatief(3, 2), 1);
-    EXPECT_EQ(t.LaatsteRonde(), 4);
-    EXPECT_EQ(t.Onderling(1, 3)->Remise, 1);
-    EXPECT_EQ(t.Onderling(2, 3), nullptr);
+    EXPECT_EQ(std::forward_as_tuple(t.Cumulatief(1, 1), t.Cumulatief(1, 2), t.Cumulatief(1, 3),
+                                    t.Cumulatief(1, 4), t.Cumulatief(2, 2), t.Cumulatief(3, 2),
+                                    t.LaatsteRonde(), t.Onderling(1, 3)->Remise, t.Onderling(2, 3)),
+              std::make_tuple(2, 3, std::nullopt, 5, std::nullopt, 1, 4, 1, nullptr));
 }
 
 // The game tables hold exactly the games the standings counted, also for the odd matches a
@@ -225,9 +205,10 @@ TEST(Partijtabellen, DezelfdePartijenAlsDeStand) {
     EXPECT_TRUE(p3[0].Buiten);
     EXPECT_EQ(p3[0].Tegenstander, INT32_MAX % 1000);
     ASSERT_NE(t.Onderling(1, 3), nullptr);
-    EXPECT_TRUE(t.Onderling(1, 3)->Afgebroken);
-    EXPECT_EQ(t.Onderling(1, 3)->Partijen, 0);
-    EXPECT_FALSE(t.Onderling(2, 3)->Afgebroken);
+    EXPECT_EQ(std::forward_as_tuple(bool(t.Onderling(1, 3)->Afgebroken),
+                                    t.Onderling(1, 3)->Partijen,
+                                    bool(t.Onderling(2, 3)->Afgebroken)),
+              std::make_tuple(true, 0, false));
 }
 
 TEST(Partijtabellen, BordpuntenTellenAlsWedstrijdpunten) {
@@ -235,9 +216,8 @@ TEST(Partijtabellen, BordpuntenTellenAlsWedstrijdpunten) {
     o.ZetStandaard();
     o.Rekensysteem = SysteemZwitsers;
     o.PuntenWinst = 8;
-    EXPECT_EQ(StandPunten(o, 3), 0);
-    EXPECT_EQ(StandPunten(o, 4), 1);
-    EXPECT_EQ(StandPunten(o, 6), 2);
+    EXPECT_EQ(std::forward_as_tuple(StandPunten(o, 3), StandPunten(o, 4), StandPunten(o, 6)),
+              std::make_tuple(0, 1, 2));
     o.PuntenWinst = 2;
     EXPECT_EQ(StandPunten(o, UitslagWinst), 2);
 }

@@ -9,12 +9,7 @@
 #include <gtest/gtest.h>
 
 using namespace velkaro;
-using velkaro::test::LijstScherm;
-using velkaro::test::NieuweSpeler;
-using velkaro::test::SchriftGesprek;
-using velkaro::test::Speel;
-using velkaro::test::VasteKlok;
-using velkaro::test::ZetRanglijst;
+using namespace velkaro::test;
 
 namespace {
 
@@ -124,13 +119,11 @@ TEST(Ranglijst, GedeeldePlaatsEenmaal) {
     const auto regels = s.Scherm(o);
     // File line, empty line, title, blank line, header, five rows.
     ASSERT_EQ(regels.size(), 10u);
-    EXPECT_EQ(regels[0], "Bestand: club.xv7");
-    EXPECT_EQ(regels[1], "");
-    EXPECT_EQ(regels[2], "Ranglijst");
-    EXPECT_EQ(regels[4], "  Nr Naam          AW  Pt ");
-    EXPECT_EQ(regels[7], "   3 Bakker, A.     4   4 ");
-    EXPECT_EQ(regels[8], "     Visser, K.     4   4 ");
-    EXPECT_EQ(regels[9], "   5 Smit, J.       4   0 ");
+    EXPECT_EQ(std::forward_as_tuple(regels[0], regels[1], regels[2], regels[4], regels[7],
+                                    regels[8], regels[9]),
+              std::make_tuple("Bestand: club.xv7", "", "Ranglijst", "  Nr Naam          AW  Pt ",
+                              "   3 Bakker, A.     4   4 ", "     Visser, K.     4   4 ",
+                              "   5 Smit, J.       4   0 "));
 }
 
 TEST(Ranglijst, MatrixStatistiekEnSchaaknotatie) {
@@ -147,10 +140,10 @@ TEST(Ranglijst, MatrixStatistiekEnSchaaknotatie) {
     g.VorigeNotering = 2;
     const auto regels = s.Scherm(o);
     ASSERT_EQ(regels.size(), 10u);
-    EXPECT_EQ(regels[2], "Ranglijst na ronde 1");
-    EXPECT_EQ(regels[4], "  Nr Vor Naam         1 2 3 4 5  AW  Pt ");
-    EXPECT_EQ(regels[5], "   1   2 Jansen, P.   \xE2\x80\xA2 + . . .   4  3" + kHalf + " ");
-    EXPECT_EQ(regels[7], "   3  -- Bakker, A.   . . \xE2\x80\xA2 = .   4  2  ");
+    EXPECT_EQ(std::forward_as_tuple(regels[2], regels[4], regels[5], regels[7]),
+              std::make_tuple("Ranglijst na ronde 1", "  Nr Vor Naam         1 2 3 4 5  AW  Pt ",
+                              "   1   2 Jansen, P.   \xE2\x80\xA2 + . . .   4  3" + kHalf + " ",
+                              "   3  -- Bakker, A.   . . \xE2\x80\xA2 = .   4  2  "));
 }
 
 TEST(Ranglijst, KaderMetToernooigegevensEnTeksten) {
@@ -182,15 +175,11 @@ TEST(Ranglijst, KaderMetToernooigegevensEnTeksten) {
 }
 
 TEST(Ranglijst, FMJDCategorie) {
-    EXPECT_EQ(FMJDCategorie(1975), "I");
-    EXPECT_EQ(FMJDCategorie(1976), "II");
-    EXPECT_EQ(FMJDCategorie(2000), "II");
-    EXPECT_EQ(FMJDCategorie(2001), "III");
-    EXPECT_EQ(FMJDCategorie(2134), "VIII");
-    EXPECT_EQ(FMJDCategorie(2400), "XVIII");
-    EXPECT_EQ(FMJDCategorie(2401), "XIX");
-    EXPECT_EQ(Datumtekst("06092024"), "06-09-2024");
-    EXPECT_EQ(Datumtekst("6-9-24"), "6-9-24");
+    EXPECT_EQ(
+        std::forward_as_tuple(FMJDCategorie(1975), FMJDCategorie(1976), FMJDCategorie(2000),
+                              FMJDCategorie(2001), FMJDCategorie(2134), FMJDCategorie(2400),
+                              FMJDCategorie(2401), Datumtekst("06092024"), Datumtekst("6-9-24")),
+        std::make_tuple("I", "II", "II", "III", "VIII", "XVIII", "XIX", "06-09-2024", "6-9-24"));
 }
 
 TEST(Voortschrijding, GemisteRondeEnCumulatief) {
@@ -206,13 +195,12 @@ TEST(Voortschrijding, GemisteRondeEnCumulatief) {
     o.Soort = Rapportsoort::Voortschrijdingstabel;
     auto regels = s.Scherm(o);
     ASSERT_EQ(regels.size(), 12u);
-    EXPECT_EQ(regels[2], "Voortschrijdingstabel na ronde 4");
-    EXPECT_EQ(regels[4], std::string(30, '-'));
-    EXPECT_EQ(regels[5], "  Nr Naam          1  2  3  4 ");
-    EXPECT_EQ(regels[6], "   1 Jansen, P.    2  3 --  5 ");
-    EXPECT_EQ(regels[7], "   2 de Vries, H.  0 --  2 -- ");
-    EXPECT_EQ(regels[10], "   5 Smit, J.     -- -- -- -- ");
-    EXPECT_EQ(regels[11], regels[4]);
+    EXPECT_EQ(std::forward_as_tuple(regels[2], regels[4], regels[5], regels[6], regels[7],
+                                    regels[10], regels[11]),
+              std::make_tuple("Voortschrijdingstabel na ronde 4", std::string(30, '-'),
+                              "  Nr Naam          1  2  3  4 ", "   1 Jansen, P.    2  3 --  5 ",
+                              "   2 de Vries, H.  0 --  2 -- ", "   5 Smit, J.     -- -- -- -- ",
+                              regels[4]));
 
     // Chess notation: columns of three, 7 half-points printed as 3½.
     s.c.Opties.ZetVlag(VlagSchaaknotatie, true);
@@ -234,13 +222,12 @@ TEST(Voortschrijding, VervolgregelsNaMaximumPerRegel) {
     Rapportopties o;
     o.Soort = Rapportsoort::Voortschrijdingstabel;
     const auto regels = s.Scherm(o);
-    EXPECT_EQ(regels[4], std::string(24, '-'));
-    EXPECT_EQ(regels[5], "  Nr Naam          1  2 ");
-    EXPECT_EQ(regels[6], "                   3  4 ");
-    EXPECT_EQ(regels[7], "                   5 ");
-    EXPECT_EQ(regels[8], "   1 Jansen, P.    2  4 ");
-    EXPECT_EQ(regels[9], "                   6  8 ");
-    EXPECT_EQ(regels[10], "                  10 ");
+    EXPECT_EQ(std::forward_as_tuple(regels[4], regels[5], regels[6], regels[7], regels[8],
+                                    regels[9], regels[10]),
+              std::make_tuple(std::string(24, '-'), "  Nr Naam          1  2 ",
+                              "                   3  4 ", "                   5 ",
+                              "   1 Jansen, P.    2  4 ", "                   6  8 ",
+                              "                  10 "));
 }
 
 TEST(Rapportopties, NamenEnBits) {
@@ -273,9 +260,8 @@ TEST(Rapport, StandVoorHetRapport) {
     Rapportopties o;
     o.VanRonde = 2;
     BerekenStandVoorRapport(c, o);
-    EXPECT_EQ(c.RondesInMatrix, 4);
-    EXPECT_EQ(c.Opties.VanRonde, 2);
-    EXPECT_EQ(c.Opties.TotRonde, 3);
+    EXPECT_EQ(std::forward_as_tuple(c.RondesInMatrix, c.Opties.VanRonde, c.Opties.TotRonde),
+              std::make_tuple(4, 2, 3));
     ASSERT_EQ(c.Ranglijst.Aantal(), 3u);
     EXPECT_EQ(c.Ranglijst.At(0).Speler->InternNummer(), 3); // 3 points from rounds 2 and 3
     EXPECT_TRUE(c.Opties.IsActueel());

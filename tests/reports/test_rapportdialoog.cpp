@@ -52,10 +52,11 @@ TEST_F(Rapportdialoog, BladenVolgenElkaarOp) {
     const auto bladen = Pagineer(Document(regels, "Stand"), {kKopregels + 3, 40}, kNu, 5);
     ASSERT_EQ(bladen.size(), 4u);
     for (std::size_t i = 0; i < bladen.size(); ++i) {
-        EXPECT_EQ(bladen[i].Nummer, 5 + static_cast<int>(i));
-        EXPECT_EQ(bladen[i].Regels[0].Tekst, Bladkop("Stand", kNu, 5 + static_cast<int>(i)));
-        EXPECT_TRUE(bladen[i].Regels[0].Vet);
-        EXPECT_EQ(bladen[i].Regels[1].Tekst, std::string(92, '-'));
+        EXPECT_EQ(std::forward_as_tuple(bladen[i].Nummer, bladen[i].Regels[0].Tekst,
+                                        bool(bladen[i].Regels[0].Vet), bladen[i].Regels[1].Tekst),
+                  std::make_tuple(5 + static_cast<int>(i),
+                                  Bladkop("Stand", kNu, 5 + static_cast<int>(i)), true,
+                                  std::string(92, '-')));
     }
     EXPECT_EQ(Romp(bladen[0]), (std::vector<std::string>{"r1", "r2", "r3"}));
     EXPECT_EQ(Romp(bladen[3]), (std::vector<std::string>{"r10"}));
@@ -91,13 +92,12 @@ TEST_F(Rapportdialoog, Stuurregels) {
     ASSERT_EQ(b.Regels.size(), kKopregels + 6u);
     EXPECT_TRUE(b.Regels[3].Vet);
     EXPECT_FALSE(b.Regels[4].Vet);
-    EXPECT_EQ(b.Regels[5].Tekst, "1234567890");
-    EXPECT_EQ(b.Regels[5].Attributen, std::string(10, 'V'));
-    EXPECT_EQ(b.Regels[6].Attributen, "VV");
-    EXPECT_EQ(b.Regels[7].Tekst, "1234");
-    EXPECT_FALSE(b.Regels[7].Passen);
-    EXPECT_EQ(b.Regels[8].Tekst, "abcdefghijk");
-    EXPECT_TRUE(b.Regels[8].Passen);
+    EXPECT_EQ(std::forward_as_tuple(b.Regels[5].Tekst, b.Regels[5].Attributen,
+                                    b.Regels[6].Attributen, b.Regels[7].Tekst),
+              std::make_tuple("1234567890", std::string(10, 'V'), "VV", "1234"));
+    EXPECT_EQ(std::forward_as_tuple(bool(b.Regels[7].Passen), b.Regels[8].Tekst,
+                                    bool(b.Regels[8].Passen)),
+              std::make_tuple(false, "abcdefghijk", true));
 }
 
 TEST_F(Rapportdialoog, BredeTabelInStroken) {
@@ -113,10 +113,11 @@ TEST_F(Rapportdialoog, BredeTabelInStroken) {
     EXPECT_EQ(Romp(bladen[0]), (std::vector<std::string>{"abcdefghij", "ABCDEFGHIJ"}));
     EXPECT_EQ(Romp(bladen[1]), (std::vector<std::string>{"klmnopqrst", "KLMNOPQRST"}));
     EXPECT_EQ(Romp(bladen[2]), (std::vector<std::string>{"uvwxy", "UVWXY", "123456789012345"}));
-    EXPECT_TRUE(bladen[1].Regels[kKopregels].Vet);
-    EXPECT_FALSE(bladen[1].Regels[kKopregels + 1].Vet);
-    EXPECT_EQ(bladen[2].Regels[kKopregels + 1].Attributen, "OOOOO");
-    EXPECT_TRUE(bladen[2].Regels[kKopregels + 2].Passen);
+    EXPECT_EQ(std::forward_as_tuple(bool(bladen[1].Regels[kKopregels].Vet),
+                                    bool(bladen[1].Regels[kKopregels + 1].Vet),
+                                    bladen[2].Regels[kKopregels + 1].Attributen,
+                                    bool(bladen[2].Regels[kKopregels + 2].Passen)),
+              std::make_tuple(true, false, "OOOOO", true));
 }
 
 TEST_F(Rapportdialoog, GroepenPerSoort) {
@@ -147,9 +148,11 @@ TEST_F(Rapportdialoog, GroepenPerSoort) {
     EXPECT_FALSE(ToontAfdrukoptie(S::Deelnemerslijst, &Afdrukopties::VorigeNotering));
     EXPECT_TRUE(ToontAfdrukoptie(S::Deelnemerslijst, &Afdrukopties::TweedeRating));
 
-    EXPECT_EQ(Rapportdialoogtitel(S::Ranglijst), "Ranglijst afdrukken");
-    EXPECT_EQ(Rapportdialoogtitel(S::Deelnemerslijst), "Deelnemerslijst afdrukken");
-    EXPECT_EQ(Rapportdialoogtitel(S::FMJDTabel), "FMJD-tabel afdrukken");
+    EXPECT_EQ(std::forward_as_tuple(Rapportdialoogtitel(S::Ranglijst),
+                                    Rapportdialoogtitel(S::Deelnemerslijst),
+                                    Rapportdialoogtitel(S::FMJDTabel)),
+              std::make_tuple("Ranglijst afdrukken", "Deelnemerslijst afdrukken",
+                              "FMJD-tabel afdrukken"));
 }
 
 TEST_F(Rapportdialoog, OpenenEnBewaren) {
@@ -160,11 +163,9 @@ TEST_F(Rapportdialoog, OpenenEnBewaren) {
     c.RondesInMatrix = 9;
     c.MaximumPerRegel = 25;
     Rapportkeuze k = OpenRapportkeuze(c, Rapportsoort::UitslagenEnRooster, "vast");
-    EXPECT_EQ(k.UitslagVan, 4);
-    EXPECT_EQ(k.UitslagTot, 4);
-    EXPECT_EQ(k.RondesInMatrix, 4);
-    EXPECT_EQ(k.MaximumPerRegel, 30);
-    EXPECT_EQ(k.VasteTekst, "vast");
+    EXPECT_EQ(std::forward_as_tuple(k.UitslagVan, k.UitslagTot, k.RondesInMatrix, k.MaximumPerRegel,
+                                    k.VasteTekst),
+              std::make_tuple(4, 4, 4, 30, "vast"));
     EXPECT_EQ(OpenRapportkeuze(c, Rapportsoort::UitslagenEnRooster, {}, 3, 2).UitslagVan, 2);
 
     c.RondesInMatrix = 4;
@@ -185,16 +186,13 @@ TEST_F(Rapportdialoog, OpenenEnBewaren) {
     // Kept like the other boxes, for the next time the dialog opens.
     EXPECT_TRUE(OpenRapportkeuze(c, Rapportsoort::Ranglijst).Afdrukken.Toernooigegevens);
     EXPECT_TRUE(OpenRapportkeuze(c, Rapportsoort::Ranglijst).Afdrukken.FMJDInfo);
-    EXPECT_TRUE(c.ToonLotingnummer);
-    EXPECT_TRUE(c.ToonTafelnummer);
-    EXPECT_FALSE(c.Staand);
-    EXPECT_EQ(c.RondesInMatrix, 1);
-    EXPECT_EQ(c.MaximumPerRegel, 50);
+    EXPECT_EQ(std::forward_as_tuple(bool(c.ToonLotingnummer), bool(c.ToonTafelnummer),
+                                    bool(c.Staand), c.RondesInMatrix, c.MaximumPerRegel),
+              std::make_tuple(true, true, false, 1, 50));
 
     const Rapportopties o = RapportoptiesVan(c, k);
-    EXPECT_EQ(o.Soort, Rapportsoort::UitslagenEnRooster);
-    EXPECT_TRUE(o.Afdrukken.Lotingnummer);
-    EXPECT_EQ(o.VasteTekst, "vast");
+    EXPECT_EQ(std::forward_as_tuple(o.Soort, bool(o.Afdrukken.Lotingnummer), o.VasteTekst),
+              std::make_tuple(Rapportsoort::UitslagenEnRooster, true, "vast"));
 }
 
 TEST_F(Rapportdialoog, SorteerschermEnOptielijst) {
@@ -210,9 +208,9 @@ TEST_F(Rapportdialoog, SorteerschermEnOptielijst) {
     EXPECT_FALSE(l.Onbekend);
     Afdrukopties verwacht;
     verwacht.Matrix = verwacht.Statistiek = true;
-    EXPECT_EQ(l.Opties, verwacht);
-    EXPECT_EQ(LeesAfdrukoptielijst("matrix,bogus,x").Onbekend, "bogus");
-    EXPECT_EQ(SoortVanNaam("progress"), Rapportsoort::Voortschrijdingstabel);
+    EXPECT_EQ(std::forward_as_tuple(l.Opties, LeesAfdrukoptielijst("matrix,bogus,x").Onbekend,
+                                    SoortVanNaam("progress")),
+              std::make_tuple(verwacht, "bogus", Rapportsoort::Voortschrijdingstabel));
     EXPECT_FALSE(SoortVanNaam("Ranking"));
     // Every kind has one name, in kind order.
     int soort = 0;
@@ -239,13 +237,13 @@ TEST_F(Rapportdialoog, KeuzeNaarRapportopties) {
     k.Volgorde = Deelnemersvolgorde::Rating;
     k.Geschiedenis = {7, 2};
     const Rapportopties o = RapportoptiesVan(c, k);
-    EXPECT_EQ(o.UitslagVan, 2);
-    EXPECT_EQ(o.UitslagTot, 5);
-    EXPECT_TRUE(o.Tafelnummer && o.InfoEerdereRonde && !o.Wedstrijdnummer);
-    EXPECT_TRUE(o.Afdrukken.Lotingnummer);
-    EXPECT_TRUE(!o.Serie.Stand && o.Serie.Categorie && !o.Serie.Voortschrijding);
-    EXPECT_EQ(o.Serie.VanCompetitie, 3);
-    EXPECT_EQ(o.Serie.TotCompetitie, 4);
-    EXPECT_EQ(o.Volgorde, Deelnemersvolgorde::Rating);
+    EXPECT_EQ(std::forward_as_tuple(
+                  o.UitslagVan, o.UitslagTot,
+                  bool(o.Tafelnummer && o.InfoEerdereRonde && !o.Wedstrijdnummer),
+                  bool(o.Afdrukken.Lotingnummer),
+                  bool(!o.Serie.Stand && o.Serie.Categorie && !o.Serie.Voortschrijding)),
+              std::make_tuple(2, 5, true, true, true));
+    EXPECT_EQ(std::forward_as_tuple(o.Serie.VanCompetitie, o.Serie.TotCompetitie, o.Volgorde),
+              std::make_tuple(3, 4, Deelnemersvolgorde::Rating));
     EXPECT_EQ(o.Geschiedenis, (std::vector<int32_t>{7, 2}));
 }

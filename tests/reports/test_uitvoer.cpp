@@ -13,11 +13,7 @@
 #include <unistd.h>
 
 using namespace velkaro;
-using velkaro::test::Lees;
-using velkaro::test::LijstAfdruk;
-using velkaro::test::LijstScherm;
-using velkaro::test::SchriftGesprek;
-using velkaro::test::TijdelijkeMap;
+using namespace velkaro::test;
 
 namespace {
 
@@ -54,10 +50,11 @@ std::string Tabelbestand(const std::string& pad, Bestandsformaat f, SchriftGespr
 } // namespace
 
 TEST(Uitvoercel, TekstopmaakPerSoort) {
-    EXPECT_EQ(CelAlsTekst(Uitvoercel::MetGeheel(42, 5)), "   42 ");
-    EXPECT_EQ(CelAlsTekst(Tekstcel("ab", 4)), "ab   ");
-    EXPECT_EQ(CelAlsTekst(Tekstcel("ab", 4, true)), "  ab ");
-    EXPECT_EQ(CelAlsTekst(Uitvoercel::MetReeel(3.14159, 6, 2)), "  3.14 ");
+    EXPECT_EQ(std::forward_as_tuple(CelAlsTekst(Uitvoercel::MetGeheel(42, 5)),
+                                    CelAlsTekst(Tekstcel("ab", 4)),
+                                    CelAlsTekst(Tekstcel("ab", 4, true)),
+                                    CelAlsTekst(Uitvoercel::MetReeel(3.14159, 6, 2))),
+              std::make_tuple("   42 ", "ab   ", "  ab ", "  3.14 "));
     Uitvoercel streep = Uitvoercel::MetGeheel(3, 2);
     streep.Streepje = true;
     EXPECT_EQ(CelAlsTekst(streep), " 3-");
@@ -272,9 +269,8 @@ TEST(Uitvoer, AttribuutregelVoorDePrinter) {
     const auto& d = a.Documenten[0];
     EXPECT_EQ(d.Regels[0], (Afdrukregel{"+ 2 ", "  V"}));
     EXPECT_EQ(d.Regels[1], (Afdrukregel{"gewoon", ""}));
-    EXPECT_EQ(d.Koppen[0], "Ranglijst");
-    EXPECT_EQ(u.Regelteller(), 2);
-    EXPECT_TRUE(d.Staand);
+    EXPECT_EQ(std::forward_as_tuple(d.Koppen[0], u.Regelteller(), bool(d.Staand)),
+              std::make_tuple("Ranglijst", 2, true));
 }
 
 TEST(Uitvoer, ToevoegenAanTekstbestand) {
@@ -313,9 +309,9 @@ TEST(Uitvoer, HtmlEnRtfWordenNooitAangevuld) {
     TUitvoerObject u(g);
     EXPECT_FALSE(u.OpenUitvoerbestand(pad, Bestandsformaat::Html, "t"));
     ASSERT_EQ(g.Knopsets.size(), 1u);
-    EXPECT_EQ(g.Knopsets[0], Knoppen::JaNee);
-    EXPECT_EQ(g.Vragen[0], lang::Tekst(lang::T::BestandBestaatOverschrijven));
-    EXPECT_EQ(Lees(pad), "oud");
+    EXPECT_EQ(
+        std::forward_as_tuple(g.Knopsets[0], g.Vragen[0], Lees(pad)),
+        std::make_tuple(Knoppen::JaNee, lang::Tekst(lang::T::BestandBestaatOverschrijven), "oud"));
 }
 
 TEST(Uitvoer, KiesUitvoerbestand) {
@@ -329,10 +325,10 @@ TEST(Uitvoer, KiesUitvoerbestand) {
     EXPECT_EQ(g.Keuzes[0].Map, "/start");
     EXPECT_TRUE(g.Keuzes[0].Opslaan);
     ASSERT_EQ(g.Keuzes[0].Filters.size(), 6u);
-    EXPECT_EQ(g.Keuzes[0].Filters[0], "RTF-bestanden|*.rtf");
-    EXPECT_EQ(g.Keuzes[0].Filters[5], "Alle bestanden|*.*");
-    EXPECT_EQ(u.Formaat(), Bestandsformaat::Komma);
-    EXPECT_EQ(u.Bestandsnaam(), map / "stand.csv");
+    EXPECT_EQ(std::forward_as_tuple(g.Keuzes[0].Filters[0], g.Keuzes[0].Filters[5], u.Formaat(),
+                                    u.Bestandsnaam()),
+              std::make_tuple("RTF-bestanden|*.rtf", "Alle bestanden|*.*", Bestandsformaat::Komma,
+                              map / "stand.csv"));
 
     // The chosen file exists: the dialog's answer holds, OpenUitvoerbestand does not ask again.
     velkaro::test::Schrijf(map / "stand.csv", "a\r\n");

@@ -2,6 +2,7 @@
 // results in the file, what it saves, and its options.
 #include "../cli/cli_hulp.h"
 #include "entry/bestand.h"
+#include "hulp.h"
 #include "model/competitie.h"
 #include "storage/competitiebestand.h"
 
@@ -9,12 +10,9 @@
 
 #include <filesystem>
 #include <map>
-#include <sstream>
 
 using namespace velkaro;
-using velkaro::test::Cli;
-using velkaro::test::Lees;
-using velkaro::test::TijdelijkeMap;
+using namespace velkaro::test;
 
 namespace {
 
@@ -24,14 +22,11 @@ struct Regel {
 };
 
 std::vector<Regel> LeesRegels(const std::string& uitvoer) {
-    std::istringstream in(uitvoer);
-    std::string regel;
-    std::getline(in, regel); // the heading
+    const auto tekst = Regels(uitvoer);
     std::vector<Regel> regels;
-    while (std::getline(in, regel)) {
-        std::istringstream w(regel);
-        std::vector<std::string> t;
-        for (std::string s; w >> s;) t.push_back(s);
+    for (std::size_t i = 1; i < tekst.size(); ++i) { // after the heading
+        const std::string& regel = tekst[i];
+        const auto t = Woorden(regel);
         if (t.size() < 7) {
             ADD_FAILURE() << "short line: " << regel;
             continue;
@@ -78,9 +73,10 @@ TEST_F(DemoStand, ZwitsersMetWeerstandspuntenEnSB) {
     ASSERT_EQ(regels.size(), bron.Spelers.Aantal());
     for (std::size_t i = 0; i < regels.size(); ++i) {
         const Spelergegevens g = *bron.Spelers.zoekloting(regels[i].nummer);
-        EXPECT_EQ(regels[i].punten, punten[g.InternNummer]) << g.Naam;
-        EXPECT_EQ(regels[i].partijen, partijen[g.InternNummer]) << g.Naam;
-        EXPECT_EQ(regels[i].wp, wp[g.InternNummer]) << g.Naam;
+        EXPECT_EQ(
+            std::forward_as_tuple(regels[i].punten, regels[i].partijen, regels[i].wp),
+            std::make_tuple(punten[g.InternNummer], partijen[g.InternNummer], wp[g.InternNummer]))
+            << g.Naam;
         if (i == 0) {
             EXPECT_EQ(regels[i].plaats, 1);
             continue;
@@ -166,34 +162,15 @@ TEST(StandCli, KeizerwaardenBlijvenBewaard) {
     // then by rank 4, 3, 2, 1); the command computes the next pass from those values:
     //   1: 54 + 33% of 54 (17) = 71;  2: 29 + 56 = 85;  3: 28 + 58 + 19 = 105;  4: 54 + 56 + 60
     TijdelijkeMap map;
-    {
-        Competitie c;
-        c.Bestandsnaam = map / "keizer.xv7";
-        auto& o = c.Opties;
-        o.Rekensysteem = SysteemKeizer;
-        o.PuntenNr1 = 60;
-        o.Afloopfactor = 2;
-        o.NietOptimaliseren = 1;
-        o.KerenRekenen = 1;
-        for (int n = 1; n <= 4; ++n) {
-            Spelergegevens g;
-            g.Lotingnummer = g.InternNummer = n;
-            g.Naam = "Speler " + std::to_string(n);
-            g.Opnemen = OpnemenStand | OpnemenRooster;
-            c.Spelers.Voegtoe(g);
-        }
-        auto partij = [&](int32_t ronde, int32_t wit, int32_t zwart, uint8_t uw, uint8_t uz) {
-            Wedstrijdgegevens w;
-            w.Ronde = ronde;
-            w.Wit = wit;
-            w.Zwart = zwart;
-            c.Wedstrijden.Voegtoe(w).ZetUitslag(uw, uz, false, true);
-        };
-        partij(1, 4, 1, 2, 0);
-        partij(1, 2, 3, 1, 1);
-        partij(2, 4, 2, 2, 0);
-        ASSERT_TRUE(SchrijfBestand(c).Ok());
-    }
+    Toernooi t(SysteemKeizer);
+    t.c.Bestandsnaam = map / "keizer.xv7";
+    std::tie(t.c.Opties.PuntenNr1, t.c.Opties.Afloopfactor, t.c.Opties.NietOptimaliseren,
+             t.c.Opties.KerenRekenen) = std::make_tuple(60, 2, 1, 1);
+    t.Spelers(4);
+    t.Winst(1, 4, 1);
+    t.Remise(1, 2, 3);
+    t.Winst(2, 4, 2);
+    ASSERT_TRUE(SchrijfBestand(t.c).Ok());
     const auto r = Cli({"standings", map / "keizer.xv7"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("KTot"), std::string::npos);

@@ -44,20 +44,18 @@ TEST(Keizer, VasteKerenWaardenPerPlaats) {
     t.Bereken();
     EXPECT_EQ(t.Volgorde(), (std::vector<int32_t>{4, 3, 2, 1}));
     EXPECT_EQ(t.WaardenOpVolgorde(), (std::vector<int32_t>{60, 58, 56, 54}));
-    EXPECT_EQ(t.G(1).Keizerpunten.Waarde(), 79);
-    EXPECT_EQ(t.G(2).Keizerpunten.Waarde(), 86);
-    EXPECT_EQ(t.G(3).Keizerpunten.Waarde(), 103);
-    EXPECT_EQ(t.G(4).Keizerpunten.Waarde(), 172);
-    EXPECT_EQ(t.c.Spelers.zoekptr(4)->Sorteersleutels[0], 172 + kMinimumBonus);
+    EXPECT_EQ(std::forward_as_tuple(t.G(1).Keizerpunten.Waarde(), t.G(2).Keizerpunten.Waarde(),
+                                    t.G(3).Keizerpunten.Waarde(), t.G(4).Keizerpunten.Waarde(),
+                                    t.c.Spelers.zoekptr(4)->Sorteersleutels[0]),
+              std::make_tuple(79, 86, 103, 172, 172 + kMinimumBonus));
     EXPECT_EQ(t.Noteringen(), (std::vector<int>{1, 2, 3, 4}));
 
     // The values stay for the next computation: no new start, 1..4 now hold 54, 56, 58, 60.
     //   1: 0 + 54 + 17 = 71;  2: 29 + 56 = 85;  3: 28 + 58 + 19 = 105;  4: 54 + 56 + 60 = 170
     t.Bereken();
-    EXPECT_EQ(t.G(1).Keizerpunten.Waarde(), 71);
-    EXPECT_EQ(t.G(2).Keizerpunten.Waarde(), 85);
-    EXPECT_EQ(t.G(3).Keizerpunten.Waarde(), 105);
-    EXPECT_EQ(t.G(4).Keizerpunten.Waarde(), 170);
+    EXPECT_EQ(std::forward_as_tuple(t.G(1).Keizerpunten.Waarde(), t.G(2).Keizerpunten.Waarde(),
+                                    t.G(3).Keizerpunten.Waarde(), t.G(4).Keizerpunten.Waarde()),
+              std::make_tuple(71, 85, 105, 170));
     EXPECT_EQ(t.Volgorde(), (std::vector<int32_t>{4, 3, 2, 1}));
 }
 
@@ -115,12 +113,10 @@ struct Optimaal : Keizertoernooi {
 TEST(Keizer, OptimaliserenNaarDeVerhoudingMetDeLeider) {
     Optimaal t;
     t.Bereken();
-    EXPECT_EQ(t.G(1).Keizerwaarde, 90);
-    EXPECT_EQ(t.G(2).Keizerwaarde, 52);
-    EXPECT_EQ(t.G(3).Keizerwaarde, 60);
-    EXPECT_EQ(t.G(1).Keizerpunten.Waarde(), 142);
-    EXPECT_EQ(t.G(2).Keizerpunten.Waarde(), 52);
-    EXPECT_EQ(t.G(3).Keizerpunten.Waarde(), 71);
+    EXPECT_EQ(std::forward_as_tuple(t.G(1).Keizerwaarde, t.G(2).Keizerwaarde, t.G(3).Keizerwaarde,
+                                    t.G(1).Keizerpunten.Waarde(), t.G(2).Keizerpunten.Waarde(),
+                                    t.G(3).Keizerpunten.Waarde()),
+              std::make_tuple(90, 52, 60, 142, 52, 71));
     EXPECT_EQ(t.Volgorde(), (std::vector<int32_t>{1, 3, 2}));
 
     // The minimum of games counts in the last ranking only; the values are the same.
@@ -149,9 +145,9 @@ TEST(Keizer, PassenAlsVoortgang) {
     const auto begin = std::find(o.Teksten.begin(), o.Teksten.end(), "Keizermaximum zoeken");
     ASSERT_NE(begin, o.Teksten.end());
     ASSERT_GE(o.Teksten.end() - begin, 22);
-    EXPECT_EQ(begin[1], "Optimalizeren Keizer nr: 1");
-    EXPECT_EQ(begin[20], "Optimalizeren Keizer nr: 20");
-    EXPECT_EQ(begin[21], "Nieuwe plaats bijwerken");
+    EXPECT_EQ(std::forward_as_tuple(begin[1], begin[20], begin[21]),
+              std::make_tuple("Optimalizeren Keizer nr: 1", "Optimalizeren Keizer nr: 20",
+                              "Nieuwe plaats bijwerken"));
 
     Keizertoernooi v;
     v.c.Opties.KerenRekenen = 2;

@@ -6,8 +6,7 @@
 #include <gtest/gtest.h>
 
 using namespace velkaro;
-using velkaro::test::kBuiten;
-using velkaro::test::Toernooi;
+using namespace velkaro::test;
 
 namespace {
 
@@ -57,12 +56,11 @@ TEST(Laren, VierkampPlaatsVoorPlaats) {
     for (int n = 1; n <= 4; ++n) {
         const auto& g = t.G(n);
         const auto& v = verwacht[n - 1];
-        EXPECT_EQ(g.PlaatsPunten.Waarde(), v.punten) << n;
-        EXPECT_EQ(g.PlaatsWP.Waarde(), v.wp) << n;
-        EXPECT_EQ(g.PlaatsGemPunten.Waarde(), v.gemPunten) << n;
-        EXPECT_EQ(g.PlaatsGemWP.Waarde(), v.gemWP) << n;
-        EXPECT_EQ(g.PlaatsTotaal.Waarde(), v.totaal) << n;
-        EXPECT_EQ(g.LarenOnderling, 20) << n;
+        EXPECT_EQ(std::forward_as_tuple(g.PlaatsPunten.Waarde(), g.PlaatsWP.Waarde(),
+                                        g.PlaatsGemPunten.Waarde(), g.PlaatsGemWP.Waarde(),
+                                        g.PlaatsTotaal.Waarde(), g.LarenOnderling),
+                  std::make_tuple(v.punten, v.wp, v.gemPunten, v.gemWP, v.totaal, 20))
+            << n;
     }
     EXPECT_EQ(t.c.Spelers.zoekptr(4)->Sorteersleutels[0], 9999 - 40 + kMinimumBonus);
     EXPECT_EQ(t.Volgorde(), (std::vector<int32_t>{4, 1, 3, 2}));
@@ -90,12 +88,10 @@ TEST(Laren, EersteSorteringVergelijktTekst) {
     t.Remise(1, 3, 1);
     t.Remise(1, 4, 2);
     t.Bereken();
-    EXPECT_EQ(t.G(3).TegenstanderGemiddeld, 1000);
-    EXPECT_EQ(t.G(4).TegenstanderGemiddeld, 800);
-    EXPECT_EQ(t.G(3).LarenVolgorde, 1);
-    EXPECT_EQ(t.G(2).LarenVolgorde, 2);
-    EXPECT_EQ(t.G(1).LarenVolgorde, 3);
-    EXPECT_EQ(t.G(4).LarenVolgorde, 4);
+    EXPECT_EQ(std::forward_as_tuple(t.G(3).TegenstanderGemiddeld, t.G(4).TegenstanderGemiddeld,
+                                    t.G(3).LarenVolgorde, t.G(2).LarenVolgorde,
+                                    t.G(1).LarenVolgorde, t.G(4).LarenVolgorde),
+              std::make_tuple(1000, 800, 1, 2, 3, 4));
 }
 
 TEST(Laren, TeWeinigPartijenAchteraan) {
@@ -108,12 +104,10 @@ TEST(Laren, TeWeinigPartijenAchteraan) {
     Sorteerinstellingen keuze = StandaardSorteerinstellingen(t.c);
     keuze.MinimumWedstrijden = 3;
     t.Bereken(&keuze);
-    EXPECT_EQ(t.G(5).LarenVolgorde, 5);
-    EXPECT_EQ(t.G(5).PlaatsPunten.Waarde(), 5);
-    EXPECT_EQ(t.G(5).PlaatsGemPunten.Waarde(), 5);
-    EXPECT_EQ(t.G(5).PlaatsTotaal.Waarde(), 20);
-    EXPECT_EQ(t.G(2).PlaatsPunten.Waarde(), 3.5);
-    EXPECT_EQ(t.G(3).PlaatsPunten.Waarde(), 3.5);
+    EXPECT_EQ(std::forward_as_tuple(t.G(5).LarenVolgorde, t.G(5).PlaatsPunten.Waarde(),
+                                    t.G(5).PlaatsGemPunten.Waarde(), t.G(5).PlaatsTotaal.Waarde(),
+                                    t.G(2).PlaatsPunten.Waarde(), t.G(3).PlaatsPunten.Waarde()),
+              std::make_tuple(5, 5, 5, 20, 3.5, 3.5));
     EXPECT_EQ(t.Volgorde(), (std::vector<int32_t>{4, 1, 3, 2, 5}));
 }
 
@@ -127,13 +121,11 @@ TEST(Laren, OnderlingBijGelijkPlaatstotaal) {
     t.Winst(2, 6, 8);
     t.Winst(2, 9, 7);
     t.Bereken();
-    EXPECT_EQ(t.G(6).PlaatsTotaal.Waarde(), 9);
-    EXPECT_EQ(t.G(7).PlaatsTotaal.Waarde(), 9);
-    EXPECT_EQ(t.G(9).PlaatsTotaal.Waarde(), 6);
-    EXPECT_EQ(t.G(8).PlaatsTotaal.Waarde(), 16);
-    EXPECT_EQ(t.G(7).LarenOnderling, 21);
-    EXPECT_EQ(t.G(6).LarenOnderling, 19);
-    EXPECT_EQ(t.G(9).LarenOnderling, 20);
+    EXPECT_EQ(std::forward_as_tuple(t.G(6).PlaatsTotaal.Waarde(), t.G(7).PlaatsTotaal.Waarde(),
+                                    t.G(9).PlaatsTotaal.Waarde(), t.G(8).PlaatsTotaal.Waarde(),
+                                    t.G(7).LarenOnderling, t.G(6).LarenOnderling,
+                                    t.G(9).LarenOnderling),
+              std::make_tuple(9, 9, 6, 16, 21, 19, 20));
     EXPECT_EQ(t.Volgorde(), (std::vector<int32_t>{9, 7, 6, 8}));
 }
 

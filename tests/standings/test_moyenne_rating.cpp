@@ -7,8 +7,7 @@
 #include <gtest/gtest.h>
 
 using namespace velkaro;
-using velkaro::test::kBuiten;
-using velkaro::test::Toernooi;
+using namespace velkaro::test;
 
 namespace {
 
@@ -56,9 +55,7 @@ TEST(Moyenne, OngewogenDoorDeEigenPartijen) {
     // 1: (2/3 + 1/3 + 1/3 + 2/3) / 4 = 0.5; 2: 0.75 over his 3 games, outside ones included.
     EXPECT_NEAR(t.G(1).TegenstanderMoyenne, 0.5, 1e-9);
     EXPECT_NEAR(t.G(2).TegenstanderMoyenne, 0.25, 1e-9);
-    EXPECT_EQ(t.K1(1), 12500);
-    EXPECT_EQ(t.K1(2), 9167);
-    EXPECT_EQ(t.K1(3), 5833);
+    EXPECT_EQ(std::forward_as_tuple(t.K1(1), t.K1(2), t.K1(3)), std::make_tuple(12500, 9167, 5833));
     EXPECT_EQ(t.Volgorde(), (std::vector<int32_t>{1, 2, 5, 3, 4}));
 
     // The weights multiply and are not divided out.
@@ -161,11 +158,10 @@ TEST(Rating, ZwitsersGemiddeldeTegenstanderrating) {
     t.Remise(2, 1, -1599);
     t.Remise(2, 2, -1600);
     t.Bereken();
-    EXPECT_EQ(t.c.Opties.Ratingmethode, 0);
-    EXPECT_EQ(t.G(1).MinTegenstanderPunten, 1600);
-    EXPECT_EQ(t.G(2).MinTegenstanderPunten, 1600);
-    EXPECT_EQ(t.G(1).OnderlingResultaat, 0);
-    EXPECT_EQ(t.G(2).OnderlingResultaat, 0);
+    EXPECT_EQ(std::forward_as_tuple(t.c.Opties.Ratingmethode, t.G(1).MinTegenstanderPunten,
+                                    t.G(2).MinTegenstanderPunten, t.G(1).OnderlingResultaat,
+                                    t.G(2).OnderlingResultaat),
+              std::make_tuple(0, 1600, 1600, 0, 0));
     EXPECT_EQ(t.Volgorde(), (std::vector<int32_t>{1, 2}));
     EXPECT_EQ(t.Noteringen(), (std::vector<int>{1, 1}));
 }

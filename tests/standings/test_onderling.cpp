@@ -5,8 +5,7 @@
 #include <gtest/gtest.h>
 
 using namespace velkaro;
-using velkaro::test::kBuiten;
-using velkaro::test::Toernooi;
+using namespace velkaro::test;
 
 namespace {
 
@@ -34,9 +33,9 @@ TEST(Onderling, DrieGelijkeSpelersOpOnderlingResultaat) {
     Driekamp t(8);
     t.Bereken();
     for (int n : {1, 2, 3}) ASSERT_EQ(t.G(n).Punten, 4) << n;
-    EXPECT_EQ(t.G(1).OnderlingResultaat, 3);
-    EXPECT_EQ(t.G(2).OnderlingResultaat, 2);
-    EXPECT_EQ(t.G(3).OnderlingResultaat, 1);
+    EXPECT_EQ(std::forward_as_tuple(t.G(1).OnderlingResultaat, t.G(2).OnderlingResultaat,
+                                    t.G(3).OnderlingResultaat),
+              std::make_tuple(3, 2, 1));
     EXPECT_EQ(t.Volgorde(), (std::vector<int32_t>{1, 2, 3}));
     EXPECT_EQ(t.Noteringen(), (std::vector<int>{1, 2, 3}));
 
@@ -52,12 +51,9 @@ TEST(Onderling, StandaardvolgordeWinstOnderlingHAR) {
     // (2 x 2^24) and drew with the second place (2^23), 3 only drew with the second place.
     Driekamp t(389);
     t.Bereken();
-    EXPECT_EQ(t.G(1).OnderlingResultaat, 1);
-    EXPECT_EQ(t.G(3).OnderlingResultaat, 1);
-    EXPECT_EQ(t.G(2).OnderlingResultaat, 0);
-    EXPECT_EQ(t.G(1).HAR, 2 * 16777216 + 8388608);
-    EXPECT_EQ(t.G(3).HAR, 8388608);
-    EXPECT_EQ(t.G(2).HAR, 2 * 8388608);
+    EXPECT_EQ(std::forward_as_tuple(t.G(1).OnderlingResultaat, t.G(3).OnderlingResultaat,
+                                    t.G(2).OnderlingResultaat, t.G(1).HAR, t.G(3).HAR, t.G(2).HAR),
+              std::make_tuple(1, 1, 0, 2 * 16777216 + 8388608, 8388608, 2 * 8388608));
     EXPECT_EQ(t.Volgorde(), (std::vector<int32_t>{2, 1, 3}));
     EXPECT_EQ(t.Noteringen(), (std::vector<int>{1, 2, 3}));
 }
@@ -67,12 +63,10 @@ TEST(Onderling, StilNummertAlleenSpelersVoorHetRooster) {
     // gives him no place, so he shares no mutual result with 1 and 3.
     Driekamp t(8, OpnemenStand);
     t.BerekenStil();
-    EXPECT_EQ(t.G(2).Plaatsgroep, 0);
-    EXPECT_EQ(t.G(1).Plaatsgroep, 1);
-    EXPECT_EQ(t.G(3).Plaatsgroep, 1);
-    EXPECT_EQ(t.G(1).OnderlingResultaat, 1);
-    EXPECT_EQ(t.G(2).OnderlingResultaat, 0);
-    EXPECT_EQ(t.G(3).OnderlingResultaat, 1);
+    EXPECT_EQ(std::forward_as_tuple(t.G(2).Plaatsgroep, t.G(1).Plaatsgroep, t.G(3).Plaatsgroep,
+                                    t.G(1).OnderlingResultaat, t.G(2).OnderlingResultaat,
+                                    t.G(3).OnderlingResultaat),
+              std::make_tuple(0, 1, 1, 1, 0, 1));
     EXPECT_EQ(t.Volgorde(), (std::vector<int32_t>{3, 1, 2}));
     EXPECT_EQ(t.Noteringen(), (std::vector<int>{0, 0, 0})); // places are not stored silently
 
@@ -111,9 +105,8 @@ TEST(Onderling, HoogstAfwijkendResultaatTegenDeNummers1Tot3) {
     EXPECT_EQ(t.G(4).HAR, 2 * 16777216); // a win against the leader
     EXPECT_EQ(t.G(5).HAR, 2 * 4194304);  // a win against the third
     EXPECT_EQ(t.G(2).HAR, 2 * 2097152);  // a win against one of the two fourth places
-    EXPECT_EQ(t.G(1).HAR, 0);
-    EXPECT_EQ(t.G(4).Plaatsgroep, 4);
-    EXPECT_EQ(t.G(5).Plaatsgroep, 4);
+    EXPECT_EQ(std::forward_as_tuple(t.G(1).HAR, t.G(4).Plaatsgroep, t.G(5).Plaatsgroep),
+              std::make_tuple(0, 4, 4));
     EXPECT_EQ(t.Volgorde(), (std::vector<int32_t>{1, 2, 3, 4, 5}));
     EXPECT_EQ(t.Noteringen(), (std::vector<int>{1, 2, 3, 4, 5}));
 

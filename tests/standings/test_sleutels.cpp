@@ -8,8 +8,7 @@
 #include <algorithm>
 
 using namespace velkaro;
-using velkaro::test::kBuiten;
-using velkaro::test::Toernooi;
+using namespace velkaro::test;
 
 namespace {
 
@@ -23,10 +22,9 @@ TEST(Sleutels, SleuteltekstLooptVanHoogNaarLaag) {
     EXPECT_EQ(Sleuteltekst({0, 0, 0, 0, 0, 0, 0}), nul + nul + nul + nul + nul + nul + nul);
     const std::string t = Sleuteltekst({649999995, -7, 1, 0, 0, 0, 650000000});
     ASSERT_EQ(t.size(), 63u);
-    EXPECT_EQ(t.substr(0, 9), "        5");
-    EXPECT_EQ(t.substr(9, 9), "650000007");
-    EXPECT_EQ(t.substr(18, 9), "649999999");
-    EXPECT_EQ(t.substr(54, 9), "        0");
+    EXPECT_EQ(
+        std::forward_as_tuple(t.substr(0, 9), t.substr(9, 9), t.substr(18, 9), t.substr(54, 9)),
+        std::make_tuple("        5", "650000007", "649999999", "        0"));
     // Keys beyond nine digits rank as the bound instead of breaking the text order.
     EXPECT_EQ(Sleuteltekst({700000000, INT32_MIN, 0, 0, 0, 0, 0}).substr(0, 18),
               "        0999999999");
@@ -129,9 +127,8 @@ TEST(Sleutels, WeerstandswaardenUitgerekend) {
     ASSERT_EQ(a.Punten, 4);
     ASSERT_EQ(b.Punten, 4);
     ASSERT_EQ(a.AantalPartijen, b.AantalPartijen);
-    EXPECT_EQ(t.G(3).Punten, 4);
-    EXPECT_EQ(t.G(4).Punten, 6);
-    EXPECT_EQ(t.G(8).Punten, 6);
+    EXPECT_EQ(std::forward_as_tuple(t.G(3).Punten, t.G(4).Punten, t.G(8).Punten),
+              std::make_tuple(4, 6, 6));
     EXPECT_EQ(
         (std::vector<int32_t>{Criteriumwaarde(a, 2), Criteriumwaarde(a, 4), Criteriumwaarde(a, 5),
                               Criteriumwaarde(a, 6), Criteriumwaarde(a, 7)}),
@@ -231,13 +228,9 @@ TEST(Sleutels, GedeeldePlaatsenSlaanEenPlaatsOver) {
 }
 
 TEST(Sleutels, HARWegingen) {
-    EXPECT_EQ(HARWeging(0), 0);
-    EXPECT_EQ(HARWeging(1), 16777216);
-    EXPECT_EQ(HARWeging(3), 4194304);
-    EXPECT_EQ(HARWeging(24), 2);
-    EXPECT_EQ(HARWeging(25), 1);
-    EXPECT_EQ(HARWeging(26), 0);
-    EXPECT_EQ(HARWeging(-1), 0);
+    EXPECT_EQ(std::forward_as_tuple(HARWeging(0), HARWeging(1), HARWeging(3), HARWeging(24),
+                                    HARWeging(25), HARWeging(26), HARWeging(-1)),
+              std::make_tuple(0, 16777216, 4194304, 2, 1, 0, 0));
 }
 
 TEST(Sleutels, SleutelsPerSysteem) {

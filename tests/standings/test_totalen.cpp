@@ -5,8 +5,7 @@
 #include <gtest/gtest.h>
 
 using namespace velkaro;
-using velkaro::test::kBuiten;
-using velkaro::test::Toernooi;
+using namespace velkaro::test;
 
 namespace {
 
@@ -18,19 +17,13 @@ TEST(Totalen, BuitenstaandeTegenstanderTeltAlleenVoorDeSpelerZelf) {
     t.Partij(3, -1600, -1650, UitslagWinst, UitslagVerlies); // two outsiders: not counted
     t.Bereken();
     const auto& g = t.G(1);
-    EXPECT_EQ(g.AantalPartijen, 2);
-    EXPECT_EQ(g.Punten, 3);
-    EXPECT_EQ(g.AantalWinst, 1);
-    EXPECT_EQ(g.AantalRemise, 1);
+    EXPECT_EQ(std::forward_as_tuple(g.AantalPartijen, g.Punten, g.AantalWinst, g.AantalRemise),
+              std::make_tuple(2, 3, 1, 1));
     EXPECT_EQ(g.TSRating, (1850 + 1700 + 2100) / 3); // own FMJD rating 2100 counted once more
-    EXPECT_EQ(g.Weerstandspunten, 0);
-    EXPECT_EQ(g.SBPunten, 0);
-    EXPECT_EQ(g.Kleurbalans, 0);
-    EXPECT_EQ(g.LaatsteKleur, 2);
-    EXPECT_EQ(g.MinTegenstanderPunten, 999);
-    EXPECT_EQ(g.MaxTegenstanderPunten, 0);
-    EXPECT_EQ(t.G(2).AantalPartijen, 0);
-    EXPECT_EQ(t.G(2).TSRating, 0);
+    EXPECT_EQ(std::forward_as_tuple(g.Weerstandspunten, g.SBPunten, g.Kleurbalans, g.LaatsteKleur,
+                                    g.MinTegenstanderPunten, g.MaxTegenstanderPunten,
+                                    t.G(2).AantalPartijen, t.G(2).TSRating),
+              std::make_tuple(0, 0, 0, 2, 999, 0, 0, 0));
 }
 
 TEST(Totalen, WedstrijdMetAfwezigeSpelerTeltNiet) {
@@ -40,11 +33,9 @@ TEST(Totalen, WedstrijdMetAfwezigeSpelerTeltNiet) {
     t.Winst(2, 1, 0);  // 0 neither
     t.Winst(3, 2, 1);
     t.Bereken();
-    EXPECT_EQ(t.G(2).AantalPartijen, 1);
-    EXPECT_EQ(t.G(2).Punten, 2);
-    EXPECT_EQ(t.G(1).AantalPartijen, 1);
-    EXPECT_EQ(t.G(1).Punten, 0);
-    EXPECT_EQ(t.G(1).AantalVerlies, 1);
+    EXPECT_EQ(std::forward_as_tuple(t.G(2).AantalPartijen, t.G(2).Punten, t.G(1).AantalPartijen,
+                                    t.G(1).Punten, t.G(1).AantalVerlies),
+              std::make_tuple(1, 2, 1, 0, 1));
 }
 
 TEST(Totalen, AlleenGespeeldeWedstrijdenBinnenDeRondes) {
@@ -62,11 +53,9 @@ TEST(Totalen, AlleenGespeeldeWedstrijdenBinnenDeRondes) {
 
     Sorteerinstellingen keuze{2, 3, 0, false};
     t.Bereken(&keuze);
-    EXPECT_EQ(t.G(1).AantalPartijen, 2);
-    EXPECT_EQ(t.G(1).Punten, 1);
-    EXPECT_EQ(t.G(2).Punten, 3);
-    EXPECT_EQ(t.c.Opties.VanRonde, 2);
-    EXPECT_EQ(t.c.Opties.TotRonde, 3);
+    EXPECT_EQ(std::forward_as_tuple(t.G(1).AantalPartijen, t.G(1).Punten, t.G(2).Punten,
+                                    t.c.Opties.VanRonde, t.c.Opties.TotRonde),
+              std::make_tuple(2, 1, 3, 2, 3));
 
     t.Bereken(); // the proposed range: rounds 1 to 3, the last with results
     EXPECT_EQ(t.G(1).AantalPartijen, 3);
@@ -86,9 +75,8 @@ TEST(Totalen, VoorgesteldeKeuzes) {
     t.c.Wedstrijden.Voegtoe(open);
     t.c.MinimumWedstrijden = 4;
     const auto k = StandaardSorteerinstellingen(t.c);
-    EXPECT_EQ(k.VanRonde, 2);
-    EXPECT_EQ(k.TotRonde, 3);
-    EXPECT_EQ(k.MinimumWedstrijden, 4);
+    EXPECT_EQ(std::forward_as_tuple(k.VanRonde, k.TotRonde, k.MinimumWedstrijden),
+              std::make_tuple(2, 3, 4));
     EXPECT_TRUE(k.VorigeNotering); // the sort dialog opens with the box ticked
 
     Toernooi leeg;
@@ -107,29 +95,20 @@ TEST(Totalen, BordpuntenGevenWedstrijdpuntenEnSBUitEigenCode) {
     t.Partij(4, 2, kBuiten, 12, 0); // a code above 8 counts the game only
     t.Bereken();
     const auto &a = t.G(1), &b = t.G(2), &c = t.G(3);
-    EXPECT_EQ(a.Punten, 3);
-    EXPECT_EQ(a.AantalRemise, 1);
-    EXPECT_EQ(a.AantalWinst, 1);
-    EXPECT_EQ(b.Punten, 1);
-    EXPECT_EQ(b.AantalPartijen, 3);
-    EXPECT_EQ(b.AantalRemise + b.AantalWinst + b.AantalVerlies, 2);
-    EXPECT_EQ(c.Punten, 2);
-    EXPECT_EQ(c.AantalVerlies, 1);
-    EXPECT_EQ(a.SBPunten, 4 + 5);
-    EXPECT_EQ(b.SBPunten, 4 + 2);
-    EXPECT_EQ(c.SBPunten, 3 + 6);
-    EXPECT_EQ(a.Weerstandspunten, 1 + 2);
-    EXPECT_EQ(b.Weerstandspunten, 3 + 2);
-    EXPECT_EQ(c.Weerstandspunten, 3 + 1);
+    EXPECT_EQ(std::forward_as_tuple(a.Punten, a.AantalRemise, a.AantalWinst, b.Punten,
+                                    b.AantalPartijen,
+                                    b.AantalRemise + b.AantalWinst + b.AantalVerlies, c.Punten,
+                                    c.AantalVerlies, a.SBPunten, b.SBPunten, c.SBPunten,
+                                    a.Weerstandspunten, b.Weerstandspunten, c.Weerstandspunten),
+              std::make_tuple(3, 1, 1, 1, 3, 2, 2, 1, 4 + 5, 4 + 2, 3 + 6, 1 + 2, 3 + 2, 3 + 1));
 
     Toernooi v; // the team tournament switch works under any system
     v.c.Opties.Viertallentoernooi = true;
     v.Spelers(2);
     v.Partij(1, 1, 2, 4, 4);
     v.Bereken();
-    EXPECT_EQ(v.G(1).Punten, 1);
-    EXPECT_EQ(v.G(2).AantalRemise, 1);
-    EXPECT_EQ(v.G(2).SBPunten, 4);
+    EXPECT_EQ(std::forward_as_tuple(v.G(1).Punten, v.G(2).AantalRemise, v.G(2).SBPunten),
+              std::make_tuple(1, 1, 4));
 }
 
 TEST(Totalen, PlusEnMinRemises) {
@@ -144,22 +123,18 @@ TEST(Totalen, PlusEnMinRemises) {
     t.Partij(2, 3, 1, UitslagPlusRemise, UitslagMinRemise);
     t.Bereken();
     EXPECT_EQ(t.G(1).MinRemises, 2); // as white and as black
-    EXPECT_EQ(t.G(1).AantalRemise, 0);
-    EXPECT_EQ(t.G(1).Punten, 2);
-    EXPECT_EQ(t.G(2).PlusRemises, 1);
-    EXPECT_EQ(t.G(2).Punten, 3);
-    EXPECT_EQ(t.G(3).PlusRemises, 1);
-    EXPECT_EQ(t.G(3).SBPunten, 3 * 2);
+    EXPECT_EQ(std::forward_as_tuple(t.G(1).AantalRemise, t.G(1).Punten, t.G(2).PlusRemises,
+                                    t.G(2).Punten, t.G(3).PlusRemises, t.G(3).SBPunten),
+              std::make_tuple(0, 2, 1, 3, 1, 3 * 2));
 
     // Without special draws both codes are plain draws.
     Toernooi n;
     n.Spelers(2);
     n.Partij(1, 1, 2, UitslagMinRemise, UitslagPlusRemise);
     n.Bereken();
-    EXPECT_EQ(n.G(1).AantalRemise, 1);
-    EXPECT_EQ(n.G(1).MinRemises, 0);
-    EXPECT_EQ(n.G(2).AantalRemise, 1);
-    EXPECT_EQ(n.G(1).Punten + n.G(2).Punten, 2);
+    EXPECT_EQ(std::forward_as_tuple(n.G(1).AantalRemise, n.G(1).MinRemises, n.G(2).AantalRemise,
+                                    n.G(1).Punten + n.G(2).Punten),
+              std::make_tuple(1, 0, 1, 2));
 }
 
 TEST(Totalen, ReglementaireNulNul) {
@@ -170,9 +145,8 @@ TEST(Totalen, ReglementaireNulNul) {
     ASSERT_TRUE(w.G().Reglementair);
     t.Bereken();
     for (int s : {1, 2}) {
-        EXPECT_EQ(t.G(s).AantalPartijen, 1);
-        EXPECT_EQ(t.G(s).AantalVerlies, 1);
-        EXPECT_EQ(t.G(s).Punten, 1);
+        EXPECT_EQ(std::forward_as_tuple(t.G(s).AantalPartijen, t.G(s).AantalVerlies, t.G(s).Punten),
+                  std::make_tuple(1, 1, 1));
     }
 }
 
@@ -191,9 +165,8 @@ TEST(Totalen, TSRatingEnNormen) {
     for (int r = 1; r <= 4; ++r) t.Remise(r, 1, r + 1);
     t.Bereken();
     const auto& g = t.G(1);
-    EXPECT_EQ(g.AantalNorm3, 1);
-    EXPECT_EQ(g.AantalNorm2, 1);
-    EXPECT_EQ(g.AantalNorm1, 2);
+    EXPECT_EQ(std::forward_as_tuple(g.AantalNorm3, g.AantalNorm2, g.AantalNorm1),
+              std::make_tuple(1, 1, 2));
     EXPECT_EQ(g.TSRating, (2310 + 2260 + 2215 + 2240 + 2100) / 5);
     // The others met player 1, whose missing rating counts as 2100 and who holds no title.
     EXPECT_EQ(t.G(2).TSRating, (2100 + 2310) / 2);
@@ -217,17 +190,13 @@ TEST(Totalen, TegenstandersSBEnKleuren) {
     ASSERT_EQ(t.G(3).Punten, 1);
     ASSERT_EQ(t.G(4).Punten, 2);
     const auto& a = t.G(1);
-    EXPECT_EQ(a.Weerstandspunten, 4 + 1 + 2);
-    EXPECT_EQ(a.MinTegenstanderPunten, 1);
-    EXPECT_EQ(a.MaxTegenstanderPunten, 4);
-    EXPECT_EQ(a.SBPunten, 2 * 4 + 1 * 1 + 2 * 2);
-    EXPECT_EQ(a.Kleurbalans, 1);
-    EXPECT_EQ(a.LaatsteKleur, 0);
+    EXPECT_EQ(std::forward_as_tuple(a.Weerstandspunten, a.MinTegenstanderPunten,
+                                    a.MaxTegenstanderPunten, a.SBPunten, a.Kleurbalans,
+                                    a.LaatsteKleur),
+              std::make_tuple(4 + 1 + 2, 1, 4, 2 * 4 + 1 * 1 + 2 * 2, 1, 0));
     const auto& c = t.G(3);
-    EXPECT_EQ(c.Weerstandspunten, 5 + 4 + 2);
-    EXPECT_EQ(c.SBPunten, 1 * 5);
-    EXPECT_EQ(c.Kleurbalans, 1 - 1 - 1);
-    EXPECT_EQ(c.LaatsteKleur, 1);
+    EXPECT_EQ(std::forward_as_tuple(c.Weerstandspunten, c.SBPunten, c.Kleurbalans, c.LaatsteKleur),
+              std::make_tuple(5 + 4 + 2, 1 * 5, 1 - 1 - 1, 1));
     // Criteria 5 and 6 are kept for the reports.
     EXPECT_EQ(a.WPMinLaagste, 7 - 1);
     EXPECT_EQ(a.WPMinLaagsteHoogste, 7 - 1 - 4);
@@ -294,10 +263,9 @@ TEST(Totalen, MinimumEnVorigeNotering) {
     t.Bereken(&keuze);
     // 3 now has 6 points from 5 games, 1 has 4 from 4, 2 has 2 from 3.
     EXPECT_EQ(t.Volgorde(), (std::vector<int32_t>{3, 1, 2}));
-    EXPECT_EQ(t.G(3).VorigeNotering, 3);
-    EXPECT_EQ(t.G(3).Notering, 1);
-    EXPECT_EQ(t.G(1).VorigeNotering, 1);
-    EXPECT_EQ(t.G(1).Notering, 2);
+    EXPECT_EQ(std::forward_as_tuple(t.G(3).VorigeNotering, t.G(3).Notering, t.G(1).VorigeNotering,
+                                    t.G(1).Notering),
+              std::make_tuple(3, 1, 1, 2));
 
     keuze.VorigeNotering = false;
     t.Bereken(&keuze);
@@ -322,13 +290,12 @@ TEST(Totalen, RatingInGebruikEnStartwaarden) {
     t.G(2).Categorieen = "AB   ";
     t.G(1).Rating = 5; // stale: the computation takes the rating from the chosen list
     t.Bereken();
-    EXPECT_EQ(t.G(1).Rating, 1400);
-    EXPECT_EQ(t.G(1).Larenwaarde, 60);
-    EXPECT_EQ(t.G(2).Larenwaarde, 58);
+    EXPECT_EQ(std::forward_as_tuple(t.G(1).Rating, t.G(1).Larenwaarde, t.G(2).Larenwaarde),
+              std::make_tuple(1400, 60, 58));
     EXPECT_EQ(t.G(31).Larenwaarde, 1); // 60 - 60 = 0 is raised to 1
-    EXPECT_EQ(t.G(1).Categoriecijfer, 3);
-    EXPECT_EQ(t.G(2).Categoriecijfer, 0);
-    EXPECT_EQ(t.G(1).LarenOnderling, 20);
+    EXPECT_EQ(std::forward_as_tuple(t.G(1).Categoriecijfer, t.G(2).Categoriecijfer,
+                                    t.G(1).LarenOnderling),
+              std::make_tuple(3, 0, 20));
     t.c.Opties.ZetVlag(VlagFMJDRatingHanteren, true);
     t.Bereken();
     EXPECT_EQ(t.G(1).Rating, 2150);

@@ -41,11 +41,9 @@ TEST(Verwachting, TabelVolgtDeNormaleVerdeling) {
 }
 
 TEST(Verwachting, GroteEnNegatieveVerschillen) {
-    EXPECT_EQ(T(936), 0.5);
-    EXPECT_EQ(T(5000), 0.5);
-    EXPECT_EQ(T(-100), T(100));
-    EXPECT_EQ(T(std::numeric_limits<int>::min()), 0.5);
-    EXPECT_EQ(Verwachting(0), 0.5);
+    EXPECT_EQ(std::forward_as_tuple(T(936), T(5000), T(-100), T(std::numeric_limits<int>::min()),
+                                    Verwachting(0)),
+              std::make_tuple(0.5, 0.5, T(100), 0.5, 0.5));
     EXPECT_DOUBLE_EQ(Verwachting(100), 0.636842);
     EXPECT_DOUBLE_EQ(Verwachting(-100), 0.363158);
     EXPECT_EQ(Verwachting(2000), 1.0);
@@ -54,16 +52,13 @@ TEST(Verwachting, GroteEnNegatieveVerschillen) {
 }
 
 TEST(Verwachting, VerschilIsDeInverse) {
-    EXPECT_EQ(Verschil(0.5), 0);
-    EXPECT_EQ(Verschil(1.0), 935);
-    EXPECT_EQ(Verschil(0.0), -935);
-    EXPECT_EQ(Verschil(1.7), 935);
-    EXPECT_EQ(Verschil(-0.2), -935);
+    EXPECT_EQ(std::forward_as_tuple(Verschil(0.5), Verschil(1.0), Verschil(0.0), Verschil(1.7),
+                                    Verschil(-0.2)),
+              std::make_tuple(0, 935, -935, 935, -935));
     // Exactly a table value gives that difference, a hair above it the next one.
-    EXPECT_EQ(Verschil(0.5 + 0.136842), 100);
-    EXPECT_EQ(Verschil(0.5 + 0.136841), 100);
-    EXPECT_EQ(Verschil(0.5 + 0.136843), 101);
-    EXPECT_EQ(Verschil(0.5 - 0.136842), -100);
+    EXPECT_EQ(std::forward_as_tuple(Verschil(0.5 + 0.136842), Verschil(0.5 + 0.136841),
+                                    Verschil(0.5 + 0.136843), Verschil(0.5 - 0.136842)),
+              std::make_tuple(100, 100, 101, -100));
     for (int d = 0; d < kVerwachtingGrootte; ++d) {
         EXPECT_EQ(Verschil(Verwachting(d)), d) << d;
         EXPECT_EQ(Verschil(Verwachting(-d)), -d) << d;

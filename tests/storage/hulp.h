@@ -6,6 +6,7 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace velkaro::test {
 
@@ -38,6 +39,23 @@ inline std::string Lees(const std::string& pad) {
 
 inline void Schrijf(const std::string& pad, const std::string& inhoud) {
     std::ofstream(pad, std::ios::binary) << inhoud;
+}
+
+// A file's CR LF lines, and back.
+inline std::vector<std::string> Bestandsregels(const std::string& inhoud) {
+    std::vector<std::string> r;
+    for (std::size_t begin = 0; begin < inhoud.size();) {
+        const std::size_t eind = inhoud.find("\r\n", begin);
+        r.push_back(inhoud.substr(begin, eind - begin));
+        begin = eind + 2;
+    }
+    return r;
+}
+
+inline std::string Bestandstekst(const std::vector<std::string>& regels) {
+    std::string s;
+    for (const auto& r : regels) s += r + "\r\n";
+    return s;
 }
 
 } // namespace velkaro::test

@@ -10,9 +10,7 @@
 #include <sys/stat.h>
 
 using namespace velkaro;
-using velkaro::test::Lees;
-using velkaro::test::Schrijf;
-using velkaro::test::TijdelijkeMap;
+using namespace velkaro::test;
 namespace fs = std::filesystem;
 
 namespace {
@@ -41,23 +39,6 @@ std::string MaakCompetitie(const TijdelijkeMap& map) {
 // The group file with its first line (the player count) replaced.
 std::string MetAantal(const std::string& groep, const std::string& aantal) {
     return aantal + groep.substr(groep.find("\r\n"));
-}
-
-// A file as its lines, and back.
-std::vector<std::string> Regels(const std::string& inhoud) {
-    std::vector<std::string> r;
-    for (std::size_t begin = 0; begin < inhoud.size();) {
-        const std::size_t eind = inhoud.find("\r\n", begin);
-        r.push_back(inhoud.substr(begin, eind - begin));
-        begin = eind + 2;
-    }
-    return r;
-}
-
-std::string Tekst(const std::vector<std::string>& regels) {
-    std::string s;
-    for (const auto& r : regels) s += r + "\r\n";
-    return s;
 }
 
 } // namespace
@@ -142,8 +123,8 @@ TEST(Beschadigd, AfgekaptHoofdbestandVerliestGeenGroepen) {
 TEST(Beschadigd, AannemelijkeSchadeWordtGemeld) {
     TijdelijkeMap map;
     const std::string hoofd = MaakCompetitie(map);
-    const auto hoofdregels = Regels(Lees(hoofd));
-    const auto groepregels = Regels(Lees(map / "club.101"));
+    const auto hoofdregels = Bestandsregels(Lees(hoofd));
+    const auto groepregels = Bestandsregels(Lees(map / "club.101"));
     // Group file: 2 players of 31 lines, 1 round, 1 match, 25 settings lines, 1 category, 30
     // option values. Main file: 3 groups of 5 lines, then the open group and 4 preferences.
     ASSERT_EQ(groepregels.size(), 133u);
@@ -191,8 +172,8 @@ TEST(Beschadigd, AannemelijkeSchadeWordtGemeld) {
     for (const auto& g : gevallen) {
         auto hoofdkopie = hoofdregels, groepkopie = groepregels;
         if (g.wijzig) g.wijzig(g.hoofdbestand ? hoofdkopie : groepkopie);
-        Schrijf(hoofd, Tekst(hoofdkopie));
-        Schrijf(map / "club.101", Tekst(groepkopie));
+        Schrijf(hoofd, Bestandstekst(hoofdkopie));
+        Schrijf(map / "club.101", Bestandstekst(groepkopie));
         Competitie c;
         const auto r = LeesBestand(c, hoofd);
         ASSERT_TRUE(r.Ok()) << g.naam;
@@ -216,9 +197,9 @@ TEST(Beschadigd, OudBestandMetBeschadigdeGroepWordtNietOmgezet) {
     std::string inhoud = Lees(hoofd);
     Schrijf(hoofd, "701" + inhoud.substr(3));
     // An empty group in the older layout: no Optievlaggen after the 24 settings lines.
-    auto leeg = Regels(SchrijfGroepTekst(Competitie()));
+    auto leeg = Bestandsregels(SchrijfGroepTekst(Competitie()));
     leeg.erase(leeg.begin() + 3 + 24);
-    Schrijf(map / "club.101", Tekst(leeg));
+    Schrijf(map / "club.101", Bestandstekst(leeg));
     Schrijf(map / "club.102", "3\r\n7\r\n");
     const std::string oud101 = Lees(map / "club.101");
     Competitie c;

@@ -11,10 +11,10 @@ TEST(Codepagina, HeenEnTerugVoorAlleTekens) {
         const std::string in(1, static_cast<char>(b));
         EXPECT_EQ(Utf8NaarWindows1252(Windows1252NaarUtf8(in)), in) << b;
     }
-    EXPECT_EQ(Windows1252NaarUtf8("\xBD"), "½");
-    EXPECT_EQ(Windows1252NaarUtf8("\x95"), "•");
-    EXPECT_EQ(Windows1252NaarUtf8("\x80"), "€");
-    EXPECT_EQ(Utf8NaarWindows1252("Kopiëren ½ •"), "Kopi\xEBren \xBD \x95");
+    EXPECT_EQ(std::forward_as_tuple(Windows1252NaarUtf8("\xBD"), Windows1252NaarUtf8("\x95"),
+                                    Windows1252NaarUtf8("\x80"),
+                                    Utf8NaarWindows1252("Kopiëren ½ •")),
+              std::make_tuple("½", "•", "€", "Kopi\xEBren \xBD \x95"));
 }
 
 TEST(Codepagina, OnbekendeTekensWordenVraagtekens) {
@@ -26,11 +26,10 @@ TEST(Codepagina, OnbekendeTekensWordenVraagtekens) {
 }
 
 TEST(Regels, ReeleGetallenInHetBestandsformaat) {
-    EXPECT_EQ(ReeelTekst(1.5), " 1.50000000000000E+0000");
-    EXPECT_EQ(ReeelTekst(0.0), " 0.00000000000000E+0000");
-    EXPECT_EQ(ReeelTekst(-1234.5), "-1.23450000000000E+0003");
-    EXPECT_EQ(ReeelTekst(0.00125), " 1.25000000000000E-0003");
-    EXPECT_EQ(ReeelTekst(60.0).size(), 23u);
+    EXPECT_EQ(std::forward_as_tuple(ReeelTekst(1.5), ReeelTekst(0.0), ReeelTekst(-1234.5),
+                                    ReeelTekst(0.00125), ReeelTekst(60.0).size()),
+              std::make_tuple(" 1.50000000000000E+0000", " 0.00000000000000E+0000",
+                              "-1.23450000000000E+0003", " 1.25000000000000E-0003", 23u));
 }
 
 TEST(Regels, LezenVanWaarden) {

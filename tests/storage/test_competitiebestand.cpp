@@ -8,9 +8,7 @@
 #include <filesystem>
 
 using namespace velkaro;
-using velkaro::test::Lees;
-using velkaro::test::Schrijf;
-using velkaro::test::TijdelijkeMap;
+using namespace velkaro::test;
 
 namespace {
 
@@ -66,6 +64,28 @@ Spelergegevens AlsGelezen(Spelergegevens g, bool fmjd) {
     return g;
 }
 
+// The settings stored as numbers, and the values the full group gives them.
+template <class O> auto OptieVelden(O& o) {
+    return std::tie(o.Rekensysteem, o.KeizerWinst, o.KeizerRemise, o.KeizerVerlies,
+                    o.KeizerNietGespeeld, o.Afloopfactor, o.PuntenNr1, o.NietOptimaliseren,
+                    o.KerenRekenen, o.Sorteervolgorde, o.PuntenWinst, o.PuntenRemise,
+                    o.PuntenVerlies, o.PuntenPlusRemise, o.PuntenMinRemise, o.WegingEigen,
+                    o.WegingTegen, o.NietWegen, o.Aanvangsrating, o.Ratingmethode,
+                    o.Correctiefactor, o.KleurDominant, o.MaxKleurverschil, o.Herberekenen);
+}
+const auto kOpties = std::make_tuple(1, 101, 51, 2, 34, 3, 99, 0, 7, 47, 4, 2, 0, 3, 1, 2, 3, 0,
+                                     1500, 1, -30, 1, 3, 0);
+
+// The group's other settings, and their values in the full group.
+template <class C> auto GroepVelden(C& c) {
+    return std::tie(c.RanglijstOpties, c.LotingModus, c.MinimumWedstrijden, c.ToonWedstrijdnummer,
+                    c.ToonTafelnummer, c.Staand, c.ToonLotingnummer, c.GebruikRatingbestand,
+                    c.VolledigeVoornaam, c.RondesInMatrix, c.MinWed, c.PlaatsAfstand, c.Geleden,
+                    c.GebruikFMJDBestand);
+}
+const auto kGroep =
+    std::make_tuple(0x3123, 2, 3, true, false, false, true, true, false, 4, 2, 6, 9, true);
+
 void VulGroep(Competitie& c) {
     for (int n = 1; n <= 5; ++n) c.Spelers.Voegtoe(VolleSpeler(n));
     c.Wedstrijden.Voegtoe({1, 1, 4, 5, 2, 0, true, false});
@@ -73,51 +93,14 @@ void VulGroep(Competitie& c) {
     c.Wedstrijden.Voegtoe({2, 3, 7, 8, 9, 1, false, false});
     c.Rondes.ZetRondeDatum(1, "02-09-2026");
     c.Rondes.ZetRondeDatum(2, "één week later");
-    auto& o = c.Opties;
-    o.Rekensysteem = 1;
-    o.KeizerWinst = 101;
-    o.KeizerRemise = 51;
-    o.KeizerVerlies = 2;
-    o.KeizerNietGespeeld = 34;
-    o.Afloopfactor = 3;
-    o.PuntenNr1 = 99;
-    o.NietOptimaliseren = 0;
-    o.KerenRekenen = 7;
-    o.Sorteervolgorde = 47;
-    o.PuntenWinst = 4;
-    o.PuntenRemise = 2;
-    o.PuntenVerlies = 0;
-    o.PuntenPlusRemise = 3;
-    o.PuntenMinRemise = 1;
-    o.WegingEigen = 2;
-    o.WegingTegen = 3;
-    o.NietWegen = 0;
-    o.Aanvangsrating = 1500;
-    o.Ratingmethode = 1;
-    o.Correctiefactor = -30;
-    o.KleurDominant = 1;
-    o.MaxKleurverschil = 3;
-    o.Herberekenen = 0;
-    o.Viertallentoernooi = true;
-    o.Toernooinaam = "Clubcompetitie 2026";
-    o.Optievlaggen = VlagFMJDRatingHanteren | VlagTestopties | VlagFMJD64;
+    OptieVelden(c.Opties) = kOpties;
+    c.Opties.Viertallentoernooi = true;
+    c.Opties.Toernooinaam = "Clubcompetitie 2026";
+    c.Opties.Optievlaggen = VlagFMJDRatingHanteren | VlagTestopties | VlagFMJD64;
     c.Categorieen = {{"A", "Senioren"}, {"B", "Jeugd"}, {" ", ""}};
-    c.RanglijstOpties = 0x3123;
-    c.LotingModus = 2;
-    c.MinimumWedstrijden = 3;
-    c.ToonWedstrijdnummer = true;
-    c.ToonTafelnummer = false;
     int i = 0;
     for (std::string* t : c.Toernooi.Velden()) *t = "veld " + std::to_string(++i);
-    c.Staand = false;
-    c.ToonLotingnummer = true;
-    c.GebruikRatingbestand = true;
-    c.VolledigeVoornaam = false;
-    c.RondesInMatrix = 4;
-    c.MinWed = 2;
-    c.PlaatsAfstand = 6;
-    c.Geleden = 9;
-    c.GebruikFMJDBestand = true;
+    GroepVelden(c) = kGroep;
 }
 
 } // namespace
@@ -145,59 +128,19 @@ TEST(Competitiebestand, ElkVeldOverleeftSchrijvenEnLezen) {
     ASSERT_EQ(d.Wedstrijden.Aantal(), 3u);
     for (std::size_t i = 0; i < 3; ++i) EXPECT_EQ(d.Wedstrijden.At(i).G(), c.Wedstrijden.At(i).G());
     ASSERT_EQ(d.Rondes.Aantal(), 2u);
-    EXPECT_EQ(d.Rondes.geef_datum(2), "één week later");
-    const auto& o = d.Opties;
-    EXPECT_EQ(o.Rekensysteem, 1);
-    EXPECT_EQ(o.KeizerWinst, 101);
-    EXPECT_EQ(o.KeizerRemise, 51);
-    EXPECT_EQ(o.KeizerVerlies, 2);
-    EXPECT_EQ(o.KeizerNietGespeeld, 34);
-    EXPECT_EQ(o.Afloopfactor, 3);
-    EXPECT_EQ(o.PuntenNr1, 99);
-    EXPECT_EQ(o.NietOptimaliseren, 0);
-    EXPECT_EQ(o.KerenRekenen, 7);
-    EXPECT_EQ(o.Sorteervolgorde, 47);
-    EXPECT_EQ(o.PuntenWinst, 4);
-    EXPECT_EQ(o.PuntenRemise, 2);
-    EXPECT_EQ(o.PuntenVerlies, 0);
-    EXPECT_EQ(o.PuntenPlusRemise, 3);
-    EXPECT_EQ(o.PuntenMinRemise, 1);
-    EXPECT_EQ(o.WegingEigen, 2);
-    EXPECT_EQ(o.WegingTegen, 3);
-    EXPECT_EQ(o.NietWegen, 0);
-    EXPECT_EQ(o.Aanvangsrating, 1500);
-    EXPECT_EQ(o.Ratingmethode, 1);
-    EXPECT_EQ(o.Correctiefactor, -30);
-    EXPECT_EQ(o.KleurDominant, 1);
-    EXPECT_EQ(o.MaxKleurverschil, 3);
-    EXPECT_EQ(o.Herberekenen, 0);
-    EXPECT_TRUE(o.Viertallentoernooi);
-    EXPECT_EQ(o.Toernooinaam, "Clubcompetitie 2026");
-    EXPECT_EQ(o.Optievlaggen, c.Opties.Optievlaggen);
-    EXPECT_EQ(d.Categorieen, c.Categorieen);
-    EXPECT_EQ(d.RanglijstOpties, 0x3123);
-    EXPECT_EQ(d.LotingModus, 2);
-    EXPECT_EQ(d.MinimumWedstrijden, 3);
-    EXPECT_TRUE(d.ToonWedstrijdnummer);
-    EXPECT_FALSE(d.ToonTafelnummer);
-    EXPECT_EQ(d.Toernooi, c.Toernooi);
-    EXPECT_FALSE(d.Staand);
-    EXPECT_TRUE(d.ToonLotingnummer);
-    EXPECT_TRUE(d.GebruikRatingbestand);
-    EXPECT_FALSE(d.VolledigeVoornaam);
-    EXPECT_EQ(d.RondesInMatrix, 4);
-    EXPECT_EQ(d.MinWed, 2);
-    EXPECT_EQ(d.PlaatsAfstand, 6);
-    EXPECT_EQ(d.Geleden, 9);
-    EXPECT_TRUE(d.GebruikFMJDBestand);
-    EXPECT_EQ(d.Opmaakfont, "Arial");
-    EXPECT_EQ(d.Vastfont, "Consolas");
-    EXPECT_EQ(d.MaximumPerRegel, 17);
-    EXPECT_FALSE(d.GeformatteerdeRanglijst);
+    EXPECT_EQ(std::forward_as_tuple(d.Rondes.geef_datum(2), OptieVelden(d.Opties),
+                                    bool(d.Opties.Viertallentoernooi)),
+              std::make_tuple("één week later", kOpties, true));
+    EXPECT_EQ(std::forward_as_tuple(d.Opties.Toernooinaam, d.Opties.Optievlaggen, d.Categorieen,
+                                    GroepVelden(d), d.Toernooi),
+              std::make_tuple("Clubcompetitie 2026", c.Opties.Optievlaggen, c.Categorieen, kGroep,
+                              c.Toernooi));
+    EXPECT_EQ(std::tie(d.Opmaakfont, d.Vastfont, d.MaximumPerRegel, d.GeformatteerdeRanglijst),
+              std::make_tuple("Arial", "Consolas", 17, false));
     ASSERT_EQ(d.Groepen.Aantal(), 1u);
-    EXPECT_EQ(d.Groepen.At(0).G(), c.Groepen.At(0).G());
-    EXPECT_EQ(d.Groepen.At(0).G().Titel, "Clubcompetitie 2026");
-    EXPECT_FALSE(d.Gewijzigd);
+    EXPECT_EQ(
+        std::forward_as_tuple(d.Groepen.At(0).G(), d.Groepen.At(0).G().Titel, bool(d.Gewijzigd)),
+        std::make_tuple(c.Groepen.At(0).G(), "Clubcompetitie 2026", false));
 }
 
 TEST(Competitiebestand, HoofdbestandRegelVoorRegel) {
@@ -258,39 +201,32 @@ TEST(Competitiebestand, NaamregelEnTitelregel) {
         LeesGroepTekst(c, w.Inhoud(), 702);
         return c.Spelers.At(0).Gegevens();
     };
-    auto g = lees("Kort##Een heel lange volledige naam", "A");
-    EXPECT_EQ(g.Naam, "Kort");
-    EXPECT_EQ(g.VolledigeNaam, "Een heel lange volledige naam");
-    // Without "##" both come from the whole line, the name cut to 20.
-    g = lees("Abcdefghijklmnopqrstuvwxyz", "A");
-    EXPECT_EQ(g.Naam, "Abcdefghijklmnopqrst");
-    EXPECT_EQ(g.VolledigeNaam, "Abcdefghijklmnopqrstuvwxyz");
-    // Fewer than 5 characters: no titles, no ID.
-    g = lees("x", "ABCm");
-    EXPECT_EQ(g.Categorieen, "ABCm");
-    EXPECT_EQ(g.FMJDTitel, 0);
-    EXPECT_EQ(g.FMJDID, 0);
-    // 5 characters: the FMJD title only.
-    g = lees("x", "AB  g");
-    EXPECT_EQ(g.FMJDTitel, 3);
-    EXPECT_EQ(g.LokaleTitel, 0);
-    EXPECT_EQ(g.Categorieen, "AB  g");
-    // 6 characters: both titles.
-    g = lees("x", "A   fc");
-    EXPECT_EQ(g.FMJDTitel, 1);
-    EXPECT_EQ(g.LokaleTitel, 1);
-    EXPECT_EQ(g.FMJDID, 0);
-    // 11 and more characters: the ID.
-    g = lees("x", "A    m12345");
-    EXPECT_EQ(g.LokaleTitel, 2);
-    EXPECT_EQ(g.FMJDID, 12345);
-    g = lees("x", "A    m1234567");
-    EXPECT_EQ(g.FMJDID, 1234567);
-    // Short IDs survive: the number is read to the end of the line.
-    g = lees("x", "A    m123");
-    EXPECT_EQ(g.FMJDID, 123);
-    g = lees("x", "A    m12x45");
-    EXPECT_EQ(g.FMJDID, 0);
+    // With "##" the name and the full name; without, both from the whole line, the name cut to
+    // 20. The title line: under 5 characters no titles and no ID; 5 the FMJD title; 6 both
+    // titles; from 11 the ID, read to the end of the line.
+    const struct {
+        const char *naamregel, *titelregel, *naam, *volledig, *categorieen;
+        int fmjdTitel, lokaleTitel, id;
+    } gevallen[] = {
+        {"Kort##Een heel lange volledige naam", "A", "Kort", "Een heel lange volledige naam", "A",
+         0, 0, 0},
+        {"Abcdefghijklmnopqrstuvwxyz", "A", "Abcdefghijklmnopqrst", "Abcdefghijklmnopqrstuvwxyz",
+         "A", 0, 0, 0},
+        {"x", "ABCm", "x", "x", "ABCm", 0, 0, 0},
+        {"x", "AB  g", "x", "x", "AB  g", 3, 0, 0},
+        {"x", "A   fc", "x", "x", "A   f", 1, 1, 0},
+        {"x", "A    m12345", "x", "x", "A    ", 0, 2, 12345},
+        {"x", "A    m1234567", "x", "x", "A    ", 0, 2, 1234567},
+        {"x", "A    m123", "x", "x", "A    ", 0, 2, 123},
+        {"x", "A    m12x45", "x", "x", "A    ", 0, 2, 0},
+    };
+    for (const auto& v : gevallen) {
+        const auto g = lees(v.naamregel, v.titelregel);
+        EXPECT_EQ(
+            std::tie(g.Naam, g.VolledigeNaam, g.Categorieen, g.FMJDTitel, g.LokaleTitel, g.FMJDID),
+            std::make_tuple(v.naam, v.volledig, v.categorieen, v.fmjdTitel, v.lokaleTitel, v.id))
+            << v.titelregel;
+    }
 }
 
 TEST(Competitiebestand, GepakteVeldenEnLarenbasis) {
@@ -307,17 +243,14 @@ TEST(Competitiebestand, GepakteVeldenEnLarenbasis) {
     for (int i = 0; i < 3; ++i) r.Getal(); // no players, rounds, matches
     std::vector<int32_t> opties;
     for (int i = 0; i < 13; ++i) opties.push_back(r.Getal());
-    EXPECT_EQ(opties[6], 130); // the Laren base in the slot of PuntenNr1
-    EXPECT_EQ(opties[10], 34);
-    EXPECT_EQ(opties[12], 10);
+    // The Laren base in the slot of PuntenNr1; win and plus draw, loss and minus draw packed.
+    EXPECT_EQ(std::make_tuple(opties[6], opties[10], opties[12]), std::make_tuple(130, 34, 10));
     Competitie d;
     d.LarenBasis = 60;
     LeesGroepTekst(d, t, 702);
-    EXPECT_EQ(d.LarenBasis, 130);
-    EXPECT_EQ(d.Opties.PuntenWinst, 4);
-    EXPECT_EQ(d.Opties.PuntenPlusRemise, 3);
-    EXPECT_EQ(d.Opties.PuntenVerlies, 0);
-    EXPECT_EQ(d.Opties.PuntenMinRemise, 1);
+    EXPECT_EQ(std::tie(d.LarenBasis, d.Opties.PuntenWinst, d.Opties.PuntenPlusRemise,
+                       d.Opties.PuntenVerlies, d.Opties.PuntenMinRemise),
+              std::make_tuple(130, 4, 3, 0, 1));
 }
 
 TEST(Competitiebestand, ZelfdeUitvoerNaLezenEnSchrijven) {
@@ -342,10 +275,10 @@ TEST(Competitiebestand, OntbrekendGroepsbestandGeeftLegeGroep) {
     EXPECT_EQ(c.Bestandsnaam, map / "x.xv7");
     ASSERT_TRUE(LeesBestand(c, map / "x.xv7").Ok());
     EXPECT_TRUE(c.Spelers.Leeg());
-    EXPECT_EQ(c.Opties.Sorteervolgorde, 389);
-    EXPECT_TRUE(c.Staand);
-    EXPECT_EQ(c.HuidigCompetitienummer, 1);
-    EXPECT_EQ(c.Groepen.At(0).G().Titel, ""); // the loaded (empty) tournament name
+    // The group's title becomes the loaded (empty) tournament name.
+    EXPECT_EQ(std::tie(c.Opties.Sorteervolgorde, c.Staand, c.HuidigCompetitienummer,
+                       c.Groepen.At(0).G().Titel),
+              std::make_tuple(389, true, 1, ""));
 }
 
 TEST(Competitiebestand, OpslaanSchrijftAlleenDeOpenGroep) {
@@ -366,22 +299,23 @@ TEST(Competitiebestand, OpslaanSchrijftAlleenDeOpenGroep) {
 TEST(Competitiebestand, WerkmapEnRecenteBestanden) {
     TijdelijkeMap map;
     Competitie c;
-    c.RecenteBestanden = {"a", "b", "c", "d"};
     auto bewaar = [&](const std::string& naam) {
         c.Bestandsnaam = map / naam;
         ASSERT_TRUE(SchrijfBestand(c).Ok());
     };
-    bewaar("e.xv7");
-    EXPECT_EQ(c.RecenteBestanden, (std::array<std::string, 4>{map / "e.xv7", "a", "b", "c"}));
-    EXPECT_EQ(c.Werkmap, map.Pad().string() + "/");
-    c.RecenteBestanden = {"a", map / "e.xv7", "c", "d"};
-    bewaar("e.xv7");
-    EXPECT_EQ(c.RecenteBestanden, (std::array<std::string, 4>{map / "e.xv7", "a", "c", "d"}));
-    c.RecenteBestanden = {"a", "b", map / "e.xv7", "d"};
-    bewaar("e.xv7");
-    EXPECT_EQ(c.RecenteBestanden, (std::array<std::string, 4>{map / "e.xv7", "a", "b", "d"}));
-    bewaar("e.xv7");
-    EXPECT_EQ(c.RecenteBestanden, (std::array<std::string, 4>{map / "e.xv7", "a", "b", "d"}));
+    using Lijst = std::array<std::string, 4>;
+    const std::string e = map / "e.xv7";
+    // Saved again, the file moves to the top and the others keep their order.
+    const std::pair<Lijst, Lijst> gevallen[] = {{{"a", "b", "c", "d"}, {e, "a", "b", "c"}},
+                                                {{"a", e, "c", "d"}, {e, "a", "c", "d"}},
+                                                {{"a", "b", e, "d"}, {e, "a", "b", "d"}},
+                                                {{e, "a", "b", "d"}, {e, "a", "b", "d"}}};
+    for (const auto& [voor, na] : gevallen) {
+        c.RecenteBestanden = voor;
+        bewaar("e.xv7");
+        EXPECT_EQ(c.RecenteBestanden, na);
+        EXPECT_EQ(c.Werkmap, map.Pad().string() + "/");
+    }
 }
 
 TEST(Competitiebestand, ParingsparametersNaSchrijvenGecorrigeerd) {
@@ -392,16 +326,12 @@ TEST(Competitiebestand, ParingsparametersNaSchrijvenGecorrigeerd) {
     c.PlaatsAfstand = 1001;
     c.Geleden = 5000;
     ASSERT_TRUE(SchrijfDeelcomp(c).Ok());
-    EXPECT_EQ(c.MinWed, 0);
-    EXPECT_EQ(c.PlaatsAfstand, 10);
-    EXPECT_EQ(c.Geleden, 10);
+    EXPECT_EQ(std::tie(c.MinWed, c.PlaatsAfstand, c.Geleden), std::make_tuple(0, 10, 10));
     // The file holds the values as they were.
     Competitie d;
     d.Bestandsnaam = c.Bestandsnaam;
     LeesDeelcomp(d, 1);
-    EXPECT_EQ(d.MinWed, -4);
-    EXPECT_EQ(d.PlaatsAfstand, 1001);
-    EXPECT_EQ(d.Geleden, 5000);
+    EXPECT_EQ(std::tie(d.MinWed, d.PlaatsAfstand, d.Geleden), std::make_tuple(-4, 1001, 5000));
 }
 
 TEST(Competitiebestand, Versie701WordtOmgezet) {
@@ -435,16 +365,13 @@ TEST(Competitiebestand, Versie701WordtOmgezet) {
     Schrijf(map / "oud.102", groep("Twee", 1500));
     Competitie c;
     ASSERT_TRUE(LeesBestand(c, map / "oud.xv7").Ok());
-    EXPECT_EQ(c.Bestandsversie, 702);
-    EXPECT_EQ(c.HuidigeDeelcomp, 2);
+    EXPECT_EQ(std::tie(c.Bestandsversie, c.HuidigeDeelcomp, c.Opties.Toernooinaam,
+                       c.Opties.Sorteervolgorde),
+              std::make_tuple(702, 2, "Groep B", 47));
     ASSERT_EQ(c.Spelers.Aantal(), 1u);
-    EXPECT_EQ(c.Spelers.At(0).G().Naam, "Twee");
-    EXPECT_EQ(c.Spelers.At(0).G().FMJDRating, 2100);
-    EXPECT_EQ(c.Spelers.At(0).G().Land, "");
-    EXPECT_EQ(c.Spelers.At(0).G().LokaleRating, 1500);
-    EXPECT_EQ(c.Spelers.At(0).G().Opnemen, 3);
-    EXPECT_EQ(c.Opties.Toernooinaam, "Groep B");
-    EXPECT_EQ(c.Opties.Sorteervolgorde, 47);
+    const auto& twee = c.Spelers.At(0).G();
+    EXPECT_EQ(std::tie(twee.Naam, twee.FMJDRating, twee.Land, twee.LokaleRating, twee.Opnemen),
+              std::make_tuple("Twee", 2100, "", 1500, 3));
     // Both group files and the main file are in the current layout on disk already.
     EXPECT_EQ(Lees(map / "oud.xv7").substr(0, 5), "702\r\n");
     Competitie d;
@@ -452,23 +379,19 @@ TEST(Competitiebestand, Versie701WordtOmgezet) {
     d.Bestandsversie = 702;
     LeesDeelcomp(d, 1);
     ASSERT_EQ(d.Spelers.Aantal(), 1u);
-    EXPECT_EQ(d.Spelers.At(0).G().Naam, "Een");
-    EXPECT_EQ(d.Spelers.At(0).G().FMJDRating, 2100);
-    EXPECT_EQ(d.Spelers.At(0).G().LokaleRating, 1850);
-    EXPECT_EQ(d.Spelers.At(0).G().FMJDID, 12345);
-    EXPECT_EQ(d.Opties.Toernooinaam, "Groep A");
-    EXPECT_EQ(d.Opties.Optievlaggen, 0);
+    const auto& een = d.Spelers.At(0).G();
+    EXPECT_EQ(std::tie(een.Naam, een.FMJDRating, een.LokaleRating, een.FMJDID,
+                       d.Opties.Toernooinaam, d.Opties.Optievlaggen),
+              std::make_tuple("Een", 2100, 1850, 12345, "Groep A", 0));
 }
 
 TEST(Bestandsnamen, ExtensieEnGroepsbestand) {
-    EXPECT_EQ(Extensie("/a/b.c/club.xv7"), ".xv7");
-    EXPECT_EQ(Extensie("/a/b.c/club"), "");
-    EXPECT_EQ(Basisnaam("/a/b.c/club"), "/a/b.c/club");
-    EXPECT_EQ(Groepsbestand("/m/club.XV7", 3), "/m/club.103");
-    EXPECT_EQ(MetXv7("/m/club.z6e"), "/m/club.xv7");
-    EXPECT_EQ(MetExtensie("/m/stand", ".pdf"), "/m/stand.pdf");
-    EXPECT_EQ(MetExtensie("/m/stand.PDF", ".pdf"), "/m/stand.PDF");
-    EXPECT_EQ(MetExtensie("/m/club.xv7", ".pdf"), "/m/club.xv7.pdf");
-    EXPECT_EQ(MetExtensie("/m.d/stand", ".pdf"), "/m.d/stand.pdf");
-    EXPECT_EQ(Map("/m/club.xv7"), "/m/");
+    EXPECT_EQ(
+        std::forward_as_tuple(
+            Extensie("/a/b.c/club.xv7"), Extensie("/a/b.c/club"), Basisnaam("/a/b.c/club"),
+            Groepsbestand("/m/club.XV7", 3), MetXv7("/m/club.z6e"), MetExtensie("/m/stand", ".pdf"),
+            MetExtensie("/m/stand.PDF", ".pdf"), MetExtensie("/m/club.xv7", ".pdf"),
+            MetExtensie("/m.d/stand", ".pdf"), Map("/m/club.xv7")),
+        std::make_tuple(".xv7", "", "/a/b.c/club", "/m/club.103", "/m/club.xv7", "/m/stand.pdf",
+                        "/m/stand.PDF", "/m/club.xv7.pdf", "/m.d/stand.pdf", "/m/"));
 }

@@ -11,9 +11,7 @@
 #include <map>
 
 using namespace velkaro;
-using velkaro::test::Lees;
-using velkaro::test::Schrijf;
-using velkaro::test::TijdelijkeMap;
+using namespace velkaro::test;
 
 namespace {
 
@@ -116,11 +114,11 @@ TEST(Import, WDSHeenEnTerugHoudtSpelersPlaatsenEnUitslagen) {
         {1, 1, "Jan Élan", "Zwolle"}, {2, 2, "Piet Müller", "Groningen"}, {3, 5, "Kees", "Assen"}};
     for (std::size_t i = 0; i < 3; ++i) {
         const auto& g = d.Spelers.At(i).G();
-        EXPECT_EQ(g.InternNummer, std::get<0>(verwacht[i]));
-        EXPECT_EQ(g.Lotingnummer, std::get<1>(verwacht[i]));
-        EXPECT_EQ(g.Naam, std::get<2>(verwacht[i]));
-        EXPECT_EQ(g.Plaats, std::get<3>(verwacht[i]));
-        EXPECT_EQ(g.Opnemen, OpnemenStand | OpnemenRooster);
+        EXPECT_EQ(
+            std::forward_as_tuple(g.InternNummer, g.Lotingnummer, g.Naam, g.Plaats, g.Opnemen),
+            std::make_tuple(std::get<0>(verwacht[i]), std::get<1>(verwacht[i]),
+                            std::get<2>(verwacht[i]), std::get<3>(verwacht[i]),
+                            OpnemenStand | OpnemenRooster));
     }
     // One round, numbered by game slot; the plus/minus draw comes back as a draw.
     EXPECT_EQ(Wedstrijden(d), "1.1 Jan Élan-Piet Müller 2-0; 1.2 Piet Müller-Kees 0-2; "
@@ -237,9 +235,10 @@ TEST(Import, WDSVreemdeEnBeschadigdeRecords) {
         EXPECT_EQ(c.Spelers.Aantal(), g.spelers) << g.wat;
         EXPECT_EQ(Soorten(r), g.meldingen) << g.wat;
         if (g.spelers == 0) continue;
-        EXPECT_EQ(c.Spelers.At(0).G().Lotingnummer, 3) << g.wat;
-        EXPECT_EQ(c.Spelers.At(0).G().Kort, "   ") << g.wat;
-        EXPECT_EQ(Wedstrijden(c), g.wedstrijden) << g.wat;
+        EXPECT_EQ(std::forward_as_tuple(c.Spelers.At(0).G().Lotingnummer, c.Spelers.At(0).G().Kort,
+                                        Wedstrijden(c)),
+                  std::make_tuple(3, "   ", g.wedstrijden))
+            << g.wat;
     }
     // A line break in a place (also the categories) must not break the group file's lines.
     std::string plaats = gewoon;
@@ -346,10 +345,11 @@ TEST(Import, DEEEnSCO) {
         const std::string_view s = g.score ? std::string_view(*g.score) : std::string_view();
         LeesDEEInhoud(c, dee, g.score ? &s : nullptr, r);
         ASSERT_EQ(c.Spelers.Aantal(), 3u) << g.wat;
-        EXPECT_EQ(c.Spelers.At(2).G().InternNummer, 3) << g.wat;
-        EXPECT_EQ(c.Spelers.At(2).G().Lotingnummer, 3) << g.wat;
-        EXPECT_EQ(Wedstrijden(c), g.wedstrijden) << g.wat;
-        EXPECT_EQ(Soorten(r), g.meldingen) << g.wat;
+        EXPECT_EQ(std::forward_as_tuple(c.Spelers.At(2).G().InternNummer,
+                                        c.Spelers.At(2).G().Lotingnummer, Wedstrijden(c),
+                                        Soorten(r)),
+                  std::make_tuple(3, 3, g.wedstrijden, g.meldingen))
+            << g.wat;
     }
 }
 
@@ -521,29 +521,26 @@ TEST(Import, VoorbereidingEersteGroepOfNieuweGroep) {
     EXPECT_FALSE(std::filesystem::exists(map / "ontbreekt.xv7"));
     // Into a program with nothing loaded: the untouched first group is filled.
     ASSERT_TRUE(ImporteerTXT(c, map / "eerste.txt").Ok());
-    EXPECT_EQ(c.Bestandsnaam, map / "eerste.xv7");
-    EXPECT_EQ(c.Groepen.Aantal(), 1u);
-    EXPECT_EQ(c.Opties.Toernooinaam, "eerste");
+    EXPECT_EQ(std::forward_as_tuple(c.Bestandsnaam, c.Groepen.Aantal(), c.Opties.Toernooinaam),
+              std::make_tuple(map / "eerste.xv7", 1u, "eerste"));
     // Into a loaded competition whose group has players: a new group.
     ASSERT_TRUE(LeesBestand(c, map / "tweede.TXT").Ok());
     ASSERT_EQ(c.Groepen.Aantal(), 2u);
-    EXPECT_EQ(c.HuidigeDeelcomp, 2);
-    EXPECT_EQ(c.Groepen.At(1).G().Titel, "tweede");
-    EXPECT_EQ(c.Spelers.Aantal(), 2u);
+    EXPECT_EQ(
+        std::forward_as_tuple(c.HuidigeDeelcomp, c.Groepen.At(1).G().Titel, c.Spelers.Aantal()),
+        std::make_tuple(2, "tweede", 2u));
     // Both are saved: the competition reads back with its two groups.
     Competitie d;
     ASSERT_TRUE(LeesBestand(d, map / "eerste.xv7").Ok());
-    EXPECT_EQ(d.Groepen.Aantal(), 2u);
-    EXPECT_EQ(d.Groepen.At(1).G().Titel, "tweede");
-    EXPECT_EQ(Wedstrijden(d), "1.1 Ad-Bea 2-0; ");
+    EXPECT_EQ(std::forward_as_tuple(d.Groepen.Aantal(), d.Groepen.At(1).G().Titel, Wedstrijden(d)),
+              std::make_tuple(2u, "tweede", "1.1 Ad-Bea 2-0; "));
     // A program with nothing loaded never replaces an existing competition file itself.
     const std::string voor = Lees(map / "eerste.xv7");
     Competitie e;
     const auto r = ImporteerTXT(e, map / "eerste.txt");
-    EXPECT_EQ(r.Bestand.Fout, Bestandsfout::BestaatAl);
-    EXPECT_EQ(r.Bestand.Pad, map / "eerste.xv7");
-    EXPECT_FALSE(e.Geladen());
-    EXPECT_EQ(Lees(map / "eerste.xv7"), voor);
+    EXPECT_EQ(std::forward_as_tuple(r.Bestand.Fout, r.Bestand.Pad, bool(e.Geladen()),
+                                    Lees(map / "eerste.xv7")),
+              std::make_tuple(Bestandsfout::BestaatAl, map / "eerste.xv7", false, voor));
 }
 
 TEST(Import, TekstlijstStoptBijEenVolleGroep) {

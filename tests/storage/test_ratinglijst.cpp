@@ -65,9 +65,8 @@ TEST(Ratinglijst, NationaleFormaten) {
         Schrijf(map / g.bestand, g.inhoud);
         const NationaleLijst l = LaadRatinglijst({map.Pad().string()});
         SCOPED_TRACE(g.bestand);
-        EXPECT_EQ(l.Bestand, map / g.bestand);
-        EXPECT_EQ(l.Formaat, g.formaat);
-        EXPECT_EQ(l.VolledigeKNDBLijst(), g.formaat == Ratingformaat::KNDB4);
+        EXPECT_EQ(std::forward_as_tuple(l.Bestand, l.Formaat, l.VolledigeKNDBLijst()),
+                  std::make_tuple(map / g.bestand, g.formaat, g.formaat == Ratingformaat::KNDB4));
         ASSERT_EQ(l.Spelers.size(), g.aantal);
         if (g.regel.empty()) continue;
         const TCBElo& e = l.Spelers[0];
@@ -83,10 +82,9 @@ TEST(Ratinglijst, NationaleFormaten) {
     TijdelijkeMap map;
     Schrijf(map / "KNDBRAT4.DAT", kndb);
     const TCBElo e = LaadRatinglijst({map.Pad().string()}).Spelers[2];
-    EXPECT_EQ(e.Voornaam, "Maximiliaa");
-    EXPECT_EQ(e.Lijstnaam(), "Zwanenburg-Oosterhui");
-    EXPECT_EQ(e.VolledigeNaam(), "Maximiliaa van der Zwanenburg-");
-    EXPECT_EQ(e.KorteNaam(), "M.A.B.C. van der Zwanenbu");
+    EXPECT_EQ(std::forward_as_tuple(e.Voornaam, e.Lijstnaam(), e.VolledigeNaam(), e.KorteNaam()),
+              std::make_tuple("Maximiliaa", "Zwanenburg-Oosterhui",
+                              "Maximiliaa van der Zwanenburg-", "M.A.B.C. van der Zwanenbu"));
 }
 
 TEST(Ratinglijst, BeschadigdeTeksten) {
@@ -95,10 +93,11 @@ TEST(Ratinglijst, BeschadigdeTeksten) {
     r[0] = static_cast<char>(250);
     const NationaleLijst l = LeesNationaleLijst(r, Ratingformaat::KNDB4);
     ASSERT_EQ(l.Spelers.size(), 1u);
-    EXPECT_EQ(l.Spelers[0].Voornaam, "Piet######");
-    EXPECT_EQ(l.Spelers[0].Achternaam, "Laan  ");
-    EXPECT_TRUE(LeesNationaleLijst("", Ratingformaat::Elo2).Spelers.empty());
-    EXPECT_TRUE(LeesFMJDInhoud(std::string(126, 'x')).Spelers.empty());
+    EXPECT_EQ(
+        std::forward_as_tuple(l.Spelers[0].Voornaam, l.Spelers[0].Achternaam,
+                              bool(LeesNationaleLijst("", Ratingformaat::Elo2).Spelers.empty()),
+                              bool(LeesFMJDInhoud(std::string(126, 'x')).Spelers.empty())),
+        std::make_tuple("Piet######", "Laan  ", true, true));
 }
 
 TEST(Ratinglijst, FMJDLijst) {
@@ -141,14 +140,13 @@ TEST(Ratinglijst, ZoekvolgordeEnVarianten) {
     Schrijf(eigen / "ELO2BOND.DAT", Elo2Record("X", "", "", 1));
     Schrijf(eigen / "FMJD2VK.DAT", FMJDKop("100") + FMJDRecord(1, "A", "B", "C", "", 1));
     r.Laad();
-    EXPECT_EQ(r.Nationaal.Bestand, eigen / "ELO2BOND.DAT");
-    EXPECT_TRUE(r.BeideFMJD);
-    EXPECT_FALSE(r.FMJD64);
-    EXPECT_EQ(r.FMJD.Editie, "100");
+    EXPECT_EQ(std::forward_as_tuple(r.Nationaal.Bestand, bool(r.BeideFMJD), bool(r.FMJD64),
+                                    r.FMJD.Editie),
+              std::make_tuple(eigen / "ELO2BOND.DAT", true, false, "100"));
     r.KiesFMJD(true);
     EXPECT_EQ(r.FMJD.Editie, "64");
 
-    EXPECT_EQ(FormaatVanNaam("/x/Elo3Bond.dat"), Ratingformaat::Elo3);
-    EXPECT_EQ(FormaatVanNaam("FMJD2VK64.DAT"), Ratingformaat::FMJD);
-    EXPECT_EQ(FormaatVanNaam("lijst.txt"), std::nullopt);
+    EXPECT_EQ(std::forward_as_tuple(FormaatVanNaam("/x/Elo3Bond.dat"),
+                                    FormaatVanNaam("FMJD2VK64.DAT"), FormaatVanNaam("lijst.txt")),
+              std::make_tuple(Ratingformaat::Elo3, Ratingformaat::FMJD, std::nullopt));
 }

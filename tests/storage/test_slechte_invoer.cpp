@@ -8,9 +8,7 @@
 #include <filesystem>
 
 using namespace velkaro;
-using velkaro::test::Lees;
-using velkaro::test::Schrijf;
-using velkaro::test::TijdelijkeMap;
+using namespace velkaro::test;
 
 namespace {
 const std::string kGoed =
@@ -33,9 +31,9 @@ TEST(SlechteInvoer, GeenCompetitiebestandWordtGeweigerd) {
         const auto r = LeesBestand(c, map / naam);
         EXPECT_EQ(r.Fout, Bestandsfout::GeenCompetitiebestand) << naam;
         // The open competition is untouched, and nothing of the refused file is written.
-        EXPECT_EQ(c.Bestandsnaam, "vorige.xv7") << naam;
-        EXPECT_EQ(c.Spelers.Aantal(), 1u) << naam;
-        EXPECT_EQ(Lees(map / naam), inhoud) << naam;
+        EXPECT_EQ(std::forward_as_tuple(c.Bestandsnaam, c.Spelers.Aantal(), Lees(map / naam)),
+                  std::make_tuple("vorige.xv7", 1u, inhoud))
+            << naam;
     }
 }
 
@@ -93,9 +91,9 @@ TEST(SlechteInvoer, AfgebrokenGroepsbestand) {
     const std::size_t tweede = heel.find("Speler 2");
     Competitie d;
     LeesGroepTekst(d, std::string_view(heel).substr(0, tweede + 3), 702);
-    EXPECT_EQ(d.Spelers.Aantal(), 2u);
-    EXPECT_EQ(d.Spelers.At(0).G().Naam, "Speler 1");
-    EXPECT_EQ(d.Wedstrijden.Aantal(), 0u);
+    EXPECT_EQ(
+        std::forward_as_tuple(d.Spelers.Aantal(), d.Spelers.At(0).G().Naam, d.Wedstrijden.Aantal()),
+        std::make_tuple(2u, "Speler 1", 0u));
 }
 
 TEST(SlechteInvoer, OnleesbareWaardenWordenNul) {
@@ -121,9 +119,8 @@ TEST(SlechteInvoer, MisluktOpslaanLaatBestandHeel) {
     d.Bestandsnaam = map / "bestand/club.xv7";
     d.Gewijzigd = true;
     auto r = SchrijfBestand(d);
-    EXPECT_EQ(r.Fout, Bestandsfout::SchrijvenMislukt);
-    EXPECT_FALSE(r.Detail.empty());
-    EXPECT_TRUE(d.Gewijzigd);
+    EXPECT_EQ(std::forward_as_tuple(r.Fout, bool(r.Detail.empty()), bool(d.Gewijzigd)),
+              std::make_tuple(Bestandsfout::SchrijvenMislukt, false, true));
 
     // No name: nothing is written anywhere.
     Competitie naamloos;
@@ -138,10 +135,10 @@ TEST(SlechteInvoer, MisluktOpslaanLaatBestandHeel) {
     c.Spelers.Voegtoe({});
     c.Gewijzigd = true;
     r = SchrijfBestand(c);
-    EXPECT_EQ(r.Fout, Bestandsfout::SchrijvenMislukt);
-    EXPECT_TRUE(c.Gewijzigd);
-    EXPECT_FALSE(std::filesystem::exists(map / "club.101.tmp~"));
-    EXPECT_EQ(Lees(map / "club.xv7"), voor);
+    EXPECT_EQ(std::forward_as_tuple(r.Fout, bool(c.Gewijzigd),
+                                    bool(std::filesystem::exists(map / "club.101.tmp~")),
+                                    Lees(map / "club.xv7")),
+              std::make_tuple(Bestandsfout::SchrijvenMislukt, true, false, voor));
 }
 
 TEST(SlechteInvoer, OnbekendeOpenGroepOpentDeEerste) {

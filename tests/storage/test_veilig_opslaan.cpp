@@ -10,9 +10,7 @@
 #include <sys/stat.h>
 
 using namespace velkaro;
-using velkaro::test::Lees;
-using velkaro::test::Schrijf;
-using velkaro::test::TijdelijkeMap;
+using namespace velkaro::test;
 namespace fs = std::filesystem;
 
 namespace {
@@ -126,14 +124,15 @@ TEST(VeiligOpslaan, LinkBlijftLinkEnHetDoelKrijgtDeInhoud) {
     ASSERT_TRUE(LeesBestand(d, map / "club.xv7").Ok());
     d.Opties.Toernooinaam = "Via de link";
     ASSERT_TRUE(SchrijfBestand(d).Ok());
-    EXPECT_TRUE(fs::is_symlink(map / "club.xv7"));
-    EXPECT_TRUE(fs::is_symlink(map / "club.101"));
-    EXPECT_EQ(Modus(map / "echt/seizoen.xv7"), 0600u);
+    EXPECT_EQ(std::forward_as_tuple(bool(fs::is_symlink(map / "club.xv7")),
+                                    bool(fs::is_symlink(map / "club.101")),
+                                    Modus(map / "echt/seizoen.xv7")),
+              std::make_tuple(true, true, 0600u));
     Competitie e;
     ASSERT_TRUE(LeesBestand(e, map / "echt/seizoen.xv7").Ok());
-    EXPECT_EQ(e.Opties.Toernooinaam, "Via de link");
-    EXPECT_TRUE(Tijdelijke(map.Pad()).empty());
-    EXPECT_TRUE(Tijdelijke(map / "echt").empty());
+    EXPECT_EQ(std::forward_as_tuple(e.Opties.Toernooinaam, bool(Tijdelijke(map.Pad()).empty()),
+                                    bool(Tijdelijke(map / "echt").empty())),
+              std::make_tuple("Via de link", true, true));
 }
 
 TEST(VeiligOpslaan, BestandEnMapBereikenDeSchijf) {

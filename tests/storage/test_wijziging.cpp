@@ -11,9 +11,7 @@
 #include <map>
 
 using namespace velkaro;
-using velkaro::test::Lees;
-using velkaro::test::Schrijf;
-using velkaro::test::TijdelijkeMap;
+using namespace velkaro::test;
 namespace fs = std::filesystem;
 
 namespace {
@@ -52,22 +50,14 @@ void MaakCompetitie(const TijdelijkeMap& map, bool oud) {
     const std::string hoofd = Lees(map / "club.xv7");
     Schrijf(map / "club.xv7", "701" + hoofd.substr(3));
     for (const char* g : {"club.101", "club.102", "club.103"}) {
-        std::string t = Lees(map / g);
         // Players (31 lines each, without Land and FMJDRating in the old layout), 0 rounds and
         // matches, then the settings: the line after the 24 settings lines goes.
-        std::vector<std::string> r;
-        for (std::size_t b = 0; b < t.size();) {
-            const std::size_t e = t.find("\r\n", b);
-            r.push_back(t.substr(b, e - b));
-            b = e + 2;
-        }
+        auto r = test::Bestandsregels(Lees(map / g));
         const std::size_t spelers = std::stoul(r[0]);
         for (std::size_t p = spelers; p-- > 0;)
             r.erase(r.begin() + 1 + p * 31 + 4, r.begin() + 1 + p * 31 + 6);
         r.erase(r.begin() + 1 + spelers * 29 + 2 + 24);
-        t.clear();
-        for (const auto& l : r) t += l + "\r\n";
-        Schrijf(map / g, t);
+        Schrijf(map / g, test::Bestandstekst(r));
     }
 }
 
