@@ -320,6 +320,7 @@ TEST(Waardeparing, OnevenStopEnDispatch) {
         ASSERT_EQ(o.gesprek.meldingen.size(), 1u);
         EXPECT_EQ(o.gesprek.meldingen[0].tekst, "Oneven aantal spelers\rKan niet paren");
         EXPECT_EQ(o.gesprek.meldingen[0].titel, "Fout");
+        EXPECT_EQ(o.gesprek.meldingen[0].pictogram, Pictogram::Fout);
         EXPECT_EQ(c.Wedstrijden.Aantal(), 1u); // only the unplayed match went
 
         // A stop at the first look leaves the group as it was.

@@ -94,17 +94,6 @@ TEST(Zwitsers, ZonderMogelijkeParingWordtNietsGeschreven) {
     EXPECT_EQ(r.Onderzocht, 0); // the opening feasibility test already sees 1 has nobody left
 }
 
-TEST(Zwitsers, OnevenMeldingenVanDeAndereRoutines) {
-    Scriptgesprek g;
-    MeldOnevenAantal(g, false);
-    MeldOnevenAantal(g, true);
-    ASSERT_EQ(g.meldingen.size(), 2u);
-    EXPECT_EQ(g.meldingen[0].tekst, "Oneven aantal spelers\rKan niet paren");
-    EXPECT_EQ(g.meldingen[0].titel, "Fout");
-    EXPECT_EQ(g.meldingen[0].pictogram, Pictogram::Fout);
-    EXPECT_EQ(g.meldingen[1].tekst, "Kan niet paren");
-}
-
 TEST(Samenstellen, RondtoernooiKrijgtDeKleurkeuze) {
     for (uint16_t s : {0, 9, 16, 18}) {
         Competitie c;
