@@ -21,10 +21,21 @@ std::string SpelerVan(const Competitie& c) {
     return c.Spelers.Aantal() ? c.Spelers.At(0).G().Naam : std::string("(geen)");
 }
 
+// A competition c.xv7 in a temporary folder, and the conversation of its dialogs.
+class Groepen : public ::testing::Test {
+protected:
+    void Maak(const std::vector<std::string>& titels, const std::vector<int32_t>& nummers,
+              int32_t open) {
+        MaakCompetitie(c, map / "c.xv7", titels, nummers, open);
+    }
+    TijdelijkeMap map;
+    Competitie c;
+    ScriptGesprek g;
+};
+
 } // namespace
 
-TEST(Groepen, LijstIsGesorteerdOpRegeltekst) {
-    Competitie c;
+TEST_F(Groepen, LijstIsGesorteerdOpRegeltekst) {
     c.VolledigeReset();
     for (auto [nr, bn] : {std::pair{12, 1}, {3, 2}, {100, 3}}) {
         Deelcompgegevens g;
@@ -40,12 +51,9 @@ TEST(Groepen, LijstIsGesorteerdOpRegeltekst) {
     EXPECT_EQ(lijst[0].Tekst, "    3 - " + std::string(20, ' '));
 }
 
-TEST(Groepen, KiesSchrijftDeOpenGroepEnLaadtDeAndere) {
-    TijdelijkeMap map;
-    Competitie c;
-    MaakCompetitie(c, map / "c.xv7", {"Een", "Twee"}, {1, 2}, 1);
+TEST_F(Groepen, KiesSchrijftDeOpenGroepEnLaadtDeAndere) {
+    Maak({"Een", "Twee"}, {1, 2}, 1);
     c.Spelers.At(0).W().Naam = "Gewijzigd";
-    ScriptGesprek g;
     ASSERT_TRUE(KiesGroep(c, g, 2));
     EXPECT_EQ(c.HuidigeDeelcomp, 2);
     EXPECT_EQ(c.HuidigCompetitienummer, 2);
@@ -54,11 +62,8 @@ TEST(Groepen, KiesSchrijftDeOpenGroepEnLaadtDeAndere) {
     EXPECT_EQ(SpelerVan(c), "Gewijzigd"); // the change was written when group 1 was left
 }
 
-TEST(Groepen, NieuweGroepNaGroepen1En3KrijgtBestand102) {
-    TijdelijkeMap map;
-    Competitie c;
-    MaakCompetitie(c, map / "c.xv7", {"Een", "Drie"}, {1, 3}, 3);
-    ScriptGesprek g;
+TEST_F(Groepen, NieuweGroepNaGroepen1En3KrijgtBestand102) {
+    Maak({"Een", "Drie"}, {1, 3}, 3);
     g.Invoeren = {std::string("abc"), std::string("-4"), std::string(" 7 ")};
     EXPECT_EQ(NieuweGroep(c, g), 2);
     // Refused answers bring the box back, always with the first free number as default.
@@ -76,21 +81,15 @@ TEST(Groepen, NieuweGroepNaGroepen1En3KrijgtBestand102) {
     EXPECT_EQ(terug.HuidigeDeelcomp, 2);
 }
 
-TEST(Groepen, NieuweGroepAnnulerenNeemtDeStandaard) {
-    TijdelijkeMap map;
-    Competitie c;
-    MaakCompetitie(c, map / "c.xv7", {"Een"}, {1}, 1);
-    ScriptGesprek g;
+TEST_F(Groepen, NieuweGroepAnnulerenNeemtDeStandaard) {
+    Maak({"Een"}, {1}, 1);
     g.Invoeren = {std::nullopt};
     EXPECT_EQ(NieuweGroep(c, g), 2);
     EXPECT_EQ(c.Groepen.Zoek(2)->G().Competitienummer, 2);
 }
 
-TEST(Groepen, KopieNeemtDeGegevensVanDeGekozenGroep) {
-    TijdelijkeMap map;
-    Competitie c;
-    MaakCompetitie(c, map / "c.xv7", {"Een", "Twee"}, {1, 2}, 1);
-    ScriptGesprek g;
+TEST_F(Groepen, KopieNeemtDeGegevensVanDeGekozenGroep) {
+    Maak({"Een", "Twee"}, {1, 2}, 1);
     g.Invoeren = {std::string("0"), std::string("5")};
     const int32_t nieuw = KopieerGroep(c, g, 2);
     ASSERT_EQ(nieuw, 3);
@@ -109,22 +108,16 @@ TEST(Groepen, KopieNeemtDeGegevensVanDeGekozenGroep) {
     EXPECT_EQ(SpelerVan(terug), "Speler Twee");
 }
 
-TEST(Groepen, KopieAnnulerenMaaktNiets) {
-    TijdelijkeMap map;
-    Competitie c;
-    MaakCompetitie(c, map / "c.xv7", {"Een"}, {1}, 1);
-    ScriptGesprek g;
+TEST_F(Groepen, KopieAnnulerenMaaktNiets) {
+    Maak({"Een"}, {1}, 1);
     g.Invoeren = {std::nullopt};
     EXPECT_EQ(KopieerGroep(c, g, 1), 0);
     EXPECT_EQ(c.Groepen.Aantal(), 1u);
     EXPECT_EQ(c.HuidigeDeelcomp, 1);
 }
 
-TEST(Groepen, HernummerenMagDubbelEnGaatOpBestandsnummer) {
-    TijdelijkeMap map;
-    Competitie c;
-    MaakCompetitie(c, map / "c.xv7", {"Een", "Twee"}, {1, 2}, 1);
-    ScriptGesprek g;
+TEST_F(Groepen, HernummerenMagDubbelEnGaatOpBestandsnummer) {
+    Maak({"Een", "Twee"}, {1, 2}, 1);
     g.Invoeren = {std::string("0"), std::string("2")};
     ASSERT_TRUE(HernummerGroep(c, g, 1));
     EXPECT_EQ(g.Invoerkaders[0].second, "1");
@@ -137,11 +130,8 @@ TEST(Groepen, HernummerenMagDubbelEnGaatOpBestandsnummer) {
     EXPECT_EQ(SpelerVan(c), "Speler Een");
 }
 
-TEST(Groepen, WijzigNaamOpentDeGroepEnZetDeTitel) {
-    TijdelijkeMap map;
-    Competitie c;
-    MaakCompetitie(c, map / "c.xv7", {"Een", "Twee"}, {1, 2}, 1);
-    ScriptGesprek g;
+TEST_F(Groepen, WijzigNaamOpentDeGroepEnZetDeTitel) {
+    Maak({"Een", "Twee"}, {1, 2}, 1);
     g.Invoeren = {std::string(90, 'x')};
     ASSERT_TRUE(WijzigGroepsnaam(c, g, 2));
     EXPECT_EQ(g.Invoerkaders[0].second, "Twee");
@@ -150,11 +140,8 @@ TEST(Groepen, WijzigNaamOpentDeGroepEnZetDeTitel) {
     EXPECT_EQ(c.Groepen.Zoek(2)->G().Titel, std::string(80, 'x'));
 }
 
-TEST(Groepen, DeLaatsteGroepWordtNooitVerwijderd) {
-    TijdelijkeMap map;
-    Competitie c;
-    MaakCompetitie(c, map / "c.xv7", {"Een"}, {1}, 1);
-    ScriptGesprek g;
+TEST_F(Groepen, DeLaatsteGroepWordtNooitVerwijderd) {
+    Maak({"Een"}, {1}, 1);
     EXPECT_FALSE(VerwijderGroep(c, g, 1));
     ASSERT_EQ(g.Meldingen.size(), 1u);
     EXPECT_EQ(g.Meldingen[0].first, "Competitiegroep kan niet verwijderd worden");
@@ -162,11 +149,8 @@ TEST(Groepen, DeLaatsteGroepWordtNooitVerwijderd) {
     EXPECT_TRUE(fs::exists(map / "c.101"));
 }
 
-TEST(Groepen, VerwijderenVanDeOpenGroepVanDrieLaadtDeEerste) {
-    TijdelijkeMap map;
-    Competitie c;
-    MaakCompetitie(c, map / "c.xv7", {"Een", "Twee", "Drie"}, {1, 2, 3}, 2);
-    ScriptGesprek g;
+TEST_F(Groepen, VerwijderenVanDeOpenGroepVanDrieLaadtDeEerste) {
+    Maak({"Een", "Twee", "Drie"}, {1, 2, 3}, 2);
     g.Antwoorden = {Antwoord::Ja};
     ASSERT_TRUE(VerwijderGroep(c, g, 2));
     ASSERT_EQ(g.Vragen.size(), 1u);
@@ -183,39 +167,25 @@ TEST(Groepen, VerwijderenVanDeOpenGroepVanDrieLaadtDeEerste) {
     EXPECT_EQ(d.Groepen.Aantal(), 2u);
 }
 
-TEST(Groepen, NeeBijVerwijderenHoudtAllesOpen) {
-    TijdelijkeMap map;
-    Competitie c;
-    MaakCompetitie(c, map / "c.xv7", {"Een", "Twee"}, {1, 2}, 2);
-    ScriptGesprek g;
+// No keeps everything; the question in English is in lower case.
+TEST_F(Groepen, NeeBijVerwijderenHoudtAllesOpen) {
+    Maak({"Een", "Twee"}, {1, 2}, 2);
     g.Antwoorden = {Antwoord::Nee};
+    lang::KiesTaal(lang::Taal::Engels);
     EXPECT_FALSE(VerwijderGroep(c, g, 2));
+    lang::KiesTaal(lang::Taal::Nederlands);
+    EXPECT_EQ(g.Vragen.at(0).Tekst, "Delete competition group 2 Twee?");
     EXPECT_EQ(c.Groepen.Aantal(), 2u);
     EXPECT_EQ(c.HuidigeDeelcomp, 2);
     EXPECT_TRUE(fs::exists(map / "c.102"));
 }
 
-TEST(Groepen, VraagInHetEngelsInKleineLetters) {
-    TijdelijkeMap map;
-    Competitie c;
-    MaakCompetitie(c, map / "c.xv7", {"Een", "Twee"}, {1, 2}, 1);
-    ScriptGesprek g;
-    g.Antwoorden = {Antwoord::Nee};
-    lang::KiesTaal(lang::Taal::Engels);
-    VerwijderGroep(c, g, 2);
-    lang::KiesTaal(lang::Taal::Nederlands);
-    EXPECT_EQ(g.Vragen.at(0).Tekst, "Delete competition group 2 Twee?");
-}
-
-TEST(Groepen, MisluktSchrijvenStoptDeWisselEnWordtGemeld) {
-    TijdelijkeMap map;
-    Competitie c;
-    MaakCompetitie(c, map / "c.xv7", {"Een", "Twee"}, {1, 2}, 1);
+TEST_F(Groepen, MisluktSchrijvenStoptDeWisselEnWordtGemeld) {
+    Maak({"Een", "Twee"}, {1, 2}, 1);
     c.Spelers.At(0).W().Naam = "Niet kwijt";
     // The group file's place is taken by a folder, so it cannot be written.
     fs::remove(map / "c.101");
     fs::create_directories(map / "c.101/x");
-    ScriptGesprek g;
     EXPECT_FALSE(KiesGroep(c, g, 2));
     ASSERT_EQ(g.Meldingen.size(), 1u);
     EXPECT_EQ(g.Meldingen[0].second, "Fout");

@@ -1,3 +1,6 @@
+// The settings dialog: the sort order check, the points and their notations, the system groups,
+// what OK writes back and what an invalid field or Cancel leaves, the rating switch, FMJD-64
+// and the test options.
 #include "entry/instellingen.h"
 #include "scriptgesprek.h"
 
@@ -9,6 +12,22 @@ using namespace velkaro;
 using velkaro::test::ScriptGesprek;
 
 namespace {
+
+// The settings dialog opened on a new group, and the conversation of its OK.
+class Instellingen : public ::testing::Test {
+protected:
+    Competitie c;
+    Instellingenscherm s{c, false, false};
+    ScriptGesprek g;
+    void SetUp() override { s.Open(); }
+    // Win, draw, loss, plus-draw and minus-draw points as stored.
+    std::string Punten() const {
+        const auto& o = c.Opties;
+        return std::to_string(o.PuntenWinst) + std::to_string(o.PuntenRemise) +
+               std::to_string(o.PuntenVerlies) + std::to_string(o.PuntenPlusRemise) +
+               std::to_string(o.PuntenMinRemise);
+    }
+};
 
 // OK under a system with the sort order typed; returns what was stored.
 int32_t OkMetSorteervolgorde(uint16_t systeem, const std::string& volgorde, ScriptGesprek& g) {
@@ -23,37 +42,34 @@ int32_t OkMetSorteervolgorde(uint16_t systeem, const std::string& volgorde, Scri
 
 } // namespace
 
-TEST(Instellingen, SorteervolgordeOnderZwitsers) {
+TEST_F(Instellingen, SorteervolgordeOnderZwitsers) {
     for (const char* fout : {"7", "21", "123", ""}) {
-        ScriptGesprek g;
-        EXPECT_EQ(OkMetSorteervolgorde(SysteemZwitsers, fout, g), 47) << fout;
-        ASSERT_EQ(g.Meldingen.size(), 1u) << fout;
-        EXPECT_EQ(g.Meldingen[0].first, "Sorteervolgorde onjuist - aangepast aan standaard");
+        ScriptGesprek f;
+        EXPECT_EQ(OkMetSorteervolgorde(SysteemZwitsers, fout, f), 47) << fout;
+        ASSERT_EQ(f.Meldingen.size(), 1u) << fout;
+        EXPECT_EQ(f.Meldingen[0].first, "Sorteervolgorde onjuist - aangepast aan standaard");
     }
-    for (const char* goed : {"389", "47", "29", "31"}) {
-        ScriptGesprek g;
+    for (const char* goed : {"389", "47", "29", "31"})
         EXPECT_EQ(OkMetSorteervolgorde(SysteemZwitsers, goed, g), std::stoi(goed)) << goed;
-        EXPECT_TRUE(g.Meldingen.empty()) << goed;
-    }
-    ScriptGesprek g;
     EXPECT_EQ(OkMetSorteervolgorde(SysteemZwitsersRating, "21", g), 21);
     EXPECT_EQ(OkMetSorteervolgorde(SysteemNormaal, "7", g), 7);
     EXPECT_EQ(OkMetSorteervolgorde(SysteemNormaal, "", g), 0);
     EXPECT_TRUE(g.Meldingen.empty());
     EXPECT_EQ(ControleerSorteervolgorde(SysteemZwitsers, 28999), 47);
     EXPECT_EQ(ControleerSorteervolgorde(SysteemZwitsers, 29999), 29999);
+    EXPECT_EQ(SorteerLegenda("1234567890"),
+              "E-Rating Ts-Rating Winst Weerstand WP-laag WP-laag/hoog   SB   OR  HAR  ");
+    EXPECT_EQ(SorteervolgordeTekst(389), "Winst   ");
+    EXPECT_EQ(SorteervolgordeTekst(47), "Weerstand   SB ");
+    EXPECT_EQ(SorteervolgordeTekst(0), " ");
 }
 
-TEST(Instellingen, OpenenToontDePuntenZoalsZeZijn) {
-    Competitie c;
+TEST_F(Instellingen, OpenenToontDePuntenZoalsZeZijn) {
     c.Opties.PuntenWinst = 3, c.Opties.PuntenRemise = 1, c.Opties.PuntenVerlies = 0;
     c.Opties.Correctiefactor = -25;
     c.Opties.Sorteervolgorde = 389;
-    Instellingenscherm s(c, false, false);
     s.Open();
-    EXPECT_EQ(s.Velden().Winst, "3");
-    EXPECT_EQ(s.Velden().Remise, "1");
-    EXPECT_EQ(s.Velden().Verlies, "0");
+    EXPECT_EQ(s.Velden().Winst + s.Velden().Remise + s.Velden().Verlies, "310");
     EXPECT_FALSE(s.Velden().PlusMin);
     EXPECT_TRUE(s.Zicht().Puntvelden);
     EXPECT_FALSE(s.Zicht().PlusMinVelden);
@@ -63,10 +79,7 @@ TEST(Instellingen, OpenenToontDePuntenZoalsZeZijn) {
     EXPECT_FALSE(s.Zicht().Testopties);
 }
 
-TEST(Instellingen, KNDBDelftsDanSchaaknotatieLaat210) {
-    Competitie c;
-    Instellingenscherm s(c, false, false);
-    s.Open();
+TEST_F(Instellingen, KNDBDelftsDanSchaaknotatieLaat210) {
     s.ZetKNDBDelfts(true);
     EXPECT_TRUE(c.Opties.KNDBDelfts());
     EXPECT_EQ(c.Opties.PuntenWinst, 4);
@@ -76,22 +89,13 @@ TEST(Instellingen, KNDBDelftsDanSchaaknotatieLaat210) {
     EXPECT_TRUE(c.Opties.Schaaknotatie());
     EXPECT_FALSE(c.Opties.KNDBDelfts());
     EXPECT_FALSE(s.Velden().KNDBDelfts);
-    ScriptGesprek g;
     ASSERT_TRUE(s.Ok(g));
-    EXPECT_EQ(c.Opties.PuntenWinst, 2);
-    EXPECT_EQ(c.Opties.PuntenRemise, 1);
-    EXPECT_EQ(c.Opties.PuntenVerlies, 0);
-    EXPECT_EQ(c.Opties.PuntenPlusRemise, 0);
-    EXPECT_EQ(c.Opties.PuntenMinRemise, 0);
+    EXPECT_EQ(Punten(), "21000");
     EXPECT_TRUE(c.Opties.Schaaknotatie());
 }
 
-TEST(Instellingen, KNDBDelftsHoudtPlusEnMinremisesNaOk) {
-    Competitie c;
-    Instellingenscherm s(c, false, false);
-    s.Open();
+TEST_F(Instellingen, KNDBDelftsHoudtPlusEnMinremisesNaOk) {
     s.ZetKNDBDelfts(true);
-    ScriptGesprek g;
     ASSERT_TRUE(s.Ok(g));
     EXPECT_EQ(c.Opties.PuntenVoorUitslag(4), 3);
     EXPECT_EQ(c.Opties.PuntenVoorUitslag(3), 1);
@@ -105,10 +109,7 @@ TEST(Instellingen, KNDBDelftsHoudtPlusEnMinremisesNaOk) {
     EXPECT_EQ(c.Opties.PuntenWinst, 4); // unticking leaves the points as they are
 }
 
-TEST(Instellingen, NotatieBlijftBijAnnuleren) {
-    Competitie c;
-    Instellingenscherm s(c, false, false);
-    s.Open();
+TEST_F(Instellingen, NotatieBlijftBijAnnuleren) {
     s.ZetSchaaknotatie(true);
     s.KiesSysteem(SysteemKeizer);
     s.ZetHuizum(Huizumveld::Geleden, 7);
@@ -119,10 +120,7 @@ TEST(Instellingen, NotatieBlijftBijAnnuleren) {
     EXPECT_FALSE(c.Gewijzigd);
 }
 
-TEST(Instellingen, PlusEnMinremisesVullenDeVelden) {
-    Competitie c;
-    Instellingenscherm s(c, false, false);
-    s.Open();
+TEST_F(Instellingen, PlusEnMinremisesVullenDeVelden) {
     s.ZetPlusMin(true);
     EXPECT_TRUE(s.Zicht().PlusMinVelden);
     EXPECT_EQ(s.Velden().Winst + s.Velden().Remise + s.Velden().Verlies + s.Velden().PlusRemise +
@@ -131,15 +129,11 @@ TEST(Instellingen, PlusEnMinremisesVullenDeVelden) {
     s.ZetPlusMin(false);
     EXPECT_FALSE(s.Zicht().PlusMinVelden);
     EXPECT_EQ(s.Velden().Winst + s.Velden().Remise + s.Velden().Verlies, "210");
-    ScriptGesprek g;
     ASSERT_TRUE(s.Ok(g));
     EXPECT_EQ(c.Opties.PuntenPlusRemise, 0); // box clear: no plus-draw points
 }
 
-TEST(Instellingen, SysteemkeuzeToontZijnGroep) {
-    Competitie c;
-    Instellingenscherm s(c, false, false);
-    s.Open();
+TEST_F(Instellingen, SysteemkeuzeToontZijnGroep) {
     s.KiesSysteem(SysteemKeizer);
     EXPECT_TRUE(s.Zicht().Keizer);
     EXPECT_FALSE(s.Zicht().Sorteervolgorde);
@@ -164,10 +158,7 @@ TEST(Instellingen, SysteemkeuzeToontZijnGroep) {
     EXPECT_EQ(s.Velden().Sorteervolgorde, "389");
 }
 
-TEST(Instellingen, OkSchrijftAllesTerug) {
-    Competitie c;
-    Instellingenscherm s(c, false, false);
-    s.Open();
+TEST_F(Instellingen, OkSchrijftAllesTerug) {
     s.KiesSysteem(SysteemZwitsers);
     s.ZetKleurDominant(true);
     auto& v = s.Invoer();
@@ -178,7 +169,6 @@ TEST(Instellingen, OkSchrijftAllesTerug) {
     v.Ratingmethode = 0;
     v.Correctiefactor = "40";
     v.Wegen = true;
-    ScriptGesprek g;
     ASSERT_TRUE(s.Ok(g));
     const auto& o = c.Opties;
     EXPECT_EQ(o.Rekensysteem, SysteemZwitsers);
@@ -200,7 +190,7 @@ TEST(Instellingen, OkSchrijftAllesTerug) {
     EXPECT_FALSE(c.Opties.Viertallentoernooi);
 }
 
-TEST(Instellingen, OngeldigVeldVeranderdNiets) {
+TEST_F(Instellingen, OngeldigVeldVeranderdNiets) {
     // An empty field, or a Laren base between the spin field's steps of 10: OK is refused
     // and nothing is written.
     struct Geval {
@@ -217,43 +207,36 @@ TEST(Instellingen, OngeldigVeldVeranderdNiets) {
         {SysteemLaren, [](auto& v) { v.LarenBasis = 10; }, false},
     };
     for (const auto& geval : gevallen) {
-        Competitie c;
-        Instellingenscherm s(c, false, false);
-        s.Open();
-        s.KiesSysteem(geval.systeem);
-        geval.typ(s.Invoer());
-        ScriptGesprek g;
-        EXPECT_EQ(s.Ok(g), !geval.geweigerd);
+        Competitie d;
+        Instellingenscherm t(d, false, false);
+        t.Open();
+        t.KiesSysteem(geval.systeem);
+        geval.typ(t.Invoer());
+        ScriptGesprek f;
+        EXPECT_EQ(t.Ok(f), !geval.geweigerd);
         if (!geval.geweigerd) continue;
-        ASSERT_EQ(g.Meldingen.size(), 1u);
-        EXPECT_EQ(g.Meldingen[0].first, "Geen geldig getal");
-        EXPECT_EQ(c.Opties.Rekensysteem, SysteemNormaal);
-        EXPECT_FALSE(c.Gewijzigd);
+        ASSERT_EQ(f.Meldingen.size(), 1u);
+        EXPECT_EQ(f.Meldingen[0].first, "Geen geldig getal");
+        EXPECT_EQ(d.Opties.Rekensysteem, SysteemNormaal);
+        EXPECT_FALSE(d.Gewijzigd);
     }
 }
 
-TEST(Instellingen, FMJDRatingWisseltBijSluiten) {
-    Competitie c;
+TEST_F(Instellingen, FMJDRatingWisseltBijSluiten) {
     Spelergegevens sp;
     sp.LokaleRating = 1500;
     sp.FMJDRating = 2100;
     sp.Rating = 1500;
     c.Spelers.Voegtoe(sp);
-    Instellingenscherm s(c, false, false);
-    s.Open();
     s.ZetFMJDRating(true);
-    ScriptGesprek g;
     ASSERT_TRUE(s.Ok(g));
     EXPECT_EQ(c.Spelers.At(0).G().Rating, 1500); // not before the dialog closes
     EXPECT_FALSE(s.Sluit().has_value());
     EXPECT_EQ(c.Spelers.At(0).G().Rating, 2100);
 }
 
-TEST(Instellingen, FMJD64AlleenMetBeideLijsten) {
-    Competitie c;
-    Instellingenscherm zonder(c, false, false);
-    zonder.Open();
-    EXPECT_FALSE(zonder.Zicht().FMJD64);
+TEST_F(Instellingen, FMJD64AlleenMetBeideLijsten) {
+    EXPECT_FALSE(s.Zicht().FMJD64);
     Instellingenscherm met(c, true, false);
     met.Open();
     EXPECT_TRUE(met.Zicht().FMJD64);
@@ -262,14 +245,12 @@ TEST(Instellingen, FMJD64AlleenMetBeideLijsten) {
     EXPECT_EQ(met.Sluit(), std::optional<bool>(true));
 }
 
-TEST(Instellingen, Testopties) {
-    Competitie c;
+TEST_F(Instellingen, Testopties) {
     c.Opties.ZetVlag(VlagTestopties, true);
     c.Opties.ZetVlag(VlagAlternatieveWeerstandparing, true);
     Instellingenscherm verborgen(c, false, false, false);
     verborgen.Open();
     EXPECT_FALSE(verborgen.Velden().Testopties);
-    ScriptGesprek g;
     ASSERT_TRUE(verborgen.Ok(g));
     EXPECT_FALSE(c.Opties.Testopties()); // cleared while the box is not shown
     c.Opties.ZetVlag(VlagAlternatieveWeerstandparing, true);
@@ -278,12 +259,4 @@ TEST(Instellingen, Testopties) {
     EXPECT_TRUE(zichtbaar.Velden().AlternatieveWeerstand);
     ASSERT_TRUE(zichtbaar.Ok(g));
     EXPECT_TRUE(c.Opties.AlternatieveWeerstandparing());
-}
-
-TEST(Instellingen, Legendas) {
-    EXPECT_EQ(SorteerLegenda("1234567890"),
-              "E-Rating Ts-Rating Winst Weerstand WP-laag WP-laag/hoog   SB   OR  HAR  ");
-    EXPECT_EQ(SorteervolgordeTekst(389), "Winst   ");
-    EXPECT_EQ(SorteervolgordeTekst(47), "Weerstand   SB ");
-    EXPECT_EQ(SorteervolgordeTekst(0), " ");
 }

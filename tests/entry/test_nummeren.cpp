@@ -19,111 +19,54 @@ void Vul(Competitie& c, int n, uint16_t systeem) {
     for (int i = 1; i <= n; ++i) VoegSpelerToe(c, 0, "Speler " + std::to_string(i), 2500 - i);
 }
 
-// Drawing number per strength position.
-std::map<int, int> Nummers(const Competitie& c) {
-    std::map<int, int> m;
-    for (const auto& s : c.Spelers) m[s->InternNummer()] = s->Lotingnummer();
-    return m;
+// Strength positions in the order of their drawing numbers.
+std::vector<int> Volgorde(const Competitie& c) {
+    std::vector<int> v(c.Spelers.Aantal());
+    for (const auto& s : c.Spelers)
+        v.at(static_cast<std::size_t>(s->Lotingnummer() - 1)) = s->InternNummer();
+    return v;
 }
 
-std::map<int, int> Verwacht(std::initializer_list<std::pair<int, int>> paren) {
-    std::map<int, int> m;
-    int volgende = 1;
-    for (auto [eerst, tweede] : paren) {
-        m[eerst] = volgende++;
-        if (tweede) m[tweede] = volgende++;
-    }
-    return m;
+struct Uitkomst {
+    int groepen;
+    std::vector<int> bereiken; // the ranges drawn from
+};
+
+// Numbers n players in `groepen` groups with R = trek and compares the strength positions in
+// number order.
+Uitkomst Nummer(uint16_t systeem, int n, int groepen, bool parallel, int trek,
+                const std::vector<int>& volgorde) {
+    Competitie c;
+    Vul(c, n, systeem);
+    RijToeval r({trek});
+    EXPECT_TRUE(NummerAutomatisch(c, groepen, parallel, r));
+    EXPECT_EQ(Volgorde(c), volgorde);
+    EXPECT_FALSE(c.Opties.IsActueel());
+    return {groepen, r.bereiken};
 }
 
 } // namespace
 
-TEST(Nummeren, TienSpelersTegenElkaarIn) {
-    Competitie c;
-    Vul(c, 10, SysteemZwitsers);
-    RijToeval r({1});
-    int g = 1;
-    ASSERT_TRUE(NummerAutomatisch(c, g, false, r));
-    EXPECT_EQ(r.bereiken, std::vector<int>{2}); // R drawn once
-    EXPECT_EQ(Nummers(c), Verwacht({{1, 6}, {2, 7}, {3, 8}, {4, 9}, {5, 10}}));
-    EXPECT_FALSE(c.Opties.IsActueel());
-
-    // R = 0: the partner takes the odd number in group 1.
-    RijToeval nul({0});
-    ASSERT_TRUE(NummerAutomatisch(c, g, false, nul));
-    EXPECT_EQ(Nummers(c), Verwacht({{6, 1}, {7, 2}, {8, 3}, {9, 4}, {10, 5}}));
-}
-
-TEST(Nummeren, TienSpelersParallel) {
-    Competitie c;
-    Vul(c, 10, SysteemFMJDZwitsers);
-    RijToeval r({1});
-    int g = 1;
-    ASSERT_TRUE(NummerAutomatisch(c, g, true, r));
-    EXPECT_EQ(Nummers(c), Verwacht({{1, 10}, {2, 9}, {3, 8}, {4, 7}, {5, 6}}));
-}
-
-TEST(Nummeren, NegenSpelersParallel) {
-    Competitie c;
-    Vul(c, 9, SysteemZwitsers);
-    RijToeval r({1});
-    int g = 1;
-    ASSERT_TRUE(NummerAutomatisch(c, g, true, r));
-    EXPECT_EQ(Nummers(c), Verwacht({{1, 8}, {2, 7}, {3, 6}, {4, 5}, {9, 0}}));
-}
-
-TEST(Nummeren, VijfentwintigSpelersInTweeGroepen) {
-    Competitie c;
-    Vul(c, 25, SysteemZwitsers);
-    RijToeval r({1});
-    int g = 2;
-    ASSERT_TRUE(NummerAutomatisch(c, g, false, r));
+TEST(Nummeren, UitgewerkteVoorbeelden) {
+    // Ten players against each other: R drawn once from 2; R = 1 the first of a pair leads,
+    // R = 0 the partner takes the odd number.
+    EXPECT_EQ(Nummer(SysteemZwitsers, 10, 1, false, 1, {1, 6, 2, 7, 3, 8, 4, 9, 5, 10}).bereiken,
+              std::vector<int>{2});
+    Nummer(SysteemZwitsers, 10, 1, false, 0, {6, 1, 7, 2, 8, 3, 9, 4, 10, 5});
+    // Parallel: the first half against the second from both ends.
+    Nummer(SysteemFMJDZwitsers, 10, 1, true, 1, {1, 10, 2, 9, 3, 8, 4, 7, 5, 6});
+    Nummer(SysteemZwitsers, 9, 1, true, 1, {1, 8, 2, 7, 3, 6, 4, 5, 9});
     // Group 1 (positions 1..12): odd group, the first of a pair leads. Group 2 (13..25):
     // even, the partner leads; position 25 is numbered last.
-    EXPECT_EQ(Nummers(c), Verwacht({{1, 7},
-                                    {2, 8},
-                                    {3, 9},
-                                    {4, 10},
-                                    {5, 11},
-                                    {6, 12},
-                                    {19, 13},
-                                    {20, 14},
-                                    {21, 15},
-                                    {22, 16},
-                                    {23, 17},
-                                    {24, 18},
-                                    {25, 0}}));
-
-    RijToeval p({1});
-    ASSERT_TRUE(NummerAutomatisch(c, g, true, p));
-    EXPECT_EQ(Nummers(c), Verwacht({{1, 12},
-                                    {2, 11},
-                                    {3, 10},
-                                    {4, 9},
-                                    {5, 8},
-                                    {6, 7},
-                                    {24, 13},
-                                    {23, 14},
-                                    {22, 15},
-                                    {21, 16},
-                                    {20, 17},
-                                    {19, 18},
-                                    {25, 0}}));
-}
-
-TEST(Nummeren, GroepenWordenBegrensd) {
-    Competitie c;
-    Vul(c, 10, SysteemZwitsers);
-    RijToeval r({1});
-    int g = 0;
-    ASSERT_TRUE(NummerAutomatisch(c, g, false, r));
-    EXPECT_EQ(g, 1);
-    g = 20;
-    RijToeval q({1});
-    ASSERT_TRUE(NummerAutomatisch(c, g, false, q));
-    EXPECT_EQ(g, 5); // N / 2
-    // Five groups of two, the odd groups led by their first player.
-    EXPECT_EQ(Nummers(c), Verwacht({{1, 2}, {4, 3}, {5, 6}, {8, 7}, {9, 10}}));
+    Nummer(SysteemZwitsers, 25, 2, false, 1, {1,  7,  2,  8,  3,  9,  4,  10, 5,  11, 6,  12, 19,
+                                              13, 20, 14, 21, 15, 22, 16, 23, 17, 24, 18, 25});
+    Nummer(SysteemZwitsers, 25, 2, true, 1, {1,  12, 2,  11, 3,  10, 4,  9,  5,  8,  6,  7, 24,
+                                             13, 23, 14, 22, 15, 21, 16, 20, 17, 19, 18, 25});
+    // The group count is clamped to 1..N / 2; five groups of two, the odd ones led by their
+    // first player.
+    EXPECT_EQ(Nummer(SysteemZwitsers, 10, 0, false, 1, {1, 6, 2, 7, 3, 8, 4, 9, 5, 10}).groepen, 1);
+    EXPECT_EQ(Nummer(SysteemZwitsers, 10, 20, false, 1, {1, 2, 4, 3, 5, 6, 8, 7, 9, 10}).groepen,
+              5);
 }
 
 TEST(Nummeren, ZwitsersRatingOpSterkteMetGelijkeRatings) {

@@ -20,16 +20,29 @@ using velkaro::test::TijdelijkeMap;
 
 namespace fs = std::filesystem;
 
-TEST(Programma, OpenenSlaatDeGeladenCompetitieEerstOpZonderVraag) {
-    TijdelijkeMap map;
-    {
-        Competitie a, b;
-        MaakCompetitie(a, map / "a.xv7", {"A"}, {1}, 1);
-        MaakCompetitie(b, map / "b.xv7", {"B"}, {1}, 1);
+namespace {
+
+// The main window's logic on a temporary folder: its competition, conversation and program.
+class Hoofdprogramma : public ::testing::Test {
+protected:
+    // Saves a competition `naam` with one group per title, the first group open.
+    void Maak(const std::string& naam, const std::vector<std::string>& titels = {"Een"}) {
+        Competitie a;
+        std::vector<int32_t> nummers;
+        for (std::size_t i = 1; i <= titels.size(); ++i) nummers.push_back(static_cast<int32_t>(i));
+        MaakCompetitie(a, map / naam, titels, nummers, 1);
     }
+    TijdelijkeMap map;
     Competitie c;
     ScriptGesprek g;
-    Programma p(c, g);
+    Programma p{c, g};
+};
+
+} // namespace
+
+TEST_F(Hoofdprogramma, OpenenSlaatDeGeladenCompetitieEerstOpZonderVraag) {
+    Maak("a.xv7", {"A"});
+    Maak("b.xv7", {"B"});
     EXPECT_FALSE(p.Geladen());
     g.Bestanden = {map / "a.xv7"};
     ASSERT_TRUE(p.Openen());
@@ -46,13 +59,9 @@ TEST(Programma, OpenenSlaatDeGeladenCompetitieEerstOpZonderVraag) {
     EXPECT_EQ(c.RecenteBestanden[0], map / "a.xv7");
 }
 
-TEST(Programma, GeweigerdBestandLaatDeCompetitieStaan) {
-    TijdelijkeMap map;
+TEST_F(Hoofdprogramma, GeweigerdBestandLaatDeCompetitieStaan) {
     velkaro::test::Schrijf(map / "rommel.xv7", "geen competitie\r\n");
     velkaro::test::Schrijf(map / "oud.pdf", "x");
-    Competitie c;
-    ScriptGesprek g;
-    Programma p(c, g);
     EXPECT_FALSE(p.OpenNaam(map / "rommel.xv7"));
     EXPECT_FALSE(p.OpenNaam(map / "oud.pdf"));
     ASSERT_EQ(g.Meldingen.size(), 2u);
@@ -62,12 +71,8 @@ TEST(Programma, GeweigerdBestandLaatDeCompetitieStaan) {
     EXPECT_EQ(velkaro::test::Lees(map / "rommel.xv7"), "geen competitie\r\n");
 }
 
-TEST(Programma, NieuwVraagtBijBestaandBestand) {
-    TijdelijkeMap map;
+TEST_F(Hoofdprogramma, NieuwVraagtBijBestaandBestand) {
     velkaro::test::Schrijf(map / "club.xv7", "702\r\n");
-    Competitie c;
-    ScriptGesprek g;
-    Programma p(c, g);
     g.Bestanden = {map / "club"};
     g.Antwoorden = {Antwoord::Nee};
     EXPECT_FALSE(p.Nieuw());
@@ -86,25 +91,17 @@ TEST(Programma, NieuwVraagtBijBestaandBestand) {
     EXPECT_EQ(terug.Groepen.At(0).G().Competitienummer, 1);
 }
 
-TEST(Programma, OpslaanMeldtHetBestand) {
-    TijdelijkeMap map;
-    Competitie c;
+TEST_F(Hoofdprogramma, OpslaanMeldtHetBestand) {
     MaakCompetitie(c, map / "c.xv7", {"Een"}, {1}, 1);
-    ScriptGesprek g;
-    Programma p(c, g);
     ASSERT_TRUE(p.Opslaan());
     ASSERT_EQ(g.Meldingen.size(), 1u);
     EXPECT_EQ(g.Meldingen[0].first, "Bestand " + (map / "c.xv7") + " weggeschreven");
 }
 
-TEST(Programma, MisluktOpslaanBijAfsluitenWordtGemeldEnGevraagd) {
-    TijdelijkeMap map;
-    Competitie c;
+TEST_F(Hoofdprogramma, MisluktOpslaanBijAfsluitenWordtGemeldEnGevraagd) {
     MaakCompetitie(c, map / "c.xv7", {"Een"}, {1}, 1);
     fs::remove(map / "c.xv7");
     fs::create_directories(map / "c.xv7/bezet");
-    ScriptGesprek g;
-    Programma p(c, g);
     g.Antwoorden = {Antwoord::Nee};
     EXPECT_FALSE(p.Afsluiten());
     ASSERT_EQ(g.Meldingen.size(), 1u);
@@ -119,15 +116,10 @@ TEST(Programma, MisluktOpslaanBijAfsluitenWordtGemeldEnGevraagd) {
     EXPECT_EQ(c.Bestandsnaam, map / "c.xv7");
 }
 
-TEST(Programma, WissenAlleUitslagenEnHeropenen) {
-    TijdelijkeMap map;
-    Competitie c;
+TEST_F(Hoofdprogramma, WissenAlleUitslagenEnHeropenen) {
     MaakCompetitie(c, map / "c.xv7", {"Een"}, {1}, 1);
-    Wedstrijdgegevens w;
-    w.Ronde = 1, w.Wedstrijdnummer = 1, w.Wit = 1, w.Zwart = 2;
-    c.Wedstrijden.Voegtoe(w);
-    ScriptGesprek g;
-    Programma p(c, g);
+    c.Wedstrijden.Voegtoe(
+        Wedstrijdgegevens{.Ronde = 1, .Wedstrijdnummer = 1, .Wit = 1, .Zwart = 2});
     g.Antwoorden = {Antwoord::Nee, Antwoord::Ja};
     EXPECT_FALSE(p.WisAlleUitslagen());
     EXPECT_EQ(c.Wedstrijden.Aantal(), 1u);
@@ -148,12 +140,8 @@ TEST(Programma, WissenAlleUitslagenEnHeropenen) {
 
 // While one program has a competition open, a second one can only read it: it says so,
 // opens it read-only on request, and never writes a file of it.
-TEST(Programma, TweedeProgrammaOpentAlleenLezen) {
-    TijdelijkeMap map;
-    {
-        Competitie a;
-        MaakCompetitie(a, map / "c.xv7", {"Een"}, {1}, 1);
-    }
+TEST_F(Hoofdprogramma, TweedeProgrammaOpentAlleenLezen) {
+    Maak("c.xv7");
     Competitie c1, c2;
     ScriptGesprek g1, g2;
     Programma p1(c1, g1), p2(c2, g2);
@@ -182,18 +170,11 @@ TEST(Programma, TweedeProgrammaOpentAlleenLezen) {
 
 // A damaged group file is shown with its damage; unless the user agrees to save over it the
 // group stays read-only, until a group loads whole again.
-TEST(Programma, BeschadigdeGroepBlijftAlleenLezenTotBevestiging) {
-    TijdelijkeMap map;
-    {
-        Competitie a;
-        MaakCompetitie(a, map / "c.xv7", {"Een", "Twee"}, {1, 2}, 1);
-    }
+TEST_F(Hoofdprogramma, BeschadigdeGroepBlijftAlleenLezenTotBevestiging) {
+    Maak("c.xv7", {"Een", "Twee"});
     const std::string heel = velkaro::test::Lees(map / "c.102");
     const std::string half = heel.substr(0, heel.size() / 2);
     velkaro::test::Schrijf(map / "c.102", half);
-    Competitie c;
-    ScriptGesprek g;
-    Programma p(c, g);
     ASSERT_TRUE(p.OpenNaam(map / "c.xv7"));
     EXPECT_TRUE(g.Vragen.empty());
     g.Antwoorden = {Antwoord::Nee};
@@ -218,11 +199,7 @@ TEST(Programma, BeschadigdeGroepBlijftAlleenLezenTotBevestiging) {
     EXPECT_TRUE(LeesDeelcomp(terug, 2).Schade.empty());
 }
 
-TEST(Programma, RecenteBestandenEnSnelknop) {
-    TijdelijkeMap map;
-    Competitie c;
-    ScriptGesprek g;
-    Programma p(c, g);
+TEST_F(Hoofdprogramma, RecenteBestandenEnSnelknop) {
     const Ini ini = Ini::VanTekst("[Bestanden]\r\nDataPath=" + map.Pad().string() +
                                   "/\r\nFile_1=" + (map / "weg.xv7") +
                                   "\r\nFile_2=" + (map / "er.xv7") + "\r\nTaal=Klingon\r\n");
@@ -244,14 +221,12 @@ TEST(Programma, RecenteBestandenEnSnelknop) {
     EXPECT_EQ(uit.Waarde("Bestanden", "File_4"), std::optional<std::string>(""));
 }
 
-TEST(Programma, Panelen) {
-    Competitie c;
+TEST_F(Hoofdprogramma, Panelen) {
     Panelen leeg = BerekenPanelen(c);
     EXPECT_EQ(leeg.Spelers, "-");
     EXPECT_EQ(leeg.Systeem, "-");
     EXPECT_FALSE(leeg.SorteervolgordeZichtbaar);
     EXPECT_EQ(leeg.Venstertitel, "Velkaro " + Versietekst());
-    TijdelijkeMap map;
     MaakCompetitie(c, map / "c.xv7", {"Najaar", ""}, {1, 2}, 1);
     c.Opties.Rekensysteem = SysteemZwitsers;
     c.Opties.Sorteervolgorde = 47;
@@ -336,11 +311,9 @@ TEST(Vensterplaatsing, TerugOpHetScherm) {
 // The recovery copy: written after a change (with the match list's matches outside the
 // collection), removed by a save, offered when the competition is opened again; No discards
 // it, Yes restores every change; a cut or foreign copy is never taken for one.
-TEST(Herstel, KopieNaWijzigingEnAanbodBijOpenen) {
-    TijdelijkeMap map;
+TEST_F(Hoofdprogramma, HerstelkopieNaWijzigingEnAanbodBijOpenen) {
     const std::string pad = map / "club.xv7";
     const std::string kopie = map / "club.herstel";
-    Competitie c;
     MaakCompetitie(c, pad, {"A"}, {1}, 1);
     Herstelbewaarder h(c);
     ASSERT_TRUE(h.Bij().Ok());
@@ -389,9 +362,9 @@ TEST(Herstel, KopieNaWijzigingEnAanbodBijOpenen) {
     // Something else under the copy's name is neither offered nor removed.
     test::Schrijf(kopie, "geen kopie");
     Competitie e;
-    ScriptGesprek g;
-    Programma p(e, g);
-    ASSERT_TRUE(p.OpenNaam(pad));
-    EXPECT_TRUE(g.Vragen.empty());
+    ScriptGesprek ge;
+    Programma pe(e, ge);
+    ASSERT_TRUE(pe.OpenNaam(pad));
+    EXPECT_TRUE(ge.Vragen.empty());
     EXPECT_TRUE(fs::exists(kopie));
 }

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 using namespace velkaro;
 using namespace velkaro::test;
 
@@ -49,23 +51,18 @@ TEST(Register, LijstregelEnKolommen) {
     g.InternNummer = 12;
     g.VolledigeNaam = "Jansen, Pieter";
     EXPECT_EQ(SpelerRegel(g), "  7\tJansen, P.\tJAN\tZwolle\tAB   \t1432\tR\t ");
-    auto k = SpelerKolommen(g);
-    EXPECT_EQ(k[KolomIntern], "012");
-    EXPECT_EQ(k[KolomLNR], "007");
-    EXPECT_EQ(k[KolomRating], "1432");
-    EXPECT_EQ(k[KolomRating2], "2100"); // rating in use is the national one: show the FMJD one
-    EXPECT_EQ(k[KolomR], "R");
-    EXPECT_EQ(k[KolomS], " ");
-    EXPECT_EQ(k[KolomAlf], "Jansen, Pieter");
+    // The rating in use is the national one: the second rating column shows the FMJD one.
+    const auto k = SpelerKolommen(g);
+    EXPECT_EQ((std::vector{k[KolomIntern], k[KolomLNR], k[KolomRating], k[KolomRating2], k[KolomR],
+                           k[KolomS], k[KolomAlf]}),
+              (std::vector<std::string>{"012", "007", "1432", "2100", "R", " ", "Jansen, Pieter"}));
     g.Rating = 2100;
     g.Opnemen = OpnemenStand | OpnemenRooster;
     g.Lotingnummer = 123;
     EXPECT_EQ(SpelerKolommen(g)[KolomRating2], "1432");
     EXPECT_EQ(SpelerRegel(g), "123\tJansen, P.\tJAN\tZwolle\tAB   \t2100\tR\tS");
     const auto koppen = KolomKoppen();
-    EXPECT_EQ(koppen[KolomLNR], "LNR");
-    EXPECT_EQ(koppen[KolomRating2], "Rating2");
-    EXPECT_EQ(koppen[KolomAlf], "ALF");
+    EXPECT_EQ(koppen[KolomLNR] + koppen[KolomRating2] + koppen[KolomAlf], "LNRRating2ALF");
 }
 
 TEST(Register, KolomweergaveSorteert) {
@@ -99,14 +96,16 @@ TEST(Register, LijstvakSorteertOpRegel) {
 }
 
 TEST(Register, Maximumnummer) {
-    EXPECT_EQ(GecontroleerdMaximum(25, 20), 30);
-    EXPECT_EQ(GecontroleerdMaximum(0, 4), 15);
-    EXPECT_EQ(GecontroleerdMaximum(40, 20), 40);
-    EXPECT_EQ(GecontroleerdMaximum(30, 20), 30); // 1.5 x 20 is not more than 30
-    EXPECT_EQ(GecontroleerdMaximum(0, 0), 0);
-    EXPECT_EQ(GecontroleerdMaximum(-3, 0), 15);
-    EXPECT_EQ(GecontroleerdMaximum(20, 13), 20);
-    EXPECT_EQ(GecontroleerdMaximum(20, 14), 21);
+    // (maximum, players, checked maximum); 1.5 x 20 is not more than 30.
+    for (auto [max, spelers, uit] : {std::array{25, 20, 30},
+                                     {0, 4, 15},
+                                     {40, 20, 40},
+                                     {30, 20, 30},
+                                     {0, 0, 0},
+                                     {-3, 0, 15},
+                                     {20, 13, 20},
+                                     {20, 14, 21}})
+        EXPECT_EQ(GecontroleerdMaximum(max, spelers), uit) << max << " " << spelers;
 
     Register r;
     for (int i = 1; i <= 20; ++i) VoegSpelerToe(r.c, i, "S" + std::to_string(i));
@@ -271,25 +270,19 @@ TEST(Register, ZoekenMetOmloop) {
     VoegSpelerToe(r.c, 4, "Visser");
     r.lijst.Activeer();
     r.lijst.Selecteer(0);
-    r.gesprek.Invoeren = {"boer"};
-    r.lijst.Zoek();
-    EXPECT_EQ(r.lijst.Selectie(), 1);
-    r.gesprek.Invoeren = {"boer"};
-    r.lijst.Zoek(); // case-free downwards: Boersma
-    EXPECT_EQ(r.lijst.Selectie(), 2);
+    auto zoek = [&](const char* tekst) {
+        r.gesprek.Invoeren = {tekst};
+        r.lijst.Zoek();
+        return r.lijst.Selectie();
+    };
+    EXPECT_EQ(zoek("boer"), 1);
+    EXPECT_EQ(zoek("boer"), 2); // case-free downwards: Boersma
     EXPECT_EQ(r.gesprek.Invoerkaders.back().second, "boer");
-    r.gesprek.Invoeren = {"boer"};
-    r.lijst.Zoek(); // round the end the comparison is case-sensitive: de Boer no longer matches
-    EXPECT_EQ(r.lijst.Selectie(), 3);
-    r.gesprek.Invoeren = {"Boer"};
-    r.lijst.Zoek(); // from the last line round to the top: "de Boer"
-    EXPECT_EQ(r.lijst.Selectie(), 1);
-    r.gesprek.Invoeren = {"Jans"};
-    r.lijst.Zoek(); // round the end, case-sensitive
-    EXPECT_EQ(r.lijst.Selectie(), 0);
-    r.gesprek.Invoeren = {"xyz"};
-    r.lijst.Zoek(); // nothing: the line after the selected one
-    EXPECT_EQ(r.lijst.Selectie(), 1);
+    // Round the end the comparison is case-sensitive: de Boer no longer matches.
+    EXPECT_EQ(zoek("boer"), 3);
+    EXPECT_EQ(zoek("Boer"), 1); // from the last line round to the top: "de Boer"
+    EXPECT_EQ(zoek("Jans"), 0); // round the end, case-sensitive
+    EXPECT_EQ(zoek("xyz"), 1);  // nothing: the line after the selected one
     EXPECT_EQ(r.gesprek.Invoerkaders.back().first, "Zoeken speler");
     EXPECT_EQ(r.gesprek.Prompts.back(), "Zoeken speler");
 }

@@ -6,35 +6,29 @@
 using namespace velkaro;
 using velkaro::test::ScriptGesprek;
 
-TEST(Toernooigegevens, AnnulerenMetNeeBewaartEnMarkeert) {
-    Competitie c;
-    c.Toernooi.SpeelPlaats = "Kampen";
-    Toernooischerm s(c);
-    s.Open();
-    s.Velden().Gegevens.SpeelPlaats = "Zwolle";
-    ScriptGesprek g;
-    g.Antwoorden = {Antwoord::Nee};
-    s.Sluit(g);
-    ASSERT_EQ(g.Vragen.size(), 1u);
-    EXPECT_EQ(g.Vragen[0].Tekst, "Wijzigingen niet opslaan?");
-    EXPECT_EQ(g.Vragen[0].Titel, "Bevestiging");
-    // Enter keeps the typed data: No is the default.
-    EXPECT_EQ(g.Vragen[0].Knoppen, Knoppen::JaNeeStandaardNee);
-    EXPECT_EQ(c.Toernooi.SpeelPlaats, "Zwolle");
-    EXPECT_TRUE(c.Gewijzigd);
-}
-
-TEST(Toernooigegevens, JaVerwerptDeWijzigingen) {
-    Competitie c;
-    c.Opties.Toernooinaam = "Clubcompetitie";
-    Toernooischerm s(c);
-    s.Open();
-    s.Velden().Toernooinaam = "Anders";
-    ScriptGesprek g;
-    g.Antwoorden = {Antwoord::Ja};
-    s.Sluit(g);
-    EXPECT_EQ(c.Opties.Toernooinaam, "Clubcompetitie");
-    EXPECT_FALSE(c.Gewijzigd);
+// Cancel asks whether to drop the changes: No keeps and marks them (and is the default, so
+// Enter keeps the typed data), Yes drops them.
+TEST(Toernooigegevens, AnnulerenVraagtOfDeWijzigingenWeg) {
+    for (const Antwoord a : {Antwoord::Nee, Antwoord::Ja}) {
+        Competitie c;
+        c.Toernooi.SpeelPlaats = "Kampen";
+        c.Opties.Toernooinaam = "Clubcompetitie";
+        Toernooischerm s(c);
+        s.Open();
+        s.Velden().Gegevens.SpeelPlaats = "Zwolle";
+        s.Velden().Toernooinaam = "Anders";
+        ScriptGesprek g;
+        g.Antwoorden = {a};
+        s.Sluit(g);
+        ASSERT_EQ(g.Vragen.size(), 1u);
+        EXPECT_EQ(g.Vragen[0].Tekst, "Wijzigingen niet opslaan?");
+        EXPECT_EQ(g.Vragen[0].Titel, "Bevestiging");
+        EXPECT_EQ(g.Vragen[0].Knoppen, Knoppen::JaNeeStandaardNee);
+        const bool bewaard = a == Antwoord::Nee;
+        EXPECT_EQ(c.Toernooi.SpeelPlaats, bewaard ? "Zwolle" : "Kampen");
+        EXPECT_EQ(c.Opties.Toernooinaam, bewaard ? "Anders" : "Clubcompetitie");
+        EXPECT_EQ(c.Gewijzigd, bewaard);
+    }
 }
 
 TEST(Toernooigegevens, OkVraagtNietsEnZetDeGroepstitel) {

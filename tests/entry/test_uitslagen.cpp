@@ -96,55 +96,54 @@ TEST(Uitslagtekst, Wedstrijdregel) {
 }
 
 TEST(Uitslagknoppen, CodesPerModus) {
-    auto n = Standaard();
-    EXPECT_EQ(KnopCodes(n, 0), P(0, 2));
-    EXPECT_EQ(KnopCodes(n, 1), P(1, 1));
-    EXPECT_EQ(KnopCodes(n, 2), P(2, 0));
-    EXPECT_FALSE(KnopCodes(n, 3));
-
-    auto k = KNDB(); // plus/minus-draw mode through KNDB-Delfts
-    EXPECT_EQ(KnopCodes(k, 1), P(3, 4));
-    EXPECT_EQ(KnopCodes(k, 2), P(1, 1));
-    EXPECT_EQ(KnopCodes(k, 3), P(4, 3));
-    EXPECT_EQ(KnopCodes(k, 4), P(2, 0));
-    EXPECT_FALSE(KnopCodes(k, 5));
-
+    using Codes = std::vector<std::optional<std::pair<uint8_t, uint8_t>>>;
+    // The codes of buttons van..tot.
+    auto codes = [](const trekenopties& o, int van, int tot) {
+        Codes c;
+        for (int k = van; k <= tot; ++k) c.push_back(KnopCodes(o, k));
+        return c;
+    };
+    EXPECT_EQ(codes(Standaard(), 0, 3), (Codes{P(0, 2), P(1, 1), P(2, 0), {}}));
+    // Plus/minus-draw mode through KNDB-Delfts.
+    EXPECT_EQ(codes(KNDB(), 1, 5), (Codes{P(3, 4), P(1, 1), P(4, 3), P(2, 0), {}}));
     auto b = Bord();
-    EXPECT_EQ(KnopCodes(b, 3), P(3, 5));
-    EXPECT_EQ(KnopCodes(b, 8), P(8, 0));
+    EXPECT_EQ(codes(b, 3, 3), Codes{P(3, 5)});
+    EXPECT_EQ(codes(b, 8, 8), Codes{P(8, 0)});
     auto z = Standaard();
     z.Rekensysteem = SysteemZwitsers;
     z.PuntenWinst = 8;
-    EXPECT_EQ(KnopCodes(z, 6), P(6, 2));
+    EXPECT_EQ(codes(z, 6, 6), Codes{P(6, 2)});
     // Plus/minus-draw mode is tested first.
     b.PuntenPlusRemise = 3;
-    EXPECT_EQ(KnopCodes(b, 3), P(4, 3));
-    EXPECT_FALSE(KnopCodes(b, 6));
+    EXPECT_EQ(codes(b, 3, 3), Codes{P(4, 3)});
+    EXPECT_EQ(codes(b, 6, 6), Codes{{}});
 }
 
+namespace {
+using Toetsknoppen = std::vector<std::optional<Uitslagknop>>;
+// The button of each key.
+Toetsknoppen Toetsen(const trekenopties& o, const std::string& toetsen) {
+    Toetsknoppen k;
+    for (char t : toetsen) k.push_back(KnopVoorToets(o, t));
+    return k;
+}
+} // namespace
+
 TEST(Uitslagknoppen, OpschriftenEnToetsen) {
+    using enum Uitslagknop;
     auto n = Standaard();
     auto p = MaakKnoppaneel(n);
     EXPECT_EQ(p.Opschrift[0], "&0");
     EXPECT_EQ(p.Opschrift[2], "&2");
     EXPECT_FALSE(p.Zichtbaar[3]);
-    EXPECT_EQ(KnopVoorToets(n, '2'), Uitslagknop::Res2);
-    EXPECT_EQ(KnopVoorToets(n, '1'), Uitslagknop::Res1);
-    EXPECT_FALSE(KnopVoorToets(n, '/')); // the rest of the table, but those buttons are hidden
-    EXPECT_FALSE(KnopVoorToets(n, '5'));
-    EXPECT_EQ(KnopVoorToets(n, 'a'), Uitslagknop::Afgebroken);
-    EXPECT_EQ(KnopVoorToets(n, 'R'), Uitslagknop::Regl00);
-    EXPECT_EQ(KnopVoorToets(n, 'u'), Uitslagknop::UitslagWeg);
+    // '/' is in the table, but its button is hidden.
+    EXPECT_EQ(Toetsen(n, "21/5aRu"),
+              (Toetsknoppen{Res2, Res1, {}, {}, Afgebroken, Regl00, UitslagWeg}));
 
     auto s = Standaard();
     s.ZetVlag(VlagSchaaknotatie, true);
-    p = MaakKnoppaneel(s);
-    EXPECT_EQ(p.Opschrift[1], "½");
-    EXPECT_EQ(KnopVoorToets(s, '1'), Uitslagknop::Res2);
-    EXPECT_EQ(KnopVoorToets(s, 'h'), Uitslagknop::Res1);
-    EXPECT_EQ(KnopVoorToets(s, '/'), Uitslagknop::Res1);
-    EXPECT_EQ(KnopVoorToets(s, '0'), Uitslagknop::Res0);
-    EXPECT_FALSE(KnopVoorToets(s, '2'));
+    EXPECT_EQ(MaakKnoppaneel(s).Opschrift[1], "½");
+    EXPECT_EQ(Toetsen(s, "1h/02"), (Toetsknoppen{Res2, Res1, Res1, Res0, {}}));
 
     auto pm = Standaard();
     pm.PuntenWinst = 4;
@@ -154,20 +153,17 @@ TEST(Uitslagknoppen, OpschriftenEnToetsen) {
     p = MaakKnoppaneel(pm);
     EXPECT_EQ(p.Opschrift, (std::array<std::string, 9>{"&0", "&1", "&2", "&3", "&4"}));
     EXPECT_TRUE(p.Zichtbaar[4]);
-    EXPECT_EQ(KnopVoorToets(pm, '3'), Uitslagknop::Res3);
-    EXPECT_EQ(KnopVoorToets(pm, '4'), Uitslagknop::Res4);
+    EXPECT_EQ(Toetsen(pm, "34"), (Toetsknoppen{Res3, Res4}));
 
-    auto k = KNDB();
-    p = MaakKnoppaneel(k);
+    p = MaakKnoppaneel(KNDB());
     EXPECT_EQ(p.Opschrift[3], "1½");
     EXPECT_EQ(p.Opschrift[1], " ½");
-    EXPECT_EQ(KnopVoorToets(k, '3'), Uitslagknop::Res3);
+    EXPECT_EQ(KnopVoorToets(KNDB(), '3'), Res3);
 
-    auto b = Bord();
-    p = MaakKnoppaneel(b);
+    p = MaakKnoppaneel(Bord());
     EXPECT_TRUE(p.Zichtbaar[8]);
     EXPECT_EQ(p.Opschrift[8], "&8");
-    EXPECT_EQ(KnopVoorToets(b, '7'), Uitslagknop::Res7);
+    EXPECT_EQ(KnopVoorToets(Bord(), '7'), Res7);
 }
 
 TEST(Uitslagknoppen, DrukkenEnReglementair) {

@@ -19,6 +19,11 @@ struct Invoer {
         z = VoegSpelerToe(c, 7, "Zijlstra", 1300, "7").InternNummer();
         d.Open(Wedstrijdgegevens{});
     }
+    // Types `tekst` for a side and gives the player it resolves to.
+    int Typ(Kleur k, const std::string& tekst) {
+        d.ZetTekst(k, tekst);
+        return d.Referentie(k);
+    }
 };
 } // namespace
 
@@ -45,49 +50,38 @@ TEST(Wedinvoer, OpenenHoudtDeSpelerBijDubbelLotingnummer) {
 
 TEST(Wedinvoer, OplossenOpNummerNaamEnRating) {
     Invoer t;
-    t.d.ZetTekst(Kleur::Wit, "2");
-    EXPECT_EQ(t.d.Referentie(Kleur::Wit), t.b);
-    EXPECT_EQ(t.d.Label(Kleur::Wit), "de Haan, B.");
-    EXPECT_EQ(t.d.Rating(Kleur::Wit), "0");
-    t.d.ZetTekst(Kleur::Wit, "9"); // no such drawing number
-    EXPECT_EQ(t.d.Referentie(Kleur::Wit), 0);
-    EXPECT_EQ(t.d.Label(Kleur::Wit), "");
-    t.d.ZetTekst(Kleur::Wit, "hoe"); // short code ignoring case
-    EXPECT_EQ(t.d.Referentie(Kleur::Wit), t.a);
-    t.d.ZetTekst(Kleur::Wit, "Haan");
-    EXPECT_EQ(t.d.Referentie(Kleur::Wit), t.b);
-    t.d.ZetTekst(Kleur::Wit, "-1600");
-    EXPECT_EQ(t.d.Referentie(Kleur::Wit), -1600);
-    EXPECT_EQ(t.d.Label(Kleur::Wit), "1600 Rating");
-    t.d.ZetTekst(Kleur::Wit, "0"); // by name: nobody is called 0
-    EXPECT_EQ(t.d.Referentie(Kleur::Wit), 0);
-    t.d.ZetTekst(Kleur::Wit, "");
-    EXPECT_EQ(t.d.Referentie(Kleur::Wit), 0);
-    t.d.ZetTekst(Kleur::Wit, "Zijl");
-    EXPECT_EQ(t.d.Referentie(Kleur::Wit), t.z);
+    const auto wit = Kleur::Wit, zwart = Kleur::Zwart;
+    EXPECT_EQ(t.Typ(wit, "2"), t.b);
+    EXPECT_EQ(t.d.Label(wit), "de Haan, B.");
+    EXPECT_EQ(t.d.Rating(wit), "0");
+    EXPECT_EQ(t.Typ(wit, "9"), 0); // no such drawing number
+    EXPECT_EQ(t.d.Label(wit), "");
+    EXPECT_EQ(t.Typ(wit, "hoe"), t.a); // short code ignoring case
+    EXPECT_EQ(t.Typ(wit, "Haan"), t.b);
+    EXPECT_EQ(t.Typ(wit, "-1600"), -1600);
+    EXPECT_EQ(t.d.Label(wit), "1600 Rating");
+    EXPECT_EQ(t.Typ(wit, "0"), 0); // by name: nobody is called 0
+    EXPECT_EQ(t.Typ(wit, ""), 0);
+    EXPECT_EQ(t.Typ(wit, "Zijl"), t.z);
 
-    t.d.ZetRating(Kleur::Zwart, "1850");
-    EXPECT_EQ(t.d.Referentie(Kleur::Zwart), -1850);
-    EXPECT_EQ(t.d.Label(Kleur::Zwart), "1850 Rating");
-    t.d.ZetRating(Kleur::Zwart, "abc");
-    EXPECT_EQ(t.d.Rating(Kleur::Zwart), "0");
-    EXPECT_EQ(t.d.Referentie(Kleur::Zwart), -1850);
-    t.d.ZetTekst(Kleur::Zwart, "1");
-    EXPECT_EQ(t.d.Referentie(Kleur::Zwart), t.a);
-    EXPECT_EQ(t.d.Rating(Kleur::Zwart), "0"); // reset whenever a player is found
+    t.d.ZetRating(zwart, "1850");
+    EXPECT_EQ(t.d.Referentie(zwart), -1850);
+    EXPECT_EQ(t.d.Label(zwart), "1850 Rating");
+    t.d.ZetRating(zwart, "abc");
+    EXPECT_EQ(t.d.Rating(zwart), "0");
+    EXPECT_EQ(t.d.Referentie(zwart), -1850);
+    EXPECT_EQ(t.Typ(zwart, "1"), t.a);
+    EXPECT_EQ(t.d.Rating(zwart), "0"); // reset whenever a player is found
 }
 
 TEST(Wedinvoer, DezelfdeSpelerTweeKeer) {
     Invoer t;
     t.d.ZetTekst(Kleur::Wit, "1");
-    t.d.ZetTekst(Kleur::Zwart, "HOE");
-    EXPECT_EQ(t.d.Referentie(Kleur::Zwart), 0); // the side entered last is cleared
+    EXPECT_EQ(t.Typ(Kleur::Zwart, "HOE"), 0); // the side entered last is cleared
     EXPECT_EQ(t.d.Label(Kleur::Zwart), "");
     EXPECT_EQ(t.d.Referentie(Kleur::Wit), t.a);
-    t.d.ZetTekst(Kleur::Zwart, "7");
-    EXPECT_EQ(t.d.Referentie(Kleur::Zwart), t.z);
-    t.d.ZetTekst(Kleur::Wit, "Zijlstra");
-    EXPECT_EQ(t.d.Referentie(Kleur::Wit), 0);
+    EXPECT_EQ(t.Typ(Kleur::Zwart, "7"), t.z);
+    EXPECT_EQ(t.Typ(Kleur::Wit, "Zijlstra"), 0);
     // Two outside opponents are two different people.
     t.d.ZetTekst(Kleur::Wit, "-1500");
     t.d.ZetTekst(Kleur::Zwart, "-1500");

@@ -1,10 +1,6 @@
 #include "letterlijke_zoeker.h"
 
-#include "model/tekst.h"
-
 #include <algorithm>
-#include <cstdarg>
-#include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
 
@@ -39,10 +35,9 @@ template <class Voor> void InvoegSorteer(uint8_t* begin, int aantal, Voor voor) 
 } // namespace
 
 LetterlijkeZoeker::LetterlijkeZoeker(const Speltabel& tabel, std::vector<Posities> gespeeld,
-                                     const Zoekopties& opties, Voortgang& voortgang,
-                                     const Spoor* spoor)
+                                     const Zoekopties& opties, Voortgang& voortgang)
     : t_(tabel), n_(static_cast<int>(tabel.size()) - 1), gespeeld_(std::move(gespeeld)),
-      opties_(opties), voortgang_(voortgang), spoor_(spoor) {
+      opties_(opties), voortgang_(voortgang) {
     if (n_ < 0 || n_ >= Posities::kAantal || n_ % 2 != 0 || gespeeld_.size() != tabel.size())
         throw std::invalid_argument("Swiss search: table of an even number of at most 255");
     partner_.assign(static_cast<std::size_t>(n_) + 1, 0);
@@ -53,32 +48,8 @@ LetterlijkeZoeker::LetterlijkeZoeker(const Speltabel& tabel, std::vector<Positie
     wacht_.assign(ruimte, 0);
     kand_.assign(ruimte, 0);
     kandGekozen_.assign(ruimte, 0);
-    // Each position's half of a progress line, made once: "  3 Name padded to 20".
-    naamKolom_.resize(tabel.size());
-    for (std::size_t p = 1; p < tabel.size(); ++p) {
-        char nr[8];
-        std::snprintf(nr, sizeof nr, "%3d ", static_cast<int>(p));
-        naamKolom_[p] = nr + VulRechts(Kap(tabel[p].Naam, 20), 20);
-    }
     kleurOk_.resize(tabel.size());
     kleurStrikt_.resize(tabel.size());
-}
-
-void LetterlijkeZoeker::Trace(const char* formaat, ...) const {
-    if (!spoor_) return;
-    char buf[512];
-    va_list args;
-    va_start(args, formaat);
-    std::vsnprintf(buf, sizeof buf, formaat, args);
-    va_end(args);
-    spoor_->Schrijf(buf);
-}
-
-void LetterlijkeZoeker::TraceRij(const char* label, const uint8_t* rij, int aantal) const {
-    if (!spoor_) return;
-    std::string s = label;
-    for (int i = 0; i < aantal; ++i) s += " " + std::to_string(int{rij[i]});
-    spoor_->Schrijf(s);
 }
 
 void LetterlijkeZoeker::RekenKleurrijen() {
@@ -116,17 +87,6 @@ bool LetterlijkeZoeker::ElkHeeftPartner(const Posities& spelers, bool kleurtest)
         [&](int p) { return spelers.HeeftZonder(gespeeld_[static_cast<std::size_t>(p)], p); });
 }
 
-std::string_view LetterlijkeZoeker::Paarregel(int f, int c) {
-    const std::string& a = naamKolom_[static_cast<std::size_t>(f)];
-    const std::string& b = naamKolom_[static_cast<std::size_t>(c)];
-    constexpr std::string_view kStreep = "  -  ";
-    char* uit = regel_;
-    uit = std::copy(a.begin(), a.end(), uit);
-    uit = std::copy(kStreep.begin(), kStreep.end(), uit);
-    uit = std::copy(b.begin(), b.end(), uit);
-    return std::string_view(regel_, static_cast<std::size_t>(uit - regel_));
-}
-
 void LetterlijkeZoeker::Paar(int f, int c) {
     partner_[static_cast<std::size_t>(f)] = c;
     partner_[static_cast<std::size_t>(c)] = f;
@@ -152,8 +112,6 @@ bool LetterlijkeZoeker::Zoek() {
     if (opties_.Ronde <= 1) {
         for (int p = 1; p + 1 <= n_; p += 2) Paar(p, p + 1);
         roosterKlaar_ = true;
-        Trace("Klaar met 1e ronde vind_wedstrijd: %d paren", n_ / 2);
-        Trace("Rooster klaar");
         return true;
     }
 
@@ -162,23 +120,17 @@ bool LetterlijkeZoeker::Zoek() {
     if (kleurDominant_) {
         eersteAanroep_ = true;
         versoepeld_ = laatsteGroep_ = false;
-        Trace("Aanroep vindwedstrijd gestart: kleurtest aan, MaxKleurverschil %d",
-              maxKleurverschil_);
         Vindwedstrijd(true, 0, 0, 0, 0);
     }
     if (!roosterKlaar_) {
         eersteAanroep_ = true;
         versoepeld_ = laatsteGroep_ = false;
-        Trace("Aanroep vindwedstrijd gestart: kleurtest uit");
         Vindwedstrijd(false, 0, 0, 0, 0);
     }
     if (!roosterKlaar_) {
         versoepeld_ = true;
-        Trace("Aanroep vindwedstrijd gestart: versoepeld, kleurtest uit");
         Vindwedstrijd(false, 0, 0, 0, 0);
     }
-    Trace(roosterKlaar_ ? "Rooster klaar: Onderzocht %lld" : "Rooster niet klaar: Onderzocht %lld",
-          onderzocht_);
     return roosterKlaar_;
 }
 
@@ -213,18 +165,9 @@ void LetterlijkeZoeker::BereidGroepVoor(int gBasis, int& a) {
 }
 
 void LetterlijkeZoeker::Vindwedstrijd(bool kleurtest, int gBasis, int a, int wBasis, int b) {
-    if (spoor_) {
-        Trace("Vindwedstrijd geopend: Basis groep %d, wacht %d, kleurtest %d", gBasis, wBasis,
-              kleurtest ? 1 : 0);
-        Trace("Groepsteller: %d Wachtteller: %d", a, b);
-    }
     if (a > 0) BereidGroepVoor(gBasis, a);
     const uint8_t* g = groep_.data() + gBasis;
     const uint8_t* w = wacht_.data() + wBasis;
-    if (spoor_) {
-        TraceRij("groeprij - index:", g, a);
-        TraceRij("wachtrij - index:", w, b);
-    }
 
     Posities groep;
     for (int i = 0; i < a; ++i) groep.Zet(g[i]);
@@ -249,21 +192,15 @@ void LetterlijkeZoeker::Vindwedstrijd(bool kleurtest, int gBasis, int a, int wBa
         if (!Toelaatbaar(f, c, kleurtest, versoepeld_ && laatsteGroep_)) continue;
         Paar(f, c);
         ++onderzocht_;
-        ++diepte_;
         voortgang_.Teller(onderzocht_);
-        voortgang_.ZetRegel(diepte_, Paarregel(f, c));
-        if (spoor_) Trace("Diepte %d: %d - %d Onderzocht: %lld", diepte_, f, c, onderzocht_);
         // The next level works on its own copies just above this level's segments.
         std::copy(g, g + a, groep_.data() + gBasis + a);
         std::copy(w, w + b, wacht_.data() + wBasis + b);
         Vindwedstrijd(kleurtest, gBasis + a, a, wBasis + b, b);
         if (roosterKlaar_) {
-            if (spoor_) Trace(" Selekteren: roosterklaar");
             return;
         }
         Ontpaar(f, c);
-        --diepte_;
-        if (spoor_) Trace("Terug: %d - %d", f, c);
         if (mislukt_ || Opgeven()) return;
     }
 }
@@ -302,7 +239,6 @@ void LetterlijkeZoeker::OpenGroep(int gBasis, int wBasis, int b) {
     });
     std::fill(kandGekozen_.begin() + k.kBasis, kandGekozen_.begin() + k.kBasis + k.l, 0);
     kTop_ += k.l;
-    if (spoor_) TraceRij("Kandidaten:", kand, k.l);
 
     k.gNieuw = gBasis;
     k.wNieuw = wBasis + b;
@@ -328,7 +264,6 @@ void LetterlijkeZoeker::OpenGroep(int gBasis, int wBasis, int b) {
 void LetterlijkeZoeker::Vulwacht(Keuze& k, bool kleurtest, int n, int aantal) {
     if (aantal == 0 || aantal > n) {
         if (k.gekozen != k.f) return;
-        if (spoor_) Trace(" Vultel: %d van %d", k.f, k.l);
         const uint8_t* kand = kand_.data() + k.kBasis;
         const uint8_t* gekozen = kandGekozen_.data() + k.kBasis;
         uint8_t* g = groep_.data() + k.gNieuw;
@@ -346,7 +281,6 @@ void LetterlijkeZoeker::Vulwacht(Keuze& k, bool kleurtest, int n, int aantal) {
         ++k.gekozen;
         Vulwacht(k, kleurtest, c - 1, aantal - 1);
         if (roosterKlaar_) {
-            if (spoor_) Trace(" Vulwacht: roosterklaar");
             return;
         }
         --k.gekozen;

@@ -18,11 +18,16 @@ std::size_t Regels(const std::string& s) {
     return static_cast<std::size_t>(std::count(s.begin(), s.end(), '\n'));
 }
 
-} // namespace
-
-TEST(CliParen, PaartDeVolgendeRondeVanDeDemo) {
+// A copy of the demo competition in a temporary folder.
+class CliParen : public ::testing::Test {
+protected:
     TijdelijkeMap map;
     const std::string f = test::KopieerDemo(map);
+};
+
+} // namespace
+
+TEST_F(CliParen, PaartDeVolgendeRondeVanDeDemo) {
     const auto r = Cli({"pair", f});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(Regels(r.out), 8u); // heading and seven boards
@@ -61,9 +66,7 @@ TEST(CliParen, PaartDeVolgendeRondeVanDeDemo) {
     EXPECT_TRUE(std::filesystem::exists(map / "vULWACHT"));
 }
 
-TEST(CliParen, OnevenEnOngelijkWordenGeweigerd) {
-    TijdelijkeMap map;
-    const std::string f = test::KopieerDemo(map);
+TEST_F(CliParen, OnevenEnOngelijkWordenGeweigerd) {
     auto r = Cli({"player", "mark", f, "3", "--off"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "In te roosteren: 13\nTotaal aantal spelers: 14\n");
@@ -84,9 +87,7 @@ TEST(CliParen, OnevenEnOngelijkWordenGeweigerd) {
     EXPECT_EQ(r.status, 0) << r.err;
 }
 
-TEST(CliParen, MarkerenEnGebruik) {
-    TijdelijkeMap map;
-    const std::string f = test::KopieerDemo(map);
+TEST_F(CliParen, MarkerenEnGebruik) {
     EXPECT_EQ(Cli({"player", "mark", f, "--none"}).out,
               "In te roosteren: 0\nTotaal aantal spelers: 14\n");
     EXPECT_EQ(Cli({"player", "mark", f, "1", "2", "3"}).out,
@@ -102,9 +103,7 @@ TEST(CliParen, MarkerenEnGebruik) {
     EXPECT_EQ(Cli({"pair", f, "extra"}).status, 2);
 }
 
-TEST(CliParen, Rondtoernooi) {
-    TijdelijkeMap map;
-    const std::string f = test::KopieerDemo(map);
+TEST_F(CliParen, Rondtoernooi) {
     // Group 2 is a round robin of ten players, its first half played.
     ASSERT_EQ(Cli({"group", "switch", f, "2"}).status, 0);
     const std::string voor = test::Lees(map / "club.102");
@@ -117,7 +116,7 @@ TEST(CliParen, Rondtoernooi) {
 // The FMJD Swiss and the Swiss by rating through the command: seven boards for the demo's
 // fourteen players, the system unchanged, and "--last-round" under the Swiss by rating leaving
 // the sort order at 21 as the dialog does.
-TEST(CliParen, ZwitsersVarianten) {
+TEST_F(CliParen, ZwitsersVarianten) {
     struct Geval {
         const char* systeem;
         uint16_t nummer;
@@ -147,7 +146,7 @@ TEST(CliParen, ZwitsersVarianten) {
     }
 }
 
-TEST(CliParen, ClubgroepenVanDeDemoParenDeVolgendeAvond) {
+TEST_F(CliParen, ClubgroepenVanDeDemoParenDeVolgendeAvond) {
     // The Keizer, average, rating and Laren groups: the members present (the others unmarked)
     // each in one new match of the next evening, numbered on from the matches already there.
     struct Groep {

@@ -63,18 +63,11 @@ TEST(Ontmoetingen, LaatsteOntmoetingVanAchterNaarVoren) {
     VoegWedstrijdToe(c, 4, 1, 2, 1, true);
     VoegWedstrijdToe(c, 6, 1, 1, 2); // the last entry, no result yet
     const auto& w = c.Wedstrijden;
-    auto l = w.RondenGeleden(1, 2);
-    EXPECT_EQ(l.Ronde, 6); // the last entry is part of the scan
-    EXPECT_EQ(l.Aantal, 3);
-    l = w.RondenGeleden(2, 1, 2); // from the third entry back
-    EXPECT_EQ(l.Ronde, 4);
-    EXPECT_EQ(l.Aantal, 2);
-    l = w.RondenGeleden(1, 2, 0);
-    EXPECT_EQ(l.Ronde, 1);
-    EXPECT_EQ(l.Aantal, 1);
-    l = w.RondenGeleden(2, 3);
-    EXPECT_EQ(l.Ronde, -1);
-    EXPECT_EQ(l.Aantal, 0);
+    auto laatste = [](const auto& l) { return std::pair{l.Ronde, l.Aantal}; };
+    EXPECT_EQ(laatste(w.RondenGeleden(1, 2)), std::pair(6, 3));    // the last entry is scanned too
+    EXPECT_EQ(laatste(w.RondenGeleden(2, 1, 2)), std::pair(4, 2)); // from the third entry back
+    EXPECT_EQ(laatste(w.RondenGeleden(1, 2, 0)), std::pair(1, 1));
+    EXPECT_EQ(laatste(w.RondenGeleden(2, 3)), std::pair(-1, 0));
     EXPECT_EQ(w.RondenGeleden(1, 3, 99).Ronde, 2); // past the end: from the last entry
     EXPECT_EQ(Ontmoetingen(c).Laatste(1, 2).Ronde, 6);
     EXPECT_EQ(Competitie().Wedstrijden.RondenGeleden(1, 2).Ronde, -1);

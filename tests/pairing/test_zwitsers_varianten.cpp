@@ -1,13 +1,12 @@
-// The FMJD Swiss and the Swiss by rating: the FMJD search rules on hand-built tables, the sort
-// order in force while pairing, the rating table's preferences and float markers, its colour
-// verdicts, and hand-worked rounds of both routines.
+// The FMJD Swiss and the Swiss by rating (the FMJD search rules are in test_zoeker.cpp): the
+// sort order in force while pairing, the rating table's preferences and float markers, its
+// colour verdicts, and hand-worked rounds.
 #include "../storage/hulp.h"
 #include "competitiehulp.h"
 #include "pairing/fmjd_zwitsers.h"
 #include "pairing/rating_zoeker.h"
 #include "pairing/rating_zwitsers.h"
 #include "pairing/samenstellen.h"
-#include "pairing/zwitsers_zoeker.h"
 #include "standings/stand.h"
 #include "zoekhulp.h"
 
@@ -33,13 +32,6 @@ private:
     const Competitie& c_;
 };
 
-Paarlijst FMJDParen(const Speltabel& t, std::vector<Posities> g, int32_t ronde) {
-    GeenVoortgang v;
-    ZwitsersZoeker z(t, std::move(g), Zoekopties{.Ronde = ronde, .Variant = Zwitsersvariant::FMJD},
-                     v);
-    return z.Zoek() ? Paren(z.Partner()) : Paarlijst{};
-}
-
 } // namespace
 
 TEST(FMJDZwitsers, SorteervolgordeTijdensHetParen) {
@@ -59,72 +51,6 @@ TEST(FMJDZwitsers, SorteervolgordeTijdensHetParen) {
         EXPECT_EQ(FMJDSorteervolgorde(instelling), tijdens);
         EXPECT_EQ(RondeParen(c, 1), (Paarlijst{{1, 2}, {3, 4}}));
     }
-}
-
-// Six players after one round, winners 1..3 having met losers 4..6. The candidates run from
-// the lowest-ranked up, so 3 floats; the group [2,1] pairs 2-1; below, [6,5,4,3]: 6 cannot
-// meet 3, takes 4, and 5 meets 3. (The weerstand engine floats 1 and gives 1-6, 2-3, 4-5.)
-TEST(FMJDZwitsers, LaagsteKandidaatZaktEerst) {
-    const auto t = Tabel(
-        {{2, 11, 1, 1}, {2, 11, 1, 1}, {2, 11, 1, 1}, {0, -9, 4, 1}, {0, -9, 4, 1}, {0, -9, 4, 1}});
-    GeenVoortgang v;
-    ZwitsersZoeker z(t, Gespeeld(t, {{1, 4}, {2, 5}, {3, 6}}),
-                     Zoekopties{.Ronde = 3, .Variant = Zwitsersvariant::FMJD}, v);
-    ASSERT_TRUE(z.Zoek());
-    EXPECT_EQ(Paren(z.Partner()), (Paarlijst{{1, 2}, {3, 5}, {4, 6}}));
-    EXPECT_EQ(z.Onderzocht(), 3);
-    EXPECT_FALSE(z.Versoepeld());
-}
-
-// Round 2: the group [1,4,3,2] after the reversal. With the first member's colour value
-// negative the FMJD rules leave it so and 1 meets 2; the weerstand engine orders the run
-// ascending ([1,4,2,3]) and 1 meets 3. With a non-negative first member both order descending.
-TEST(FMJDZwitsers, TweedeRondeOrdentAlleenNaNietNegatieveEerste) {
-    struct Geval {
-        int kw1, kw2, kw3;
-        Paarlijst fmjd;
-    };
-    const Geval gevallen[] = {
-        {-9, -9, 11, {{1, 2}, {3, 4}, {5, 6}, {7, 8}}},
-        {11, 11, -9, {{1, 3}, {2, 4}, {5, 6}, {7, 8}}},
-    };
-    for (const auto& g : gevallen) {
-        const auto t = Tabel({{2, g.kw1, 1, 1},
-                              {2, g.kw2, 1, 1},
-                              {2, g.kw3, 1, 1},
-                              {2, 11, 1, 1},
-                              {0, -9, 5, 1},
-                              {0, -9, 5, 1},
-                              {0, -9, 5, 1},
-                              {0, -9, 5, 1}});
-        EXPECT_EQ(FMJDParen(t, Gespeeld(t, {{1, 5}, {2, 6}, {3, 7}, {4, 8}}), 2), g.fmjd)
-            << g.kw1 << " " << g.kw2 << " " << g.kw3;
-    }
-}
-
-// Four score groups of two in a field of eight; 7 met 5, 6 and 8, so he needs a partner from
-// group 2. The first descent pairs 1-2, 3-4, 5-6 and fails at [8,7], which sets LaatsteGroep;
-// 5 and 6 floating fails too, so group 2 floats 3 and 4. With more than six games to go (one
-// played) the field keeps its score groups: [6,5,4,3] pairs 6-3, 5-4 and fails below; then
-// 5, 6 float, then 4, 6: 5-3, and [8,7,6,4] gives 8-6, 7-4. With two games played the rest
-// is one group [8,7,6,5,4,3]: 8-3, 7-4, 6-5.
-TEST(FMJDZwitsers, KleinVeldHoudtScoregroepen) {
-    auto veld = [](int partijen) {
-        return Tabel({{6, 0, 1, partijen},
-                      {6, 0, 1, partijen},
-                      {4, 0, 3, partijen},
-                      {4, 0, 3, partijen},
-                      {2, 0, 5, partijen},
-                      {2, 0, 5, partijen},
-                      {0, 0, 7, partijen},
-                      {0, 0, 7, partijen}});
-    };
-    const auto gescheiden = veld(1), samen = veld(2);
-    const std::initializer_list<std::pair<int, int>> gespeeld{{5, 7}, {6, 7}, {7, 8}};
-    EXPECT_EQ(FMJDParen(gescheiden, Gespeeld(gescheiden, gespeeld), 4),
-              (Paarlijst{{1, 2}, {3, 5}, {4, 7}, {6, 8}}));
-    EXPECT_EQ(FMJDParen(samen, Gespeeld(samen, gespeeld), 4),
-              (Paarlijst{{1, 2}, {3, 8}, {4, 7}, {5, 6}}));
 }
 
 TEST(RatingZwitsers, Kleurverdict) {
@@ -181,8 +107,9 @@ void Uitslag(Competitie& c, int32_t ronde, int32_t wit, uint8_t w, uint8_t z) {
 // the order is 1, 6 | 2, 5 | 3, 4 and, with the colour ratio dominant and a maximum of 1, only
 // a player with more whites may meet one with more blacks. 1-6 pair; 2 and 5 met, float, and
 // take 3 and 4: 2 (more blacks) prefers 3 (more whites), then 5-4. Each time the player with
-// more blacks gets white.
-TEST(RatingZwitsers, TweeRondenMetDrijvers) {
+// more blacks gets white. Then the table of round 3: preferences from the colour balance,
+// strong ones beyond ten times the maximum, the rate in the last round, and the floats.
+TEST(RatingZwitsers, DrieRondenMetDrijvers) {
     Competitie c;
     RatingVeld(c, true);
     Omgeving o;
@@ -201,19 +128,6 @@ TEST(RatingZwitsers, TweeRondenMetDrijvers) {
     EXPECT_EQ(RondeNummers(c, 2), (std::vector<int32_t>{4, 5, 6}));
     EXPECT_EQ(r.Onderzocht, 3);
     EXPECT_TRUE(o.gesprek.meldingen.empty());
-}
-
-// The table of round 3 of the season above: preferences from the colour balance, strong ones
-// beyond ten times the maximum, the rate in the last round, and the floats of rounds 2 and 1.
-TEST(RatingZwitsers, TabelMetVoorkeurenEnDrijvers) {
-    Competitie c;
-    RatingVeld(c, true);
-    Omgeving o;
-    ASSERT_TRUE(SamenstellenRooster(c, 1, true, false, o.omg).Gelukt());
-    Uitslag(c, 1, 1, 2, 0);
-    Uitslag(c, 1, 5, 1, 1);
-    Uitslag(c, 1, 3, 0, 2);
-    ASSERT_TRUE(SamenstellenRooster(c, 2, true, false, o.omg).Gelukt());
     Uitslag(c, 2, 6, 1, 1); // 6-1 drawn
     Uitslag(c, 2, 2, 2, 0); // 2 beats 3
     Uitslag(c, 2, 4, 0, 2); // 5 beats 4

@@ -4,7 +4,6 @@
 
 #include "pairing/speltabel.h"
 
-#include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
@@ -20,7 +19,7 @@ struct Rij {
 };
 
 // Positions 1..N in the given order; internal number = position, name "P<position>".
-inline Speltabel Tabel(std::initializer_list<Rij> rijen) {
+inline Speltabel Tabel(const std::vector<Rij>& rijen) {
     Speltabel t(1);
     int p = 0;
     for (const auto& r : rijen) {
@@ -39,7 +38,7 @@ inline Speltabel Tabel(std::initializer_list<Rij> rijen) {
 }
 
 inline std::vector<Posities> Gespeeld(const Speltabel& t,
-                                      std::initializer_list<std::pair<int, int>> paren) {
+                                      const std::vector<std::pair<int, int>>& paren) {
     std::vector<Posities> r(t.size());
     for (auto [a, b] : paren) {
         r[static_cast<std::size_t>(a)].Zet(b);
