@@ -28,6 +28,8 @@ constexpr std::array<Systeemnaam, 8> kSystemen{{{"normal", SysteemNormaal},
 
 // The rating methods by their value: 0 performance, 1 fixed, 2 own starting point.
 constexpr std::array<const char*, 3> kRatingmethoden{"performance", "fixed-start", "own-start"};
+// What a bye scores, in the order of Vrijscore.
+constexpr std::array<const char*, 3> kVrijscores{"win", "draw", "nothing"};
 
 std::string SysteemSleutel(uint16_t waarde) {
     for (const auto& s : kSystemen)
@@ -143,6 +145,8 @@ void ToonInstellingen(const Competitie& c, std::ostream& out) {
                         : std::to_string(o.Ratingmethode).c_str())
                 << ", starting rating " << o.Aanvangsrating << ", correction factor "
                 << o.Correctiefactor << '\n';
+    r("Bye") << "odd number " << JaOfNee(o.VrijBijOneven()) << ", scores "
+             << kVrijscores[static_cast<std::size_t>(o.VrijScore())] << '\n';
     r("Laren base") << c.LarenBasis << '\n';
     r("Place pairing") << "min games " << c.MinWed << ", max place distance " << c.PlaatsAfstand
                        << ", round gap " << c.Geleden << '\n';
@@ -188,7 +192,9 @@ const std::set<std::string>& InstellingOpties() {
                                               "--laren-base",
                                               "--place-min-games",
                                               "--place-max-distance",
-                                              "--place-round-gap"};
+                                              "--place-round-gap",
+                                              "--bye",
+                                              "--bye-score"};
     return opties;
 }
 
@@ -224,7 +230,10 @@ const char* const kInstellingGebruik =
     "  --rating-method own-start|performance|fixed-start  (rating system only, as below)\n"
     "  --starting-rating N    0-9999\n"
     "  --correction-factor N  0-9999\n"
-    "  --laren-base N         10-750 in steps of 10 (Laren system only)";
+    "  --laren-base N         10-750 in steps of 10 (Laren system only)\n"
+    "  --bye yes|no           an odd number of players to pair gives one a bye instead of\n"
+    "                         refusing (not the round robin, which pairs everyone)\n"
+    "  --bye-score win|draw|nothing  what a bye scores (only with the bye on)";
 
 bool PasInstellingenToe(Competitie& c, const Argumenten& a, std::ostream& waarschuwingen) {
     bool gegeven = false;
@@ -346,6 +355,15 @@ bool PasInstellingenToe(Competitie& c, const Argumenten& a, std::ostream& waarsc
         v.LarenBasis = basis;
     }
 
+    if (auto b = JaNee(a, "--bye")) s.ZetVrijBijOneven(*b);
+    if (auto w = a.Waarde("--bye-score")) {
+        Vereist(z.VrijScore, "--bye-score", "only with --bye yes");
+        bool gevonden = false;
+        for (std::size_t i = 0; i < kVrijscores.size(); ++i)
+            if (*w == kVrijscores[i]) v.VrijScore = static_cast<Vrijscore>(i), gevonden = true;
+        if (!gevonden) throw Gebruiksfout("--bye-score takes win, draw or nothing");
+    }
+
     WeigerendGesprek gesprek;
     if (!s.Ok(gesprek)) throw Weigering(lang::Tekst(lang::T::GeenGeldigGetal));
     s.Sluit();
@@ -401,6 +419,9 @@ Json InstellingenJson(const Competitie& c) {
                          : Json(o.Ratingmethode)},
           {"starting_rating", o.Aanvangsrating},
           {"correction_factor", o.Correctiefactor}}},
+        {"bye",
+         {{"odd_number", o.VrijBijOneven()},
+          {"score", kVrijscores[static_cast<std::size_t>(o.VrijScore())]}}},
         {"laren_base", c.LarenBasis},
         {"place_pairing",
          {{"min_games", c.MinWed},

@@ -90,11 +90,14 @@ int Paren(const Argumenten& a, Uitvoer& u) {
     Bewaar(c);
     if (a.Vlag("--json")) {
         Json wedstrijden = Json::array();
-        for (const auto& w : r.Nieuw)
-            wedstrijden.push_back({{"round", w.Ronde},
-                                   {"number", w.Wedstrijdnummer},
-                                   {"white", KantJson(w.Wit, c)},
-                                   {"black", KantJson(w.Zwart, c)}});
+        for (const auto& w : r.Nieuw) {
+            Json j{{"round", w.Ronde},
+                   {"number", w.Wedstrijdnummer},
+                   {"white", KantJson(w.Wit, c)},
+                   {"black", KantJson(w.Zwart, c)}};
+            if (IsVrij(w)) j["bye"] = true;
+            wedstrijden.push_back(std::move(j));
+        }
         SchrijfJson(u.out, Json{{"round", ronde}, {"matches", wedstrijden}});
         return 0;
     }
@@ -102,7 +105,8 @@ int Paren(const Argumenten& a, Uitvoer& u) {
     for (const auto& w : r.Nieuw) {
         char kop[32];
         std::snprintf(kop, sizeof kop, "%5d %5d    ", w.Ronde, w.Wedstrijdnummer);
-        u.out << kop << Spelerkolom(c, w.Wit, true) << "  -  " << Spelerkolom(c, w.Zwart, false)
+        u.out << kop << Spelerkolom(c, w.Wit, true) << "  -  "
+              << (IsVrij(w) ? "    " + lang::Tekst(lang::T::Vrij) : Spelerkolom(c, w.Zwart, false))
               << '\n';
     }
     return 0;

@@ -29,15 +29,19 @@ Json WedstrijdJson(const Wedstrijdgegevens& g, const Competitie& c) {
     std::string uitslag;
     for (char ch : UitslagTekst(g, c.Opties))
         if (ch != ' ') uitslag += ch;
-    return Json{{"round", g.Ronde},
-                {"number", g.Wedstrijdnummer},
-                {"white", KantJson(g.Wit, c)},
-                {"black", KantJson(g.Zwart, c)},
-                {"result", uitslag.empty() ? Json(nullptr) : Json(uitslag)},
-                {"played", g.Gespeeld},
-                {"regulation", g.Reglementair},
-                {"white_code", g.UitslagWit},
-                {"black_code", g.UitslagZwart}};
+    Json j{{"round", g.Ronde},
+           {"number", g.Wedstrijdnummer},
+           {"white", KantJson(g.Wit, c)},
+           {"black", KantJson(g.Zwart, c)},
+           {"result", uitslag.empty() ? Json(nullptr) : Json(uitslag)},
+           {"played", g.Gespeeld},
+           {"regulation", g.Reglementair},
+           {"white_code", g.UitslagWit},
+           {"black_code", g.UitslagZwart}};
+    // A bye has no black player; the key is there only for a bye, so other output stays as it
+    // was.
+    if (IsVrij(g)) j["bye"] = true;
+    return j;
 }
 
 } // namespace velkaro::cli

@@ -182,6 +182,9 @@ void Instellingenscherm::Open() {
     v_.PlaatsAfstand = c_.PlaatsAfstand;
     v_.Geleden = c_.Geleden;
     z_.MaxKleurverschil = v_.KleurDominant;
+    v_.VrijBijOneven = o.VrijBijOneven();
+    v_.VrijScore = o.VrijScore();
+    z_.VrijScore = v_.VrijBijOneven;
 
     v_.PlusMin = o.PuntenPlusRemise != 0 || o.PuntenMinRemise != 0;
     PasNotatieToe();
@@ -265,6 +268,11 @@ void Instellingenscherm::ZetKleurDominant(bool aan) {
     z_.MaxKleurverschil = aan;
 }
 
+void Instellingenscherm::ZetVrijBijOneven(bool aan) {
+    v_.VrijBijOneven = aan;
+    z_.VrijScore = aan;
+}
+
 void Instellingenscherm::ZetSorteervolgorde(const std::string& tekst) {
     v_.Sorteervolgorde = tekst;
     v_.SorteerLegenda = SorteerLegenda(tekst);
@@ -331,6 +339,8 @@ bool Instellingenscherm::Ok(Gesprek& gesprek) {
     o.ZetVlag(VlagFMJDRatingHanteren, v_.FMJDRating);
     o.ZetVlag(VlagTestopties, z_.Testopties && v_.Testopties);
     o.ZetVlag(VlagAlternatieveWeerstandparing, z_.Testopties && v_.AlternatieveWeerstand);
+    o.ZetVlag(VlagVrijBijOneven, v_.VrijBijOneven);
+    o.ZetVrijScore(v_.VrijScore);
     o.PuntenWinst = winst, o.PuntenRemise = remise, o.PuntenVerlies = verlies;
     o.PuntenPlusRemise = plus, o.PuntenMinRemise = min;
 

@@ -38,6 +38,9 @@ struct Instellingsvelden {
     std::string WegingEigen, WegingTegen; // one digit each
     bool Wegen = false;
     int MinWed = 0, PlaatsAfstand = 0, Geleden = 0; // 0..1000
+
+    bool VrijBijOneven = false; // an odd number of players to pair gives a bye
+    Vrijscore VrijScore = Vrijscore::Winst;
 };
 
 // The widths of the number fields in digits: a longer value is no valid number.
@@ -57,6 +60,7 @@ struct Instellingszicht {
     bool PlusMinVelden = false; // "+ remise" and "-  remise"
     bool FMJD64 = false, Testopties = false;
     bool MaxKleurverschil = false; // enabled
+    bool VrijScore = false;        // enabled: only while the bye is switched on
 };
 
 // The pairing parameters of place pairing, written at once when their spin field changes.
@@ -82,6 +86,7 @@ public:
     void ZetKNDBDelfts(bool aan);
     void ZetPlusMin(bool aan);
     void ZetKleurDominant(bool aan);
+    void ZetVrijBijOneven(bool aan);
     void ZetSorteervolgorde(const std::string& tekst);
     void ZetFMJDRating(bool aan);
     void ZetFMJD64(bool aan);

@@ -45,6 +45,15 @@ std::string KNDBDeel(int code) {
 } // namespace
 
 std::string UitslagTekst(const Wedstrijdgegevens& g, const trekenopties& o) {
+    if (IsVrij(g)) {
+        // What the bye scores, shown as a result against nobody.
+        Wedstrijdgegevens vrij = g;
+        vrij.UitslagWit = o.VrijCode();
+        vrij.UitslagZwart = UitslagVerlies;
+        vrij.Gespeeld = true;
+        vrij.Zwart = -1;
+        return UitslagTekst(vrij, o);
+    }
     if (g.UitslagWit == UitslagAfgebroken) return lang::Tekst(lang::T::AFG);
     if (!g.Gespeeld) return "   ";
     if (o.Schaaknotatie()) return Schaakdeel(g.UitslagWit) + "-" + Schaakdeel(g.UitslagZwart);
@@ -66,7 +75,9 @@ Kantweergave Kant(int32_t referentie, const TSpelersVerzameling& spelers) {
 
 std::string WedstrijdRegel(const Wedstrijdgegevens& g, const TSpelersVerzameling& spelers,
                            const trekenopties& o, bool toonLoting) {
-    const auto wit = Kant(g.Wit, spelers), zwart = Kant(g.Zwart, spelers);
+    const auto wit = Kant(g.Wit, spelers);
+    const auto zwart =
+        IsVrij(g) ? Kantweergave{lang::Tekst(lang::T::Vrij), 0} : Kant(g.Zwart, spelers);
     auto nummer = [&](const Kantweergave& k) {
         return toonLoting ? std::to_string(k.Lotingnummer) : std::string(" ");
     };

@@ -10,7 +10,8 @@
 
 namespace velkaro {
 
-// "AFG" for an adjourned game, three blanks without a result, else the two sides' parts.
+// "AFG" for an adjourned game, three blanks without a result, else the two sides' parts; a bye
+// shows what it scores, as a result against nobody.
 std::string UitslagTekst(const Wedstrijdgegevens& g, const trekenopties& o);
 
 // One side of a match as the lists show it: the player's name and drawing number, an outside
@@ -21,7 +22,8 @@ struct Kantweergave {
 };
 Kantweergave Kant(int32_t referentie, const TSpelersVerzameling& spelers);
 
-// Round, number, white's number and name, "-", black's number and name, result, "R";
+// Round, number, white's number and name, "-", black's number and name ("vrij" for a bye),
+// result, "R";
 // tab-separated. The drawing numbers are shown (and the round narrowed to 2 positions) when
 // toonLoting is set.
 std::string WedstrijdRegel(const Wedstrijdgegevens& g, const TSpelersVerzameling& spelers,

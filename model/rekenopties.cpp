@@ -1,5 +1,7 @@
 #include "model/rekenopties.h"
 
+#include "model/wedstrijden.h"
+
 #include <string>
 
 namespace velkaro {
@@ -80,6 +82,31 @@ void trekenopties::ZetVlag(Optievlag v, bool aan) {
         Optievlaggen = static_cast<uint16_t>(Optievlaggen | v);
     else
         Optievlaggen = static_cast<uint16_t>(Optievlaggen & ~v);
+}
+
+Vrijscore trekenopties::VrijScore() const {
+    const int v = (Optievlaggen >> 7) & 3;
+    return v == 1 ? Vrijscore::Remise : v == 2 ? Vrijscore::Niets : Vrijscore::Winst;
+}
+
+void trekenopties::ZetVrijScore(Vrijscore v) {
+    Optievlaggen = static_cast<uint16_t>((Optievlaggen & ~(VlagVrijscoreLaag | VlagVrijscoreHoog)) |
+                                         (static_cast<int>(v) << 7));
+}
+
+uint8_t trekenopties::VrijCode() const {
+    switch (VrijScore()) {
+    case Vrijscore::Remise:
+        return UitslagRemise;
+    case Vrijscore::Niets:
+        return UitslagVerlies;
+    default:
+        return UitslagWinst;
+    }
+}
+
+int32_t trekenopties::VrijPunten() const {
+    return Bordpunten() ? VrijCode() : PuntenVoorUitslag(VrijCode());
 }
 
 } // namespace velkaro

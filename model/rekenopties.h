@@ -28,7 +28,15 @@ enum Optievlag : uint16_t {
     VlagAlternatieveWeerstandparing = 8,
     VlagKNDBDelfts = 16,
     VlagFMJD64 = 32,
+    // An odd number of players to pair gives one of them a bye instead of refusing.
+    VlagVrijBijOneven = 64,
+    // Bits 7 and 8 hold what a bye scores (Vrijscore).
+    VlagVrijscoreLaag = 128,
+    VlagVrijscoreHoog = 256,
 };
+
+// What a bye scores: the points of a win, of a draw, or nothing.
+enum class Vrijscore : uint8_t { Winst = 0, Remise = 1, Niets = 2 };
 
 class trekenopties {
 public:
@@ -90,6 +98,15 @@ public:
     bool AlternatieveWeerstandparing() const { return Vlag(VlagAlternatieveWeerstandparing); }
     bool KNDBDelfts() const { return Vlag(VlagKNDBDelfts); }
     bool FMJD64() const { return Vlag(VlagFMJD64); }
+    bool VrijBijOneven() const { return Vlag(VlagVrijBijOneven); }
+    // The score of a bye; the unused fourth value of the two bits reads as a win.
+    Vrijscore VrijScore() const;
+    void ZetVrijScore(Vrijscore v);
+    // The result code a bye counts as: win, draw or loss.
+    uint8_t VrijCode() const;
+    // The points a bye adds to the standings: those of its code, or in board-point mode the
+    // match points 2, 1 or 0.
+    int32_t VrijPunten() const;
 };
 
 } // namespace velkaro

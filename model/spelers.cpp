@@ -121,7 +121,8 @@ bool TSpelersVerzameling::GelijkAantalWedstrijden() const {
         if (!s->InRooster()) continue;
         if (!eerste)
             eerste = s.get();
-        else if (s->G().AantalPartijen != eerste->G().AantalPartijen)
+        else if (s->G().AantalPartijen + s->G().AantalVrij !=
+                 eerste->G().AantalPartijen + eerste->G().AantalVrij)
             return false;
     }
     return true;

@@ -93,6 +93,8 @@ struct Spelergegevens {
     int32_t LarenOnderling = 0;
     int32_t Categoriecijfer = 0;
     int32_t GroepPartijen = 0;
+    int32_t AantalVrij = 0; // byes in the range: rounds taken part in without a game
+    int32_t VrijPunten = 0; // the points of those byes, within Punten
 
     std::string VolledigeNaam; // unbounded; empty means "same as Naam"
 
@@ -170,8 +172,9 @@ public:
     // text, the text inside Naam, Kort equal ignoring case, the text inside Naam ignoring case.
     // An empty text names nobody.
     std::optional<Spelergegevens> zoeknaam(std::string_view tekst) const;
-    // True when every player marked for pairing counted as many games (AantalPartijen of the
-    // last standings computation) as the first such player; true for an empty collection.
+    // True when every player marked for pairing counted as many games and byes (AantalPartijen
+    // and AantalVrij of the last standings computation) as the first such player; true for an
+    // empty collection.
     bool GelijkAantalWedstrijden() const;
 
 private:

@@ -33,6 +33,13 @@ struct Wedstrijdgegevens {
     bool operator==(const Wedstrijdgegevens&) const = default;
 };
 
+// A bye: a registered player in white against nobody (0, a number no player has). It is no
+// game: it carries no result of its own, and what it scores comes from the settings.
+constexpr int32_t kGeenTegenstander = 0;
+inline bool IsVrij(const Wedstrijdgegevens& g) {
+    return g.Wit > 0 && g.Zwart == kGeenTegenstander;
+}
+
 class twedstrijdobj {
 public:
     explicit twedstrijdobj(const Wedstrijdgegevens& g) : g_(g) {}

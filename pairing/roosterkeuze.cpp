@@ -76,8 +76,20 @@ int32_t RondeVanInvoer(int32_t spinwaarde) {
     return std::max(spinwaarde, 1);
 }
 
+bool MetVrijeRonde(const Competitie& c) {
+    return !IsRondtoernooi(c.Opties.Rekensysteem) && c.Opties.VrijBijOneven() &&
+           c.Spelers.tel_rooster() % 2 != 0;
+}
+
 bool MagSamenstellen(const Competitie& c) {
-    return IsRondtoernooi(c.Opties.Rekensysteem) || c.Spelers.tel_rooster() % 2 == 0;
+    return IsRondtoernooi(c.Opties.Rekensysteem) || c.Spelers.tel_rooster() % 2 == 0 ||
+           c.Opties.VrijBijOneven();
+}
+
+std::string Samenstelmelding(const Competitie& c) {
+    if (IsRondtoernooi(c.Opties.Rekensysteem) || c.Spelers.tel_rooster() % 2 == 0) return {};
+    return lang::Tekst(c.Opties.VrijBijOneven() ? lang::T::OnevenMetVrij
+                                                : lang::T::OnevenZonderVrij);
 }
 
 namespace {

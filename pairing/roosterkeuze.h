@@ -48,9 +48,18 @@ bool BevestigOpnieuwParen(const Competitie& c, int32_t ronde, Gesprek& gesprek);
 // The round the dialog passes on: its spin value, raised to 1 when below.
 int32_t RondeVanInvoer(int32_t spinwaarde);
 
-// "&Rooster samenstellen" is allowed for the round robin always, otherwise exactly when the
-// number of players marked "R" is even.
+// True when pairing gives a bye: a system other than the round robin, the bye switched on and
+// an odd number of players marked "R".
+bool MetVrijeRonde(const Competitie& c);
+
+// "&Rooster samenstellen" is allowed for the round robin always, otherwise when the number of
+// players marked "R" is even or the bye is switched on.
 bool MagSamenstellen(const Competitie& c);
+
+// The line beside the counter, also the button's tooltip, for an odd number of players to
+// pair: why the button is greyed (the bye is off), or that one player gets a bye. Empty
+// otherwise.
+std::string Samenstelmelding(const Competitie& c);
 
 // The dialog's two player lists. The plain list: "»" when marked "R" (else a blank), Kort,
 // the drawing number in three positions and Naam, separated by tabs. The check list (sorted

@@ -99,6 +99,16 @@ void SchrijfGeschiedenis(const Competitie& c, const Rapportopties& o, TUitvoerOb
         for (const auto& w : c.Wedstrijden) {
             const Wedstrijdgegevens& g = w->G();
             if (g.Wit != nummer && g.Zwart != nummer) continue;
+            if (IsVrij(g)) {
+                // A bye: no opponent, no colour, no rating; what it scores.
+                totaal += r.VrijPunten();
+                rijen.push_back({Uitvoercel::MetGeheel(g.Ronde, 0),
+                                 Uitvoercel::MetTekst(Tekst(T::Vrij), 0),
+                                 Uitvoercel::MetTekst({}, 0),
+                                 Uitvoercel::MetTekst(PuntenTekst(r, r.VrijPunten()), 0, true),
+                                 Uitvoercel::MetTekst({}, 0)});
+                continue;
+            }
             const bool wit = g.Wit == nummer;
             const int32_t ander = wit ? g.Zwart : g.Wit;
             std::string naam;

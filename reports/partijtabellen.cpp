@@ -130,6 +130,24 @@ void Partijtabellen::Vul(const Competitie& c) {
             if (beide) TelUitslag(paren_[{zelf, k.ander.Speler->InternNummer()}], o, code);
         }
     }
+    // A bye is in the player's games and his points, but meets nobody.
+    for (const auto& v : stand::VrijeRondes(c, o.VanRonde, o.TotRonde)) {
+        const TSpelerObj& s = c.Spelers.At(v.Index);
+        Spelertabel& t = Tabel(s.InternNummer());
+        if (t.Partijen.size() < kMaxPartijen) {
+            Partij p;
+            p.Ronde = v.Ronde;
+            p.Tegenstander = 0;
+            p.Vrij = true;
+            p.Punten = o.VrijPunten();
+            t.Partijen.push_back(p);
+        }
+        if (v.Ronde >= 1 && v.Ronde <= kMaxRondes) {
+            auto& slot = t.Rondes[static_cast<std::size_t>(v.Ronde - 1)];
+            slot = slot.value_or(0) + o.VrijPunten();
+            laatsteRonde_ = std::max(laatsteRonde_, static_cast<int>(v.Ronde));
+        }
+    }
     for (auto& [nummer, t] : tabellen_) {
         int32_t som = 0;
         for (auto& slot : t.Rondes)

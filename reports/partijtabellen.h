@@ -19,6 +19,7 @@ struct Partij {
     // outside opponent his rating reduced below 1000.
     int32_t Tegenstander = -1;
     bool Buiten = false;
+    bool Vrij = false;  // a bye: no opponent (Tegenstander 0), Punten what it scores
     int32_t Punten = 0; // PuntenVoorUitslag of the own code
     uint8_t Kleur = 0;  // 0 white, 1 black
 };

@@ -19,7 +19,9 @@ using lang::Tekst;
 
 namespace {
 
-std::string Naam(const Competitie& c, int32_t nummer) {
+// A bye's missing opponent is named "vrij".
+std::string Naam(const Competitie& c, int32_t nummer, bool vrij = false) {
+    if (vrij && nummer == kGeenTegenstander) return Tekst(T::Vrij);
     if (nummer < 0) return Tekst(T::Rating) + " " + std::to_string(-nummer);
     const TSpelerObj* s = c.Spelers.zoekptr(nummer);
     return s ? s->G().Naam : std::string();
@@ -34,6 +36,8 @@ Uitvoercel Lotingnummer(const Competitie& c, int32_t nummer) {
 } // namespace
 
 std::string Rapportuitslag(const trekenopties& o, const twedstrijdobj& w) {
+    // A bye: what it scores, against nobody.
+    if (IsVrij(w.G())) return Trim(PuntenTekst(o, o.VrijPunten())) + " - 0";
     if (w.IsAfgebroken()) return Tekst(T::AFG);
     if (!w.HeeftUitslag()) return {};
     const Wedstrijdgegevens& g = w.G();
@@ -55,6 +59,10 @@ struct Eerder {
     }
     void Neem(const trekenopties& o, const twedstrijdobj& w) {
         const Wedstrijdgegevens& g = w.G();
+        if (IsVrij(g)) {
+            Punten[g.Wit] += o.VrijPunten();
+            return;
+        }
         ++Ontmoetingen[Paar(g.Wit, g.Zwart)];
         if (!w.HeeftUitslag() || w.IsAfgebroken()) return;
         if (g.Wit > 0) Punten[g.Wit] += StandPunten(o, g.UitslagWit);
@@ -101,7 +109,7 @@ void SchrijfRonde(const Competitie& c, const Rapportopties& o, TUitvoerObject& u
         if (o.Tafelnummer) rij.push_back(Uitvoercel::MetGeheel(tafel, 0));
         for (int32_t nummer : {g.Wit, g.Zwart}) {
             if (a.Lotingnummer) rij.push_back(Lotingnummer(c, nummer));
-            rij.push_back(Uitvoercel::MetTekst(Naam(c, nummer), 0));
+            rij.push_back(Uitvoercel::MetTekst(Naam(c, nummer, IsVrij(g)), 0));
             if (info) rij.push_back(punten(nummer));
         }
         if (a.Uitslagen) rij.push_back(Uitvoercel::MetTekst(Rapportuitslag(r, *w), 0));
@@ -132,6 +140,10 @@ void SchrijfRonde(const Competitie& c, const Rapportopties& o, TUitvoerObject& u
     for (const auto* w : wedstrijden) {
         ++tafel;
         const Wedstrijdgegevens& g = w->G();
+        if (IsVrij(g)) {
+            plekken.push_back({Naam(c, g.Wit), {}, Tekst(T::Vrij), tafel});
+            continue;
+        }
         if (g.Wit > 0) plekken.push_back({Naam(c, g.Wit), Tekst(T::w), Naam(c, g.Zwart), tafel});
         if (g.Zwart > 0) plekken.push_back({Naam(c, g.Zwart), Tekst(T::z), Naam(c, g.Wit), tafel});
     }

@@ -1,6 +1,7 @@
 #include "reports/voortschrijding.h"
 
 #include "lang/teksten.h"
+#include "model/tekst.h"
 #include "reports/kolommen.h"
 #include "reports/punten.h"
 #include "reports/ranglijst_rapport.h"
@@ -91,10 +92,17 @@ void SchrijfTegenstanderPerRonde(const Competitie& c, const Rapportopties& o, TU
     // Wide enough for the highest place and the colour.
     const int cijfers =
         static_cast<int>(std::to_string(std::max<std::size_t>(c.Ranglijst.Aantal(), 1)).size());
-    const int breedte = std::max(3, cijfers) + (kleur ? 1 : 0);
+    const std::string vrij = Tekst(T::Vrij);
+    bool metVrij = false;
+    for (const auto& regel : c.Ranglijst)
+        for (const Partij& p : tabellen.Partijen(regel.Speler->InternNummer()))
+            metVrij = metVrij || p.Vrij;
+    int breedte = std::max(3, cijfers) + (kleur ? 1 : 0);
+    if (metVrij) breedte = std::max(breedte, static_cast<int>(AantalTekens(vrij)));
     SchrijfRondetabel(c, o, u, titel, tabellen, breedte, [&](const TSpelerObj& s, int r) {
         for (const Partij& p : tabellen.Partijen(s.InternNummer())) {
             if (p.Ronde != r) continue;
+            if (p.Vrij) return Uitvoercel::MetTekst(vrij, 0, true);
             std::string t =
                 p.Buiten ? buiten + std::to_string(p.Tegenstander) : std::to_string(p.Tegenstander);
             if (kleur) t += p.Kleur == 0 ? wit : zwart;

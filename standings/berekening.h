@@ -21,6 +21,7 @@ struct Berekening {
     int32_t Minimum; // minimum number of games of this computation
     Voortgang& Melder;
     std::vector<GeteldeWedstrijd> Wedstrijden;
+    std::vector<VrijeRonde> Vrij; // the byes of the range
     // The points of every result code (the code itself in board-point mode), looked up once
     // per computation.
     std::array<int32_t, 256> PuntenVoorCode{};

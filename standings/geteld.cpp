@@ -63,4 +63,18 @@ std::vector<GeteldeWedstrijd> GeteldeWedstrijden(Competitie& c, int32_t van, int
     return Verzamel<TSpelerObj>(c, van, tot, false);
 }
 
+std::vector<VrijeRonde> VrijeRondes(const Competitie& c, int32_t van, int32_t tot) {
+    std::vector<VrijeRonde> vrij;
+    for (const auto& w : c.Wedstrijden) {
+        const auto& g = w->G();
+        if (!IsVrij(g) || g.Ronde < van || g.Ronde > tot) continue;
+        for (std::size_t i = 0; i < c.Spelers.Aantal(); ++i)
+            if (c.Spelers.At(i).InternNummer() == g.Wit) {
+                vrij.push_back({i, g.Ronde});
+                break;
+            }
+    }
+    return vrij;
+}
+
 } // namespace velkaro::stand

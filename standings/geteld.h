@@ -43,4 +43,12 @@ std::vector<GelezenWedstrijd> TelbareWedstrijden(const Competitie& c, int32_t va
 // writable.
 std::vector<GeteldeWedstrijd> GeteldeWedstrijden(Competitie& c, int32_t van, int32_t tot);
 
+// One bye within [van, tot]: the player's position in the register and the round. A bye
+// carries no result flag of its own; it counts once its round is in the range.
+struct VrijeRonde {
+    std::size_t Index = 0;
+    int32_t Ronde = 0;
+};
+std::vector<VrijeRonde> VrijeRondes(const Competitie& c, int32_t van, int32_t tot);
+
 } // namespace velkaro::stand

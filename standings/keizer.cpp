@@ -45,9 +45,15 @@ void Totalen(Berekening& b, int32_t keizermaximum) {
         totaal[w.Wit.Index] += Deel(w.Zwart.Speler->G().Keizerwaarde, Percentage(o, w.Wit.Code));
         totaal[w.Zwart.Index] += Deel(w.Wit.Speler->G().Keizerwaarde, Percentage(o, w.Zwart.Code));
     }
+    // A bye earns the percentage of its score of the player's own value, as if he met himself,
+    // and is a round taken part in rather than one missed.
+    for (const auto& v : b.Vrij) {
+        const Spelergegevens& g = b.c.Spelers.At(v.Index).G();
+        totaal[v.Index] += Deel(g.Keizerwaarde, Percentage(o, o.VrijCode()));
+    }
     for (std::size_t i = 0; i < b.c.Spelers.Aantal(); ++i) {
         Spelergegevens& g = b.c.Spelers.At(i).W();
-        const int64_t minder = int64_t{keizermaximum} - g.AantalPartijen;
+        const int64_t minder = int64_t{keizermaximum} - g.AantalPartijen - g.AantalVrij;
         totaal[i] += static_cast<double>(g.Keizerwaarde) +
                      Deel(minder * g.Keizerwaarde, o.KeizerNietGespeeld);
         g.Keizerpunten = totaal[i];
@@ -114,7 +120,7 @@ void Keizer(Berekening& b) {
     b.Meld(lang::T::StapKeizermaximum);
     int32_t keizermaximum = 0;
     for (const auto& s : b.c.Spelers)
-        keizermaximum = std::max(keizermaximum, s->G().AantalPartijen);
+        keizermaximum = std::max(keizermaximum, s->G().AantalPartijen + s->G().AantalVrij);
     if (b.c.Opties.NietOptimaliseren == 0)
         Optimaliseer(b, keizermaximum);
     else

@@ -99,7 +99,7 @@ void Laren(Berekening& b) {
     for (auto& s : b.c.Spelers) {
         Spelergegevens& g = s->W();
         if (g.AantalPartijen > 0) {
-            g.PuntenPerPartij = double(g.Punten) / g.AantalPartijen;
+            g.PuntenPerPartij = double(g.Punten - g.VrijPunten) / g.AantalPartijen;
             g.LarenWPPerPartij = double(g.LarenWP) / g.AantalPartijen;
             g.TegenstanderGemiddeld =
                 Verzadig(int64_t{g.TegenstanderWaarden} * 100 / g.AantalPartijen);

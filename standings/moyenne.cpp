@@ -14,7 +14,9 @@ void Moyenne(Berekening& b) {
     for (auto& s : b.c.Spelers) {
         b.Meld(lang::T::StapBijwerkenMoyenne);
         Spelergegevens& g = s->W();
-        g.EigenMoyenne = g.AantalPartijen > 0 ? double(g.Punten) / g.AantalPartijen : 0.0;
+        // A rate per game: the points of byes, which are no games, stay out of it.
+        g.EigenMoyenne =
+            g.AantalPartijen > 0 ? double(g.Punten - g.VrijPunten) / g.AantalPartijen : 0.0;
         g.TegenstanderMoyenne = 0.0;
         g.TotaalMoyenne = 0.0;
     }

@@ -40,7 +40,7 @@ void ranglijst_sorteren(Competitie& c, bool stil, const Sorteerinstellingen* keu
     o.TotRonde = k.TotRonde;
 
     GeenVoortgang stilte;
-    stand::Berekening b{c, stil, minimum, voortgang ? *voortgang : stilte, {}, {}, {}};
+    stand::Berekening b{c, stil, minimum, voortgang ? *voortgang : stilte, {}, {}, {}, {}};
     for (int code = 0; code < 256; ++code)
         b.PuntenVoorCode[static_cast<std::size_t>(code)] = o.PuntenVoorUitslag(code);
 
@@ -55,6 +55,7 @@ void ranglijst_sorteren(Competitie& c, bool stil, const Sorteerinstellingen* keu
     // 6.
     b.Meld(T::StapWedstrijdtotalenInit);
     b.Wedstrijden = stand::GeteldeWedstrijden(c, k.VanRonde, k.TotRonde);
+    b.Vrij = stand::VrijeRondes(c, k.VanRonde, k.TotRonde);
     stand::TelUitslagen(b);
 
     // 7.

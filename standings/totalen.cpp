@@ -134,6 +134,7 @@ void InitialiseerSpelers(Competitie& c, bool vorigeNotering) {
         g.LarenOnderling = 20;
         g.Categoriecijfer = Categoriecijfer(g.Categorieen);
         g.GroepPartijen = 0;
+        g.AantalVrij = g.VrijPunten = 0;
         if (vorigeNotering) g.VorigeNotering = g.Notering;
     }
 }
@@ -149,6 +150,14 @@ void TelUitslagen(Berekening& b) {
             TelOp(g.TSRating, SomRating(*ander));
             if (ander->Speler) TelNorm(g, ander->Speler->G());
         }
+    }
+    // A bye adds only its points: no game, no win, draw or loss, no opponent, no colour.
+    const int32_t vrijpunten = b.c.Opties.VrijPunten();
+    for (const auto& v : b.Vrij) {
+        Spelergegevens& g = b.c.Spelers.At(v.Index).W();
+        ++g.AantalVrij;
+        TelOp(g.VrijPunten, vrijpunten);
+        TelOp(g.Punten, vrijpunten);
     }
     for (auto& s : b.c.Spelers) {
         Spelergegevens& g = s->W();

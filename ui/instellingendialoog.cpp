@@ -4,6 +4,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -119,6 +120,17 @@ InstellingenDialoog::InstellingenDialoog(Omgeving& o, QWidget* ouder)
     basis->addWidget(sbBasis_);
     basis->addStretch();
     lAlgemeen->addLayout(basis);
+    cbVrij_ = Vak("cbVrijBijOneven");
+    lAlgemeen->addWidget(cbVrij_);
+    auto* vrijscore = new QHBoxLayout;
+    lblVrijScore_ = new QLabel(this);
+    cbVrijScore_ = new QComboBox(this);
+    cbVrijScore_->setObjectName("cbVrijScore");
+    lblVrijScore_->setBuddy(cbVrijScore_);
+    vrijscore->addWidget(lblVrijScore_);
+    vrijscore->addWidget(cbVrijScore_);
+    vrijscore->addStretch();
+    lAlgemeen->addLayout(vrijscore);
 
     connect(cbSchaak_, &QCheckBox::clicked, this, [this](bool aan) {
         if (scherm_) scherm_->ZetSchaaknotatie(aan), Toon();
@@ -140,6 +152,12 @@ InstellingenDialoog::InstellingenDialoog(Omgeving& o, QWidget* ouder)
     });
     connect(cbAltWeerstand_, &QCheckBox::clicked, this, [this](bool aan) {
         if (scherm_) scherm_->Invoer().AlternatieveWeerstand = aan;
+    });
+    connect(cbVrij_, &QCheckBox::clicked, this, [this](bool aan) {
+        if (scherm_) scherm_->ZetVrijBijOneven(aan), Toon();
+    });
+    connect(cbVrijScore_, &QComboBox::currentIndexChanged, this, [this](int i) {
+        if (!bezig_ && scherm_ && i >= 0) scherm_->Invoer().VrijScore = static_cast<Vrijscore>(i);
     });
     connect(sbBasis_, &QSpinBox::valueChanged, this, [this](int w) {
         if (!bezig_ && scherm_) scherm_->Invoer().LarenBasis = w;
@@ -318,6 +336,17 @@ void InstellingenDialoog::Vertaal() {
     cbTestopties_->setText(Q(T::InsTestopties));
     cbAltWeerstand_->setText(Q(T::InsAlternatieveWeerstand));
     lblBasis_->setText(Q(T::InsBasispunten));
+    cbVrij_->setText(Q(T::InsVrijBijOneven));
+    lblVrijScore_->setText(Q(T::InsVrijScore));
+    {
+        // Items in the order of Vrijscore.
+        QSignalBlocker b(cbVrijScore_);
+        const int i = cbVrijScore_->currentIndex();
+        cbVrijScore_->clear();
+        for (T t : {T::InsVrijWinst, T::InsVrijRemise, T::InsVrijNiets})
+            cbVrijScore_->addItem(Q(t));
+        cbVrijScore_->setCurrentIndex(std::max(i, 0));
+    }
     grpSorteer_->setTitle(Q(T::InsSorteervolgorde));
     const T crit[] = {T::InsCrit1, T::InsCrit2, T::InsCrit3, T::InsCrit4, T::InsCrit5,
                       T::InsCrit6, T::InsCrit7, T::InsCrit8, T::InsCrit9};
@@ -398,6 +427,10 @@ void InstellingenDialoog::Toon() {
     zet(cbKleurDominant_, v.KleurDominant);
     zet(cbViertallen_, v.Viertallen);
     zet(cbWegen_, v.Wegen);
+    zet(cbVrij_, v.VrijBijOneven);
+    cbVrijScore_->setCurrentIndex(static_cast<int>(v.VrijScore));
+    cbVrijScore_->setEnabled(z.VrijScore);
+    lblVrijScore_->setEnabled(z.VrijScore);
     for (auto [e, veld] : velden_) {
         const QString t = Q(v.*veld);
         if (e->text() != t) {

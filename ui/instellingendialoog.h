@@ -11,6 +11,7 @@
 
 class QButtonGroup;
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -57,6 +58,9 @@ private:
     QLineEdit *edWinst_, *edRemise_, *edVerlies_, *edPlusRemise_, *edMinRemise_;
     QLabel *lblWinst_, *lblRemise_, *lblVerlies_, *lblPlusRemise_, *lblMinRemise_, *lblBasis_;
     QSpinBox* sbBasis_;
+    QCheckBox* cbVrij_;
+    QLabel* lblVrijScore_;
+    QComboBox* cbVrijScore_;
     QLineEdit* edSorteer_;
     QLabel* lblLegenda_;
     std::vector<QLabel*> criteria_;

@@ -74,7 +74,12 @@ RoosterDialoog::RoosterDialoog(Omgeving& o, QWidget* ouder)
     lSelecteren->addWidget(lblInTeRoosteren_, 2, 1, Qt::AlignRight);
     lSelecteren->addWidget(capTotaal_, 3, 0);
     lSelecteren->addWidget(lblTotaal_, 3, 1, Qt::AlignRight);
-    lSelecteren->setRowStretch(4, 1);
+    lblOneven_ = new QLabel(grpSelecteren_);
+    lblOneven_->setObjectName("lblOneven");
+    lblOneven_->setWordWrap(true);
+    lblOneven_->setMaximumWidth(lblOneven_->fontMetrics().averageCharWidth() * 32);
+    lSelecteren->addWidget(lblOneven_, 4, 0, 1, 2);
+    lSelecteren->setRowStretch(5, 1);
 
     lstRooster_ = new QListWidget(this);
     lstRooster_->setObjectName("lstRooster");
@@ -214,6 +219,10 @@ void RoosterDialoog::ToonTellers() {
     lblInTeRoosteren_->setText(QString::number(o_.C.Spelers.tel_rooster()));
     lblTotaal_->setText(QString::number(o_.C.Spelers.Aantal()));
     knopSamenstellen_->setEnabled(MagSamenstellen(o_.C));
+    const QString melding = Q(Samenstelmelding(o_.C));
+    lblOneven_->setText(melding);
+    lblOneven_->setVisible(!melding.isEmpty());
+    knopSamenstellen_->setToolTip(melding);
 }
 
 void RoosterDialoog::Wissel(QListWidgetItem* item) {

@@ -56,6 +56,7 @@ private:
     QGroupBox* grpSelecteren_;
     QPushButton *knopIedereen_, *knopNiemand_;
     QLabel *capInTeRoosteren_, *lblInTeRoosteren_, *capTotaal_, *lblTotaal_;
+    QLabel* lblOneven_; // why an odd number greys the button, or that one player gets a bye
     QListWidget *lstRooster_, *lstVinklijst_;
     QCheckBox* cbDebugfile_;
     QPushButton *knopSamenstellen_, *knopAnnuleren_, *knopHelp_;

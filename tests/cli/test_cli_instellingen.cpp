@@ -137,6 +137,21 @@ TEST(CliInstellingen, ReactiesVanHetInstellingenscherm) {
     const auto c = Lees();
     EXPECT_EQ(std::tie(c->Geleden, c->Opties.NietWegen), std::make_tuple(4, 0));
 
+    // The bye: off by default, its score only with it on.
+    EXPECT_FALSE(Lees()->Opties.VrijBijOneven());
+    EXPECT_EQ(Cli({"settings", f, "--bye-score", "draw"}).status, 2);
+    const auto vrij = Cli({"settings", f, "--bye", "yes", "--bye-score", "nothing"});
+    ASSERT_EQ(vrij.status, 0) << vrij.err;
+    EXPECT_NE(vrij.out.find("Bye:                    odd number yes, scores nothing\n"),
+              std::string::npos)
+        << vrij.out;
+    c = Lees();
+    EXPECT_TRUE(c->Opties.VrijBijOneven());
+    EXPECT_EQ(c->Opties.VrijScore(), Vrijscore::Niets);
+    EXPECT_EQ(Json::parse(Cli({"settings", f, "--json"}).out).at("bye"),
+              Json::parse(R"({"odd_number": true, "score": "nothing"})"));
+    EXPECT_EQ(Cli({"settings", f, "--bye-score", "half"}).status, 2);
+
     // The FMJD rating switch resets every player's rating in use from the chosen source.
     Gelukt({"player", "add", f, "--name", "Een", "--rating", "1300", "--fmjd-rating", "1900"});
     Gelukt({"settings", f, "--fmjd-rating", "yes"});

@@ -85,6 +85,23 @@ TEST_F(CliParen, OnevenEnOngelijkWordenGeweigerd) {
     EXPECT_NE(r.err.find("ongelijk aantal gespeelde wedstrijden"), std::string::npos) << r.err;
     r = Cli({"--lang", "en", "pair", f, "--round", "7", "--force"});
     EXPECT_EQ(r.status, 0) << r.err;
+
+    // With the bye switched on the odd number is paired: one player is "vrij", in every
+    // language and in the JSON of the match list.
+    ASSERT_EQ(Cli({"player", "mark", f, "3", "--off"}).status, 0);
+    ASSERT_EQ(Cli({"settings", f, "--bye", "yes"}).status, 0);
+    r = Cli({"pair", f, "--round", "7", "--force"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("-      vrij\n"), std::string::npos) << r.out;
+    for (const auto& [taal, woord] :
+         {std::pair{"nl", "\tvrij\t"}, std::pair{"en", "\tbye\t"}, std::pair{"fr", "\texempt\t"}}) {
+        const auto lijst = Cli({"--lang", taal, "match", "list", f, "7"});
+        EXPECT_EQ(std::count(lijst.out.begin(), lijst.out.end(), '\n'), 7) << lijst.out;
+        EXPECT_NE(lijst.out.find(woord), std::string::npos) << lijst.out;
+    }
+    const auto json = Cli({"match", "list", f, "7", "--json"});
+    EXPECT_EQ(json.out.find("\"bye\": true"), json.out.rfind("\"bye\": true")) << json.out;
+    EXPECT_NE(json.out.find("\"bye\": true"), std::string::npos) << json.out;
 }
 
 TEST_F(CliParen, MarkerenEnGebruik) {
