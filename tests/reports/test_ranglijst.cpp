@@ -145,12 +145,14 @@ TEST(Ranglijst, MatrixStatistiekEnSchaaknotatie) {
     o.Afdrukken.VorigeNotering = true;
     auto& g = s.c.Spelers.At(0).W();
     g.VorigeNotering = 2;
+    // A name that fills its column keeps two blanks from the cross table's first column.
+    g.Naam = "Wouter Meewisse";
     const auto regels = s.Scherm(o);
     ASSERT_EQ(regels.size(), 10u);
     EXPECT_EQ(regels[2], "Ranglijst na ronde 1");
-    EXPECT_EQ(regels[4], "  Nr Vor Naam         1 2 3 4 5  AW  Pt ");
-    EXPECT_EQ(regels[5], "   1   2 Jansen, P.   \xE2\x80\xA2 + . . .   4  3" + kHalf + " ");
-    EXPECT_EQ(regels[7], "   3  -- Bakker, A.   . . \xE2\x80\xA2 = .   4  2  ");
+    EXPECT_EQ(regels[4], "  Nr Vor Naam             1 2 3 4 5  AW  Pt ");
+    EXPECT_EQ(regels[5], "   1   2 Wouter Meewisse  \xE2\x80\xA2 + . . .   4  3" + kHalf + " ");
+    EXPECT_EQ(regels[7], "   3  -- Bakker, A.       . . \xE2\x80\xA2 = .   4  2  ");
 }
 
 TEST(Ranglijst, KaderMetToernooigegevensEnTeksten) {

@@ -32,6 +32,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStyle>
 #include <QTableView>
 #include <QTextBrowser>
 #include <QToolButton>
@@ -539,9 +540,19 @@ void TestUitslagen::matrixInvoer() {
         return t;
     };
 
+    // A wide name of fifteen characters keeps clear of the next column in both tables.
+    const QString breed = "WWWWWWWWWWWWWWW";
+    const std::string naam = p.c.Spelers.At(0).G().Naam;
+    p.c.Spelers.At(0).W().Naam = breed.toStdString();
+    const auto naamPast = [&](QTableView* t) {
+        const int rand = t->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, t) + 1;
+        QVERIFY2(t->columnWidth(1) - 2 * rand >= t->fontMetrics().horizontalAdvance(breed),
+                 qPrintable(QString::number(t->columnWidth(1))));
+    };
     bool klaar = false;
     BijVenster("Tvxmatrix", [&](QWidget* d) {
         auto* t = tester(d);
+        naamPast(t);
         QCOMPARE(d->windowTitle(), QString("Uitslagentabel invoeren"));
         QCOMPARE(t->model()->columnCount(), 4 + 4);
         QCOMPARE(t->currentIndex(), t->model()->index(0, 4 + 1));
@@ -559,6 +570,7 @@ void TestUitslagen::matrixInvoer() {
     klaar = false;
     BijVenster("Tvxmatrix1", [&](QWidget* d) {
         auto* t = tester(d);
+        naamPast(t);
         QCOMPARE(Zoek<QSpinBox>(d, "spinRondes")->value(), 3);
         Zoek<QSpinBox>(d, "spinRondes")->setValue(2);
         QCOMPARE(t->model()->columnCount(), 4 + 2);
@@ -572,6 +584,7 @@ void TestUitslagen::matrixInvoer() {
     });
     Zoek<QAction>(p.venster.get(), "mnuPerRondeMatrix")->trigger();
     QVERIFY(klaar);
+    p.c.Spelers.At(0).W().Naam = naam;
 
     // The cross table made rounds 1 and 2; the progress table's match joined round 1.
     Ini ini;
