@@ -2,6 +2,7 @@
 
 #include "entry/conversie.h"
 #include "entry/nummeren.h"
+#include "entry/ongedaan.h"
 #include "lang/teksten.h"
 #include "model/tekst.h"
 
@@ -177,7 +178,9 @@ void TSpelerLijst::Nieuw(const Invoerscherm& toon) {
         break;
     }
     invoer_.SetData(g, keuze_ == LotingKeuze::Ingeven);
+    Wijzigingsstap stap(geschiedenis_, Stapnaam(lang::T::StapSpelerNieuw));
     if (!toon(invoer_) || !invoer_.GetData(g)) return;
+    stap.Noem(Stapnaam(lang::T::StapSpelerNieuw, g.Naam));
     c_.MarkeerHerberekenen();
     g.InternNummer = c_.Spelers.VrijIntern();
     const int32_t intern = c_.Spelers.Voegtoe(g).InternNummer();
@@ -191,6 +194,7 @@ void TSpelerLijst::Wijzig(const Invoerscherm& toon) {
     TSpelerObj* speler = c_.Spelers.zoekptr(gekozen->InternNummer);
     if (!speler) return;
     const int32_t intern = speler->InternNummer();
+    Wijzigingsstap stap(geschiedenis_, Stapnaam(lang::T::StapSpelerWijzig, speler->G().Naam));
     if (SnelIngeven) {
         const auto tekst = gesprek_.Invoer(lang::Tekst(lang::T::InvoerenLotingnummer),
                                            lang::Tekst(lang::T::GeefLotingnummer), "");
@@ -220,6 +224,7 @@ void TSpelerLijst::Verwijder() {
     if (!gekozen) return;
     const TSpelerObj* speler = c_.Spelers.zoekptr(gekozen->InternNummer);
     if (!speler) return;
+    Wijzigingsstap stap(geschiedenis_, Stapnaam(lang::T::StapSpelerVerwijder, speler->G().Naam));
     using lang::T;
     const std::string vraag =
         lang::Tekst(T::Speler) + " " + speler->G().Naam + " " + lang::Tekst(T::verwijderen) + "?";
@@ -231,6 +236,13 @@ void TSpelerLijst::Verwijder() {
     const int oud = selectie_;
     Vul();
     selectie_ = std::min(oud, static_cast<int>(items_.size()) - 1);
+}
+
+void TSpelerLijst::Ververs() {
+    const int oud = selectie_;
+    Vul();
+    const int n = static_cast<int>(items_.size());
+    Selecteer(n == 0 ? -1 : std::clamp(oud, 0, n - 1));
 }
 
 void TSpelerLijst::Zoek() {
@@ -264,6 +276,8 @@ void TSpelerLijst::Zoek() {
 
 void TSpelerLijst::Nummeren() {
     if (c_.Spelers.Aantal() < 2) return;
+    // Every drawing number the numbering gives is one step.
+    Wijzigingsstap stap(geschiedenis_, Stapnaam(lang::T::StapNummeren));
     NummerAutomatisch(c_, Lotinggroepen, Parallel, toeval_);
     Vul();
     selectie_ = 0;

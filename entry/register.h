@@ -14,6 +14,8 @@
 
 namespace velkaro {
 
+class Geschiedenis;
+
 // "Lotingnummers": how a new player gets his drawing number; kept as LotingModus.
 enum class LotingKeuze : uint16_t { Volgorde = 0, Willekeurig = 1, Ingeven = 2 };
 
@@ -96,6 +98,11 @@ public:
 
     TInvoerSpelers& Invoer() { return invoer_; }
 
+    // The undo history that records the register's changes; none by default.
+    void ZetGeschiedenis(Geschiedenis* g) { geschiedenis_ = g; }
+    // After undo or redo: the lines again, the selection kept where it was as far as it goes.
+    void Ververs();
+
 private:
     void Vul();
     int Positie(int32_t intern) const;
@@ -112,6 +119,7 @@ private:
     LotingKeuze keuze_ = LotingKeuze::Volgorde;
     int32_t maximum_ = 0;
     std::string zoektekst_;
+    Geschiedenis* geschiedenis_ = nullptr;
 };
 
 } // namespace velkaro

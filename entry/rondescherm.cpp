@@ -1,5 +1,7 @@
 #include "entry/rondescherm.h"
 
+#include "entry/ongedaan.h"
+
 #include "lang/teksten.h"
 #include "model/tekst.h"
 
@@ -130,8 +132,11 @@ void TRondeScherm::Keuze(const Wedstrijdscherm& toon) {
     const bool leeg = ronde && ronde->G().AantalWedstrijden == 0;
     lijst_.SetData(r);
     if (toon(lijst_) == Afsluiting::Abort) {
+        // Putting the round back as it was is itself a change that can be undone.
+        Wijzigingsstap stap(geschiedenis_, Stapnaam(lang::T::StapAfbreken, std::to_string(r)));
         lijst_.GetData(r, false);
-        if (leeg) VerwijderRondeRecord(c_, r);
+        // (An undo in the list may already have taken the round away.)
+        if (leeg && c_.Rondes.RondeBestaat(r)) VerwijderRondeRecord(c_, r);
     } else {
         lijst_.GetData(r, true);
     }
@@ -140,7 +145,11 @@ void TRondeScherm::Keuze(const Wedstrijdscherm& toon) {
 }
 
 void TRondeScherm::Nieuw(const Wedstrijdscherm& toon) {
-    const int32_t r = NieuweRonde(c_, klok_);
+    int32_t r = 0;
+    {
+        Wijzigingsstap stap(geschiedenis_, Stapnaam(lang::T::StapRondeNieuw));
+        r = NieuweRonde(c_, klok_);
+    }
     Bouw();
     selectie_ = Positie(r);
     Keuze(toon);
@@ -155,13 +164,21 @@ void TRondeScherm::Invoegen() {
                          lang::Tekst(lang::T::Informatie), Pictogram::Informatie);
         return;
     }
-    VoegRondeIn(c_, r, klok_);
+    {
+        Wijzigingsstap stap(geschiedenis_, Stapnaam(lang::T::StapRondeInvoegen, std::to_string(r)));
+        VoegRondeIn(c_, r, klok_);
+    }
     Bouw();
 }
 
 void TRondeScherm::Verwijderen() {
     if (selectie_ < 0) return;
-    VerwijderRonde(c_, GekozenRonde(), gesprek_);
+    const int32_t r = GekozenRonde();
+    {
+        Wijzigingsstap stap(geschiedenis_,
+                            Stapnaam(lang::T::StapRondeVerwijderen, std::to_string(r)));
+        VerwijderRonde(c_, r, gesprek_);
+    }
     Bouw();
 }
 

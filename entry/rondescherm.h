@@ -36,6 +36,8 @@ enum class RondeWeg { Geannuleerd, Geweigerd, Verwijderd };
 // from round r on (above round 1) move one round down and the round is removed.
 RondeWeg VerwijderRonde(Competitie& c, int32_t r, Gesprek& gesprek);
 
+class Geschiedenis;
+
 class TRondeScherm {
 public:
     // Shows the match list modally (after SetData) and gives its outcome.
@@ -61,6 +63,11 @@ public:
     Verzoek GevraagdVerzoek() const { return lijst_.GevraagdVerzoek(); }
     int32_t GevraagdeGroep() const { return lijst_.GevraagdeGroep(); }
     TWedstrijdenlijst& Lijst() { return lijst_; }
+    // The undo history that records the rounds' and the match list's changes.
+    void ZetGeschiedenis(Geschiedenis* g) {
+        geschiedenis_ = g;
+        lijst_.ZetGeschiedenis(g);
+    }
 
 private:
     void Bouw();
@@ -75,6 +82,7 @@ private:
     std::vector<int32_t> nummers_;
     int selectie_ = -1;
     int32_t huidige_ = 0;
+    Geschiedenis* geschiedenis_ = nullptr;
 };
 
 } // namespace velkaro

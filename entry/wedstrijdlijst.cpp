@@ -1,5 +1,6 @@
 #include "entry/wedstrijdlijst.h"
 
+#include "entry/ongedaan.h"
 #include "entry/uitslagtekst.h"
 #include "entry/wedstrijdregels.h"
 #include "lang/teksten.h"
@@ -18,6 +19,8 @@ TWedstrijdenlijst::~TWedstrijdenlijst() {
 
 void TWedstrijdenlijst::SetData(int32_t ronde) {
     if (!lijnen_.empty() || !herstel_.empty()) GetData(ronde_, false);
+    // A change not yet recorded stays apart from the numbering below, which is none.
+    if (geschiedenis_) geschiedenis_->Bij();
     ronde_ = ronde;
     gewijzigd_ = false;
     verzoek_ = Verzoek::Geen;
@@ -36,6 +39,10 @@ void TWedstrijdenlijst::SetData(int32_t ronde) {
     Sorteer(nullptr);
     selectie_ = lijnen_.empty() ? -1 : 0;
     WerkVrijBij();
+    if (geschiedenis_) {
+        geschiedenis_->Koppel(this);
+        geschiedenis_->Herijk();
+    }
 }
 
 void TWedstrijdenlijst::Leeg() {
@@ -54,6 +61,22 @@ void TWedstrijdenlijst::GetData(int32_t ronde, bool commit) {
         for (const auto& g : herstel_) c_.Wedstrijden.Voegtoe(g);
     }
     Leeg();
+    if (geschiedenis_) geschiedenis_->Koppel(nullptr);
+}
+
+void TWedstrijdenlijst::ZetWerkset(std::vector<Wedstrijdgegevens> wedstrijden) {
+    const int oud = selectie_;
+    lijnen_.clear();
+    for (const auto& g : wedstrijden) lijnen_.push_back(std::make_unique<twedstrijdobj>(g));
+    Sorteer(nullptr);
+    selectie_ = lijnen_.empty() ? -1 : std::clamp(oud, 0, static_cast<int>(lijnen_.size()) - 1);
+    gewijzigd_ = true;
+    WerkVrijBij();
+}
+
+std::string TWedstrijdenlijst::Stap(lang::T tekst) {
+    const auto* w = Gekozen();
+    return Stapnaam(tekst, w ? std::to_string(w->G().Wedstrijdnummer) : std::string());
 }
 
 std::vector<Wedstrijdgegevens> TWedstrijdenlijst::Werkset() const {
@@ -109,7 +132,9 @@ void TWedstrijdenlijst::WerkVrijBij() {
 
 void TWedstrijdenlijst::Druk(Uitslagknop knop) {
     auto* w = Gekozen();
-    if (!w || !DrukKnop(c_, *w, knop)) return;
+    if (!w) return;
+    Wijzigingsstap stap(geschiedenis_, Stap(lang::T::StapUitslag));
+    if (!DrukKnop(c_, *w, knop)) return;
     gewijzigd_ = true;
     if (knop != Uitslagknop::ReglUitslag && knop != Uitslagknop::Afgebroken &&
         knop != Uitslagknop::UitslagWeg && knop != Uitslagknop::Regl00)
@@ -125,6 +150,7 @@ bool TWedstrijdenlijst::Toets(char toets) {
 }
 
 void TWedstrijdenlijst::Random() {
+    Wijzigingsstap stap(geschiedenis_, Stapnaam(lang::T::StapRandom));
     bool iets = false;
     for (auto& w : lijnen_) iets = RandomUitslag(c_, *w, toeval_) || iets;
     if (iets) gewijzigd_ = true;
@@ -135,6 +161,7 @@ void TWedstrijdenlijst::Nieuw(const Invoerscherm& toon) {
     g.Ronde = ronde_;
     g.Wedstrijdnummer = static_cast<int32_t>(10 * (lijnen_.size() + 1));
     invoer_.Open(g);
+    Wijzigingsstap stap(geschiedenis_, Stapnaam(lang::T::StapWedstrijdNieuw));
     if (!toon(invoer_)) return;
     std::tie(g.Wit, g.Zwart) = invoer_.Ok();
     gewijzigd_ = true;
@@ -148,6 +175,7 @@ void TWedstrijdenlijst::Nieuw(const Invoerscherm& toon) {
 void TWedstrijdenlijst::Wijzig(const Invoerscherm& toon) {
     auto* w = Gekozen();
     if (!w) return;
+    Wijzigingsstap stap(geschiedenis_, Stap(lang::T::StapWedstrijdWijzig));
     invoer_.Open(w->G());
     // The match's own players are free while it is changed.
     WerkVrijBij();
@@ -166,6 +194,7 @@ void TWedstrijdenlijst::Wijzig(const Invoerscherm& toon) {
 
 void TWedstrijdenlijst::Verwijder() {
     if (!Gekozen()) return;
+    Wijzigingsstap stap(geschiedenis_, Stap(lang::T::StapWedstrijdVerwijder));
     lijnen_.erase(lijnen_.begin() + selectie_);
     gewijzigd_ = true;
     c_.Gewijzigd = true;
@@ -176,6 +205,7 @@ void TWedstrijdenlijst::Verwijder() {
 void TWedstrijdenlijst::Nummer() {
     auto* w = Gekozen();
     if (!w) return;
+    Wijzigingsstap stap(geschiedenis_, Stap(lang::T::StapWedstrijdnummer));
     using lang::T;
     const auto tekst = gesprek_.Invoer(lang::Tekst(T::WedstrijdnummerWijzigen),
                                        lang::Tekst(T::GeefNieuwWedstrijdnummer),
@@ -188,6 +218,7 @@ void TWedstrijdenlijst::Nummer() {
 void TWedstrijdenlijst::Rondenummer() {
     auto* w = Gekozen();
     if (!w) return;
+    Wijzigingsstap stap(geschiedenis_, Stap(lang::T::StapRondenummer));
     using lang::T;
     const auto tekst =
         gesprek_.Invoer(lang::Tekst(T::RondenummerWijzigen), lang::Tekst(T::GeefNieuwRondenummer),
@@ -200,6 +231,7 @@ void TWedstrijdenlijst::Rondenummer() {
 void TWedstrijdenlijst::Wissel() {
     auto* w = Gekozen();
     if (!w) return;
+    Wijzigingsstap stap(geschiedenis_, Stap(lang::T::StapWissel));
     WisselKleuren(*w, c_.Opties);
     gewijzigd_ = true;
     c_.MarkeerHerberekenen();

@@ -8,6 +8,7 @@
 #include "model/competitie.h"
 #include "model/gesprek.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -15,6 +16,12 @@
 #include <vector>
 
 namespace velkaro {
+
+namespace lang {
+enum class T : uint16_t;
+}
+
+class Geschiedenis;
 
 // How the match list was closed: OK keeps the changes, Abort restores the round.
 enum class Afsluiting { Ok, Abort };
@@ -83,6 +90,10 @@ public:
     // The matches of the list as an OK close would put them back (the crash recovery keeps
     // them while they are outside the collection).
     std::vector<Wedstrijdgegevens> Werkset() const;
+    // The undo history that records the list's changes; none by default.
+    void ZetGeschiedenis(Geschiedenis* g) { geschiedenis_ = g; }
+    // Undo and redo put the matches the list holds back as they were.
+    void ZetWerkset(std::vector<Wedstrijdgegevens> wedstrijden);
     // The players free in this round (in no match of the list).
     const std::vector<int32_t>& VrijeSpelers() const { return invoer_.Vrij; }
 
@@ -91,6 +102,8 @@ private:
     void Sorteer(const twedstrijdobj* volg);
     void WerkVrijBij();
     void Leeg();
+    // A step's name with the selected match's number.
+    std::string Stap(lang::T tekst);
 
     Competitie& c_;
     Gesprek& gesprek_;
@@ -103,6 +116,7 @@ private:
     bool gewijzigd_ = false;
     Verzoek verzoek_ = Verzoek::Geen;
     int32_t groep_ = 0;
+    Geschiedenis* geschiedenis_ = nullptr;
 };
 
 } // namespace velkaro

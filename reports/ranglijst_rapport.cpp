@@ -133,7 +133,10 @@ std::vector<Kolom> RanglijstKolommen(const Competitie& c, const Afdrukopties& a,
             Kolom m;
             m.Rechts = true;
             m.VasteBreedte = true;
-            m.Breedte = breedte;
+            // The first column one position wider (its value right-aligned): a name as long as
+            // its column keeps two blanks from the first result, and stays clear of it where
+            // the names are drawn in a proportional font.
+            m.Breedte = kolom == 1 ? breedte + 1 : breedte;
             m.Kopcel = MatrixKopcel(kolom, breedte);
             m.Waarde = [&c, &lijst, &tabellen, kolom, breedte](std::size_t rij, const TSpelerObj&) {
                 return MatrixCel(c, lijst, tabellen, rij, kolom, breedte);

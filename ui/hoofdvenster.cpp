@@ -9,6 +9,7 @@
 #include "ui/helpvenster.h"
 #include "ui/instellingendialoog.h"
 #include "ui/matrixdialoog.h"
+#include "ui/ongedaanacties.h"
 #include "ui/overvenster.h"
 #include "ui/rapportdialoog.h"
 #include "ui/rapportscherm.h"
@@ -77,6 +78,7 @@ Hoofdvenster::Hoofdvenster(Competitie& c, Gesprek& g, Startopties opties)
                                      opties_.Testopties},
       programma_(c, g) {
     o_.Lijsten = opties_.Lijsten;
+    o_.Historie = &historie_;
     if (o_.Lijsten) o_.FMJD64 = o_.Lijsten->FMJD64;
     setObjectName("TForm1");
     setWindowIcon(QIcon(":/velkaro.svg"));
@@ -156,8 +158,20 @@ void Hoofdvenster::BouwMenu() {
     for (std::size_t i = 0; i < aRecent_.size(); ++i) {
         aRecent_[i] = Actie(mBestand_, ("mnuRecent" + std::to_string(i + 1)).c_str());
         connect(aRecent_[i], &QAction::triggered, this,
-                [this, i] { Na(programma_.OpenNaam(S(aRecent_[i]->data().toString()))); });
+                [this, i] { Geopend(programma_.OpenNaam(S(aRecent_[i]->data().toString()))); });
     }
+
+    // "Bewerken": undo and redo of what the match list, the player register, a pairing and
+    // the other commands changed, while no dialog is open.
+    mBewerken_ = menuBar()->addMenu(QString());
+    mBewerken_->setObjectName("mnuBewerken");
+    ongedaan_ = new OngedaanActies(this, &historie_, [this] { Ververs(); });
+    mBewerken_->addAction(ongedaan_->Ongedaan());
+    mBewerken_->addAction(ongedaan_->Opnieuw());
+    connect(mBewerken_, &QMenu::aboutToShow, this, [this] {
+        historie_.Bij();
+        ongedaan_->Werkbij();
+    });
 
     mGegevens_ = menuBar()->addMenu(QString());
     mGegevens_->setObjectName("mnuGegevens");
@@ -195,9 +209,9 @@ void Hoofdvenster::BouwMenu() {
     aHelp_ = Actie(mInfo_, "mnuHelp", QKeySequence(Qt::Key_F1));
     aOver_ = Actie(mInfo_, "mnuOver");
 
-    connect(aOpenen_, &QAction::triggered, this, [this] { Na(programma_.Openen()); });
+    connect(aOpenen_, &QAction::triggered, this, [this] { Geopend(programma_.Openen()); });
     connect(aOpslaan_, &QAction::triggered, this, [this] { Na(programma_.Opslaan()); });
-    connect(aNieuw_, &QAction::triggered, this, [this] { Na(programma_.Nieuw()); });
+    connect(aNieuw_, &QAction::triggered, this, [this] { Geopend(programma_.Nieuw()); });
     connect(aExport_, &QAction::triggered, this, [this] { Na(programma_.Exporteren()); });
     connect(aTaal_, &QAction::triggered, this, [this] { taal_->exec(); });
     connect(aAfsluiten_, &QAction::triggered, this, &QWidget::close);
@@ -245,7 +259,14 @@ void Hoofdvenster::BouwMenu() {
         perRondeMatrix_->Toon();
         Na(true);
     });
-    connect(aWissen_, &QAction::triggered, this, [this] { Na(programma_.WisAlleUitslagen()); });
+    connect(aWissen_, &QAction::triggered, this, [this] {
+        bool gewist = false;
+        {
+            Wijzigingsstap stap(&historie_, Stapnaam(T::StapWissenUitslagen));
+            gewist = programma_.WisAlleUitslagen();
+        }
+        Na(gewist);
+    });
     connect(aHersorteren_, &QAction::triggered, this, [this] {
         programma_.Hersorteren();
         Na(true);
@@ -254,7 +275,11 @@ void Hoofdvenster::BouwMenu() {
         groepen_->exec();
         Na(true);
     });
-    connect(aHeropenen_, &QAction::triggered, this, [this] { Na(programma_.Heropenen()); });
+    connect(aHeropenen_, &QAction::triggered, this, [this] {
+        // The group read again from its file starts a new history, as any group opened does.
+        if (programma_.Heropenen()) historie_.Wis();
+        Na(true);
+    });
     connect(aHelp_, &QAction::triggered, this, [this] { ToonHelp({}, this); });
     connect(aOver_, &QAction::triggered, this, [this] { over_->exec(); });
 }
@@ -305,7 +330,7 @@ void Hoofdvenster::BouwScherm() {
     kSnel_->setIcon(st->standardIcon(QStyle::SP_DirOpenIcon));
     kOpslaanB_->setIcon(st->standardIcon(QStyle::SP_DialogSaveButton));
     connect(kSnel_, &QToolButton::clicked, this,
-            [this] { Na(programma_.OpenNaam(c_.RecenteBestanden[0])); });
+            [this] { Geopend(programma_.OpenNaam(c_.RecenteBestanden[0])); });
     for (QToolButton* k : {kOpenen_, kRoosterB_, kRonde_, kStand_, kUitslagen_, kSnel_, kOpslaanB_})
         lBestaand->addWidget(k);
 
@@ -399,6 +424,8 @@ void Hoofdvenster::Vertaal() {
     aTaal_->setText(Q(T::MnuTaal));
     aExport_->setText(Q(T::MnuExport));
     aAfsluiten_->setText(Q(T::MnuAfsluiten));
+    mBewerken_->setTitle(Q(T::MnuBewerken));
+    ongedaan_->Werkbij();
     mGegevens_->setTitle(Q(T::MnuGegevens));
     aSpelers_->setText(Q(T::MnuSpelers));
     aInstellingen_->setText(Q(T::MnuInstellingen));
@@ -463,6 +490,10 @@ void Hoofdvenster::Ververs() {
     // A pairing on its worker thread owns the competition until it ends.
     if (rooster_ && rooster_->Bezig()) return;
     const TWedstrijdenlijst* lijst = rondes_ ? rondes_->Wedstrijdlijst().Lijst() : nullptr;
+    // A change made without a named step becomes one; another competition or group empties
+    // the history.
+    historie_.Bij();
+    if (ongedaan_) ongedaan_->Werkbij();
     BewaarHerstel(lijst);
     const Panelen p = BerekenPanelen(c_, lijst ? lijst->Aantal() : 0);
     if (p.Venstertitel != getoond_.Venstertitel) setWindowTitle(Q(p.Venstertitel));
@@ -557,7 +588,18 @@ void Hoofdvenster::RoosterMaken() {
 }
 
 void Hoofdvenster::Roosterdialoog() {
-    rooster_->exec();
+    {
+        // The pairing, with the marks set in the dialog, is one step, however many matches it
+        // replaced.
+        Wijzigingsstap stap(&historie_, Stapnaam(T::StapRoosterkeuze));
+        rooster_->exec();
+        const auto& r = rooster_->Resultaat();
+        if (r && r->Gelukt())
+            stap.Noem(Stapnaam(T::StapRooster, r->VanRonde == r->TotRonde
+                                                   ? std::to_string(r->VanRonde)
+                                                   : std::to_string(r->VanRonde) + "-" +
+                                                         std::to_string(r->TotRonde)));
+    }
     Na(true);
     const auto& r = rooster_->Resultaat();
     if (r && r->Gelukt() && NaRooster) NaRooster(r->VanRonde, r->TotRonde);
@@ -565,6 +607,12 @@ void Hoofdvenster::Roosterdialoog() {
 
 void Hoofdvenster::Na(bool) {
     Ververs();
+}
+
+void Hoofdvenster::Geopend(bool gelukt) {
+    // A competition opened (the same one again too) starts a new history.
+    if (gelukt) historie_.Wis();
+    Na(gelukt);
 }
 
 void Hoofdvenster::ToonRapport(Rapportsoort soort, std::optional<int32_t> van,
@@ -608,7 +656,7 @@ void Hoofdvenster::BewaarPubliceren(const std::string& map, bool naOpslaan) {
 
 bool Hoofdvenster::OpenBijStart(const std::string& naam) {
     const bool gelukt = programma_.OpenNaam(naam);
-    Ververs();
+    Geopend(gelukt);
     return gelukt;
 }
 

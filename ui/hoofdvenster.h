@@ -4,6 +4,7 @@
 #pragma once
 
 #include "entry/herstel.h"
+#include "entry/ongedaan.h"
 #include "entry/programma.h"
 #include "reports/rapportopties.h"
 #include "ui/omgeving.h"
@@ -36,6 +37,7 @@ class CategorieDialoog;
 class GroepenDialoog;
 class HelpVenster;
 class InstellingenDialoog;
+class OngedaanActies;
 class MatrixDialoog;
 class OverVenster;
 class PerRondeMatrixDialoog;
@@ -100,6 +102,9 @@ public:
     HelpVenster* Help() const { return help_.get(); }
     // The player register, whose hooks the program sets.
     SpelerLijstDialoog* Spelerlijst() const { return spelers_.get(); }
+    // The undo history of the open group, shared by the match list and the player register.
+    Geschiedenis& Historie() { return historie_; }
+    OngedaanActies* Ongedaan() const { return ongedaan_; }
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -109,7 +114,8 @@ private:
     QToolButton* Knop(QWidget* ouder, const char* naam, QAction* actie = nullptr);
     void BouwMenu();
     void BouwScherm();
-    void Na(bool gelukt); // after a command: refresh at once
+    void Na(bool gelukt);      // after a command: refresh at once
+    void Geopend(bool gelukt); // after opening or creating a competition
     void BewaarHerstel(const TWedstrijdenlijst* open);
     void ToonHelp(const QString& anker, QWidget* vanuit);
     // The web site's folder and "publish after every save", remembered per competition in
@@ -125,6 +131,7 @@ private:
     Omgeving o_;
     Programma programma_;
     Herstelbewaarder herstel_{c_};
+    Geschiedenis historie_{c_};
     std::string herstelInIni_; // the competition whose copy the settings file names
     QTimer* klok_;
     // Qt's own texts (file, print and page set-up dialogs) in the program's language.
@@ -132,7 +139,8 @@ private:
     Panelen getoond_; // the texts shown last, so unchanged ones are not set again
 
     // menu
-    QMenu *mBestand_, *mGegevens_, *mWedstrijden_, *mUitvoer_, *mCompetitie_, *mInfo_;
+    OngedaanActies* ongedaan_ = nullptr;
+    QMenu *mBestand_, *mBewerken_, *mGegevens_, *mWedstrijden_, *mUitvoer_, *mCompetitie_, *mInfo_;
     QAction *aOpenen_, *aOpslaan_, *aNieuw_, *aPrinter_, *aTaal_, *aExport_, *aAfsluiten_;
     QAction* aRecentScheiding_;
     std::array<QAction*, 4> aRecent_{};

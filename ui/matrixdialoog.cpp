@@ -11,8 +11,11 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace velkaro::ui {
 
@@ -27,8 +30,10 @@ QPushButton* Knop(QWidget* ouder, const char* naam) {
     return k;
 }
 
-// The grid: fixed sizes, the name column wide, the result columns narrow.
-QTableView* Raster(QWidget* ouder, MatrixModel* model, int naambreedte, int celbreedte) {
+// The grid: fixed sizes, the name column wide, the result columns narrow. The name column is
+// measured in the table's own font: the widest name shown fits, and never less room than
+// twenty average characters (a name's capacity).
+QTableView* Raster(QWidget* ouder, MatrixModel* model, int celbreedte) {
     auto* t = new QTableView(ouder);
     t->setObjectName("tabelMatrix");
     t->setModel(model);
@@ -42,9 +47,15 @@ QTableView* Raster(QWidget* ouder, MatrixModel* model, int naambreedte, int celb
     t->horizontalHeader()->setDefaultSectionSize(celbreedte);
     t->horizontalHeader()->setMinimumSectionSize(celbreedte);
     t->setMinimumSize(560, 320);
-    QObject::connect(model, &QAbstractItemModel::modelReset, t, [t, naambreedte] {
+    QObject::connect(model, &QAbstractItemModel::modelReset, t, [t, model] {
+        const QFontMetrics fm = t->fontMetrics();
+        // The delegate keeps this much of a cell free on either side of its text.
+        const int rand = t->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, t) + 1;
+        int naam = 20 * fm.averageCharWidth();
+        for (int r = 0; r < model->rowCount(); ++r)
+            naam = std::max(naam, fm.horizontalAdvance(model->index(r, 1).data().toString()));
         t->setColumnWidth(0, 40);
-        t->setColumnWidth(1, naambreedte);
+        t->setColumnWidth(1, naam + 2 * rand + fm.averageCharWidth());
         t->setColumnWidth(2, 44);
         t->setColumnWidth(3, 44);
     });
@@ -65,7 +76,7 @@ void ZetCursor(QTableView* t, int rij, int kolom) {
 MatrixDialoog::MatrixDialoog(Omgeving& o, QWidget* ouder)
     : Dialoog(o, "Tvxmatrix", "matrix", ouder), l_(o.C, o.G) {
     model_ = new MatrixModel(this);
-    tabel_ = Raster(this, model_, 180, 28);
+    tabel_ = Raster(this, model_, 28);
     tabel_->installEventFilter(this);
     winst_ = Knop(this, "knopWinst");
     remise_ = Knop(this, "knopRemise");
@@ -195,7 +206,7 @@ void MatrixDialoog::reject() {
 PerRondeMatrixDialoog::PerRondeMatrixDialoog(Omgeving& o, QWidget* ouder)
     : Dialoog(o, "Tvxmatrix1", "perrondematrix", ouder), l_(o.C, o.G) {
     model_ = new MatrixModel(this);
-    tabel_ = Raster(this, model_, 150, 44);
+    tabel_ = Raster(this, model_, 44);
     lblRondes_ = new QLabel(this);
     rondes_ = new QSpinBox(this);
     rondes_->setObjectName("spinRondes");

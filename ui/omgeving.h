@@ -14,6 +14,10 @@
 
 class QWidget;
 
+namespace velkaro {
+class Geschiedenis;
+}
+
 namespace velkaro::ui {
 
 struct Omgeving {
@@ -26,6 +30,7 @@ struct Omgeving {
     bool FMJD64 = false;              // the program-wide switch behind "FMJD 64"
     bool Testopties = false;          // the settings dialog shows its test options
     Ratinglijsten* Lijsten = nullptr; // the rating lists loaded at start-up; none in some tests
+    Geschiedenis* Historie = nullptr; // the undo history of the main window; none in some tests
 };
 
 // A window's placement in the settings file under its form name.

@@ -162,12 +162,10 @@ RapportDialoog::RapportDialoog(Omgeving& o, SorteerDialoog& sorteren, Rapportsch
 
     // "Afdrukken van".
     grpAfdrukkenVan_ = groep("grpAfdrukkenVan");
-    auto* lVan = new QGridLayout(grpAfdrukkenVan_);
-    for (std::size_t i = 0; i < kVakjes.size(); ++i) {
-        auto* k = vakje(std::get<1>(kVakjes[i]));
-        vakjes_.emplace_back(std::get<0>(kVakjes[i]), k);
-        lVan->addWidget(k, static_cast<int>(i % 9), static_cast<int>(i / 9));
-    }
+    new QGridLayout(grpAfdrukkenVan_);
+    for (std::size_t i = 0; i < kVakjes.size(); ++i)
+        vakjes_.emplace_back(std::get<0>(kVakjes[i]), vakje(std::get<1>(kVakjes[i])));
+    SchikVakjes();
 
     // "Uitslagen".
     grpUitslagen_ = groep("grpUitslagen");
@@ -445,10 +443,28 @@ Rapportkeuze RapportDialoog::Keuze() const {
     return k;
 }
 
+void RapportDialoog::SchikVakjes() {
+    auto* l = static_cast<QGridLayout*>(grpAfdrukkenVan_->layout());
+    std::vector<QCheckBox*> getoond;
+    for (const auto& [veld, vak] : vakjes_) {
+        l->removeWidget(vak);
+        if (!vak->isHidden()) getoond.push_back(vak);
+    }
+    const int n = static_cast<int>(getoond.size());
+    const int rijen = std::max(1, (n + 1) / 2);
+    for (int i = 0; i < n; ++i)
+        l->addWidget(getoond[static_cast<std::size_t>(i)], i % rijen, i / rijen);
+    // The room the box has beyond its boxes goes below them, not between them.
+    // (Rows a kind with more boxes used stay behind empty, and empty rows take no room.)
+    for (int r = 0; r < std::max(l->rowCount(), rijen + 1); ++r)
+        l->setRowStretch(r, r == rijen ? 1 : 0);
+}
+
 void RapportDialoog::ToonVoorSoort(Rapportsoort soort) {
     setWindowTitle(Q(Rapportdialoogtitel(soort)));
     grpAfdrukkenVan_->setVisible(ToontGroep(soort, Rapportgroep::AfdrukkenVan));
     for (const auto& [veld, vak] : vakjes_) vak->setVisible(ToontAfdrukoptie(soort, veld));
+    SchikVakjes();
     grpUitslagen_->setVisible(ToontGroep(soort, Rapportgroep::Uitslagen));
     grpSerie_->setVisible(ToontGroep(soort, Rapportgroep::Serie));
     grpSorteren_->setVisible(ToontGroep(soort, Rapportgroep::SorterenOp));

@@ -53,6 +53,9 @@ private:
     enum class Bestemming { Scherm, Bestand, Printer };
     void Vul(const Rapportkeuze& k);
     void ToonVoorSoort(Rapportsoort soort);
+    // The "Afdrukken van" boxes the kind shows, packed in two columns from the top: a hidden
+    // box leaves no hole.
+    void SchikVakjes();
     void Maak(Bestemming b);
     void Bewaar();
 

@@ -23,6 +23,7 @@ QPushButton* RondeDialoog::Knop(const char* naam) {
 
 RondeDialoog::RondeDialoog(Omgeving& o, QWidget* ouder)
     : Dialoog(o, "TRondeScherm", "rondes", ouder), logica_(o.C, o.G, klok_, toeval_) {
+    logica_.ZetGeschiedenis(o.Historie);
     wedstrijden_ = std::make_unique<WedstrijdlijstDialoog>(o, this);
     toon_ = [this](TWedstrijdenlijst& l) {
         getoond_ = true;

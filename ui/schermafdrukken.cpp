@@ -14,6 +14,7 @@
 #include "ui/afdrukvoorbeeld.h"
 #include "ui/helpvenster.h"
 #include "ui/hoofdvenster.h"
+#include "ui/ongedaanacties.h"
 #include "ui/qtgesprek.h"
 #include "ui/rapportdialoog.h"
 #include "ui/rondedialoog.h"
@@ -28,8 +29,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QTimer>
 
@@ -224,9 +228,39 @@ int main(int argc, char** argv) {
                 goed &= Bewaar(invoer, uit + "/twedinvoer" + s);
                 invoer->hide();
             }
+            {
+                // The undo menu of the match list: two results changed, the second undone, the
+                // table's context menu open over the list.
+                auto& historie = venster.Historie();
+                lijst.ZetGeschiedenis(&historie);
+                historie.Koppel(&lijst);
+                historie.Wis();
+                lijst.Selecteer(0);
+                lijst.Druk(velkaro::Uitslagknop::Res0);
+                lijst.Druk(velkaro::Uitslagknop::Res0);
+                historie.Ongedaan();
+                wl.Bereid(lijst);
+                wl.Ongedaan()->Werkbij();
+                QMenu menu(&wl);
+                menu.addAction(wl.Ongedaan()->Ongedaan());
+                menu.addAction(wl.Ongedaan()->Opnieuw());
+                auto* tabel = wl.findChild<QWidget*>("lijstWedstrijden");
+                menu.popup(tabel->mapToGlobal(QPoint(160, 60)));
+                Wacht();
+                const QPixmap beeld = QGuiApplication::primaryScreen()->grabWindow(
+                    0, wl.x(), wl.y(), wl.frameGeometry().width(), wl.frameGeometry().height());
+                const QString pad = uit + "/ongedaan" + s;
+                const bool ok = beeld.save(pad);
+                std::cout << (ok ? "wrote " : "FAILED ") << pad.toStdString() << '\n';
+                goed &= ok;
+                menu.hide();
+                lijst.ZetGeschiedenis(nullptr);
+            }
             wl.hide();
             wl.Los();
             lijst.GetData(ronde, false);
+            venster.Historie().Koppel(nullptr);
+            venster.Historie().Wis();
         }
         // The two result-table dialogs, modal: pictured once shown, then closed unchanged.
         for (const char* naam : {"Tvxmatrix", "Tvxmatrix1"}) {

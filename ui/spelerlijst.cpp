@@ -1,5 +1,6 @@
 #include "ui/spelerlijst.h"
 
+#include "ui/ongedaanacties.h"
 #include "ui/spelerinvoer.h"
 #include "ui/spelermodel.h"
 #include "ui/tekst.h"
@@ -36,6 +37,12 @@ SpelerLijstDialoog::SpelerLijstDialoog(Omgeving& o, QWidget* ouder)
       lijst_(std::make_unique<TSpelerLijst>(o.C, o.G, toeval_)) {
     invoer_ = new SpelerInvoerDialoog(o, this);
     model_ = new SpelerModel(this);
+    lijst_->ZetGeschiedenis(o.Historie);
+    // Ctrl+Z and Ctrl+Y, also in the list's context menu.
+    ongedaan_ = new OngedaanActies(this, o.Historie, [this] {
+        lijst_->Ververs();
+        Toon();
+    });
 
     regels_ = new QListView(this);
     regels_->setObjectName("lijstSpelers");
@@ -61,6 +68,9 @@ SpelerLijstDialoog::SpelerLijstDialoog(Omgeving& o, QWidget* ouder)
         v->setMinimumSize(560, 320);
         v->installEventFilter(this);
         connect(v, &QAbstractItemView::doubleClicked, this, [this] { Wijzig(); });
+        v->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(v, &QWidget::customContextMenuRequested, this,
+                [this, v](const QPoint& p) { ongedaan_->ToonMenu(v, p); });
         connect(v->selectionModel(), &QItemSelectionModel::currentChanged, this,
                 [this](const QModelIndex& i) {
                     if (bezig_) return;
@@ -222,6 +232,7 @@ void SpelerLijstDialoog::Vertaal() {
     knopHelp_->setText(Q(T::BtnHelp));
     lblTeller_->setToolTip(Q(T::SplTellerHint));
     invoer_->Vertaal();
+    ongedaan_->Werkbij();
 }
 
 void SpelerLijstDialoog::showEvent(QShowEvent* e) {
@@ -267,6 +278,7 @@ void SpelerLijstDialoog::Toon() {
     }
     bezig_ = false;
     ToonTeller();
+    ongedaan_->Werkbij();
 }
 
 void SpelerLijstDialoog::ToonTeller() {

@@ -23,6 +23,7 @@ class QTreeView;
 
 namespace velkaro::ui {
 
+class OngedaanActies;
 class SpelerInvoerDialoog;
 class SpelerModel;
 
@@ -38,6 +39,7 @@ public:
 
     SpelerInvoerDialoog* Invoerdialoog() const { return invoer_; }
     SpelerModel* Model() const { return model_; }
+    OngedaanActies* Ongedaan() const { return ongedaan_; }
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -61,6 +63,7 @@ private:
     SpelerInvoerDialoog* invoer_;
     SpelerModel* model_;
     bool bezig_ = false;
+    OngedaanActies* ongedaan_;
 
     QListView* regels_;
     QTreeView* kolommen_;

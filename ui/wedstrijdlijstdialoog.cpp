@@ -1,6 +1,7 @@
 #include "ui/wedstrijdlijstdialoog.h"
 
 #include "entry/groepen.h"
+#include "ui/ongedaanacties.h"
 #include "ui/tekst.h"
 #include "ui/wedinvoerdialoog.h"
 #include "ui/wedstrijdmodel.h"
@@ -63,6 +64,12 @@ WedstrijdlijstDialoog::WedstrijdlijstDialoog(Omgeving& o, QWidget* ouder)
         l_->Wijzig([this](TWedInvoer& w) { return invoer_->Toon(w); });
         Na();
     });
+
+    // Ctrl+Z and Ctrl+Y, also in the table's context menu: the list shows the restored round.
+    ongedaan_ = new OngedaanActies(this, o.Historie, [this] { Na(); });
+    tabel_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(tabel_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& p) { ongedaan_->ToonMenu(tabel_, p); });
 
     lblDatum_ = new QLabel(this);
     datum_ = new QLineEdit(this);
@@ -199,6 +206,7 @@ void WedstrijdlijstDialoog::Vertaal() {
     ok_->setText(Q(T::BtnOK));
     help_->setText(Q(T::BtnHelp));
     if (invoer_) invoer_->Vertaal();
+    ongedaan_->Werkbij();
     if (l_) {
         const Knoppaneel p = l_->Panel();
         for (std::size_t i = 0; i < res_.size(); ++i) {
@@ -263,6 +271,7 @@ void WedstrijdlijstDialoog::Selecteer() {
 void WedstrijdlijstDialoog::Na() {
     model_->Herlaad();
     Selecteer();
+    ongedaan_->Werkbij();
 }
 
 void WedstrijdlijstDialoog::Druk(Uitslagknop knop) {
@@ -272,6 +281,7 @@ void WedstrijdlijstDialoog::Druk(Uitslagknop knop) {
     // A result leaves the order of the lines alone: only its own line is drawn again.
     model_->WerkRij(rij);
     if (l_->Selectie() != rij) Selecteer();
+    ongedaan_->Werkbij();
 }
 
 void WedstrijdlijstDialoog::Sluit(Afsluiting a) {
@@ -315,6 +325,7 @@ bool WedstrijdlijstDialoog::Toets(QKeyEvent* e) {
     if (l_->Toets(teken)) {
         model_->WerkRij(rij);
         if (l_->Selectie() != rij) Selecteer();
+        ongedaan_->Werkbij();
     }
     // Other characters would only start the table's search by first letter.
     return true;

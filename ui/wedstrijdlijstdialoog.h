@@ -20,6 +20,7 @@ class QTableView;
 
 namespace velkaro::ui {
 
+class OngedaanActies;
 class WedInvoerDialoog;
 class WedstrijdModel;
 
@@ -44,6 +45,7 @@ public:
     // The list shown, nullptr while the dialog shows none.
     const TWedstrijdenlijst* Lijst() const { return l_; }
     WedInvoerDialoog* Invoer() const { return invoer_.get(); }
+    OngedaanActies* Ongedaan() const { return ongedaan_; }
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override;
@@ -75,6 +77,7 @@ private:
     QPushButton *nieuw_, *wijzig_, *verwijder_, *nummer_, *ronde_, *wissel_, *random_;
     QPushButton *spelers_, *rooster_, *abort_, *ok_, *help_;
     std::unique_ptr<WedInvoerDialoog> invoer_;
+    OngedaanActies* ongedaan_;
 };
 
 } // namespace velkaro::ui

@@ -29,7 +29,9 @@ std::string Sneltoets(const std::string& t) {
 }
 
 const std::vector<std::vector<T>> kGroepen = {
-    {T::MnuBestand, T::MnuGegevens, T::MnuWedstrijden, T::MnuUitvoer, T::MnuCompetitie, T::MnuInfo},
+    {T::MnuBestand, T::MnuBewerken, T::MnuGegevens, T::MnuWedstrijden, T::MnuUitvoer,
+     T::MnuCompetitie, T::MnuInfo},
+    {T::MnuOngedaan, T::MnuOpnieuw},
     {T::MnuOpenen, T::MnuOpslaan, T::MnuNieuw, T::MnuPrinter, T::MnuTaal, T::MnuExport,
      T::MnuAfsluiten},
     {T::MnuSpelers, T::MnuInstellingen, T::MnuCategorieen, T::MnuEloOverzetten,

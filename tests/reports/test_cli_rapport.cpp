@@ -31,8 +31,8 @@ TEST_F(CliRapport, RanglijstOpHetScherm) {
     EXPECT_EQ(regels[0], "Bestand: club.xv7");
     EXPECT_EQ(regels[2], "Ranglijst Clubcompetitie DC Het Noorden 2026-2027 na ronde 5");
     // The demo's own options: previous place, cross table, statistics, colours.
-    EXPECT_EQ(regels[4].substr(0, 23), "  Nr Vor Naam         1");
-    EXPECT_EQ(regels[5].substr(0, 27), "   1  -- de Vries, H. \xE2\x80\xA2 +");
+    EXPECT_EQ(regels[4].substr(0, 24), "  Nr Vor Naam          1");
+    EXPECT_EQ(regels[5].substr(0, 28), "   1  -- de Vries, H.  \xE2\x80\xA2 +");
     EXPECT_EQ(Lees(map / "club.101"), groep); // --no-save
 
     r = Cli({"report", f, "--options", "", "--kind", "progress"});

@@ -138,12 +138,14 @@ TEST(Ranglijst, MatrixStatistiekEnSchaaknotatie) {
     o.Afdrukken.VorigeNotering = true;
     auto& g = s.c.Spelers.At(0).W();
     g.VorigeNotering = 2;
+    // A name that fills its column keeps two blanks from the cross table's first column.
+    g.Naam = "Wouter Meewisse";
     const auto regels = s.Scherm(o);
     ASSERT_EQ(regels.size(), 10u);
     EXPECT_EQ(std::forward_as_tuple(regels[2], regels[4], regels[5], regels[7]),
-              std::make_tuple("Ranglijst na ronde 1", "  Nr Vor Naam         1 2 3 4 5  AW  Pt ",
-                              "   1   2 Jansen, P.   \xE2\x80\xA2 + . . .   4  3" + kHalf + " ",
-                              "   3  -- Bakker, A.   . . \xE2\x80\xA2 = .   4  2  "));
+              std::make_tuple("Ranglijst na ronde 1", "  Nr Vor Naam             1 2 3 4 5  AW  Pt ",
+                              "   1   2 Wouter Meewisse  \xE2\x80\xA2 + . . .   4  3" + kHalf + " ",
+                              "   3  -- Bakker, A.       . . \xE2\x80\xA2 = .   4  2  "));
 }
 
 TEST(Ranglijst, KaderMetToernooigegevensEnTeksten) {

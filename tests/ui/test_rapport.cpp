@@ -17,6 +17,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -32,7 +33,10 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
+#include <map>
+#include <vector>
 
 using namespace velkaro;
 using velkaro::test::BijVenster;
@@ -491,3 +495,40 @@ void TestRapport::pdfNaamEnZoom() {
 }
 
 QTEST_MAIN(TestRapport)
+
+// The "Afdrukken van" box of every kind that shows it: its boxes stand one under the other in
+// each column without a hole, whichever boxes the kind hides and however tall the box is.
+void TestRapport::afdrukkenVanZonderGaten() {
+    test::Programma p(map_.path());
+    auto* w = p.venster.get();
+    QVERIFY(w->OpenBijStart(Demo("gaten")));
+    int gezien = 0;
+    for (int s = 0; s <= 8; ++s) {
+        BijVenster("TVKRang", [&](QWidget* d) {
+            auto* groep = Zoek<QWidget>(d, "grpAfdrukkenVan");
+            if (!groep->isVisible()) return;
+            ++gezien;
+            std::map<int, std::vector<QRect>> kolommen;
+            for (auto* vak : groep->findChildren<QCheckBox*>())
+                if (vak->isVisible()) kolommen[vak->x()].push_back(vak->geometry());
+            QVERIFY(!kolommen.empty());
+            QVERIFY(kolommen.size() <= 2);
+            // The layout's own room between two rows, and a pixel for rounding.
+            auto* rooster = qobject_cast<QGridLayout*>(groep->layout());
+            QVERIFY(rooster);
+            const int ruimte = rooster->verticalSpacing() + 1;
+            for (auto& [x, vakken] : kolommen) {
+                std::sort(vakken.begin(), vakken.end(),
+                          [](const QRect& a, const QRect& b) { return a.y() < b.y(); });
+                for (std::size_t i = 1; i < vakken.size(); ++i)
+                    QVERIFY2(vakken[i].top() - vakken[i - 1].bottom() <= ruimte,
+                             qPrintable(QString("kind %1: %2 px between boxes")
+                                            .arg(s)
+                                            .arg(vakken[i].top() - vakken[i - 1].bottom())));
+            }
+            Klik(d, "knopOk");
+        });
+        w->ToonRapport(static_cast<Rapportsoort>(s));
+    }
+    QVERIFY(gezien >= 3);
+}

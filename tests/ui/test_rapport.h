@@ -27,4 +27,5 @@ private slots:
     void grootsteRanglijstNaarPdf();
     void afdrukkenZonderVenster();
     void pdfNaamEnZoom();
+    void afdrukkenVanZonderGaten();
 };

@@ -5,6 +5,7 @@
 
 #include "../entry/hulp.h"
 #include "../entry/maak.h"
+#include "entry/ongedaan.h"
 #include "entry/uitslagtekst.h"
 #include "entry/wedstrijdlijst.h"
 #include "hulp.h"
@@ -12,20 +13,26 @@
 #include "model/systeem.h"
 #include "ui/helpvenster.h"
 #include "ui/matrixdialoog.h"
+#include "ui/ongedaanacties.h"
 #include "ui/rondedialoog.h"
+#include "ui/spelerlijst.h"
+#include "ui/spelermodel.h"
 #include "ui/wedinvoerdialoog.h"
 #include "ui/wedstrijdlijstdialoog.h"
 #include "ui/wedstrijdmodel.h"
 
 #include <QAbstractItemModelTester>
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStyle>
 #include <QTableView>
 #include <QTextBrowser>
 #include <QToolButton>
@@ -533,9 +540,19 @@ void TestUitslagen::matrixInvoer() {
         return t;
     };
 
+    // A wide name of fifteen characters keeps clear of the next column in both tables.
+    const QString breed = "WWWWWWWWWWWWWWW";
+    const std::string naam = p.c.Spelers.At(0).G().Naam;
+    p.c.Spelers.At(0).W().Naam = breed.toStdString();
+    const auto naamPast = [&](QTableView* t) {
+        const int rand = t->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, t) + 1;
+        QVERIFY2(t->columnWidth(1) - 2 * rand >= t->fontMetrics().horizontalAdvance(breed),
+                 qPrintable(QString::number(t->columnWidth(1))));
+    };
     bool klaar = false;
     BijVenster("Tvxmatrix", [&](QWidget* d) {
         auto* t = tester(d);
+        naamPast(t);
         QCOMPARE(d->windowTitle(), QString("Uitslagentabel invoeren"));
         QCOMPARE(t->model()->columnCount(), 4 + 4);
         QCOMPARE(t->currentIndex(), t->model()->index(0, 4 + 1));
@@ -553,6 +570,7 @@ void TestUitslagen::matrixInvoer() {
     klaar = false;
     BijVenster("Tvxmatrix1", [&](QWidget* d) {
         auto* t = tester(d);
+        naamPast(t);
         QCOMPARE(Zoek<QSpinBox>(d, "spinRondes")->value(), 3);
         Zoek<QSpinBox>(d, "spinRondes")->setValue(2);
         QCOMPARE(t->model()->columnCount(), 4 + 2);
@@ -566,6 +584,7 @@ void TestUitslagen::matrixInvoer() {
     });
     Zoek<QAction>(p.venster.get(), "mnuPerRondeMatrix")->trigger();
     QVERIFY(klaar);
+    p.c.Spelers.At(0).W().Naam = naam;
 
     // The cross table made rounds 1 and 2; the progress table's match joined round 1.
     Ini ini;
@@ -596,4 +615,84 @@ int main(int argc, char** argv) {
     Q_INIT_RESOURCE(velkaro);
     TestUitslagen t;
     return QTest::qExec(&t, argc, argv);
+}
+
+// Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z in the match list and the player register: a result, a
+// deleted match, a numbering and a deleted player with his matches, back and forth, with the
+// lists following and the menu entries naming the step.
+void TestUitslagen::ongedaanMakenEnOpnieuw() {
+    Omg t;
+    t.c.Opties.Rekensysteem = SysteemZwitsersRating; // "Nummeren" numbers by rating
+    Geschiedenis h(t.c);
+    t.o.Historie = &h;
+    TWedstrijdenlijst l(t.c, t.g, t.toeval);
+    l.ZetGeschiedenis(&h);
+    l.SetData(1);
+    ui::WedstrijdlijstDialoog d(t.o, nullptr);
+    const auto toets = [](QWidget* w, Qt::Key k, Qt::KeyboardModifiers m = Qt::ControlModifier) {
+        QTest::keyClick(w, k, m);
+    };
+    BijVenster("TWedstrijdenlijst", [&](QWidget* w) {
+        // The keys are the window's own, so it must be the active one.
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        auto* tabel = Zoek<QTableView>(w, "lijstWedstrijden");
+        const auto uitslag = [&](int rij) { return d.Model()->index(rij, 7).data().toString(); };
+        QTest::keyClick(tabel, '2');
+        QTest::keyClick(tabel, '0');
+        QTest::keyClick(tabel, Qt::Key_Delete); // match 30
+        QCOMPARE(d.Model()->rowCount(), 2);
+        QCOMPARE(d.Ongedaan()->Ongedaan()->text(),
+                 QString("&Ongedaan maken: wedstrijd verwijderen 30"));
+        toets(tabel, Qt::Key_Z);
+        QCOMPARE(d.Model()->rowCount(), 3);
+        QCOMPARE(d.Ongedaan()->Opnieuw()->text(), QString("O&pnieuw: wedstrijd verwijderen 30"));
+        toets(tabel, Qt::Key_Z);
+        QCOMPARE(uitslag(1).trimmed(), QString());
+        QCOMPARE(uitslag(0).trimmed(), QString("2- 0"));
+        toets(tabel, Qt::Key_Y);
+        QCOMPARE(uitslag(1).trimmed(), QString("0- 2"));
+        toets(tabel, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(d.Model()->rowCount(), 2);
+        QVERIFY(!d.Ongedaan()->Opnieuw()->isEnabled());
+        toets(tabel, Qt::Key_Z);
+        Klik(w, "knopOk");
+    });
+    QCOMPARE(d.Toon(l), Afsluiting::Ok);
+    l.GetData(1, true);
+    QCOMPARE(t.Uitslagen(1), (QStringList{"2/0", "0/2", "-"}));
+
+    // The register: the numbering is one step, a deleted player comes back with his matches.
+    ui::SpelerLijstDialoog r(t.o, nullptr);
+    const auto nummers = [&] {
+        QList<int> n;
+        for (const auto& s : t.c.Spelers) n << s->Lotingnummer();
+        return n;
+    };
+    const QList<int> voor = nummers();
+    BijVenster("TSpelerLijst", [&](QWidget* w) {
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        auto* lijst = Zoek<QListView>(w, "lijstSpelers");
+        Klik(w, "knopNummeren");
+        QCOMPARE(nummers(), (QList<int>{6, 5, 4, 3, 2, 1}));
+        QCOMPARE(r.Ongedaan()->Ongedaan()->text(), QString("&Ongedaan maken: nummeren"));
+        toets(lijst, Qt::Key_Z);
+        QCOMPARE(nummers(), voor);
+        lijst->setCurrentIndex(r.Model()->index(0, 0));
+        t.g.Antwoorden = {Antwoord::Ja};
+        QTest::keyClick(lijst, Qt::Key_Delete);
+        QCOMPARE(r.Model()->rowCount(), 5);
+        QCOMPARE(InRonde(t.c, 1), 2);
+        toets(lijst, Qt::Key_Z);
+        QCOMPARE(r.Model()->rowCount(), 6);
+        QCOMPARE(t.Uitslagen(1), (QStringList{"2/0", "0/2", "-"}));
+        toets(lijst, Qt::Key_Y);
+        QCOMPARE(r.Model()->rowCount(), 5);
+        QCOMPARE(r.Ongedaan()->Ongedaan()->text(),
+                 QString("&Ongedaan maken: speler verwijderen Speler A"));
+        Klik(w, "knopOk");
+    });
+    r.exec();
+    QCOMPARE(InRonde(t.c, 1), 2);
 }

@@ -25,4 +25,5 @@ private slots:
     void uitslagenknopEnGroepswissel();
     void matrixInvoer();
     void matrixRoosterToontHetRooster();
+    void ongedaanMakenEnOpnieuw();
 };
