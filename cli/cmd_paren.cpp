@@ -95,7 +95,7 @@ int Paren(const Argumenten& a, Uitvoer& u) {
                    {"number", w.Wedstrijdnummer},
                    {"white", KantJson(w.Wit, c)},
                    {"black", KantJson(w.Zwart, c)}};
-            if (IsVrij(w)) j["bye"] = true;
+            if (c.Opties.IsVrijeRonde(w)) j["bye"] = true;
             wedstrijden.push_back(std::move(j));
         }
         SchrijfJson(u.out, Json{{"round", ronde}, {"matches", wedstrijden}});
@@ -106,7 +106,8 @@ int Paren(const Argumenten& a, Uitvoer& u) {
         char kop[32];
         std::snprintf(kop, sizeof kop, "%5d %5d    ", w.Ronde, w.Wedstrijdnummer);
         u.out << kop << Spelerkolom(c, w.Wit, true) << "  -  "
-              << (IsVrij(w) ? "    " + lang::Tekst(lang::T::Vrij) : Spelerkolom(c, w.Zwart, false))
+              << (c.Opties.IsVrijeRonde(w) ? "    " + lang::Tekst(lang::T::Vrij)
+                                           : Spelerkolom(c, w.Zwart, false))
               << '\n';
     }
     return 0;

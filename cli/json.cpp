@@ -40,7 +40,7 @@ Json WedstrijdJson(const Wedstrijdgegevens& g, const Competitie& c) {
            {"black_code", g.UitslagZwart}};
     // A bye has no black player; the key is there only for a bye, so other output stays as it
     // was.
-    if (IsVrij(g)) j["bye"] = true;
+    if (c.Opties.IsVrijeRonde(g)) j["bye"] = true;
     return j;
 }
 

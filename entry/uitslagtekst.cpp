@@ -45,7 +45,7 @@ std::string KNDBDeel(int code) {
 } // namespace
 
 std::string UitslagTekst(const Wedstrijdgegevens& g, const trekenopties& o) {
-    if (IsVrij(g)) {
+    if (o.IsVrijeRonde(g)) {
         // What the bye scores, shown as a result against nobody.
         Wedstrijdgegevens vrij = g;
         vrij.UitslagWit = o.VrijCode();
@@ -77,7 +77,7 @@ std::string WedstrijdRegel(const Wedstrijdgegevens& g, const TSpelersVerzameling
                            const trekenopties& o, bool toonLoting) {
     const auto wit = Kant(g.Wit, spelers);
     const auto zwart =
-        IsVrij(g) ? Kantweergave{lang::Tekst(lang::T::Vrij), 0} : Kant(g.Zwart, spelers);
+        o.IsVrijeRonde(g) ? Kantweergave{lang::Tekst(lang::T::Vrij), 0} : Kant(g.Zwart, spelers);
     auto nummer = [&](const Kantweergave& k) {
         return toonLoting ? std::to_string(k.Lotingnummer) : std::string(" ");
     };

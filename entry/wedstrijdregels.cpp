@@ -10,6 +10,8 @@
 namespace velkaro {
 
 void WisselKleuren(twedstrijdobj& w, const trekenopties& o) {
+    // A bye keeps its player in white: black is nobody.
+    if (o.IsVrijeRonde(w.G())) return;
     auto& g = w.W();
     std::swap(g.Wit, g.Zwart);
     // Board points are each side's own score whatever the system that switched them on; the

@@ -12,7 +12,7 @@ namespace velkaro {
 
 // Swaps white and black. Board points swap with the players; other results are mirrored
 // (0/x with x > 0 becomes 2/0, 2 becomes 0/2, 3 becomes 4/3, 4 becomes 3/4); a draw, 0/0 and
-// an adjourned game stay as they are.
+// an adjourned game stay as they are. A bye is left as it is.
 void WisselKleuren(twedstrijdobj& w, const trekenopties& o);
 
 // A typed match number: anything other than 0 becomes the number (an unreadable text reads

@@ -64,6 +64,8 @@ void Competitie::MarkeerHerberekenen() {
 
 void Competitie::ZetUitslag(twedstrijdobj& w, uint8_t wit, uint8_t zwart, bool afgebroken,
                             bool gespeeld) {
+    // A bye takes no result: what it scores comes from the settings.
+    if (Opties.IsVrijeRonde(w.G())) return;
     w.ZetUitslag(wit, zwart, afgebroken, gespeeld);
     MarkeerHerberekenen();
 }

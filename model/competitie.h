@@ -119,7 +119,8 @@ public:
     // True once a competition has a name (new, open or import).
     bool Geladen() const { return !Bestandsnaam.empty(); }
 
-    // Sets a match result (see twedstrijdobj::ZetUitslag) and marks the standings out of date.
+    // Sets a match result (see twedstrijdobj::ZetUitslag) and marks the standings out of date;
+    // a bye takes none.
     void ZetUitslag(twedstrijdobj& w, uint8_t wit, uint8_t zwart, bool afgebroken, bool gespeeld);
 };
 

@@ -1,7 +1,5 @@
 #include "model/rekenopties.h"
 
-#include "model/wedstrijden.h"
-
 #include <string>
 
 namespace velkaro {

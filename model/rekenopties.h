@@ -2,6 +2,8 @@
 // tie-break order, the parameters of every system and the out-of-date flag.
 #pragma once
 
+#include "model/wedstrijden.h"
+
 #include <cstdint>
 #include <string>
 
@@ -104,6 +106,9 @@ public:
     void ZetVrijScore(Vrijscore v);
     // The result code a bye counts as: win, draw or loss.
     uint8_t VrijCode() const;
+    // A bye: a match against nobody while the bye is switched on. With it off such a match
+    // has an absent player and counts for nobody, as it always did.
+    bool IsVrijeRonde(const Wedstrijdgegevens& g) const { return VrijBijOneven() && IsVrij(g); }
     // The points a bye adds to the standings: those of its code, or in board-point mode the
     // match points 2, 1 or 0.
     int32_t VrijPunten() const;

@@ -33,8 +33,9 @@ struct Wedstrijdgegevens {
     bool operator==(const Wedstrijdgegevens&) const = default;
 };
 
-// A bye: a registered player in white against nobody (0, a number no player has). It is no
-// game: it carries no result of its own, and what it scores comes from the settings.
+// A match of a registered player in white against nobody (0, a number no player has). With
+// the bye switched on in the settings it is a bye: no game, no result of its own, what it
+// scores comes from the settings. Otherwise it is a match with an absent player.
 constexpr int32_t kGeenTegenstander = 0;
 inline bool IsVrij(const Wedstrijdgegevens& g) {
     return g.Wit > 0 && g.Zwart == kGeenTegenstander;

@@ -99,7 +99,7 @@ void SchrijfGeschiedenis(const Competitie& c, const Rapportopties& o, TUitvoerOb
         for (const auto& w : c.Wedstrijden) {
             const Wedstrijdgegevens& g = w->G();
             if (g.Wit != nummer && g.Zwart != nummer) continue;
-            if (IsVrij(g)) {
+            if (r.IsVrijeRonde(g)) {
                 // A bye: no opponent, no colour, no rating; what it scores.
                 totaal += r.VrijPunten();
                 rijen.push_back({Uitvoercel::MetGeheel(g.Ronde, 0),

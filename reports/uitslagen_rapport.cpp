@@ -37,7 +37,7 @@ Uitvoercel Lotingnummer(const Competitie& c, int32_t nummer) {
 
 std::string Rapportuitslag(const trekenopties& o, const twedstrijdobj& w) {
     // A bye: what it scores, against nobody.
-    if (IsVrij(w.G())) return Trim(PuntenTekst(o, o.VrijPunten())) + " - 0";
+    if (o.IsVrijeRonde(w.G())) return Trim(PuntenTekst(o, o.VrijPunten())) + " - 0";
     if (w.IsAfgebroken()) return Tekst(T::AFG);
     if (!w.HeeftUitslag()) return {};
     const Wedstrijdgegevens& g = w.G();
@@ -59,7 +59,7 @@ struct Eerder {
     }
     void Neem(const trekenopties& o, const twedstrijdobj& w) {
         const Wedstrijdgegevens& g = w.G();
-        if (IsVrij(g)) {
+        if (o.IsVrijeRonde(g)) {
             Punten[g.Wit] += o.VrijPunten();
             return;
         }
@@ -109,7 +109,7 @@ void SchrijfRonde(const Competitie& c, const Rapportopties& o, TUitvoerObject& u
         if (o.Tafelnummer) rij.push_back(Uitvoercel::MetGeheel(tafel, 0));
         for (int32_t nummer : {g.Wit, g.Zwart}) {
             if (a.Lotingnummer) rij.push_back(Lotingnummer(c, nummer));
-            rij.push_back(Uitvoercel::MetTekst(Naam(c, nummer, IsVrij(g)), 0));
+            rij.push_back(Uitvoercel::MetTekst(Naam(c, nummer, r.IsVrijeRonde(g)), 0));
             if (info) rij.push_back(punten(nummer));
         }
         if (a.Uitslagen) rij.push_back(Uitvoercel::MetTekst(Rapportuitslag(r, *w), 0));
@@ -140,7 +140,7 @@ void SchrijfRonde(const Competitie& c, const Rapportopties& o, TUitvoerObject& u
     for (const auto* w : wedstrijden) {
         ++tafel;
         const Wedstrijdgegevens& g = w->G();
-        if (IsVrij(g)) {
+        if (r.IsVrijeRonde(g)) {
             plekken.push_back({Naam(c, g.Wit), {}, Tekst(T::Vrij), tafel});
             continue;
         }

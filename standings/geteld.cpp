@@ -67,7 +67,7 @@ std::vector<VrijeRonde> VrijeRondes(const Competitie& c, int32_t van, int32_t to
     std::vector<VrijeRonde> vrij;
     for (const auto& w : c.Wedstrijden) {
         const auto& g = w->G();
-        if (!IsVrij(g) || g.Ronde < van || g.Ronde > tot) continue;
+        if (!c.Opties.IsVrijeRonde(g) || g.Ronde < van || g.Ronde > tot) continue;
         for (std::size_t i = 0; i < c.Spelers.Aantal(); ++i)
             if (c.Spelers.At(i).InternNummer() == g.Wit) {
                 vrij.push_back({i, g.Ronde});

@@ -123,6 +123,7 @@ InstellingenDialoog::InstellingenDialoog(Omgeving& o, QWidget* ouder)
     cbVrij_ = Vak("cbVrijBijOneven");
     lAlgemeen->addWidget(cbVrij_);
     auto* vrijscore = new QHBoxLayout;
+    vrijscore->setSpacing(kVeldafstand);
     lblVrijScore_ = new QLabel(this);
     cbVrijScore_ = new QComboBox(this);
     cbVrijScore_->setObjectName("cbVrijScore");

@@ -57,6 +57,9 @@ TEST(VrijeRonde, BewaardGelezenEnGeteld) {
         EXPECT_TRUE(IsVrij(vrij));
         EXPECT_EQ(vrij.Wit, 3);
         EXPECT_FALSE(vrij.Gespeeld);
+        // A result typed on it changes nothing.
+        c.ZetUitslag(c.Wedstrijden.At(1), UitslagVerlies, UitslagWinst, false, true);
+        EXPECT_EQ(c.Wedstrijden.At(1).G(), vrij);
 
         ranglijst_sorteren(c, false);
         const auto& s1 = c.Spelers.At(0).G();
@@ -75,5 +78,11 @@ TEST(VrijeRonde, BewaardGelezenEnGeteld) {
         EXPECT_EQ(UitslagTekst(vrij, c.Opties), g.regel);
         const std::string regel = WedstrijdRegel(vrij, c.Spelers, c.Opties, false);
         EXPECT_NE(regel.find("\t" + lang::Tekst(lang::T::Vrij) + "\t"), std::string::npos) << regel;
+
+        // Switched off, the match against nobody counts for nobody, as it always did.
+        c.Opties.ZetVlag(VlagVrijBijOneven, false);
+        c.MarkeerHerberekenen();
+        ranglijst_sorteren(c, false);
+        EXPECT_EQ(c.Spelers.At(2).G().Punten, 0);
     }
 }
