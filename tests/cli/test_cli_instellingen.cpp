@@ -134,7 +134,7 @@ TEST(CliInstellingen, ReactiesVanHetInstellingenscherm) {
     EXPECT_EQ(std::tie(o.Ratingmethode, o.Aanvangsrating), std::make_tuple(0, 1800));
     Gelukt({"settings", f, "--system", "average", "--place-round-gap", "4", "--weigh-opponents",
             "yes"});
-    const auto c = Lees();
+    auto c = Lees();
     EXPECT_EQ(std::tie(c->Geleden, c->Opties.NietWegen), std::make_tuple(4, 0));
 
     // The bye: off by default, its score only with it on.
