@@ -26,8 +26,11 @@ std::string RondeRegel(const Rondegegevens& g) {
 int32_t HuidigeRonde(Competitie& c) {
     c.Rondes.BerekenUitslagen(c.Wedstrijden);
     int32_t laagste = 0;
+    // A bye carries no result and waits for none.
     for (const auto& w : c.Wedstrijden)
-        if (!w->G().Gespeeld && (laagste == 0 || w->G().Ronde < laagste)) laagste = w->G().Ronde;
+        if (!w->G().Gespeeld && !c.Opties.IsVrijeRonde(w->G()) &&
+            (laagste == 0 || w->G().Ronde < laagste))
+            laagste = w->G().Ronde;
     if (laagste != 0) return laagste;
     for (const auto& r : c.Rondes)
         if (r->G().AantalWedstrijden == 0) return r->Rondenummer();

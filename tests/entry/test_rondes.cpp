@@ -58,6 +58,13 @@ TEST(Rondes, HuidigeRonde) {
     EXPECT_EQ(HuidigeRonde(t.c), 3);
     for (auto& w : t.c.Wedstrijden) t.c.ZetUitslag(*w, 1, 1, false, true);
     EXPECT_EQ(HuidigeRonde(t.c), 0);
+    // A bye waits for no result while byes are switched on; without, it is an open match.
+    auto& vrij = VoegWedstrijdToe(t.c, 2, 3, 5, kGeenTegenstander);
+    t.c.Opties.ZetVlag(VlagVrijBijOneven, true);
+    EXPECT_EQ(HuidigeRonde(t.c), 0);
+    t.c.Opties.ZetVlag(VlagVrijBijOneven, false);
+    EXPECT_EQ(HuidigeRonde(t.c), 2);
+    t.c.Wedstrijden.Verwijder(&vrij);
     t.c.Rondes.Voegtoe({5, "", 0, 0, 0});
     t.c.Rondes.Voegtoe({4, "", 0, 0, 0});
     EXPECT_EQ(HuidigeRonde(t.c), 4); // the first round without matches

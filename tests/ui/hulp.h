@@ -5,6 +5,7 @@
 
 #include "../entry/scriptgesprek.h"
 #include "model/competitie.h"
+#include "storage/competitiebestand.h"
 #include "ui/hoofdvenster.h"
 
 #include <QAbstractButton>
@@ -117,6 +118,11 @@ inline QString PdfTekst(const QString& pad, int blad) {
     return QString::fromUtf8(Draai("pdftotext", {"-layout", "-f", QString::number(blad), "-l",
                                                  QString::number(blad), pad, "-"})
                                  .out);
+}
+
+// The group as its files hold it.
+inline std::string Afdruk(const Competitie& c) {
+    return SchrijfHoofdbestandTekst(c) + "\n=====\n" + SchrijfGroepTekst(c);
 }
 
 struct Programma {

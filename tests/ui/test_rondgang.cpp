@@ -1,4 +1,4 @@
-// Two competitions run from nothing in the desktop program alone, as a new user runs them:
+// Competitions run from nothing in the desktop program alone, as a new user runs them:
 // a new file, players through the player dialog, rounds paired through the schedule dialog,
 // results typed in the match list, the ranking with its cross table on screen, printed to PDF
 // and written as HTML. The files the walks leave behind are then checked.
@@ -9,8 +9,10 @@
 #include "storage/competitiebestand.h"
 
 #include <QAction>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -19,8 +21,10 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include <algorithm>
 #include <map>
 #include <set>
+#include <tuple>
 
 using namespace velkaro;
 using velkaro::test::BijVenster;
@@ -83,12 +87,12 @@ void ControleerSpelers(const Competitie& c, int n) {
 }
 
 // Types one result key per match of the current round in the match list ("Uitslagen" opens
-// it at once) and closes both dialogs with OK.
-void TypUitslagen(test::Programma& p, const QString& toetsen) {
+// it at once) and closes both dialogs with OK. A bye is the round's last row and takes no key.
+void TypUitslagen(test::Programma& p, const QString& toetsen, int byes = 0) {
     bool klaar = false;
     BijVenster("TWedstrijdenlijst", [&](QWidget* l) {
         auto* tabel = Zoek<QTableView>(l, "lijstWedstrijden");
-        QCOMPARE(tabel->model()->rowCount(), toetsen.size());
+        QCOMPARE(tabel->model()->rowCount(), toetsen.size() + byes);
         for (QChar t : toetsen) QTest::keyClick(tabel, t.toLatin1());
         Klik(l, "knopOk");
         BijVenster("TRondeScherm", [&](QWidget* r) {
@@ -165,6 +169,17 @@ void ControleerRapporten(const QString& xv7, const QString& scherm, const QStrin
     const auto cli = Draai(VELKARO_CLI, {"report", xv7, "--options", "matrix", "--no-save"});
     QCOMPARE(cli.status, 0);
     QCOMPARE(scherm + "\n", QString::fromUtf8(cli.out));
+}
+
+// Round, number, white, black and result of every match, in the collection's order.
+using Partij = std::tuple<int32_t, int32_t, int32_t, int32_t, int, int>;
+std::vector<Partij> Partijen(const Competitie& c) {
+    std::vector<Partij> v;
+    for (const auto& w : c.Wedstrijden) {
+        const auto& g = w->G();
+        v.emplace_back(g.Ronde, g.Wedstrijdnummer, g.Wit, g.Zwart, g.UitslagWit, g.UitslagZwart);
+    }
+    return v;
 }
 
 // Per round the pairs (smaller internal number first) and each player's games.
@@ -280,6 +295,107 @@ void TestRondgang::rondtoernooiVanAcht() {
     QCOMPARE(v.ZonderUitslag, 0);
     for (const auto& [speler, partijen] : v.Partijen) QCOMPARE(partijen, 7);
     ControleerRapporten(xv7, scherm, Pad("rond.pdf"), Pad("rond.htm"), 8);
+}
+
+// A club evening with nine players: the bye switched on, two rounds with a bye each, a result
+// typed and undone, a played round paired again (No leaves it, Yes keeps the played games and
+// their numbers) and that pairing undone, the ranking printed to a PDF named without
+// extension; then the files left behind.
+void TestRondgang::clubavondMetVrijeRondeEnOngedaan() {
+    const QString xv7 = Pad("avond.xv7");
+    test::Programma p(map_.path());
+    auto* w = p.venster.get();
+    NieuwMetSpelers(p, xv7, 9);
+    BijVenster("TVKInstelling", [](QWidget* d) {
+        Zoek<QAbstractButton>(d, "rbZwitsers")->click();
+        Zoek<QAbstractButton>(d, "cbVrijBijOneven")->click();
+        Klik(d, "knopOk");
+    });
+    Klik(w, "knopInstellingen");
+    QVERIFY(p.c.Opties.VrijBijOneven());
+
+    Roosteren(p, 1);
+    TypUitslagen(p, "2102", 1);
+    Roosteren(p, 2);
+    TypUitslagen(p, "0121", 1);
+    std::set<int32_t> vrij;
+    for (const auto& m : p.c.Wedstrijden)
+        if (IsVrij(m->G())) vrij.insert(m->G().Wit);
+    QCOMPARE(p.c.Wedstrijden.Aantal(), std::size_t(10));
+    QCOMPARE(vrij.size(), std::size_t(2)); // two rounds, two different players
+    const auto gespeeld = Partijen(p.c);
+
+    // A result typed over round 2's first board, and Ctrl+Z takes it back.
+    bool klaar = false;
+    BijVenster("TWedstrijdenlijst", [&](QWidget* l) {
+        l->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(l));
+        auto* tabel = Zoek<QTableView>(l, "lijstWedstrijden");
+        QTest::keyClick(tabel, '2');
+        QTest::keyClick(tabel, Qt::Key_Z, Qt::ControlModifier);
+        Klik(l, "knopOk");
+        BijVenster("TRondeScherm", [&](QWidget* r) {
+            Klik(r, "knopOk");
+            klaar = true;
+        });
+    });
+    Klik(w, "knopUitslagen");
+    QTRY_VERIFY_WITH_TIMEOUT(klaar, 10000);
+    QCOMPARE(Partijen(p.c), gespeeld);
+
+    // Round 2 paired again: No leaves everything as it was.
+    const std::string voor = test::Afdruk(p.c);
+    p.g.Antwoorden = {Antwoord::Nee};
+    BijVenster("TRooster", [&](QWidget* d) {
+        Zoek<QSpinBox>(d, "sbRonde")->setValue(2);
+        Klik(d, "knopSamenstellen");
+        QVERIFY(d->isVisible());
+    });
+    Klik(w, "knopRooster");
+    QCOMPARE(p.g.Vragen.size(), std::size_t{1});
+    QCOMPARE(test::Afdruk(p.c), voor);
+    // Yes: the played games keep their numbers, the new ones take numbers none of them has.
+    p.g.Antwoorden = {Antwoord::Ja};
+    BijVenster("TRooster", [&](QWidget* d) {
+        Zoek<QSpinBox>(d, "sbRonde")->setValue(2);
+        BijVenster("TVKRang", [](QWidget* r) { Klik(r, "knopOk"); });
+        Klik(d, "knopSamenstellen");
+    });
+    Klik(w, "knopRooster");
+    QCOMPARE(p.g.Vragen.size(), std::size_t{2});
+    // The round's bye is given anew with the pairing: 9 matches before, 4 games and a bye added,
+    // the old bye gone.
+    const auto opnieuw = Partijen(p.c);
+    QCOMPARE(opnieuw.size(), std::size_t(14));
+    std::set<int32_t> nummers;
+    for (const auto& m : opnieuw)
+        if (std::get<0>(m) == 2) QVERIFY(nummers.insert(std::get<1>(m)).second);
+    for (const auto& m : gespeeld)
+        QVERIFY(std::get<3>(m) == kGeenTegenstander ||
+                std::find(opnieuw.begin(), opnieuw.end(), m) != opnieuw.end());
+    // The whole pairing is one step of the Edit menu.
+    QAction* ongedaan = Zoek<QMenu>(w, "mnuBewerken")->actions().value(0);
+    QVERIFY(ongedaan && ongedaan->isEnabled());
+    ongedaan->trigger();
+    QCOMPARE(Partijen(p.c), gespeeld);
+
+    // The ranking printed to "avond": the PDF is avond.pdf and nothing else appears.
+    const QString scherm = Ranglijst(p, Pad("avond"), Pad("avond.htm"));
+    // Speler 09 had round 1's bye (a win) and won his one game: one game, four points.
+    QVERIFY2(scherm.contains("   1 Speler 09  \u2022 . . . + . . . .   1   4 "),
+             qPrintable(scherm));
+    QCOMPARE(p.g.Meldingen.size(), std::size_t{1});
+    QVERIFY(QString::fromStdString(p.g.Meldingen[0].first).endsWith(Pad("avond.pdf")));
+    Klik(w, "knopAfsluiten");
+    QVERIFY(!w->isVisible());
+    // The walks share the folder: this evening's files are those named after it.
+    const QStringList bestanden = QDir(map_.path()).entryList({"avond*"}, QDir::Files);
+    QCOMPARE(bestanden, QStringList({"avond.101", "avond.htm", "avond.pdf", "avond.xv7"}));
+
+    Competitie c;
+    QVERIFY(LeesBestand(c, xv7.toStdString()).Ok());
+    QCOMPARE(Partijen(c), gespeeld);
+    ControleerRapporten(xv7, scherm, Pad("avond.pdf"), Pad("avond.htm"), 9);
 }
 
 int main(int argc, char** argv) {

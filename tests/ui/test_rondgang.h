@@ -1,4 +1,4 @@
-// The test class of the two walks through a whole competition (apart, so that moc reads only
+// The test class of the walks through a whole competition (apart, so that moc reads only
 // Qt headers).
 #pragma once
 
@@ -16,4 +16,5 @@ private slots:
     void init();
     void zwitsersVanNieuwTotRanglijst();
     void rondtoernooiVanAcht();
+    void clubavondMetVrijeRondeEnOngedaan();
 };

@@ -37,6 +37,7 @@
 using namespace velkaro;
 using velkaro::test::Zoek;
 using Paarlijst = std::vector<std::pair<int, int>>;
+using velkaro::test::Afdruk;
 using velkaro::test::BijModaal;
 
 namespace {
@@ -75,11 +76,6 @@ Paarlijst Paren(const Competitie& c, int32_t ronde) {
     for (const auto& w : c.Wedstrijden)
         if (w->G().Ronde == ronde) p.emplace_back(w->G().Wit, w->G().Zwart);
     return p;
-}
-
-// The group as its files hold it.
-std::string Afdruk(const Competitie& c) {
-    return SchrijfHoofdbestandTekst(c) + "\n=====\n" + SchrijfGroepTekst(c);
 }
 
 // A competition with a dialog of its own, answering through the scripted conversation.
