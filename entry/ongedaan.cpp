@@ -192,25 +192,21 @@ std::string Geschiedenis::OpnieuwNaam() const {
 }
 
 bool Geschiedenis::Ongedaan() {
-    if (open_ > 0) return false;
-    Bij();
-    if (ongedaan_.empty()) return false;
-    Stap s = std::move(ongedaan_.back());
-    ongedaan_.pop_back();
-    Leg(opnieuw_, {s.Naam, Nu()});
-    Zet(s.Voor);
-    na_ = Nu();
-    return true;
+    return Verplaats(ongedaan_, opnieuw_);
 }
 
 bool Geschiedenis::Opnieuw() {
+    return Verplaats(opnieuw_, ongedaan_);
+}
+
+bool Geschiedenis::Verplaats(std::deque<Stap>& van, std::deque<Stap>& naar) {
     if (open_ > 0) return false;
     // A change since the last undo is a new step, and after a new step nothing is redone.
     Bij();
-    if (opnieuw_.empty()) return false;
-    Stap s = std::move(opnieuw_.back());
-    opnieuw_.pop_back();
-    Leg(ongedaan_, {s.Naam, Nu()});
+    if (van.empty()) return false;
+    Stap s = std::move(van.back());
+    van.pop_back();
+    Leg(naar, {s.Naam, Nu()});
     Zet(s.Voor);
     na_ = Nu();
     return true;

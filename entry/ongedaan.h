@@ -83,6 +83,8 @@ private:
         Toestand Voor;
     };
     void Leg(std::deque<Stap>& stapel, Stap s);
+    // Takes the last step of `van` back to its state and puts the state now on `naar`.
+    bool Verplaats(std::deque<Stap>& van, std::deque<Stap>& naar);
     void Zet(const Toestand& t);
     bool AndereGroep() const;
 
