@@ -1,14 +1,17 @@
 #!/usr/bin/env python3
 """Mutation run over a fixed, committed sample of source mutants.
 
-  mutate.py generate --out tests/mutation/mutants.tsv [--seed N]
-      Draws the sample: per source folder a fixed number of mutants, each one
-      operator applied at one place of one line of a .cpp file.
+  mutate.py generate --out tests/mutation/mutants.tsv [--seed N] [--scale F] [--prefix M]
+      Draws the sample: per source folder a fixed number of mutants (times F),
+      each one operator applied at one place of one line of a .cpp file.
   mutate.py run --build DIR --mutants tests/mutation/mutants.tsv --table OUT.md
       Applies the mutants one at a time, rebuilds incrementally, runs the tests
       of the mutated folder (then, if nothing failed, the other folders' tests)
       and writes the table: caught (by which test), survived, did not build,
-      or not found (the line no longer exists in the sources).
+      or not found (the line no longer exists in the sources). --mutants takes
+      several samples separated by commas. With --matrix every failing test of
+      the stage that caught the mutant is listed, not only the first: the kill
+      matrix that shows which tests no other test backs up.
 
 A mutant is found again by its original line's text, at its line number or,
 when the sources moved, at the nearest line with the same text, so a sample
@@ -131,7 +134,8 @@ def mutants_of_line(line):
 def generate(args):
     rng = random.Random(args.seed)
     rows = []
-    for folder, count in SAMPLE.items():
+    for folder, full in SAMPLE.items():
+        count = max(1, round(full * args.scale))
         files = sorted(p for p in (ROOT / folder).glob("*.cpp") if p.name != "main.cpp")
         cands = {}
         for f in files:
@@ -152,7 +156,7 @@ def generate(args):
     with open(args.out, "w", encoding="utf-8") as out:
         out.write("# id\tfile\tline\toperator\toriginal (JSON)\tmutant (JSON)\n")
         for n, (f, ln, op, old, new) in enumerate(rows, 1):
-            out.write(f"M{n:03d}\t{f}\t{ln}\t{op}\t{json.dumps(old)}\t{json.dumps(new)}\n")
+            out.write(f"{args.prefix}{n:03d}\t{f}\t{ln}\t{op}\t{json.dumps(old)}\t{json.dumps(new)}\n")
     print(f"{len(rows)} mutants written to {args.out}")
 
 
@@ -223,32 +227,35 @@ def run_build(build, targets, timeout):
     return r.returncode == 0
 
 
-def run_tests(build, names, timeout):
-    """Runs the named CTest tests; returns the first failing name, or None."""
+def run_tests(build, names, timeout, every=False):
+    """Runs the named CTest tests; returns the first failing name (with every=True,
+    all of them, separated by blanks), or None."""
     if not names:
         return None
     regex = "^(" + "|".join(re.escape(n) for n in sorted(names)) + ")$"
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
-    cmd = ["ctest", "-R", regex, "-j", str(os.cpu_count() or 2), "--timeout", str(timeout), "--stop-on-failure"]
+    cmd = ["ctest", "-R", regex, "-j", str(os.cpu_count() or 2), "--timeout", str(timeout)]
+    if not every:
+        cmd.append("--stop-on-failure")
     r = subprocess.run(cmd, cwd=build, capture_output=True, text=True, env=env)
     if r.returncode == 0:
         return None
     failed = re.findall(r"^\s*\d+ - (\S+) \((Failed|Timeout|SEGFAULT|Subprocess aborted|Exception|[^)]*)\)", r.stdout, re.M)
-    if failed:
-        name, why = failed[0]
-        return name if why == "Failed" else f"{name} ({why.lower()})"
+    named = [name if why == "Failed" else f"{name} ({why.lower()})" for name, why in failed]
+    if named:
+        return " ".join(sorted(named)) if every else named[0]
     return "ctest failed: " + (r.stdout.strip().splitlines() or ["?"])[-1]
 
 
 def run(args):
     build = args.build
-    mutants = read_mutants(args.mutants)
+    mutants = [m for f in args.mutants.split(",") for m in read_mutants(f)]
     if args.only:
         mutants = [m for m in mutants if m["id"] in set(args.only.split(","))]
     if args.caught_in:
         # Only what an earlier table shows caught: does a change of the tests still catch it?
-        text = Path(args.caught_in).read_text(encoding="utf-8")
-        caught = set(re.findall(r"^\| (M\d+) \|.*\| caught \|", text, re.M))
+        text = "".join(Path(t).read_text(encoding="utf-8") for t in args.caught_in.split(","))
+        caught = set(re.findall(r"^\| ([A-Z]\d+) \|.*\| caught \|", text, re.M))
         mutants = [m for m in mutants if m["id"] in caught]
     tests = ctest_tests(build)
     objects = objects_of(build)
@@ -291,7 +298,7 @@ def run(args):
                     if not run_build(build, targets, args.build_timeout):
                         res = ("did not build", "")
                         break
-                    caught = run_tests(build, [t for t, f in tests.items() if f in stage], args.timeout)
+                    caught = run_tests(build, [t for t, f in tests.items() if f in stage], args.timeout, args.matrix)
                     if caught:
                         res = ("caught", caught)
                         break
@@ -336,6 +343,8 @@ def main():
     g = sub.add_parser("generate")
     g.add_argument("--out", required=True)
     g.add_argument("--seed", type=int, default=27)
+    g.add_argument("--scale", type=float, default=1.0, help="times the mutants per folder")
+    g.add_argument("--prefix", default="M", help="first letter of the ids")
     g.set_defaults(func=generate)
     r = sub.add_parser("run")
     r.add_argument("--build", required=True)
@@ -346,6 +355,7 @@ def main():
     r.add_argument("--caught-in", default="", help="only the mutants this earlier table shows caught")
     r.add_argument("--timeout", type=int, default=120, help="seconds per test; a test past it counts as caught")
     r.add_argument("--build-timeout", type=int, default=600)
+    r.add_argument("--matrix", action="store_true", help="list every failing test, not only the first")
     r.set_defaults(func=run)
     args = ap.parse_args()
     args.func(args)
