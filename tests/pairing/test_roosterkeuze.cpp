@@ -114,6 +114,16 @@ TEST(Roosterkeuze, LijstregelsVanDeDialoog) {
     EXPECT_EQ(VinklijstRegel(s), " 12 Speler 2 [PJA]");
     s.WisRooster();
     EXPECT_EQ(RoosterlijstRegel(s), " \tPJA\t 12\tSpeler 2");
+    // The tick list runs by drawing number, whatever the register order.
+    for (int32_t nr : {10, 100, 2}) {
+        Spelergegevens g;
+        g.Lotingnummer = nr;
+        g.InternNummer = c.Spelers.VrijIntern();
+        c.Spelers.Voegtoe(g);
+    }
+    std::vector<int32_t> volgorde;
+    for (const TSpelerObj* x : VinklijstSpelers(c)) volgorde.push_back(x->Lotingnummer());
+    EXPECT_EQ(volgorde, (std::vector<int32_t>{1, 2, 10, 12, 100}));
 }
 
 // Pairing a round that has a result again: the question names the players who would get a

@@ -179,17 +179,3 @@ TEST(Voortgangsbuffer, GeeftAlleenWatVeranderde) {
     EXPECT_TRUE(beeld.Regels.empty());
     EXPECT_EQ(beeld.Teller, 0);
 }
-
-TEST(Roosterkeuze, VinklijstOpLotingnummer) {
-    Competitie c;
-    for (int32_t nr : {10, 2, 100, 1}) {
-        Spelergegevens g;
-        g.Lotingnummer = nr;
-        g.InternNummer = c.Spelers.VrijIntern();
-        g.Naam = "N" + std::to_string(nr);
-        c.Spelers.Voegtoe(g);
-    }
-    std::vector<int32_t> volgorde;
-    for (const TSpelerObj* s : VinklijstSpelers(c)) volgorde.push_back(s->Lotingnummer());
-    EXPECT_EQ(volgorde, (std::vector<int32_t>{1, 2, 10, 100}));
-}

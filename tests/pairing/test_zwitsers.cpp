@@ -55,43 +55,41 @@ TEST(Zwitsers, TweedeRondeNaEersteUitslagen) {
     EXPECT_EQ(RondeNummers(c, 2), (std::vector<int32_t>{3, 4}));
 }
 
-TEST(Zwitsers, OnevenAantalMeldtEnVerwijdertAlleenOngespeeld) {
-    Competitie c;
-    VoegSpelersToe(c, 5);
-    Zwitsers(c);
-    c.Opties.MaxKleurverschil = 1;
-    VoegWedstrijdToe(c, 3, 1, 1, 2);       // unplayed: goes
-    VoegWedstrijdToe(c, 3, 2, 3, 4, true); // played: stays
-    Omgeving o;
-    const auto r = SamenstellenRooster(c, 3, true, false, o.omg);
-    EXPECT_EQ(r.Uitkomst, Roosteruitkomst::KanNietParen);
-    ASSERT_EQ(o.gesprek.meldingen.size(), 1u);
-    EXPECT_EQ(o.gesprek.meldingen[0].tekst, "Kan niet paren");
-    EXPECT_EQ(o.gesprek.meldingen[0].titel, "Fout");
-    EXPECT_EQ(o.gesprek.meldingen[0].pictogram, Pictogram::Fout);
-    EXPECT_EQ(RondeParen(c, 3), (Paarlijst{{3, 4}}));
-    EXPECT_EQ(c.Opties.Sorteervolgorde, 389);
-    EXPECT_EQ(c.Opties.MaxKleurverschil, 1);
-}
-
-TEST(Zwitsers, ZonderMogelijkeParingWordtNietsGeschreven) {
-    Competitie c;
-    VoegSpelersToe(c, 4);
-    Zwitsers(c);
-    VoegWedstrijdToe(c, 1, 1, 1, 2, true);
-    VoegWedstrijdToe(c, 1, 2, 3, 4, true);
-    VoegWedstrijdToe(c, 2, 3, 1, 3, true);
-    VoegWedstrijdToe(c, 2, 4, 2, 4, true);
-    VoegWedstrijdToe(c, 3, 5, 1, 4, true); // 1 has met everybody
-    VoegWedstrijdToe(c, 3, 6, 3, 2, true);
-    Omgeving o;
-    const auto r = SamenstellenRooster(c, 4, true, false, o.omg);
-    EXPECT_EQ(r.Uitkomst, Roosteruitkomst::KanNietParen);
-    EXPECT_TRUE(r.Nieuw.empty());
-    EXPECT_EQ(c.Wedstrijden.Aantal(), 6u);
-    ASSERT_EQ(o.gesprek.meldingen.size(), 1u);
-    EXPECT_EQ(o.gesprek.meldingen[0].tekst, "Kan niet paren");
-    EXPECT_EQ(r.Onderzocht, 0); // the opening feasibility test already sees 1 has nobody left
+// An odd number, or four where 1 has met everybody: "Kan niet paren", nothing written, only the
+// round's unplayed matches deleted and the settings as they were, under the Swiss and the Swiss
+// by rating (which computes under system 16).
+TEST(Zwitsers, ZonderParingWordtNietsGeschreven) {
+    for (uint16_t systeem : {SysteemZwitsers, SysteemZwitsersRating})
+        for (int spelers : {4, 5}) {
+            SCOPED_TRACE(std::to_string(systeem) + " " + std::to_string(spelers));
+            Competitie c;
+            VoegSpelersToe(c, spelers);
+            Zwitsers(c);
+            c.Opties.Rekensysteem = systeem;
+            c.Opties.MaxKleurverschil = 1;
+            VoegWedstrijdToe(c, 1, 1, 1, 2, true);
+            VoegWedstrijdToe(c, 2, 2, 1, 3, true);
+            VoegWedstrijdToe(c, 3, 3, 1, 4, true);
+            VoegWedstrijdToe(c, 4, 4, 2, 3);       // unplayed: goes
+            VoegWedstrijdToe(c, 4, 5, 4, 1, true); // played: stays
+            Omgeving o;
+            const auto r = SamenstellenRooster(c, 4, true, false, o.omg);
+            EXPECT_EQ(r.Uitkomst, Roosteruitkomst::KanNietParen);
+            EXPECT_TRUE(r.Nieuw.empty());
+            ASSERT_EQ(o.gesprek.meldingen.size(), 1u);
+            EXPECT_EQ(o.gesprek.meldingen[0].tekst, "Kan niet paren");
+            EXPECT_EQ(o.gesprek.meldingen[0].titel, "Fout");
+            EXPECT_EQ(o.gesprek.meldingen[0].pictogram, Pictogram::Fout);
+            EXPECT_EQ(RondeParen(c, 4), (Paarlijst{{4, 1}}));
+            EXPECT_EQ(c.Wedstrijden.Aantal(), 4u);
+            EXPECT_EQ(std::tuple(c.Opties.Rekensysteem, c.Opties.Sorteervolgorde,
+                                 c.Opties.MaxKleurverschil),
+                      std::tuple(systeem, 389, 1));
+            // The opening feasibility test already sees that 1 has nobody left.
+            if (systeem == SysteemZwitsers && spelers == 4) {
+                EXPECT_EQ(r.Onderzocht, 0);
+            }
+        }
 }
 
 TEST(Samenstellen, RondtoernooiKrijgtDeKleurkeuze) {

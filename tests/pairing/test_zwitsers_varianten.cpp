@@ -173,26 +173,6 @@ TEST(RatingZwitsers, DrieRondenMetDrijvers) {
         EXPECT_NE(spoor.find(woord), std::string::npos) << woord;
 }
 
-TEST(RatingZwitsers, ZonderParingOfOnevenBlijftSysteemVijf) {
-    for (int spelers : {4, 5}) {
-        Competitie c;
-        VoegSpelersToe(c, spelers);
-        c.Opties.Rekensysteem = SysteemZwitsersRating;
-        VoegWedstrijdToe(c, 1, 1, 1, 2, true);
-        VoegWedstrijdToe(c, 2, 2, 1, 3, true);
-        VoegWedstrijdToe(c, 3, 3, 1, 4, true); // 1 has met everybody of four
-        VoegWedstrijdToe(c, 4, 4, 2, 3);       // unplayed: goes
-        Omgeving o;
-        const auto r = SamenstellenRooster(c, 4, true, false, o.omg);
-        EXPECT_EQ(r.Uitkomst, Roosteruitkomst::KanNietParen) << spelers;
-        ASSERT_EQ(o.gesprek.meldingen.size(), 1u);
-        EXPECT_EQ(o.gesprek.meldingen[0].tekst, "Kan niet paren");
-        EXPECT_EQ(o.gesprek.meldingen[0].pictogram, Pictogram::Fout);
-        EXPECT_EQ(c.Wedstrijden.Aantal(), 3u);
-        EXPECT_EQ(c.Opties.Rekensysteem, SysteemZwitsersRating);
-    }
-}
-
 // A player who floated down last round meets nobody lower in the first attempt: 1 and 2 lead,
 // met already, 1 floated down last round, so 2 floats and 1 waits for the relaxed attempt only
 // when nothing else is left.
