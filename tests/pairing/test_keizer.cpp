@@ -47,20 +47,9 @@ Paarlijst Paren(const Paarstand& s) {
     return p;
 }
 
-class Regels final : public Voortgang {
-public:
-    std::vector<std::string> regels;
-    void Status(const std::string&) override {}
-    void Regel(const std::string& t) override { regels.push_back(t); }
-    void Teller(long long) override {}
-    void ZetRegel(int n, std::string_view t) override {
-        regels.at(static_cast<std::size_t>(n - 1)) = std::string(t);
-    }
-};
-
 struct RegelOmgeving {
     Scriptgesprek gesprek;
-    Regels voortgang;
+    Opname voortgang;
     Roosteromgeving omg{gesprek, voortgang};
 };
 
@@ -116,7 +105,7 @@ TEST(Keizerparing, IndelingEnRuil) {
                             {45, 50, {{1, 2}, {3, 4}, {5, 6}}, {1, 1, 1, 1, 1, 1}}}) {
         Tafel x(6, g.partijen, {{2, 1, 2}, {1, 3, 4}});
         const auto m = x.Matrix();
-        Regels v;
+        Opname v;
         Scriptgesprek gesprek;
         Paarstand s(x.t, v);
         long long passen = 0;
@@ -131,7 +120,7 @@ TEST(Keizerparing, IndelingEnRuil) {
 
     // Everybody met everybody: the checked division finds nothing, the second accepts repeats.
     Tafel alle(4, 3, {{1, 1, 2}, {1, 3, 4}, {2, 1, 3}, {2, 2, 4}, {3, 1, 4}, {3, 2, 3}});
-    Regels v;
+    Opname v;
     Paarstand s(alle.t, v);
     EXPECT_FALSE(GIndeling(alle.t, alle.Matrix(), true, s, v));
     EXPECT_TRUE(GIndeling(alle.t, alle.Matrix(), false, s, v));
@@ -264,7 +253,7 @@ TEST(Ruilparing, GelijkeAlternatievenVerschillen) {
     Tafel x(4, 0, {});
     for (auto [gelijk, paren] : {std::pair{Gelijkeruil::Plaats, Paarlijst{{1, 3}, {2, 4}}},
                                  std::pair{Gelijkeruil::Laren, Paarlijst{{1, 4}, {2, 3}}}}) {
-        Regels v;
+        Opname v;
         Paarstand s(x.t, v);
         Ruilparing r(4, w, gelijk, s);
         r.VulAan();
@@ -320,13 +309,7 @@ TEST(Waardeparing, OnevenStopEnDispatch) {
 
         // A stop at the first look leaves the group as it was.
         c.Spelers.At(4).WisRooster();
-        class Stop final : public Voortgang {
-        public:
-            void Status(const std::string&) override {}
-            void Regel(const std::string&) override {}
-            void Teller(long long) override {}
-            bool Stoppen() const override { return true; }
-        } stop;
+        Opname stop(0);
         Scriptgesprek g;
         Roosteromgeving omg{g, stop};
         VoegWedstrijdToe(c, 2, 2, 2, 3);

@@ -15,25 +15,6 @@
 using namespace velkaro;
 using namespace velkaro::test;
 
-namespace {
-
-// Notes the settings' sort order when the routine shows its first progress line.
-class VolgordeOpname final : public Voortgang {
-public:
-    explicit VolgordeOpname(const Competitie& c) : c_(c) {}
-    void Status(const std::string&) override {}
-    void Regel(const std::string&) override {
-        if (tijdens < 0) tijdens = c_.Opties.Sorteervolgorde;
-    }
-    void Teller(long long) override {}
-    int32_t tijdens = -1;
-
-private:
-    const Competitie& c_;
-};
-
-} // namespace
-
 TEST(FMJDZwitsers, SorteervolgordeTijdensHetParen) {
     const std::pair<int32_t, int32_t> gevallen[] = {{54, 54}, {12, 47}, {40, 40}, {69, 69},
                                                     {39, 47}, {70, 47}, {0, 47}};
@@ -42,11 +23,16 @@ TEST(FMJDZwitsers, SorteervolgordeTijdensHetParen) {
         VoegSpelersToe(c, 4);
         c.Opties.Rekensysteem = SysteemFMJDZwitsers;
         c.Opties.Sorteervolgorde = instelling;
+        // The sort order in force when the routine shows its first progress line.
+        int32_t gezien = -1;
         Scriptgesprek g;
-        VolgordeOpname v(c);
+        Opname v;
+        v.bijRegel = [&] {
+            if (gezien < 0) gezien = c.Opties.Sorteervolgorde;
+        };
         Roosteromgeving omg{g, v};
         ASSERT_TRUE(SamenstellenRooster(c, 1, true, false, omg).Gelukt()) << instelling;
-        EXPECT_EQ(v.tijdens, tijdens) << instelling;
+        EXPECT_EQ(gezien, tijdens) << instelling;
         EXPECT_EQ(c.Opties.Sorteervolgorde, instelling);
         EXPECT_EQ(FMJDSorteervolgorde(instelling), tijdens);
         EXPECT_EQ(RondeParen(c, 1), (Paarlijst{{1, 2}, {3, 4}}));
