@@ -68,13 +68,17 @@ TEST(VrijeRonde, WieHemKrijgtPerSysteem) {
             Zeven(c, geval, false);
             EXPECT_FALSE(MagSamenstellen(c));
             EXPECT_EQ(Samenstelmelding(c), lang::Tekst(lang::T::OnevenZonderVrij));
+            VoegWedstrijdToe(c, 1, 1, 1, 2);       // unplayed: goes
+            VoegWedstrijdToe(c, 1, 2, 3, 4, true); // played: stays
             Omgeving o;
             const auto res = SamenstellenRooster(c, 1, true, false, o.omg);
             EXPECT_EQ(res.Uitkomst, Roosteruitkomst::KanNietParen);
-            EXPECT_EQ(c.Wedstrijden.Aantal(), 0u);
+            EXPECT_EQ(RondeParen(c, 1), (Paarlijst{{3, 4}}));
             ASSERT_EQ(o.gesprek.meldingen.size(), 1u);
-            EXPECT_NE(o.gesprek.meldingen[0].tekst.find(lang::Tekst(lang::T::KanNietParen)),
-                      std::string::npos);
+            const auto& m = o.gesprek.meldingen[0];
+            EXPECT_EQ(m.tekst, (geval.zwitsers ? "" : "Oneven aantal spelers\r") +
+                                   lang::Tekst(lang::T::KanNietParen));
+            EXPECT_EQ(std::tuple(m.titel, m.pictogram), std::tuple("Fout", Pictogram::Fout));
             c.Spelers.At(0).WisRooster();
             EXPECT_TRUE(MagSamenstellen(c));
             EXPECT_EQ(Samenstelmelding(c), "");
