@@ -301,15 +301,6 @@ TEST(Totalen, RatingInGebruikEnStartwaarden) {
     EXPECT_EQ(t.G(1).Rating, 2150);
 }
 
-// Records the progress texts the computation shows.
-class Opname final : public Voortgang {
-public:
-    std::vector<std::string> Teksten;
-    void Status(const std::string& t) override { Teksten.push_back(t); }
-    void Regel(const std::string& t) override { Teksten.push_back(t); }
-    void Teller(long long) override {}
-};
-
 TEST(Totalen, StappenAlsVoortgang) {
     Toernooi t(SysteemZwitsers, 47);
     t.Spelers(2);
