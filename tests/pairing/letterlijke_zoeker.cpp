@@ -92,16 +92,13 @@ bool LetterlijkeZoeker::Zoek() {
 
     // Up to three passes; the count of tried pairs, the give-up mark and the relaxed colour
     // difference carry over from pass to pass.
-    if (kleurDominant_) {
+    const auto pas = [&](bool kleurtest) {
         eersteAanroep_ = true;
         versoepeld_ = laatsteGroep_ = false;
-        Vindwedstrijd(true, 0, 0, 0, 0);
-    }
-    if (!roosterKlaar_) {
-        eersteAanroep_ = true;
-        versoepeld_ = laatsteGroep_ = false;
-        Vindwedstrijd(false, 0, 0, 0, 0);
-    }
+        Vindwedstrijd(kleurtest, 0, 0, 0, 0);
+    };
+    if (kleurDominant_) pas(true);
+    if (!roosterKlaar_) pas(false);
     if (!roosterKlaar_) {
         versoepeld_ = true;
         Vindwedstrijd(false, 0, 0, 0, 0);
