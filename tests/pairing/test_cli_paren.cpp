@@ -23,8 +23,10 @@ protected:
 } // namespace
 
 TEST_F(CliParen, PaartDeVolgendeRondeVanDeDemo) {
+    Schrijf(map / "vULWACHT", "oud"); // without --trace the trace file is left alone
     const auto r = Cli({"pair", f});
     ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(Lees(map / "vULWACHT"), "oud");
     // Round 6 has no result yet: it is proposed again and paired the same way.
     const auto opnieuw = Cli({"pair", f});
     ASSERT_EQ(opnieuw.status, 0);
@@ -35,7 +37,12 @@ TEST_F(CliParen, PaartDeVolgendeRondeVanDeDemo) {
     const auto zeven = Cli({"pair", f, "--trace"});
     ASSERT_EQ(zeven.status, 0) << zeven.err;
     EXPECT_NE(zeven.out.find("\n    7    43 "), std::string::npos) << zeven.out;
-    EXPECT_TRUE(std::filesystem::exists(map / "vULWACHT"));
+    // The trace of the search, in the competition's folder.
+    const std::string spoor = Lees(map / "vULWACHT");
+    for (const char* woord : {"Aanroep vindwedstrijd gestart", "Vindwedstrijd geopend",
+                              "Groepsteller:", "Wachtteller: ", "groeprij - index",
+                              "wachtrij - index", " Selekteren: roosterklaar", "Rooster klaar"})
+        EXPECT_NE(spoor.find(woord), std::string::npos) << woord;
 }
 
 TEST_F(CliParen, OnevenEnOngelijkWordenGeweigerd) {

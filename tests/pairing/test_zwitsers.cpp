@@ -1,7 +1,6 @@
 // The pairing driver and the Swiss routine on whole competitions: dispatch, the odd-number
 // and failure messages, what is restored, the trace file, and a property test over seeded
 // random tournaments.
-#include "../storage/hulp.h"
 #include "competitiehulp.h"
 #include "lang/teksten.h"
 #include "pairing/samenstellen.h"
@@ -115,29 +114,6 @@ TEST(Samenstellen, RondtoernooiKrijgtDeKleurkeuze) {
         EXPECT_EQ(r.TotRonde, 4);
         EXPECT_EQ(RondeParen(c, 2), (Paarlijst{{4, 1}, {3, 2}})) << s;
     }
-}
-
-TEST(Zwitsers, DebugbestandInDeMapVanDeCompetitie) {
-    TijdelijkeMap map;
-    Competitie c;
-    c.Bestandsnaam = map / "club.xv7";
-    VoegSpelersToe(c, 4);
-    Zwitsers(c);
-    VoegWedstrijdToe(c, 1, 1, 1, 2, true);
-    VoegWedstrijdToe(c, 1, 2, 3, 4, true);
-    Omgeving o;
-    o.omg.Debugfile = true;
-    ASSERT_TRUE(SamenstellenRooster(c, 2, true, false, o.omg).Gelukt());
-    const std::string spoor = Lees(map / "vULWACHT");
-    for (const char* woord : {"Aanroep vindwedstrijd gestart", "Vindwedstrijd geopend",
-                              "Groepsteller:", "Wachtteller: ", "groeprij - index",
-                              "wachtrij - index", " Selekteren: roosterklaar", "Rooster klaar"})
-        EXPECT_NE(spoor.find(woord), std::string::npos) << woord;
-    // Without the switch the file is left alone.
-    Schrijf(map / "vULWACHT", "oud");
-    o.omg.Debugfile = false;
-    ASSERT_TRUE(SamenstellenRooster(c, 2, true, false, o.omg).Gelukt());
-    EXPECT_EQ(Lees(map / "vULWACHT"), "oud");
 }
 
 namespace {
