@@ -49,22 +49,6 @@ TEST(Samenstellen, EersteRondeVanZesOpRanglijstvolgorde) {
     }
 }
 
-TEST(Zwitsers, TweedeRondeNaEersteUitslagen) {
-    Competitie c;
-    VoegSpelersToe(c, 4);
-    Zwitsers(c);
-    Omgeving o;
-    ASSERT_TRUE(SamenstellenRooster(c, 1, true, false, o.omg).Gelukt());
-    c.Wedstrijden.At(0).ZetUitslag(2, 0, false, true); // 1 beats 2
-    c.Wedstrijden.At(1).ZetUitslag(0, 2, false, true); // 4 beats 3
-    const auto r = SamenstellenRooster(c, 2, true, false, o.omg);
-    ASSERT_TRUE(r.Gelukt());
-    // Table: 1, 4 (2 points), 2, 3. The leaders' group pairs 1-4; colour values 1 + 1 ... 1 had
-    // white (11), 4 black (-9): 4 gets white. Then 2 (-9) against 3 (11): 2 white.
-    EXPECT_EQ(RondeParen(c, 2), (Paarlijst{{4, 1}, {2, 3}}));
-    EXPECT_EQ(RondeNummers(c, 2), (std::vector<int32_t>{3, 4}));
-}
-
 // An odd number, or four where 1 has met everybody: "Kan niet paren", nothing written, only the
 // round's unplayed matches deleted and the settings as they were, under the Swiss and the Swiss
 // by rating (which computes under system 16).
