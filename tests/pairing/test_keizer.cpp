@@ -40,12 +40,6 @@ struct Tafel {
     Ontmoetingsmatrix Matrix() const { return Ontmoetingsmatrix(t, Ontmoetingen(c)); }
 };
 
-struct RegelOmgeving {
-    Scriptgesprek gesprek;
-    Opname voortgang;
-    Roosteromgeving omg{gesprek, voortgang};
-};
-
 // Internal numbers of the entries of the ranking list that the routine takes, in its order.
 std::vector<int32_t> Volgorde(const Competitie& c, bool ookStand) {
     std::vector<int32_t> v;
@@ -133,14 +127,16 @@ TEST(Keizerparing, EenPlaatshouder) {
     ranglijst_sorteren(c, true);
     const int32_t buiten = Volgorde(c, true)[1];
     c.Spelers.zoekptr(buiten)->WisRooster();
-    RegelOmgeving o;
-    ASSERT_TRUE(SamenstellenRooster(c, 1, true, false, o.omg).Gelukt());
+    Scriptgesprek gesprek;
+    Opname regels;
+    Roosteromgeving omg{gesprek, regels};
+    ASSERT_TRUE(SamenstellenRooster(c, 1, true, false, omg).Gelukt());
     const auto v = Volgorde(c, true);
     ASSERT_EQ(v.size(), 7u);
     EXPECT_EQ(v[1], buiten);
     EXPECT_EQ(RondeParen(c, 1), (Paarlijst{{v[0], v[2]}, {v[3], v[4]}, {v[5], v[6]}}));
     std::vector<std::string> waarden;
-    for (const auto& r : o.voortgang.regels) waarden.push_back(r.substr(0, 12));
+    for (const auto& r : regels.regels) waarden.push_back(r.substr(0, 12));
     EXPECT_EQ(waarden, (std::vector<std::string>{"Waarde    4:", "Waarde    1:", "Waarde    1:"}));
 }
 
@@ -251,7 +247,7 @@ TEST(Plaatsparing, GrootVeldBegintBijDeBuren) {
             Competitie c;
             VoegSpelersToe(c, n);
             c.Opties.Rekensysteem = systeem;
-            RegelOmgeving o;
+            Omgeving o;
             const auto r = SamenstellenRooster(c, 1, true, false, o.omg);
             ASSERT_TRUE(r.Gelukt());
             if (n <= 50) {
@@ -318,7 +314,7 @@ int SpeelSysteem(uint16_t systeem, unsigned zaden, int van, int tot) {
                 t.c.Spelers.At(0).InRooster() ? t.c.Spelers.At(0).WisRooster()
                                               : t.c.Spelers.At(0).ZetRooster();
             const Voorstand voor = NeemVoorstand(t.c, ronde);
-            RegelOmgeving o;
+            Omgeving o;
             const auto r = SamenstellenRooster(t.c, ronde, true, false, o.omg);
             EXPECT_TRUE(r.Gelukt());
             EXPECT_TRUE(o.gesprek.meldingen.empty());
