@@ -129,10 +129,8 @@ TEST_F(DemoStand, VorigeNotering) {
 }
 
 TEST(StandCli, KeizerwaardenBlijvenBewaard) {
-    // Four players under Keizer (first place 60, step 2, one pass): 4 beats 1 and 2, 2 and 3
-    // draw. Opening computes one pass silently (start values 60, 58, 56, 54 in register order,
-    // then by rank 4, 3, 2, 1); the command computes the next pass from those values:
-    //   1: 54 + 33% of 54 (17) = 71;  2: 29 + 56 = 85;  3: 28 + 58 + 19 = 105;  4: 54 + 56 + 60
+    // The four players of Keizer.VasteKerenWaardenPerPlaats: opening computes the first pass
+    // silently, the command the second from the values it left, as the library test shows.
     TijdelijkeMap map;
     Toernooi t(SysteemKeizer);
     t.c.Bestandsnaam = map / "keizer.xv7";
