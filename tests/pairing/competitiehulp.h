@@ -7,6 +7,8 @@
 #include "pairing/roosteromgeving.h"
 
 #include <deque>
+#include <functional>
+#include <limits>
 #include <string>
 #include <utility>
 #include <vector>
@@ -81,6 +83,34 @@ public:
         return std::nullopt;
     }
     std::optional<std::string> KiesBestand(Bestandskeuze&) override { return std::nullopt; }
+};
+
+// Records what a routine shows: its progress lines (rewritten in place) and the last count; asks
+// to stop once the count reaches `stopNa` (0: at the first look).
+class Opname final : public Voortgang {
+public:
+    explicit Opname(long long stopNa = std::numeric_limits<long long>::max()) : stopNa_(stopNa) {}
+    void Status(const std::string&) override {}
+    void Regel(const std::string& t) override {
+        if (bijRegel) bijRegel();
+        regels.push_back(t);
+    }
+    void Teller(long long w) override {
+        teller = w;
+        ++tellerAanroepen;
+    }
+    void ZetRegel(int n, std::string_view t) override {
+        if (regels.size() < static_cast<std::size_t>(n)) regels.resize(static_cast<std::size_t>(n));
+        regels[static_cast<std::size_t>(n - 1)] = std::string(t);
+    }
+    bool Stoppen() const override { return teller >= stopNa_; }
+    std::vector<std::string> regels;
+    long long teller = 0;
+    int tellerAanroepen = 0;
+    std::function<void()> bijRegel; // called before a new line is recorded
+
+private:
+    long long stopNa_;
 };
 
 // What a pairing routine runs in: the scripted conversation and no progress window.

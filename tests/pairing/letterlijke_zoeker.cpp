@@ -17,33 +17,16 @@ struct LetterlijkeZoeker::Keuze {
     int gekozen = 0; // floaters chosen so far
 };
 
-namespace {
-
-// Stable insertion sort of a byte segment; it allocates nothing, unlike std::stable_sort.
-template <class Voor> void InvoegSorteer(uint8_t* begin, int aantal, Voor voor) {
-    for (int i = 1; i < aantal; ++i) {
-        const uint8_t x = begin[i];
-        int j = i;
-        while (j > 0 && voor(x, begin[j - 1])) {
-            begin[j] = begin[j - 1];
-            --j;
-        }
-        begin[j] = x;
-    }
-}
-
-} // namespace
-
 LetterlijkeZoeker::LetterlijkeZoeker(const Speltabel& tabel, std::vector<Posities> gespeeld,
                                      const Zoekopties& opties, Voortgang& voortgang)
     : t_(tabel), n_(static_cast<int>(tabel.size()) - 1), gespeeld_(std::move(gespeeld)),
       opties_(opties), voortgang_(voortgang) {
     if (n_ < 0 || n_ >= Posities::kAantal || n_ % 2 != 0 || gespeeld_.size() != tabel.size())
         throw std::invalid_argument("Swiss search: table of an even number of at most 255");
-    partner_.assign(static_cast<std::size_t>(n_) + 1, 0);
+    partner_.assign(n_ + 1, 0);
     // Every open search level holds at most n entries per stack; there are at most n / 2
     // pair levels and n + 1 group openings on the way down.
-    const auto ruimte = static_cast<std::size_t>(n_ + 1) * static_cast<std::size_t>(n_ * 3 / 2 + 3);
+    const std::size_t ruimte = (n_ + 1) * (n_ * 3 / 2 + 3);
     groep_.assign(ruimte, 0);
     wacht_.assign(ruimte, 0);
     kand_.assign(ruimte, 0);
@@ -55,12 +38,11 @@ LetterlijkeZoeker::LetterlijkeZoeker(const Speltabel& tabel, std::vector<Positie
 void LetterlijkeZoeker::RekenKleurrijen() {
     const int32_t grens = 20 * maxKleurverschil_;
     for (int x = 1; x <= n_; ++x) {
-        auto& ok = kleurOk_[static_cast<std::size_t>(x)];
-        auto& strikt = kleurStrikt_[static_cast<std::size_t>(x)];
+        auto& ok = kleurOk_[x];
+        auto& strikt = kleurStrikt_[x];
         ok = strikt = Posities{};
         for (int y = 1; y <= n_; ++y) {
-            const int32_t som = std::abs(t_[static_cast<std::size_t>(x)].Kleurwaarde +
-                                         t_[static_cast<std::size_t>(y)].Kleurwaarde);
+            const int32_t som = std::abs(t_[x].Kleurwaarde + t_[y].Kleurwaarde);
             if (som <= grens) ok.Zet(y);
             if (som < grens) strikt.Zet(y);
         }
@@ -68,35 +50,28 @@ void LetterlijkeZoeker::RekenKleurrijen() {
 }
 
 bool LetterlijkeZoeker::Toelaatbaar(int x, int y, bool kleurtest, bool strikt) const {
-    if (x == y || gespeeld_[static_cast<std::size_t>(x)].Heeft(y)) return false;
-    if (!kleurtest) return true;
-    const int32_t som = std::abs(t_[static_cast<std::size_t>(x)].Kleurwaarde +
-                                 t_[static_cast<std::size_t>(y)].Kleurwaarde);
-    const int32_t grens = 20 * maxKleurverschil_;
-    return strikt ? som < grens : som <= grens;
+    if (x == y || gespeeld_[x].Heeft(y)) return false;
+    return !kleurtest || (strikt ? kleurStrikt_ : kleurOk_)[x].Heeft(y);
 }
 
 // True when every player of the set has an admissible partner inside the set.
 bool LetterlijkeZoeker::ElkHeeftPartner(const Posities& spelers, bool kleurtest) const {
     if (kleurtest)
-        return spelers.VoorElke([&](int p) {
-            return spelers.SnijdtZonder(kleurOk_[static_cast<std::size_t>(p)],
-                                        gespeeld_[static_cast<std::size_t>(p)], p);
-        });
-    return spelers.VoorElke(
-        [&](int p) { return spelers.HeeftZonder(gespeeld_[static_cast<std::size_t>(p)], p); });
+        return spelers.VoorElke(
+            [&](int p) { return spelers.SnijdtZonder(kleurOk_[p], gespeeld_[p], p); });
+    return spelers.VoorElke([&](int p) { return spelers.HeeftZonder(gespeeld_[p], p); });
 }
 
 void LetterlijkeZoeker::Paar(int f, int c) {
-    partner_[static_cast<std::size_t>(f)] = c;
-    partner_[static_cast<std::size_t>(c)] = f;
+    partner_[f] = c;
+    partner_[c] = f;
     vrij_.Wis(f);
     vrij_.Wis(c);
 }
 
 void LetterlijkeZoeker::Ontpaar(int f, int c) {
-    partner_[static_cast<std::size_t>(f)] = 0;
-    partner_[static_cast<std::size_t>(c)] = 0;
+    partner_[f] = 0;
+    partner_[c] = 0;
     vrij_.Zet(f);
     vrij_.Zet(c);
 }
@@ -117,16 +92,13 @@ bool LetterlijkeZoeker::Zoek() {
 
     // Up to three passes; the count of tried pairs, the give-up mark and the relaxed colour
     // difference carry over from pass to pass.
-    if (kleurDominant_) {
+    const auto pas = [&](bool kleurtest) {
         eersteAanroep_ = true;
         versoepeld_ = laatsteGroep_ = false;
-        Vindwedstrijd(true, 0, 0, 0, 0);
-    }
-    if (!roosterKlaar_) {
-        eersteAanroep_ = true;
-        versoepeld_ = laatsteGroep_ = false;
-        Vindwedstrijd(false, 0, 0, 0, 0);
-    }
+        Vindwedstrijd(kleurtest, 0, 0, 0, 0);
+    };
+    if (kleurDominant_) pas(true);
+    if (!roosterKlaar_) pas(false);
     if (!roosterKlaar_) {
         versoepeld_ = true;
         Vindwedstrijd(false, 0, 0, 0, 0);
@@ -151,7 +123,7 @@ void LetterlijkeZoeker::BereidGroepVoor(int gBasis, int& a) {
         for (int begin = 2; begin < a;) {
             int eind = begin + 1;
             while (eind < a && t_[g[eind]].Notering == t_[g[begin]].Notering) ++eind;
-            InvoegSorteer(g + begin, eind - begin, [&](uint8_t x, uint8_t y) {
+            std::stable_sort(g + begin, g + eind, [&](uint8_t x, uint8_t y) {
                 return oplopend ? t_[x].Kleurwaarde < t_[y].Kleurwaarde
                                 : t_[x].Kleurwaarde > t_[y].Kleurwaarde;
             });
@@ -159,7 +131,7 @@ void LetterlijkeZoeker::BereidGroepVoor(int gBasis, int& a) {
         }
     }
     if (opties_.Testopties)
-        InvoegSorteer(g, a, [&](uint8_t x, uint8_t y) {
+        std::stable_sort(g, g + a, [&](uint8_t x, uint8_t y) {
             return t_[x].Weerstandspunten > t_[y].Weerstandspunten;
         });
 }
@@ -188,7 +160,7 @@ void LetterlijkeZoeker::Vindwedstrijd(bool kleurtest, int gBasis, int a, int wBa
     const int f = g[0];
     for (int i = a - 1; i >= 1; --i) {
         const int c = g[i];
-        if (partner_[static_cast<std::size_t>(c)] != 0) continue;
+        if (partner_[c] != 0) continue;
         if (!Toelaatbaar(f, c, kleurtest, versoepeld_ && laatsteGroep_)) continue;
         Paar(f, c);
         ++onderzocht_;
@@ -223,9 +195,7 @@ void LetterlijkeZoeker::OpenGroep(int gBasis, int wBasis, int b) {
     int s = n_ + 1;
     if (!(versoepeld_ && laatsteGroep_)) {
         s = i + 1;
-        while (s <= n_ &&
-               t_[static_cast<std::size_t>(s)].Punten == t_[static_cast<std::size_t>(i)].Punten)
-            ++s;
+        while (s <= n_ && t_[s].Punten == t_[i].Punten) ++s;
         if (s > n_ && versoepeld_) laatsteGroep_ = true;
     }
 
@@ -234,7 +204,7 @@ void LetterlijkeZoeker::OpenGroep(int gBasis, int wBasis, int b) {
     uint8_t* kand = kand_.data() + k.kBasis;
     for (int p = i; p < s; ++p) kand[k.l++] = static_cast<uint8_t>(p);
     for (int j = 0; j < b; ++j) kand[k.l++] = w[j];
-    InvoegSorteer(kand, k.l, [&](uint8_t x, uint8_t y) {
+    std::stable_sort(kand, kand + k.l, [&](uint8_t x, uint8_t y) {
         return t_[x].Sorteersleutel > t_[y].Sorteersleutel;
     });
     std::fill(kandGekozen_.begin() + k.kBasis, kandGekozen_.begin() + k.kBasis + k.l, 0);
@@ -275,16 +245,15 @@ void LetterlijkeZoeker::Vulwacht(Keuze& k, bool kleurtest, int n, int aantal) {
         return;
     }
     for (int c = aantal; c <= n; ++c) {
-        wacht_[static_cast<std::size_t>(k.wNieuw + k.gekozen)] =
-            kand_[static_cast<std::size_t>(k.kBasis + c - 1)];
-        kandGekozen_[static_cast<std::size_t>(k.kBasis + c - 1)] = 1;
+        wacht_[k.wNieuw + k.gekozen] = kand_[k.kBasis + c - 1];
+        kandGekozen_[k.kBasis + c - 1] = 1;
         ++k.gekozen;
         Vulwacht(k, kleurtest, c - 1, aantal - 1);
         if (roosterKlaar_) {
             return;
         }
         --k.gekozen;
-        kandGekozen_[static_cast<std::size_t>(k.kBasis + c - 1)] = 0;
+        kandGekozen_[k.kBasis + c - 1] = 0;
         if (Opgeven()) return;
     }
 }

@@ -1,7 +1,6 @@
-// The Swiss search as it was before its dead branches were cut short, kept word for word as
-// the reference the differential tests hold the pruned search to: it visits every pair the
-// candidate order gives. Only the class name and namespace differ, and it writes no trace and
-// no pair lines: the count of tried pairs is all it reports.
+// The Swiss search as it was before its dead branches were cut short, kept as the reference the
+// differential tests hold the pruned search to: it visits every pair the candidate order gives.
+// It writes no trace and no pair lines: the count of tried pairs is all it reports.
 #pragma once
 
 #include "model/gesprek.h"

@@ -9,14 +9,9 @@
 #include <set>
 
 using namespace velkaro;
-using velkaro::test::Cli;
-using velkaro::test::TijdelijkeMap;
+using namespace velkaro::test;
 
 namespace {
-
-std::size_t Regels(const std::string& s) {
-    return static_cast<std::size_t>(std::count(s.begin(), s.end(), '\n'));
-}
 
 // A copy of the demo competition in a temporary folder.
 class CliParen : public ::testing::Test {
@@ -28,31 +23,10 @@ protected:
 } // namespace
 
 TEST_F(CliParen, PaartDeVolgendeRondeVanDeDemo) {
+    Schrijf(map / "vULWACHT", "oud"); // without --trace the trace file is left alone
     const auto r = Cli({"pair", f});
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(Regels(r.out), 8u); // heading and seven boards
-    Competitie c;
-    ASSERT_TRUE(OpenBestand(c, f).Ok());
-    std::set<int32_t> spelers;
-    std::set<std::pair<int32_t, int32_t>> eerder;
-    int nieuw = 0;
-    for (const auto& w : c.Wedstrijden) {
-        const auto& g = w->G();
-        if (g.Ronde < 6) {
-            eerder.insert({std::min(g.Wit, g.Zwart), std::max(g.Wit, g.Zwart)});
-            continue;
-        }
-        ASSERT_EQ(g.Ronde, 6);
-        EXPECT_FALSE(g.Gespeeld);
-        EXPECT_EQ(g.Wedstrijdnummer, 36 + nieuw++);
-        EXPECT_TRUE(spelers.insert(g.Wit).second);
-        EXPECT_TRUE(spelers.insert(g.Zwart).second);
-        EXPECT_FALSE(eerder.count({std::min(g.Wit, g.Zwart), std::max(g.Wit, g.Zwart)}));
-    }
-    EXPECT_EQ(nieuw, 7);
-    EXPECT_EQ(spelers.size(), 14u);
-    EXPECT_EQ(c.Opties.Sorteervolgorde, 47);
-
+    EXPECT_EQ(Lees(map / "vULWACHT"), "oud");
     // Round 6 has no result yet: it is proposed again and paired the same way.
     const auto opnieuw = Cli({"pair", f});
     ASSERT_EQ(opnieuw.status, 0);
@@ -63,7 +37,12 @@ TEST_F(CliParen, PaartDeVolgendeRondeVanDeDemo) {
     const auto zeven = Cli({"pair", f, "--trace"});
     ASSERT_EQ(zeven.status, 0) << zeven.err;
     EXPECT_NE(zeven.out.find("\n    7    43 "), std::string::npos) << zeven.out;
-    EXPECT_TRUE(std::filesystem::exists(map / "vULWACHT"));
+    // The trace of the search, in the competition's folder.
+    const std::string spoor = Lees(map / "vULWACHT");
+    for (const char* woord : {"Aanroep vindwedstrijd gestart", "Vindwedstrijd geopend",
+                              "Groepsteller:", "Wachtteller: ", "groeprij - index",
+                              "wachtrij - index", " Selekteren: roosterklaar", "Rooster klaar"})
+        EXPECT_NE(spoor.find(woord), std::string::npos) << woord;
 }
 
 TEST_F(CliParen, OnevenEnOngelijkWordenGeweigerd) {
@@ -120,91 +99,80 @@ TEST_F(CliParen, MarkerenEnGebruik) {
     EXPECT_EQ(Cli({"pair", f, "extra"}).status, 2);
 }
 
-TEST_F(CliParen, Rondtoernooi) {
-    // Group 2 is a round robin of ten players, its first half played.
-    ASSERT_EQ(Cli({"group", "switch", f, "2"}).status, 0);
-    const std::string voor = test::Lees(map / "club.102");
-    auto r = Cli({"pair", f, "--round", "10", "--colours", "swapped"});
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(Regels(r.out), 1u + 9 * 5); // the whole schedule from round 10
-    EXPECT_NE(test::Lees(map / "club.102"), voor);
-}
-
-// The FMJD Swiss and the Swiss by rating through the command: seven boards for the demo's
-// fourteen players, the system unchanged, and "--last-round" under the Swiss by rating leaving
-// the sort order at 21 as the dialog does.
-TEST_F(CliParen, ZwitsersVarianten) {
+// Each group of the demo, some under another system or with members unmarked: every member
+// marked for pairing is in one new match of the round, the system is kept, and the Swiss by
+// rating's "--last-round" leaves the sort order at 21 as the dialog does.
+TEST(CliParenGroepen, ElkeGroepEnElkSysteem) {
     struct Geval {
-        const char* systeem;
-        uint16_t nummer;
-        bool laatste;
-        int32_t volgorde; // the sort order afterwards; 0: as before
-    };
-    for (const Geval& g : {Geval{"fmjd-swiss", SysteemFMJDZwitsers, false, 0},
-                           Geval{"swiss-rating", SysteemZwitsersRating, false, 0},
-                           Geval{"swiss-rating", SysteemZwitsersRating, true, 21}}) {
-        TijdelijkeMap map;
-        const std::string f = test::KopieerDemo(map);
-        ASSERT_EQ(Cli({"settings", f, "--system", g.systeem}).status, 0) << g.systeem;
-        Competitie voor;
-        ASSERT_TRUE(OpenBestand(voor, f).Ok());
-        std::vector<std::string> args{"pair", f};
-        if (g.laatste) args.push_back("--last-round");
-        const auto r = Cli(args);
-        ASSERT_EQ(r.status, 0) << g.systeem << r.err;
-        EXPECT_EQ(Regels(r.out), 8u) << r.out;
-        Competitie c;
-        ASSERT_TRUE(OpenBestand(c, f).Ok());
-        EXPECT_EQ(c.Opties.Rekensysteem, g.nummer);
-        EXPECT_EQ(c.Opties.Sorteervolgorde, g.volgorde ? g.volgorde : voor.Opties.Sorteervolgorde);
-        int nieuw = 0;
-        for (const auto& w : c.Wedstrijden) nieuw += w->G().Ronde == 6 ? 1 : 0;
-        EXPECT_EQ(nieuw, 7);
-    }
-}
-
-TEST_F(CliParen, ClubgroepenVanDeDemoParenDeVolgendeAvond) {
-    // The Keizer, average, rating and Laren groups: the members present (the others unmarked)
-    // each in one new match of the next evening, numbered on from the matches already there.
-    struct Groep {
-        int nummer;
-        std::vector<std::string> afwezig; // drawing numbers
+        std::vector<std::vector<std::string>> voorbereiding; // commands before "pair", file last
+        std::vector<std::string> paren;                      // arguments after the file
         int32_t ronde;
+        std::size_t regels = 0;    // printed lines; 0: a heading and a line per board
+        int32_t volgorde = 0;      // the sort order afterwards; 0: as before
+        bool doorgenummerd = true; // numbered on from the matches already there
     };
-    for (const Groep& g : std::vector<Groep>{
-             {3, {"4", "9"}, 7}, {4, {"6", "8"}, 8}, {5, {}, 7}, {6, {"13", "14"}, 7}}) {
-        SCOPED_TRACE(g.nummer);
+    const std::vector<Geval> gevallen{
+        {{}, {}, 6},
+        {{{"settings", "--system", "fmjd-swiss"}}, {}, 6},
+        {{{"settings", "--system", "swiss-rating"}}, {}, 6},
+        {{{"settings", "--system", "swiss-rating"}}, {"--last-round"}, 6, 0, 21},
+        // Group 2 is a round robin of ten players, its first half played: the whole schedule
+        // from round 10.
+        {{{"group", "switch", "2"}},
+         {"--round", "10", "--colours", "swapped"},
+         10,
+         1 + 9 * 5,
+         0,
+         false},
+        // The Keizer, average, rating and Laren groups pair the next evening.
+        {{{"group", "switch", "3"}, {"player", "mark", "4", "9", "--off"}}, {}, 7},
+        {{{"group", "switch", "4"}, {"player", "mark", "6", "8", "--off"}}, {}, 8},
+        {{{"group", "switch", "5"}}, {}, 7},
+        {{{"group", "switch", "6"}, {"player", "mark", "13", "14", "--off"}}, {}, 7},
+    };
+    for (const Geval& g : gevallen) {
         TijdelijkeMap map;
-        for (const auto& e : std::filesystem::directory_iterator(VELKARO_EXAMPLES))
-            if (e.path().stem() == "club")
-                std::filesystem::copy_file(e.path(), map / e.path().filename().string());
-        const std::string f = map / "club.xv7";
-        ASSERT_EQ(Cli({"group", "switch", f, std::to_string(g.nummer)}).status, 0);
-        if (!g.afwezig.empty()) {
-            std::vector<std::string> mark{"player", "mark", f};
-            mark.insert(mark.end(), g.afwezig.begin(), g.afwezig.end());
-            mark.push_back("--off");
-            const auto m = Cli(mark);
-            ASSERT_EQ(m.status, 0) << m.err;
+        const std::string f = KopieerDemo(map);
+        const auto groepen = [&] {
+            std::string t;
+            for (char n = '1'; n <= '6'; ++n) t += Lees(map / (std::string("club.10") + n));
+            return t;
+        };
+        std::size_t afwezig = 0;
+        for (auto stap : g.voorbereiding) {
+            if (stap[0] == "player") afwezig = stap.size() - 3;
+            stap.insert(stap.begin() + (stap[0] == "settings" ? 1 : 2), f);
+            const auto v = Cli(stap);
+            ASSERT_EQ(v.status, 0) << stap[0] << v.err;
         }
+        SCOPED_TRACE(g.voorbereiding.empty() ? "demo" : g.voorbereiding[0].back());
         Competitie voor;
         ASSERT_TRUE(OpenBestand(voor, f).Ok());
-        const auto r = Cli({"pair", f});
+        const std::string eerst = groepen();
+        std::vector<std::string> args{"pair", f};
+        args.insert(args.end(), g.paren.begin(), g.paren.end());
+        const auto r = Cli(args);
         ASSERT_EQ(r.status, 0) << r.err;
         Competitie c;
         ASSERT_TRUE(OpenBestand(c, f).Ok());
         std::set<int32_t> verwacht, gepaard;
         for (const auto& s : c.Spelers)
             if (s->InRooster()) verwacht.insert(s->InternNummer());
-        EXPECT_EQ(verwacht.size(), c.Spelers.Aantal() - g.afwezig.size());
         auto nummer = static_cast<int32_t>(voor.Wedstrijden.Aantal());
         for (const auto& w : c.Wedstrijden) {
             if (w->G().Ronde != g.ronde) continue;
-            EXPECT_EQ(w->G().Wedstrijdnummer, ++nummer);
+            if (g.doorgenummerd) {
+                EXPECT_EQ(w->G().Wedstrijdnummer, ++nummer);
+            }
             EXPECT_TRUE(gepaard.insert(w->G().Wit).second);
             EXPECT_TRUE(gepaard.insert(w->G().Zwart).second);
         }
         EXPECT_EQ(gepaard, verwacht);
-        EXPECT_EQ(Regels(r.out), 1 + verwacht.size() / 2);
+        EXPECT_EQ(verwacht.size(), c.Spelers.Aantal() - afwezig);
+        EXPECT_NE(groepen(), eerst);
+        EXPECT_EQ(test::Regels(r.out).size(), g.regels ? g.regels : 1 + verwacht.size() / 2)
+            << r.out;
+        EXPECT_EQ(c.Opties.Rekensysteem, voor.Opties.Rekensysteem);
+        EXPECT_EQ(c.Opties.Sorteervolgorde, g.volgorde ? g.volgorde : voor.Opties.Sorteervolgorde);
     }
 }

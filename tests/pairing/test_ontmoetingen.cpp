@@ -31,7 +31,8 @@ TEST(Ontmoetingen, TabelTeltAlleenUitslagenEnAfgebrokenPartijen) {
     EXPECT_EQ(o.Aantal(4, -1800), 1);
 }
 
-TEST(Ontmoetingen, BovenNummer255WordtGescand) {
+TEST(Ontmoetingen, GrenzenVanDeTabel) {
+    // An internal number above 255: no table, the tests scan.
     Competitie c;
     VoegSpelersToe(c, 2);
     Spelergegevens g;
@@ -42,11 +43,7 @@ TEST(Ontmoetingen, BovenNummer255WordtGescand) {
     EXPECT_FALSE(o.HeeftTabel());
     EXPECT_TRUE(o.Gespeeld(1, 300));
     EXPECT_FALSE(o.Gespeeld(1, 2));
-}
-
-TEST(Ontmoetingen, CelLooptNietRondNaar0) {
-    Competitie c;
-    VoegSpelersToe(c, 2);
+    // A cell does not run round to 0.
     for (int r = 1; r <= 256; ++r) VoegWedstrijdToe(c, r, 1, 1, 2, true);
     Ontmoetingstabel t(c.Wedstrijden);
     EXPECT_EQ(t.Aantal(1, 2), 255);

@@ -16,22 +16,6 @@ TEST(Roosterkeuze, WelkeSystemenRondtoernooiZijn) {
     for (uint16_t s : {1, 2, 3, 4, 5, 6, 17}) EXPECT_FALSE(IsRondtoernooi(s)) << s;
 }
 
-TEST(Roosterkeuze, GelijkAantalAlleenOverGemarkeerdeSpelers) {
-    Competitie c;
-    EXPECT_TRUE(c.Spelers.GelijkAantalWedstrijden());
-    VoegSpelersToe(c, 3);
-    c.Spelers.At(0).W().AantalPartijen = 4;
-    c.Spelers.At(1).W().AantalPartijen = 4;
-    c.Spelers.At(2).W().AantalPartijen = 3;
-    EXPECT_FALSE(c.Spelers.GelijkAantalWedstrijden());
-    c.Spelers.At(2).WisRooster();
-    EXPECT_TRUE(c.Spelers.GelijkAantalWedstrijden());
-    c.Spelers.At(0).WisRooster(); // the first marked player is the reference
-    c.Spelers.At(1).W().AantalPartijen = 3;
-    c.Spelers.At(2).ZetRooster();
-    EXPECT_TRUE(c.Spelers.GelijkAantalWedstrijden());
-}
-
 TEST(Roosterkeuze, VoorcontroleVraagtAlleenBijZwitsersOngelijk) {
     Competitie c;
     VoegSpelersToe(c, 2);
@@ -114,6 +98,16 @@ TEST(Roosterkeuze, LijstregelsVanDeDialoog) {
     EXPECT_EQ(VinklijstRegel(s), " 12 Speler 2 [PJA]");
     s.WisRooster();
     EXPECT_EQ(RoosterlijstRegel(s), " \tPJA\t 12\tSpeler 2");
+    // The tick list runs by drawing number, whatever the register order.
+    for (int32_t nr : {10, 100, 2}) {
+        Spelergegevens g;
+        g.Lotingnummer = nr;
+        g.InternNummer = c.Spelers.VrijIntern();
+        c.Spelers.Voegtoe(g);
+    }
+    std::vector<int32_t> volgorde;
+    for (const TSpelerObj* x : VinklijstSpelers(c)) volgorde.push_back(x->Lotingnummer());
+    EXPECT_EQ(volgorde, (std::vector<int32_t>{1, 2, 10, 12, 100}));
 }
 
 // Pairing a round that has a result again: the question names the players who would get a

@@ -20,20 +20,6 @@ using namespace velkaro::test;
 
 namespace {
 
-// Asks to stop once the search reports its n-th examined pair.
-class StopNa final : public Voortgang {
-public:
-    explicit StopNa(long long n) : n_(n) {}
-    void Status(const std::string&) override {}
-    void Regel(const std::string&) override {}
-    void Teller(long long waarde) override { teller_ = waarde; }
-    bool Stoppen() const override { return teller_ >= n_; }
-
-private:
-    long long n_;
-    long long teller_ = 0;
-};
-
 // 24 players after eleven seeded Swiss rounds: round 12 takes the search about a million
 // pairs (the hardest late round the benchmarks know).
 std::unique_ptr<Proeftoernooi> ZwareRonde12() {
@@ -68,7 +54,7 @@ TEST(Roosterstop, GestoptZoekenLaatDeGroepZoalsHijWas) {
     for (long long n : {1LL, 37LL, 20000LL}) {
         SCOPED_TRACE(n);
         Scriptgesprek g;
-        StopNa stop(n);
+        Opname stop(n);
         Roosteromgeving omg{g, stop};
         const auto r = SamenstellenRoosterMetStop(c, 12, true, false, omg);
         EXPECT_EQ(r.Uitkomst, Roosteruitkomst::Gestopt);
@@ -88,7 +74,7 @@ TEST(Roosterstop, GestoptZoekenLaatDeGroepZoalsHijWas) {
 
     // Not stopped, the same call pairs the round and the stop snapshot is simply dropped.
     Scriptgesprek g;
-    StopNa nooit(std::numeric_limits<long long>::max());
+    Opname nooit;
     Roosteromgeving omg{g, nooit};
     const Voorstand vooraf = NeemVoorstand(c, 12);
     const auto r = SamenstellenRoosterMetStop(c, 12, true, false, omg);
@@ -108,7 +94,7 @@ TEST(Roosterstop, ZwitsersVariantenStoppen) {
         c.Gewijzigd = false;
         const std::string voor = Afdruk(c);
         Scriptgesprek g;
-        StopNa stop(3);
+        Opname stop(3);
         Roosteromgeving omg{g, stop};
         const auto r = SamenstellenRoosterMetStop(c, 12, true, true, omg);
         EXPECT_EQ(r.Uitkomst, Roosteruitkomst::Gestopt);
@@ -178,18 +164,4 @@ TEST(Voortgangsbuffer, GeeftAlleenWatVeranderde) {
     b.Werkbij(beeld);
     EXPECT_TRUE(beeld.Regels.empty());
     EXPECT_EQ(beeld.Teller, 0);
-}
-
-TEST(Roosterkeuze, VinklijstOpLotingnummer) {
-    Competitie c;
-    for (int32_t nr : {10, 2, 100, 1}) {
-        Spelergegevens g;
-        g.Lotingnummer = nr;
-        g.InternNummer = c.Spelers.VrijIntern();
-        g.Naam = "N" + std::to_string(nr);
-        c.Spelers.Voegtoe(g);
-    }
-    std::vector<int32_t> volgorde;
-    for (const TSpelerObj* s : VinklijstSpelers(c)) volgorde.push_back(s->Lotingnummer());
-    EXPECT_EQ(volgorde, (std::vector<int32_t>{1, 2, 10, 100}));
 }

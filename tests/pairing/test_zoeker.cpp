@@ -1,5 +1,6 @@
 // The Swiss search (both rule sets) on hand-built tables: each expected pairing below was worked
 // out by hand from the order in which the search visits floaters and partners.
+#include "competitiehulp.h"
 #include "pairing/zwitsers_zoeker.h"
 #include "zoekhulp.h"
 
@@ -10,24 +11,6 @@ using namespace velkaro::test;
 using Paarlijst = std::vector<std::pair<int, int>>;
 
 namespace {
-
-// Records what the search shows: the rewritten pair lines and the last count.
-class Opname final : public Voortgang {
-public:
-    void Status(const std::string&) override {}
-    void Regel(const std::string& t) override { regels.push_back(t); }
-    void Teller(long long w) override {
-        teller = w;
-        ++tellerAanroepen;
-    }
-    void ZetRegel(int n, std::string_view t) override {
-        if (n >= 1 && n <= static_cast<int>(regels.size()))
-            regels[static_cast<std::size_t>(n - 1)] = std::string(t);
-    }
-    std::vector<std::string> regels;
-    long long teller = -1;
-    int tellerAanroepen = 0;
-};
 
 // Eight players after round 1 (1..4 beat 5..8), the first three with the given colour values.
 std::vector<Rij> NaEersteRonde(int kw1, int kw2, int kw3) {

@@ -1,7 +1,6 @@
 // The pairing driver and the Swiss routine on whole competitions: dispatch, the odd-number
 // and failure messages, what is restored, the trace file, and a property test over seeded
 // random tournaments.
-#include "../storage/hulp.h"
 #include "competitiehulp.h"
 #include "lang/teksten.h"
 #include "pairing/samenstellen.h"
@@ -21,77 +20,70 @@ void Zwitsers(Competitie& c) {
 
 } // namespace
 
-TEST(Zwitsers, EersteRondeVanZesOpRanglijstvolgorde) {
-    Competitie c;
-    VoegSpelersToe(c, 6);
-    Zwitsers(c);
-    Omgeving o;
-    const auto r = SamenstellenRooster(c, 1, false, false, o.omg);
-    ASSERT_TRUE(r.Gelukt());
-    // Equal in everything, the ranking lists the lower drawing number first; in round 1 the
-    // higher-placed player of each pair has white ("Verwisseld" means nothing to the Swiss).
-    EXPECT_EQ(RondeParen(c, 1), (Paarlijst{{1, 2}, {3, 4}, {5, 6}}));
-    EXPECT_EQ(RondeNummers(c, 1), (std::vector<int32_t>{1, 2, 3}));
-    EXPECT_EQ(r.VanRonde, 1);
-    EXPECT_EQ(r.TotRonde, 1);
-    EXPECT_EQ(r.Nieuw.size(), 3u);
-    EXPECT_EQ(c.Opties.Sorteervolgorde, 389); // restored
-    EXPECT_TRUE(o.gesprek.meldingen.empty());
+TEST(Samenstellen, EersteRondeVanZesOpRanglijstvolgorde) {
+    // Equal in everything, the Swiss ranks the lower drawing number first and pairs the table in
+    // order; the Keizer and rating pairings pair 1-2, then 6-5, then 3-4 by ranking position. In
+    // round 1 the higher placed of each pair has white ("Verwisseld" means nothing to the Swiss),
+    // and the matches are numbered on from the match count.
+    for (uint16_t systeem : {SysteemZwitsers, SysteemKeizer, SysteemRating}) {
+        SCOPED_TRACE(systeem);
+        Competitie c;
+        VoegSpelersToe(c, 6);
+        Zwitsers(c);
+        c.Opties.Rekensysteem = systeem;
+        Omgeving o;
+        const bool zwitsers = systeem == SysteemZwitsers;
+        const auto r = SamenstellenRooster(c, 1, !zwitsers, false, o.omg);
+        ASSERT_TRUE(r.Gelukt());
+        std::vector<int32_t> v;
+        for (const auto& regel : c.Ranglijst) v.push_back(regel.Speler->InternNummer());
+        ASSERT_EQ(v.size(), 6u);
+        if (zwitsers) {
+            EXPECT_EQ(v, (std::vector<int32_t>{1, 2, 3, 4, 5, 6}));
+            EXPECT_EQ(c.Opties.Sorteervolgorde, 389); // restored
+        }
+        EXPECT_EQ(RondeParen(c, 1), (Paarlijst{{v[0], v[1]}, {v[2], v[3]}, {v[4], v[5]}}));
+        EXPECT_EQ(RondeNummers(c, 1), (std::vector<int32_t>{1, 2, 3}));
+        EXPECT_EQ(std::tuple(r.VanRonde, r.TotRonde, r.Nieuw.size()), std::tuple(1, 1, 3u));
+        EXPECT_TRUE(o.gesprek.meldingen.empty());
+    }
 }
 
-TEST(Zwitsers, TweedeRondeNaEersteUitslagen) {
-    Competitie c;
-    VoegSpelersToe(c, 4);
-    Zwitsers(c);
-    Omgeving o;
-    ASSERT_TRUE(SamenstellenRooster(c, 1, true, false, o.omg).Gelukt());
-    c.Wedstrijden.At(0).ZetUitslag(2, 0, false, true); // 1 beats 2
-    c.Wedstrijden.At(1).ZetUitslag(0, 2, false, true); // 4 beats 3
-    const auto r = SamenstellenRooster(c, 2, true, false, o.omg);
-    ASSERT_TRUE(r.Gelukt());
-    // Table: 1, 4 (2 points), 2, 3. The leaders' group pairs 1-4; colour values 1 + 1 ... 1 had
-    // white (11), 4 black (-9): 4 gets white. Then 2 (-9) against 3 (11): 2 white.
-    EXPECT_EQ(RondeParen(c, 2), (Paarlijst{{4, 1}, {2, 3}}));
-    EXPECT_EQ(RondeNummers(c, 2), (std::vector<int32_t>{3, 4}));
-}
-
-TEST(Zwitsers, OnevenAantalMeldtEnVerwijdertAlleenOngespeeld) {
-    Competitie c;
-    VoegSpelersToe(c, 5);
-    Zwitsers(c);
-    c.Opties.MaxKleurverschil = 1;
-    VoegWedstrijdToe(c, 3, 1, 1, 2);       // unplayed: goes
-    VoegWedstrijdToe(c, 3, 2, 3, 4, true); // played: stays
-    Omgeving o;
-    const auto r = SamenstellenRooster(c, 3, true, false, o.omg);
-    EXPECT_EQ(r.Uitkomst, Roosteruitkomst::KanNietParen);
-    ASSERT_EQ(o.gesprek.meldingen.size(), 1u);
-    EXPECT_EQ(o.gesprek.meldingen[0].tekst, "Kan niet paren");
-    EXPECT_EQ(o.gesprek.meldingen[0].titel, "Fout");
-    EXPECT_EQ(o.gesprek.meldingen[0].pictogram, Pictogram::Fout);
-    EXPECT_EQ(RondeParen(c, 3), (Paarlijst{{3, 4}}));
-    EXPECT_EQ(c.Opties.Sorteervolgorde, 389);
-    EXPECT_EQ(c.Opties.MaxKleurverschil, 1);
-}
-
-TEST(Zwitsers, ZonderMogelijkeParingWordtNietsGeschreven) {
-    Competitie c;
-    VoegSpelersToe(c, 4);
-    Zwitsers(c);
-    VoegWedstrijdToe(c, 1, 1, 1, 2, true);
-    VoegWedstrijdToe(c, 1, 2, 3, 4, true);
-    VoegWedstrijdToe(c, 2, 3, 1, 3, true);
-    VoegWedstrijdToe(c, 2, 4, 2, 4, true);
-    VoegWedstrijdToe(c, 3, 5, 1, 4, true); // 1 has met everybody
-    VoegWedstrijdToe(c, 3, 6, 3, 2, true);
-    Omgeving o;
-    const auto r = SamenstellenRooster(c, 4, true, false, o.omg);
-    EXPECT_EQ(r.Uitkomst, Roosteruitkomst::KanNietParen);
-    EXPECT_TRUE(r.Nieuw.empty());
-    EXPECT_EQ(c.Wedstrijden.Aantal(), 6u);
-    ASSERT_EQ(o.gesprek.meldingen.size(), 1u);
-    EXPECT_EQ(o.gesprek.meldingen[0].tekst, "Kan niet paren");
-    EXPECT_EQ(r.Onderzocht, 0); // the opening feasibility test already sees 1 has nobody left
+// An odd number, or four where 1 has met everybody: "Kan niet paren", nothing written, only the
+// round's unplayed matches deleted and the settings as they were, under the Swiss and the Swiss
+// by rating (which computes under system 16).
+TEST(Zwitsers, ZonderParingWordtNietsGeschreven) {
+    for (uint16_t systeem : {SysteemZwitsers, SysteemZwitsersRating})
+        for (int spelers : {4, 5}) {
+            SCOPED_TRACE(std::to_string(systeem) + " " + std::to_string(spelers));
+            Competitie c;
+            VoegSpelersToe(c, spelers);
+            Zwitsers(c);
+            c.Opties.Rekensysteem = systeem;
+            c.Opties.MaxKleurverschil = 1;
+            VoegWedstrijdToe(c, 1, 1, 1, 2, true);
+            VoegWedstrijdToe(c, 2, 2, 1, 3, true);
+            VoegWedstrijdToe(c, 3, 3, 1, 4, true);
+            VoegWedstrijdToe(c, 4, 4, 2, 3);       // unplayed: goes
+            VoegWedstrijdToe(c, 4, 5, 4, 1, true); // played: stays
+            Omgeving o;
+            const auto r = SamenstellenRooster(c, 4, true, false, o.omg);
+            EXPECT_EQ(r.Uitkomst, Roosteruitkomst::KanNietParen);
+            EXPECT_TRUE(r.Nieuw.empty());
+            ASSERT_EQ(o.gesprek.meldingen.size(), 1u);
+            EXPECT_EQ(o.gesprek.meldingen[0].tekst, "Kan niet paren");
+            EXPECT_EQ(o.gesprek.meldingen[0].titel, "Fout");
+            EXPECT_EQ(o.gesprek.meldingen[0].pictogram, Pictogram::Fout);
+            EXPECT_EQ(RondeParen(c, 4), (Paarlijst{{4, 1}}));
+            EXPECT_EQ(c.Wedstrijden.Aantal(), 4u);
+            EXPECT_EQ(std::tuple(c.Opties.Rekensysteem, c.Opties.Sorteervolgorde,
+                                 c.Opties.MaxKleurverschil),
+                      std::tuple(systeem, 389, 1));
+            // The opening feasibility test already sees that 1 has nobody left.
+            if (systeem == SysteemZwitsers && spelers == 4) {
+                EXPECT_EQ(r.Onderzocht, 0);
+            }
+        }
 }
 
 TEST(Samenstellen, RondtoernooiKrijgtDeKleurkeuze) {
@@ -106,29 +98,6 @@ TEST(Samenstellen, RondtoernooiKrijgtDeKleurkeuze) {
         EXPECT_EQ(r.TotRonde, 4);
         EXPECT_EQ(RondeParen(c, 2), (Paarlijst{{4, 1}, {3, 2}})) << s;
     }
-}
-
-TEST(Zwitsers, DebugbestandInDeMapVanDeCompetitie) {
-    TijdelijkeMap map;
-    Competitie c;
-    c.Bestandsnaam = map / "club.xv7";
-    VoegSpelersToe(c, 4);
-    Zwitsers(c);
-    VoegWedstrijdToe(c, 1, 1, 1, 2, true);
-    VoegWedstrijdToe(c, 1, 2, 3, 4, true);
-    Omgeving o;
-    o.omg.Debugfile = true;
-    ASSERT_TRUE(SamenstellenRooster(c, 2, true, false, o.omg).Gelukt());
-    const std::string spoor = Lees(map / "vULWACHT");
-    for (const char* woord : {"Aanroep vindwedstrijd gestart", "Vindwedstrijd geopend",
-                              "Groepsteller:", "Wachtteller: ", "groeprij - index",
-                              "wachtrij - index", " Selekteren: roosterklaar", "Rooster klaar"})
-        EXPECT_NE(spoor.find(woord), std::string::npos) << woord;
-    // Without the switch the file is left alone.
-    Schrijf(map / "vULWACHT", "oud");
-    o.omg.Debugfile = false;
-    ASSERT_TRUE(SamenstellenRooster(c, 2, true, false, o.omg).Gelukt());
-    EXPECT_EQ(Lees(map / "vULWACHT"), "oud");
 }
 
 namespace {
@@ -169,41 +138,39 @@ int Speel(unsigned zaden, int van, int tot, Rondes rondes, int& mislukt,
     return gepaard;
 }
 
+// Seeded tournaments under each Swiss routine: over a part of the field's rounds (a third: the
+// length of a real Swiss, where the search stays in its ordinary, unrelaxed mode), and small
+// fields played until no pairing is left (at most N − 1 rounds: the relaxed search of the late
+// rounds, the give-up rule and "Kan niet paren" at the end, which some fields reach early).
+struct Eigenschapgeval {
+    uint16_t systeem;
+    unsigned zaden;
+    int van, tot, deler; // rounds: players / deler; 0: players − 1
+    int minstens;        // rounds paired at least
+};
+
+void Eigenschappen(std::initializer_list<Eigenschapgeval> gevallen) {
+    for (const auto& g : gevallen) {
+        SCOPED_TRACE(std::to_string(g.systeem) + " " + std::to_string(g.deler));
+        int mislukt = 0;
+        const int rondes = Speel(
+            g.zaden, g.van, g.tot, [&](int n) { return g.deler ? n / g.deler : n - 1; }, mislukt,
+            g.systeem);
+        EXPECT_GT(rondes, g.minstens);
+        EXPECT_EQ(mislukt > 0, g.deler == 0);
+    }
+}
+
 } // namespace
 
-// 200 seeded tournaments of 8 to 60 players over a third of the field's rounds: the length
-// of a real Swiss, where the search stays in its ordinary, unrelaxed mode.
 TEST(Zwitsers, EigenschappenOverWillekeurigeToernooien) {
-    int mislukt = 0;
-    const int rondes = Speel(
-        200, 8, 60, [](int n) { return n / 3; }, mislukt);
-    EXPECT_GT(rondes, 200 * 4);
-    EXPECT_EQ(mislukt, 0);
+    Eigenschappen(
+        {{SysteemZwitsers, 200, 8, 60, 3, 200 * 4}, {SysteemZwitsers, 120, 8, 24, 0, 120 * 6}});
 }
 
-// Small fields played until no pairing is left (at most N − 1 rounds): the relaxed search of
-// the late rounds, the give-up rule and "Kan niet paren" at the end.
-TEST(Zwitsers, EigenschappenTotHetVeldOpIs) {
-    int mislukt = 0;
-    const int rondes = Speel(
-        120, 8, 24, [](int n) { return n - 1; }, mislukt);
-    EXPECT_GT(rondes, 120 * 6);
-    EXPECT_GT(mislukt, 0); // some fields run out of pairings before N − 1 rounds
-}
-
-// The FMJD Swiss and the Swiss by rating over seeded tournaments: a quarter of the field's
-// rounds, and small fields played until no pairing is left.
 TEST(ZwitsersVarianten, EigenschappenOverWillekeurigeToernooien) {
-    for (uint16_t systeem : {SysteemFMJDZwitsers, SysteemZwitsersRating}) {
-        SCOPED_TRACE(systeem);
-        int mislukt = 0;
-        EXPECT_GT(Speel(
-                      60, 8, 60, [](int n) { return n / 4; }, mislukt, systeem),
-                  60 * 3);
-        EXPECT_EQ(mislukt, 0);
-        const int rondes = Speel(
-            40, 8, 16, [](int n) { return n - 1; }, mislukt, systeem);
-        EXPECT_GT(rondes, 40 * 5);
-        EXPECT_GT(mislukt, 0);
-    }
+    Eigenschappen({{SysteemFMJDZwitsers, 60, 8, 60, 4, 60 * 3},
+                   {SysteemFMJDZwitsers, 40, 8, 16, 0, 40 * 5},
+                   {SysteemZwitsersRating, 60, 8, 60, 4, 60 * 3},
+                   {SysteemZwitsersRating, 40, 8, 16, 0, 40 * 5}});
 }

@@ -84,4 +84,13 @@ private:
     int32_t nummers_ = 0;
 };
 
+// Records the progress texts the computation shows.
+class Opname final : public Voortgang {
+public:
+    std::vector<std::string> Teksten;
+    void Status(const std::string& t) override { Teksten.push_back(t); }
+    void Regel(const std::string& t) override { Teksten.push_back(t); }
+    void Teller(long long) override {}
+};
+
 } // namespace velkaro::test

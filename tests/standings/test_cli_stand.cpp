@@ -45,43 +45,34 @@ protected:
 };
 
 TEST_F(DemoStand, ZwitsersMetWeerstandspuntenEnSB) {
-    // The points and resistance points straight from the results in the file.
-    Competitie bron;
-    ASSERT_TRUE(LeesBestand(bron, f).Ok());
-    ASSERT_EQ(bron.Opties.Rekensysteem, SysteemZwitsers);
-    ASSERT_EQ(bron.Opties.Sorteervolgorde, 47);
-    std::map<int32_t, int> punten, wp, partijen;
-    for (const auto& w : bron.Wedstrijden) {
-        if (!w->G().Gespeeld) continue;
-        punten[w->G().Wit] += bron.Opties.PuntenVoorUitslag(w->G().UitslagWit);
-        punten[w->G().Zwart] += bron.Opties.PuntenVoorUitslag(w->G().UitslagZwart);
-        ++partijen[w->G().Wit];
-        ++partijen[w->G().Zwart];
-    }
-    for (const auto& w : bron.Wedstrijden) {
-        if (!w->G().Gespeeld) continue;
-        wp[w->G().Wit] += punten[w->G().Zwart];
-        wp[w->G().Zwart] += punten[w->G().Wit];
-    }
-
     const auto r = Cli({"standings", f});
     ASSERT_EQ(r.status, 0) << r.err;
     const std::string kop = r.out.substr(0, r.out.find('\n'));
     EXPECT_NE(kop.find("WP"), std::string::npos) << kop;
     EXPECT_NE(kop.find("SB"), std::string::npos) << kop;
     const auto regels = LeesRegels(r.out);
-    ASSERT_EQ(regels.size(), bron.Spelers.Aantal());
+    // Saved: the standings are up to date, and the printed totals and places are the stored
+    // ones, whose computation the library tests check.
+    Competitie na;
+    ASSERT_TRUE(LeesBestand(na, f).Ok());
+    ASSERT_EQ(na.Opties.Rekensysteem, SysteemZwitsers);
+    EXPECT_TRUE(na.Opties.IsActueel());
+    ASSERT_EQ(regels.size(), na.Spelers.Aantal());
+    int punten = 0, uitslagen = 0;
+    for (const auto& w : na.Wedstrijden) uitslagen += w->G().Gespeeld ? 1 : 0;
     for (std::size_t i = 0; i < regels.size(); ++i) {
-        const Spelergegevens g = *bron.Spelers.zoekloting(regels[i].nummer);
+        const auto& b = regels[i];
+        const Spelergegevens g = *na.Spelers.zoekloting(b.nummer);
         EXPECT_EQ(
-            std::forward_as_tuple(regels[i].punten, regels[i].partijen, regels[i].wp),
-            std::make_tuple(punten[g.InternNummer], partijen[g.InternNummer], wp[g.InternNummer]))
+            std::tuple(b.plaats, b.punten, b.partijen, b.wp, b.sb),
+            std::tuple(g.Notering, g.Punten, g.AantalPartijen, g.Weerstandspunten, g.SBPunten))
             << g.Naam;
+        punten += b.punten;
         if (i == 0) {
-            EXPECT_EQ(regels[i].plaats, 1);
+            EXPECT_EQ(b.plaats, 1);
             continue;
         }
-        const auto &a = regels[i - 1], &b = regels[i];
+        const auto& a = regels[i - 1];
         // Points, then resistance, then SB, then the lower number; equal keys share a place.
         const auto ka = std::tuple(a.punten, a.wp, a.sb), kb = std::tuple(b.punten, b.wp, b.sb);
         EXPECT_GE(ka, kb) << a.nummer << " before " << b.nummer;
@@ -92,13 +83,7 @@ TEST_F(DemoStand, ZwitsersMetWeerstandspuntenEnSB) {
             EXPECT_EQ(b.plaats, static_cast<int>(i) + 1);
         }
     }
-
-    // Saved: the standings are up to date and the places are the printed ones.
-    Competitie na;
-    ASSERT_TRUE(LeesBestand(na, f).Ok());
-    EXPECT_TRUE(na.Opties.IsActueel());
-    for (const auto& regel : regels)
-        EXPECT_EQ(na.Spelers.zoekloting(regel.nummer)->Notering, regel.plaats);
+    EXPECT_EQ(punten, 2 * uitslagen); // two points a game, as the file's results give
 }
 
 TEST_F(DemoStand, RondesMinimumEnNietOpslaan) {
@@ -123,44 +108,29 @@ TEST_F(DemoStand, RondesMinimumEnNietOpslaan) {
 }
 
 TEST_F(DemoStand, VorigeNotering) {
-    ASSERT_EQ(Cli({"standings", f}).status, 0);
-    Competitie eerst;
+    // Ranked on fewer rounds the places change: "--keep-previous" leaves the previous places as
+    // they were, without it they take the places the ranking had.
+    ASSERT_EQ(Cli({"standings", f, "--to", "2"}).status, 0);
+    Competitie eerst, behouden, bijgewerkt;
     ASSERT_TRUE(LeesBestand(eerst, f).Ok());
-    std::map<int32_t, int> plaats;
-    for (const auto& s : eerst.Spelers) plaats[s->Lotingnummer()] = s->G().Notering;
-
-    // Player 14 wins his round-1 game instead of losing it; his place changes.
-    const twedstrijdobj* partij = nullptr;
-    const int32_t intern14 = eerst.Spelers.zoekloting(14)->InternNummer;
-    for (const auto& w : eerst.Wedstrijden)
-        if (w->G().Ronde == 1 && (w->G().Wit == intern14 || w->G().Zwart == intern14))
-            partij = w.get();
-    ASSERT_NE(partij, nullptr);
-    const bool wit = partij->G().Wit == intern14;
-    ASSERT_EQ(Cli({"result", f, "1", std::to_string(partij->G().Wedstrijdnummer), wit ? "2" : "0",
-                   wit ? "0" : "2"})
-                  .status,
-              0);
-
-    ASSERT_EQ(Cli({"standings", f, "--keep-previous"}).status, 0);
-    Competitie behouden;
+    ASSERT_EQ(Cli({"standings", f, "--to", "1", "--keep-previous"}).status, 0);
     ASSERT_TRUE(LeesBestand(behouden, f).Ok());
-    const Spelergegevens s14 = *behouden.Spelers.zoekloting(14);
-    EXPECT_NE(s14.Notering, plaats[14]);
-    EXPECT_EQ(s14.VorigeNotering, eerst.Spelers.zoekloting(14)->VorigeNotering);
-
     ASSERT_EQ(Cli({"standings", f}).status, 0);
-    Competitie bijgewerkt;
     ASSERT_TRUE(LeesBestand(bijgewerkt, f).Ok());
-    for (const auto& s : bijgewerkt.Spelers)
-        EXPECT_EQ(s->G().VorigeNotering, behouden.Spelers.zoekloting(s->Lotingnummer())->Notering);
+    int verschoven = 0;
+    for (const auto& s : behouden.Spelers) {
+        const int32_t n = s->Lotingnummer();
+        const auto e = eerst.Spelers.zoekloting(n);
+        EXPECT_EQ(s->G().VorigeNotering, e->VorigeNotering) << n;
+        EXPECT_EQ(bijgewerkt.Spelers.zoekloting(n)->VorigeNotering, s->G().Notering) << n;
+        verschoven += e->Notering != e->VorigeNotering;
+    }
+    EXPECT_GT(verschoven, 0);
 }
 
 TEST(StandCli, KeizerwaardenBlijvenBewaard) {
-    // Four players under Keizer (first place 60, step 2, one pass): 4 beats 1 and 2, 2 and 3
-    // draw. Opening computes one pass silently (start values 60, 58, 56, 54 in register order,
-    // then by rank 4, 3, 2, 1); the command computes the next pass from those values:
-    //   1: 54 + 33% of 54 (17) = 71;  2: 29 + 56 = 85;  3: 28 + 58 + 19 = 105;  4: 54 + 56 + 60
+    // The four players of Keizer.VasteKerenWaardenPerPlaats: opening computes the first pass
+    // silently, the command the second from the values it left, as the library test shows.
     TijdelijkeMap map;
     Toernooi t(SysteemKeizer);
     t.c.Bestandsnaam = map / "keizer.xv7";

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 using namespace velkaro;
+using velkaro::test::Opname;
 using velkaro::test::Toernooi;
 
 namespace {
@@ -128,14 +129,6 @@ TEST(Keizer, OptimaliserenNaarDeVerhoudingMetDeLeider) {
     EXPECT_EQ(m.G(3).Keizerwaarde, 60);
     EXPECT_EQ(m.G(2).Keizerwaarde, 52);
 }
-
-class Opname final : public Voortgang {
-public:
-    std::vector<std::string> Teksten;
-    void Status(const std::string& t) override { Teksten.push_back(t); }
-    void Regel(const std::string&) override {}
-    void Teller(long long) override {}
-};
 
 TEST(Keizer, PassenAlsVoortgang) {
     Optimaal t;

@@ -33,35 +33,30 @@ struct Vierkamp : Larentoernooi {
 TEST(Laren, VierkampPlaatsVoorPlaats) {
     Vierkamp t;
     t.Bereken();
-    EXPECT_EQ((std::vector<int32_t>{t.G(1).Larenwaarde, t.G(2).Larenwaarde, t.G(3).Larenwaarde,
-                                    t.G(4).Larenwaarde}),
-              (std::vector<int32_t>{60, 58, 56, 54}));
-    EXPECT_EQ(
-        (std::vector<int32_t>{t.G(1).LarenWP, t.G(2).LarenWP, t.G(3).LarenWP, t.G(4).LarenWP}),
-        (std::vector<int32_t>{86, 56, 57, 146}));
-    EXPECT_EQ((std::vector<int32_t>{t.G(1).TegenstanderGemiddeld, t.G(2).TegenstanderGemiddeld,
-                                    t.G(3).TegenstanderGemiddeld, t.G(4).TegenstanderGemiddeld}),
-              (std::vector<int32_t>{5600, 5666, 5733, 5800}));
-    EXPECT_EQ(t.G(1).LarenVolgorde, 1);
-    EXPECT_EQ(t.G(4).LarenVolgorde, 4);
-    EXPECT_DOUBLE_EQ(t.G(1).PuntenPerPartij, 1.0);
-    EXPECT_NEAR(t.G(4).LarenWPPerPartij, 146.0 / 3, 1e-9);
-    // Points: 4, 1, then 2 and 3 sharing 3 and 4. Laren points: 4, 1, 3, 2. Points per game
-    // as points. Laren points per game: 4, 1, 3 (19.0), 2 (18.67).
-    struct Plaatsen {
-        double punten, wp, gemPunten, gemWP, totaal;
+    // Places: points 4, 1, then 2 and 3 sharing 3 and 4; Laren points 4, 1, 3, 2; points per
+    // game as points; Laren points per game 4, 1, 3 (19.0), 2 (18.67).
+    struct Speler {
+        int32_t waarde, wp, tegenstanders;
+        double punten, plaatsWP, gemPunten, gemWP, totaal;
     };
-    const Plaatsen verwacht[] = {
-        {2, 2, 2, 2, 8}, {3.5, 4, 3.5, 4, 15}, {3.5, 3, 3.5, 3, 13}, {1, 1, 1, 1, 4}};
+    const Speler verwacht[] = {{60, 86, 5600, 2, 2, 2, 2, 8},
+                               {58, 56, 5666, 3.5, 4, 3.5, 4, 15},
+                               {56, 57, 5733, 3.5, 3, 3.5, 3, 13},
+                               {54, 146, 5800, 1, 1, 1, 1, 4}};
     for (int n = 1; n <= 4; ++n) {
         const auto& g = t.G(n);
         const auto& v = verwacht[n - 1];
-        EXPECT_EQ(std::forward_as_tuple(g.PlaatsPunten.Waarde(), g.PlaatsWP.Waarde(),
+        EXPECT_EQ(std::forward_as_tuple(g.Larenwaarde, g.LarenWP, g.TegenstanderGemiddeld,
+                                        g.PlaatsPunten.Waarde(), g.PlaatsWP.Waarde(),
                                         g.PlaatsGemPunten.Waarde(), g.PlaatsGemWP.Waarde(),
                                         g.PlaatsTotaal.Waarde(), g.LarenOnderling),
-                  std::make_tuple(v.punten, v.wp, v.gemPunten, v.gemWP, v.totaal, 20))
+                  std::make_tuple(v.waarde, v.wp, v.tegenstanders, v.punten, v.plaatsWP,
+                                  v.gemPunten, v.gemWP, v.totaal, 20))
             << n;
     }
+    EXPECT_EQ(std::forward_as_tuple(t.G(1).LarenVolgorde, t.G(4).LarenVolgorde), std::tuple(1, 4));
+    EXPECT_DOUBLE_EQ(t.G(1).PuntenPerPartij, 1.0);
+    EXPECT_NEAR(t.G(4).LarenWPPerPartij, 146.0 / 3, 1e-9);
     EXPECT_EQ(t.c.Spelers.zoekptr(4)->Sorteersleutels[0], 9999 - 40 + kMinimumBonus);
     EXPECT_EQ(t.Volgorde(), (std::vector<int32_t>{4, 1, 3, 2}));
     EXPECT_EQ(t.Noteringen(), (std::vector<int>{1, 2, 3, 4}));

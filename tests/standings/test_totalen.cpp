@@ -41,48 +41,33 @@ TEST(Totalen, WedstrijdMetAfwezigeSpelerTeltNiet) {
 TEST(Totalen, AlleenGespeeldeWedstrijdenBinnenDeRondes) {
     Toernooi t;
     t.Spelers(2);
-    t.Winst(1, 1, 2);
-    t.Winst(2, 2, 1);
-    t.Remise(3, 1, 2);
-    Wedstrijdgegevens open;
-    open.Ronde = 4;
-    open.Wit = 1;
-    open.Zwart = 2;
-    open.UitslagWit = UitslagWinst; // a code without Gespeeld is no result
-    t.c.Wedstrijden.Voegtoe(open);
-
-    Sorteerinstellingen keuze{2, 3, 0, false};
-    t.Bereken(&keuze);
-    EXPECT_EQ(std::forward_as_tuple(t.G(1).AantalPartijen, t.G(1).Punten, t.G(2).Punten,
-                                    t.c.Opties.VanRonde, t.c.Opties.TotRonde),
-              std::make_tuple(2, 1, 3, 2, 3));
-
-    t.Bereken(); // the proposed range: rounds 1 to 3, the last with results
-    EXPECT_EQ(t.G(1).AantalPartijen, 3);
-    EXPECT_EQ(t.c.Opties.TotRonde, 3);
-}
-
-TEST(Totalen, VoorgesteldeKeuzes) {
-    Toernooi t;
-    t.Spelers(2);
     for (int r : {2, 3, 4, 5}) t.c.Rondes.Voegtoe(Rondegegevens{r, {}, 0, 0, 0});
     t.Winst(2, 1, 2);
     t.Winst(3, 2, 1);
+    t.Remise(4, 1, 2);
     Wedstrijdgegevens open;
     open.Ronde = 5;
     open.Wit = 1;
     open.Zwart = 2;
+    open.UitslagWit = UitslagWinst; // a code without Gespeeld is no result
     t.c.Wedstrijden.Voegtoe(open);
     t.c.MinimumWedstrijden = 4;
+    // The proposed choices: from the first round to the last with results, the competition's
+    // minimum, and the box for the previous places ticked.
     const auto k = StandaardSorteerinstellingen(t.c);
-    EXPECT_EQ(std::forward_as_tuple(k.VanRonde, k.TotRonde, k.MinimumWedstrijden),
-              std::make_tuple(2, 3, 4));
-    EXPECT_TRUE(k.VorigeNotering); // the sort dialog opens with the box ticked
+    EXPECT_EQ(std::tuple(k.VanRonde, k.TotRonde, k.MinimumWedstrijden, k.VorigeNotering),
+              std::tuple(2, 4, 4, true));
+    const auto l = StandaardSorteerinstellingen(Toernooi().c);
+    EXPECT_EQ(std::tuple(l.VanRonde, l.TotRonde), std::tuple(0, 0));
 
-    Toernooi leeg;
-    const auto l = StandaardSorteerinstellingen(leeg.c);
-    EXPECT_EQ(l.VanRonde, 0);
-    EXPECT_EQ(l.TotRonde, 0);
+    Sorteerinstellingen keuze{3, 4, 0, false};
+    t.Bereken(&keuze);
+    EXPECT_EQ(std::forward_as_tuple(t.G(1).AantalPartijen, t.G(1).Punten, t.G(2).Punten,
+                                    t.c.Opties.VanRonde, t.c.Opties.TotRonde),
+              std::make_tuple(2, 1, 3, 3, 4));
+    t.Bereken();
+    EXPECT_EQ(t.G(1).AantalPartijen, 3);
+    EXPECT_EQ(t.c.Opties.TotRonde, 4);
 }
 
 TEST(Totalen, BordpuntenGevenWedstrijdpuntenEnSBUitEigenCode) {
@@ -300,15 +285,6 @@ TEST(Totalen, RatingInGebruikEnStartwaarden) {
     t.Bereken();
     EXPECT_EQ(t.G(1).Rating, 2150);
 }
-
-// Records the progress texts the computation shows.
-class Opname final : public Voortgang {
-public:
-    std::vector<std::string> Teksten;
-    void Status(const std::string& t) override { Teksten.push_back(t); }
-    void Regel(const std::string& t) override { Teksten.push_back(t); }
-    void Teller(long long) override {}
-};
 
 TEST(Totalen, StappenAlsVoortgang) {
     Toernooi t(SysteemZwitsers, 47);
