@@ -199,14 +199,3 @@ TEST(Gouden, ElkeSoortInDeFormaten) {
             EXPECT_EQ(inhoud.find("\xC3"), std::string::npos) << naam; // no UTF-8 left
         }
 }
-
-TEST(Gouden, RanglijstInWindows1252) {
-    for (const char* naam :
-         {"ranglijst.txt", "ranglijst.tab", "ranglijst.csv", "ranglijst.htm", "ranglijst.rtf"}) {
-        const std::string inhoud = Lees(kMap + naam);
-        // The bullet of the cross table, the half point and the umlaut.
-        EXPECT_NE(inhoud.find('\x95'), std::string::npos) << naam;
-        EXPECT_NE(inhoud.find('\xBD'), std::string::npos) << naam;
-        EXPECT_NE(inhoud.find("M\xFCller"), std::string::npos) << naam;
-    }
-}

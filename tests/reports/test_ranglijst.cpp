@@ -143,7 +143,8 @@ TEST(Ranglijst, MatrixStatistiekEnSchaaknotatie) {
     const auto regels = s.Scherm(o);
     ASSERT_EQ(regels.size(), 10u);
     EXPECT_EQ(std::forward_as_tuple(regels[2], regels[4], regels[5], regels[7]),
-              std::make_tuple("Ranglijst na ronde 1", "  Nr Vor Naam             1 2 3 4 5  AW  Pt ",
+              std::make_tuple("Ranglijst na ronde 1",
+                              "  Nr Vor Naam             1 2 3 4 5  AW  Pt ",
                               "   1   2 Wouter Meewisse  \xE2\x80\xA2 + . . .   4  3" + kHalf + " ",
                               "   3  -- Bakker, A.       . . \xE2\x80\xA2 = .   4  2  "));
 }
@@ -174,14 +175,7 @@ TEST(Ranglijst, KaderMetToernooigegevensEnTeksten) {
     ASSERT_GT(regels.size(), verwacht.size());
     EXPECT_EQ(std::vector<std::string>(regels.begin(), regels.begin() + 18), verwacht);
     EXPECT_EQ(regels.back(), "Remise                  : 0");
-}
-
-TEST(Ranglijst, FMJDCategorie) {
-    EXPECT_EQ(
-        std::forward_as_tuple(FMJDCategorie(1975), FMJDCategorie(1976), FMJDCategorie(2000),
-                              FMJDCategorie(2001), FMJDCategorie(2134), FMJDCategorie(2400),
-                              FMJDCategorie(2401), Datumtekst("06092024"), Datumtekst("6-9-24")),
-        std::make_tuple("I", "II", "II", "III", "VIII", "XVIII", "XIX", "06-09-2024", "6-9-24"));
+    EXPECT_EQ(Datumtekst("6-9-24"), "6-9-24"); // not eight digits: left as typed
 }
 
 TEST(Voortschrijding, GemisteRondeEnCumulatief) {
@@ -195,7 +189,7 @@ TEST(Voortschrijding, GemisteRondeEnCumulatief) {
     Speel(s.c, 4, 1, 3, UitslagWinst, UitslagVerlies);
     Rapportopties o;
     o.Soort = Rapportsoort::Voortschrijdingstabel;
-    auto regels = s.Scherm(o);
+    const auto regels = s.Scherm(o);
     ASSERT_EQ(regels.size(), 12u);
     EXPECT_EQ(std::forward_as_tuple(regels[2], regels[4], regels[5], regels[6], regels[7],
                                     regels[10], regels[11]),
@@ -203,16 +197,6 @@ TEST(Voortschrijding, GemisteRondeEnCumulatief) {
                               "  Nr Naam          1  2  3  4 ", "   1 Jansen, P.    2  3 --  5 ",
                               "   2 de Vries, H.  0 --  2 -- ", "   5 Smit, J.     -- -- -- -- ",
                               regels[4]));
-
-    // Chess notation: columns of three, 7 half-points printed as 3½.
-    s.c.Opties.ZetVlag(VlagSchaaknotatie, true);
-    Speel(s.c, 4, 2, 4, UitslagWinst, UitslagVerlies);
-    Speel(s.c, 5, 1, 4, UitslagWinst, UitslagVerlies);
-    s.c.Opties.TotRonde = 5;
-    regels = s.Scherm(o);
-    EXPECT_EQ(regels[5], "  Nr Naam           1   2   3   4   5 ");
-    EXPECT_EQ(regels[6],
-              "   1 Jansen, P.    1   1" + kHalf + "  --  2" + kHalf + "  3" + kHalf + " ");
 }
 
 TEST(Voortschrijding, VervolgregelsNaMaximumPerRegel) {
