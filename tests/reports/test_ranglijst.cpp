@@ -165,15 +165,18 @@ TEST(Ranglijst, KaderMetToernooigegevensEnTeksten) {
     o.EenmaligeTekst = "Onder voorbehoud";
     s.c.Spelers.At(0).W().FMJDRating = 2300;
     const auto regels = s.Scherm(o);
+    // The golden reports show the whole frame; here the labels are as wide as the widest in
+    // use, an empty field has no line, and the fixed text keeps its lines.
     const std::vector<std::string> verwacht = {
-        "Toernooirapportage", "", "Toernooinaam    : Clubkampioenschap",
-        "Gespeeld van    : 06-09-2024", "Organisatie     : DC Zwolle", "Toernooivorm    : Zwitsers",
-        "Sorteervolgorde : 47", "", "Programma       : Velkaro 1.2", "Printdatum      : 07-03-2025",
-        "", "Seizoen 2024-2025", "Groep A", "Onder voorbehoud", "",
+        "Toernooinaam    : Clubkampioenschap", "Gespeeld van    : 06-09-2024",
+        "Organisatie     : DC Zwolle", "Toernooivorm    : Zwitsers", "Sorteervolgorde : 47", "",
+        "Programma       : Velkaro 1.2", "Printdatum      : 07-03-2025", "", "Seizoen 2024-2025",
+        "Groep A", "Onder voorbehoud", "",
         // (2300 + 4 x 2100) / 5: a rating of 0 counts as 2100
-        "Gemiddelde rating 2140 categorie VIII", "", "Ranglijst Clubkampioenschap"};
-    ASSERT_GT(regels.size(), verwacht.size());
-    EXPECT_EQ(std::vector<std::string>(regels.begin(), regels.begin() + 18), verwacht);
+        "Gemiddelde rating 2140 categorie VIII"};
+    ASSERT_GT(regels.size(), verwacht.size() + 2);
+    EXPECT_EQ(std::vector<std::string>(regels.begin() + 2, regels.begin() + 2 + verwacht.size()),
+              verwacht);
     EXPECT_EQ(regels.back(), "Remise                  : 0");
     EXPECT_EQ(Datumtekst("6-9-24"), "6-9-24"); // not eight digits: left as typed
 }
