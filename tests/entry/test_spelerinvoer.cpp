@@ -11,12 +11,6 @@ using namespace velkaro::test;
 
 namespace {
 
-struct Invoer {
-    Competitie c;
-    ScriptGesprek gesprek;
-    TInvoerSpelers d{c.Spelers, c.Opties, gesprek};
-};
-
 Spelergegevens Voorbeeld() {
     Spelergegevens g;
     g.Lotingnummer = 5;
@@ -42,7 +36,7 @@ Spelergegevens Voorbeeld() {
 } // namespace
 
 TEST(Spelerinvoer, VeldenUitHetRecord) {
-    Invoer i;
+    Spelerscherm i;
     i.d.SetData(Voorbeeld(), false);
     const auto& v = i.d.Velden;
     // FMJD title 7 is not a list position: none.
@@ -60,7 +54,7 @@ TEST(Spelerinvoer, Categorievelden) {
 }
 
 TEST(Spelerinvoer, TerugInHetRecord) {
-    Invoer i;
+    Spelerscherm i;
     auto g = Voorbeeld();
     i.d.SetData(g, false);
     i.d.Velden.Cat = {"A", "", "C", ""};
@@ -85,7 +79,7 @@ TEST(Spelerinvoer, TerugInHetRecord) {
 }
 
 TEST(Spelerinvoer, LangeNaamVolgtAlsHijAlleenEenKopieWas) {
-    Invoer i;
+    Spelerscherm i;
     auto g = Voorbeeld();
     g.VolledigeNaam = g.Naam;
     i.d.SetData(g, false);
@@ -99,7 +93,7 @@ TEST(Spelerinvoer, LangeNaamVolgtAlsHijAlleenEenKopieWas) {
 }
 
 TEST(Spelerinvoer, AangebodenLotingnummer) {
-    Invoer i;
+    Spelerscherm i;
     Spelergegevens g;
     i.d.SetData(g, true);
     EXPECT_EQ(i.d.Velden.LotingNr, "1");
@@ -118,7 +112,7 @@ TEST(Spelerinvoer, AangebodenLotingnummer) {
 
 TEST(Spelerinvoer, ConversiefoutLaatAllesOnveranderd) {
     for (const char* veld : {"LotingNr", "Barrage", "FMJDID"}) {
-        Invoer i;
+        Spelerscherm i;
         auto g = Voorbeeld();
         i.d.SetData(g, true);
         const int32_t laatste = i.d.LaatsteNummer();
@@ -135,7 +129,7 @@ TEST(Spelerinvoer, ConversiefoutLaatAllesOnveranderd) {
         EXPECT_EQ(i.gesprek.Meldingen[0].first, "'12a' is geen geldig geheel getal");
     }
     // An empty number field means no number.
-    Invoer i;
+    Spelerscherm i;
     auto g = Voorbeeld();
     i.d.SetData(g, true);
     i.d.Velden.Barrage = "  ";
@@ -146,7 +140,7 @@ TEST(Spelerinvoer, ConversiefoutLaatAllesOnveranderd) {
 }
 
 TEST(Spelerinvoer, LegeNaamLeestNietsTerug) {
-    Invoer i;
+    Spelerscherm i;
     auto g = Voorbeeld();
     i.d.SetData(g, false);
     i.d.Velden.Naam = "   ";
@@ -158,7 +152,7 @@ TEST(Spelerinvoer, LegeNaamLeestNietsTerug) {
 }
 
 TEST(Spelerinvoer, NaamAlIngevoerd) {
-    Invoer i;
+    Spelerscherm i;
     VoegSpelerToe(i.c, 1, "Smit, K.  ");
     VoegSpelerToe(i.c, 2, "Smit, K.");
     const auto& zelf = VoegSpelerToe(i.c, 3, "Bos");

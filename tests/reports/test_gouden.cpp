@@ -76,7 +76,7 @@ std::string Rapport(Rapportsoort soort, Bestandsformaat formaat, const std::stri
     Competitie c;
     Zomertoernooi(c);
     c.Bestandsnaam = map / "zomer.xv7";
-    SchriftGesprek g;
+    ScriptGesprek g;
     TUitvoerObject u(g);
     Rapportopties o = StandaardRapportopties(c);
     o.Soort = soort;

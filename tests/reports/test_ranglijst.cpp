@@ -43,7 +43,7 @@ struct Stand {
         return r;
     }
     std::vector<std::string> Scherm(const Rapportopties& o) {
-        SchriftGesprek g;
+        ScriptGesprek g;
         LijstScherm s;
         TUitvoerObject u(g);
         u.StartScherm(s);

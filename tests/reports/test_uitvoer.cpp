@@ -41,7 +41,7 @@ TEST(Uitvoercel, TekstopmaakPerSoort) {
 }
 
 TEST(Uitvoer, Scherm) {
-    SchriftGesprek g;
+    ScriptGesprek g;
     LijstScherm s;
     TUitvoerObject u(g);
     u.StartScherm(s);
@@ -121,7 +121,7 @@ TEST(Uitvoer, RtfCellenBuitenRijEnTekens) {
 
 TEST(Uitvoer, StuurregelsAlleenNaarDePrinter) {
     TijdelijkeMap map;
-    SchriftGesprek g;
+    ScriptGesprek g;
     LijstScherm s;
     LijstAfdruk a;
     TUitvoerObject u(g);
@@ -151,7 +151,7 @@ TEST(Uitvoer, StuurregelsAlleenNaarDePrinter) {
 
 TEST(Uitvoer, BredeRegelHeelNaarSchermEnPrinter) {
     // A cross table row of a full field: every cell reaches the screen and the printer.
-    SchriftGesprek g;
+    ScriptGesprek g;
     LijstScherm s;
     LijstAfdruk a;
     TUitvoerObject u(g);
@@ -172,7 +172,7 @@ TEST(Uitvoer, BredeRegelHeelNaarSchermEnPrinter) {
 }
 
 TEST(Uitvoer, AttribuutregelVoorDePrinter) {
-    SchriftGesprek g;
+    ScriptGesprek g;
     LijstAfdruk a;
     TUitvoerObject u(g);
     u.StartPrinter(a);
@@ -196,13 +196,13 @@ TEST(Uitvoer, ToevoegenAanTekstbestand) {
     TijdelijkeMap map;
     const std::string pad = map / "r.txt";
     velkaro::test::Schrijf(pad, "oude regel\r\n");
-    SchriftGesprek g;
+    ScriptGesprek g;
     g.Antwoorden = {Antwoord::Nee}; // "(Nee is toevoegen)"
     TUitvoerObject u(g);
     ASSERT_TRUE(u.OpenUitvoerbestand(pad, Bestandsformaat::Tekst, "t"));
     ASSERT_EQ(g.Vragen.size(), 1u);
-    EXPECT_EQ(g.Vragen[0], lang::Tekst(lang::T::TekstbestandBestaatOverschrijven));
-    EXPECT_EQ(g.Knopsets[0], Knoppen::JaNeeAnnuleren);
+    EXPECT_EQ(g.Vragen[0].Tekst, lang::Tekst(lang::T::TekstbestandBestaatOverschrijven));
+    EXPECT_EQ(g.Vragen[0].Knoppen, Knoppen::JaNeeAnnuleren);
     u.Regel("nieuw \xC2\xBD");
     ASSERT_TRUE(u.SluitUitvoerbestand());
     EXPECT_EQ(Lees(pad), "oude regel\r\nnieuw \xBD\r\n");
@@ -223,22 +223,22 @@ TEST(Uitvoer, HtmlEnRtfWordenNooitAangevuld) {
     TijdelijkeMap map;
     const std::string pad = map / "r.htm";
     velkaro::test::Schrijf(pad, "oud");
-    SchriftGesprek g;
+    ScriptGesprek g;
     g.Antwoorden = {Antwoord::Nee};
     TUitvoerObject u(g);
     EXPECT_FALSE(u.OpenUitvoerbestand(pad, Bestandsformaat::Html, "t"));
-    ASSERT_EQ(g.Knopsets.size(), 1u);
+    ASSERT_EQ(g.Vragen.size(), 1u);
     EXPECT_EQ(
-        std::forward_as_tuple(g.Knopsets[0], g.Vragen[0], Lees(pad)),
+        std::forward_as_tuple(g.Vragen[0].Knoppen, g.Vragen[0].Tekst, Lees(pad)),
         std::make_tuple(Knoppen::JaNee, lang::Tekst(lang::T::BestandBestaatOverschrijven), "oud"));
 }
 
 TEST(Uitvoer, KiesUitvoerbestand) {
     TijdelijkeMap map;
-    SchriftGesprek g;
+    ScriptGesprek g;
     TUitvoerObject u(g);
     g.Bestanden = {map / "stand"};
-    g.FilterIndex = 4;
+    g.Filters = {4, 4};
     ASSERT_TRUE(u.KiesUitvoerbestand("/start", "Ranglijst"));
     ASSERT_EQ(g.Keuzes.size(), 1u);
     EXPECT_EQ(g.Keuzes[0].Map, "/start");
@@ -268,7 +268,7 @@ TEST(Uitvoer, KiesUitvoerbestand) {
 
 TEST(Uitvoer, BestandDatNietKanWordenGemaaktOfGeschreven) {
     TijdelijkeMap map;
-    SchriftGesprek g;
+    ScriptGesprek g;
     TUitvoerObject u(g);
     const std::string weg = map / "bestaat-niet/r.txt";
     EXPECT_FALSE(u.OpenUitvoerbestand(weg, Bestandsformaat::Tekst, "t"));
@@ -279,8 +279,9 @@ TEST(Uitvoer, BestandDatNietKanWordenGemaaktOfGeschreven) {
     u.Regel("niets");
     EXPECT_FALSE(u.SluitUitvoerbestand());
 
-    // A folder in the way of the name.
+    // A folder in the way of the name, even when the user says to overwrite it.
     std::filesystem::create_directory(map / "map.txt");
+    g.Antwoorden = {Antwoord::Ja};
     EXPECT_FALSE(u.OpenUitvoerbestand(map / "map.txt", Bestandsformaat::Tekst, "t"));
 
     // The disk fills up while writing: an existing report stays as it was, and neither a
@@ -317,7 +318,7 @@ TEST(Uitvoer, MapZonderSchrijfrecht) {
     std::filesystem::create_directory(dicht);
     std::filesystem::permissions(dicht, std::filesystem::perms::owner_read |
                                             std::filesystem::perms::owner_exec);
-    SchriftGesprek g;
+    ScriptGesprek g;
     TUitvoerObject u(g);
     EXPECT_FALSE(u.OpenUitvoerbestand((dicht / "r.rtf").string(), Bestandsformaat::Rtf, "t"));
     EXPECT_TRUE(u.Fout().has_value());
