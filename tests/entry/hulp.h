@@ -2,6 +2,7 @@
 // random source, and a small competition.
 #pragma once
 
+#include "entry/spelerinvoer.h"
 #include "model/competitie.h"
 #include "model/gesprek.h"
 #include "scriptgesprek.h"
@@ -30,6 +31,13 @@ public:
     }
     std::deque<int> getallen;
     std::vector<int> bereiken;
+};
+
+// The player entry dialog on an empty competition.
+struct Spelerscherm {
+    Competitie c;
+    ScriptGesprek gesprek;
+    TInvoerSpelers d{c.Spelers, c.Opties, gesprek};
 };
 
 inline TSpelerObj& VoegSpelerToe(Competitie& c, int32_t loting, const std::string& naam,

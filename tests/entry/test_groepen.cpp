@@ -79,13 +79,10 @@ TEST_F(Groepen, NieuweGroepNaGroepen1En3KrijgtBestand102) {
     ASSERT_TRUE(LeesBestand(terug, map / "c.xv7").Ok());
     EXPECT_EQ(terug.Groepen.Aantal(), 3u);
     EXPECT_EQ(terug.HuidigeDeelcomp, 2);
-}
-
-TEST_F(Groepen, NieuweGroepAnnulerenNeemtDeStandaard) {
-    Maak({"Een"}, {1}, 1);
+    // Cancelled, the box's default number is taken: the first free one, 3.
     g.Invoeren = {std::nullopt};
-    EXPECT_EQ(NieuweGroep(c, g), 2);
-    EXPECT_EQ(c.Groepen.Zoek(2)->G().Competitienummer, 2);
+    EXPECT_EQ(NieuweGroep(c, g), 4);
+    EXPECT_EQ(c.Groepen.Zoek(4)->G().Competitienummer, 3);
 }
 
 TEST_F(Groepen, KopieNeemtDeGegevensVanDeGekozenGroep) {
@@ -106,14 +103,11 @@ TEST_F(Groepen, KopieNeemtDeGegevensVanDeGekozenGroep) {
     EXPECT_EQ(SpelerVan(terug), "Speler Twee");
     LeesDeelcomp(terug, 2);
     EXPECT_EQ(SpelerVan(terug), "Speler Twee");
-}
-
-TEST_F(Groepen, KopieAnnulerenMaaktNiets) {
-    Maak({"Een"}, {1}, 1);
+    // Cancelled: no copy, the open group stays.
     g.Invoeren = {std::nullopt};
     EXPECT_EQ(KopieerGroep(c, g, 1), 0);
-    EXPECT_EQ(c.Groepen.Aantal(), 1u);
-    EXPECT_EQ(c.HuidigeDeelcomp, 1);
+    EXPECT_EQ(c.Groepen.Aantal(), 3u);
+    EXPECT_EQ(c.HuidigeDeelcomp, 3);
 }
 
 TEST_F(Groepen, HernummerenMagDubbelEnGaatOpBestandsnummer) {

@@ -171,18 +171,12 @@ TEST_F(Instellingen, OkSchrijftAllesTerug) {
     v.Wegen = true;
     ASSERT_TRUE(s.Ok(g));
     const auto& o = c.Opties;
-    EXPECT_EQ(o.Rekensysteem, SysteemZwitsers);
-    EXPECT_EQ(o.Sorteervolgorde, 47);
-    EXPECT_EQ(o.KleurDominant, 1);
-    EXPECT_EQ(o.MaxKleurverschil, 3);
-    EXPECT_TRUE(o.Viertallentoernooi);
-    EXPECT_EQ(o.KeizerWinst, 120);
-    EXPECT_EQ(o.NietOptimaliseren, 0);
-    EXPECT_EQ(o.Ratingmethode, 0);
-    EXPECT_EQ(o.Correctiefactor, 40);
-    EXPECT_EQ(o.NietWegen, 0);
-    EXPECT_EQ(o.Herberekenen, 1);
-    EXPECT_TRUE(c.Gewijzigd);
+    EXPECT_EQ(std::forward_as_tuple(o.Rekensysteem, o.Sorteervolgorde, o.KleurDominant,
+                                    o.MaxKleurverschil, bool(o.Viertallentoernooi), o.KeizerWinst),
+              std::make_tuple(SysteemZwitsers, 47, 1, 3, true, 120));
+    EXPECT_EQ(std::forward_as_tuple(o.NietOptimaliseren, o.Ratingmethode, o.Correctiefactor,
+                                    o.NietWegen, o.Herberekenen, bool(c.Gewijzigd)),
+              std::make_tuple(0, 0, 40, 0, 1, true));
     // The team-tournament box counts only while the Swiss group is shown.
     s.Open();
     s.KiesSysteem(SysteemNormaal);

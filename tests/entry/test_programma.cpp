@@ -91,21 +91,19 @@ TEST_F(Hoofdprogramma, NieuwVraagtBijBestaandBestand) {
     EXPECT_EQ(terug.Groepen.At(0).G().Competitienummer, 1);
 }
 
-TEST_F(Hoofdprogramma, OpslaanMeldtHetBestand) {
+TEST_F(Hoofdprogramma, OpslaanMeldtHetBestandOfVraagtNaEenMislukking) {
     MaakCompetitie(c, map / "c.xv7", {"Een"}, {1}, 1);
     ASSERT_TRUE(p.Opslaan());
     ASSERT_EQ(g.Meldingen.size(), 1u);
     EXPECT_EQ(g.Meldingen[0].first, "Bestand " + (map / "c.xv7") + " weggeschreven");
-}
-
-TEST_F(Hoofdprogramma, MisluktOpslaanBijAfsluitenWordtGemeldEnGevraagd) {
-    MaakCompetitie(c, map / "c.xv7", {"Een"}, {1}, 1);
+    // The file cannot be written on closing: said, and asked whether to close anyway.
     fs::remove(map / "c.xv7");
     fs::create_directories(map / "c.xv7/bezet");
+    c.Gewijzigd = true;
     g.Antwoorden = {Antwoord::Nee};
     EXPECT_FALSE(p.Afsluiten());
-    ASSERT_EQ(g.Meldingen.size(), 1u);
-    EXPECT_EQ(g.Meldingen[0].second, "Fout");
+    ASSERT_EQ(g.Meldingen.size(), 2u);
+    EXPECT_EQ(g.Meldingen[1].second, "Fout");
     EXPECT_EQ(g.Vragen.at(0).Titel, "Waarschuwing");
     EXPECT_TRUE(c.Gewijzigd);
     g.Antwoorden = {Antwoord::Ja};

@@ -36,12 +36,6 @@ std::vector<std::string> Achternamen(const Ratingkeuze& k, const NationaleLijst&
     return r;
 }
 
-struct Invoer {
-    Competitie c;
-    ScriptGesprek gesprek;
-    TInvoerSpelers d{c.Spelers, c.Opties, gesprek};
-};
-
 } // namespace
 
 TEST(Ratingkeuze, ZoekvormEnKort) {
@@ -92,7 +86,7 @@ TEST(Ratingkeuze, SorterenFilterenPositioneren) {
 
 TEST(Ratingkeuze, OvernemenUitDeNationaleLijst) {
     const NationaleLijst l = Nationaal88();
-    Invoer i;
+    Spelerscherm i;
     Spelergegevens g;
     i.d.SetData(g, false);
     i.d.Velden.Land = "NED";
@@ -123,7 +117,7 @@ TEST(Ratingkeuze, OvernemenUitDeNationaleLijst) {
 
 TEST(Ratingkeuze, OvernemenUitDeFMJDLijst) {
     const FMJDLijst w = Wereld();
-    Invoer i;
+    Spelerscherm i;
     Spelergegevens g;
     g.Naam = "Eigen naam";
     i.d.SetData(g, false);

@@ -18,6 +18,13 @@ struct Register {
     ScriptGesprek gesprek;
     RijToeval toeval;
     TSpelerLijst lijst{c, gesprek, toeval};
+    Register() = default;
+    // The register opened on players with drawing numbers 1, 2, 3, ... in this order.
+    explicit Register(std::initializer_list<const char*> namen) {
+        int32_t nummer = 0;
+        for (const char* n : namen) VoegSpelerToe(c, ++nummer, n);
+        lijst.Activeer();
+    }
 };
 
 // An entry dialog closed with OK after filling in a name.
@@ -189,11 +196,7 @@ TEST(Register, NieuweSpelerMetOnleesbaarNummerWordtNietToegevoegd) {
 }
 
 TEST(Register, SnelIngeven) {
-    Register r;
-    VoegSpelerToe(r.c, 1, "A");
-    VoegSpelerToe(r.c, 2, "B");
-    VoegSpelerToe(r.c, 3, "C");
-    r.lijst.Activeer();
+    Register r{"A", "B", "C"};
     r.lijst.SnelIngeven = true;
     r.lijst.Selecteer(0);
     r.gesprek.Invoeren = {"3", "abc", "-1", std::nullopt};
@@ -213,11 +216,7 @@ TEST(Register, SnelIngeven) {
 }
 
 TEST(Register, WijzigenViaInvoerscherm) {
-    Register r;
-    VoegSpelerToe(r.c, 1, "A");
-    VoegSpelerToe(r.c, 2, "B");
-    VoegSpelerToe(r.c, 3, "C");
-    r.lijst.Activeer();
+    Register r{"A", "B", "C"};
     r.lijst.Selecteer(0);
     r.lijst.Wijzig([](TInvoerSpelers& d) {
         EXPECT_FALSE(d.NummerToegestaan());
@@ -235,14 +234,10 @@ TEST(Register, WijzigenViaInvoerscherm) {
 }
 
 TEST(Register, VerwijderenMetWedstrijden) {
-    Register r;
-    const int a = VoegSpelerToe(r.c, 1, "Alfa").InternNummer();
-    const int b = VoegSpelerToe(r.c, 2, "Beta").InternNummer();
-    const int d = VoegSpelerToe(r.c, 3, "Delta").InternNummer();
-    VoegWedstrijdToe(r.c, 1, 1, a, b, 2, 0);
-    VoegWedstrijdToe(r.c, 1, 2, d, -1500, 1, 1);
-    VoegWedstrijdToe(r.c, 2, 1, d, a);
-    r.lijst.Activeer();
+    Register r{"Alfa", "Beta", "Delta"}; // internal numbers 1, 2, 3
+    VoegWedstrijdToe(r.c, 1, 1, 1, 2, 2, 0);
+    VoegWedstrijdToe(r.c, 1, 2, 3, -1500, 1, 1);
+    VoegWedstrijdToe(r.c, 2, 1, 3, 1);
     r.lijst.Selecteer(0);
     r.gesprek.Antwoorden = {Antwoord::Nee, Antwoord::Ja};
     r.lijst.Verwijder();
@@ -253,7 +248,7 @@ TEST(Register, VerwijderenMetWedstrijden) {
     r.lijst.Verwijder();
     EXPECT_EQ(r.c.Spelers.Aantal(), 2u);
     ASSERT_EQ(r.c.Wedstrijden.Aantal(), 1u);
-    EXPECT_EQ(r.c.Wedstrijden.At(0).G().Wit, d);
+    EXPECT_EQ(r.c.Wedstrijden.At(0).G().Wit, 3);
     EXPECT_EQ(r.lijst.Selectie(), 0);
     r.lijst.Selecteer(1); // the last line: the selection goes up
     r.gesprek.Antwoorden = {Antwoord::Ja};
@@ -263,12 +258,7 @@ TEST(Register, VerwijderenMetWedstrijden) {
 }
 
 TEST(Register, ZoekenMetOmloop) {
-    Register r;
-    VoegSpelerToe(r.c, 1, "Jansen");
-    VoegSpelerToe(r.c, 2, "de Boer");
-    VoegSpelerToe(r.c, 3, "Boersma");
-    VoegSpelerToe(r.c, 4, "Visser");
-    r.lijst.Activeer();
+    Register r{"Jansen", "de Boer", "Boersma", "Visser"};
     r.lijst.Selecteer(0);
     auto zoek = [&](const char* tekst) {
         r.gesprek.Invoeren = {tekst};

@@ -51,6 +51,12 @@ TEST(Rondes, RegelsEnDatum) {
     EXPECT_EQ(t.scherm.Regels()[0], "  1\t01-01-2024\t 2\t[ 2]\tWedstrijden");
     EXPECT_EQ(t.scherm.Regels()[2], "  3\t03-01-2024\t 2\t[ 0]\tWedstrijden");
     EXPECT_EQ(DatumTekst(Datum{2024, 3, 7}), "07-03-2024");
+    // Deleting from the screen: a line fewer, the selection on the line before.
+    t.scherm.Selecteer(2);
+    t.gesprek.Antwoorden = {Antwoord::Ja};
+    t.scherm.Verwijderen();
+    EXPECT_EQ(t.scherm.Regels().size(), 2u);
+    EXPECT_EQ(t.scherm.Selectie(), 1);
 }
 
 TEST(Rondes, HuidigeRonde) {
@@ -136,16 +142,6 @@ TEST(Rondes, AnnulerenEnDeEnigeRonde) {
     EXPECT_EQ(VerwijderRonde(c, 1, g), RondeWeg::Verwijderd);
     EXPECT_EQ(c.Rondes.Aantal(), 0u);
     EXPECT_EQ(c.Wedstrijden.Aantal(), 0u);
-}
-
-TEST(Rondes, VerwijderenVanuitHetScherm) {
-    Rondes t;
-    t.scherm.Activeer(false, Sluit);
-    t.scherm.Selecteer(2);
-    t.gesprek.Antwoorden = {Antwoord::Ja};
-    t.scherm.Verwijderen();
-    EXPECT_EQ(t.scherm.Regels().size(), 2u);
-    EXPECT_EQ(t.scherm.Selectie(), 1);
 }
 
 TEST(Rondes, AfgebrokenNieuweRondeVerdwijnt) {

@@ -11,12 +11,6 @@ using namespace velkaro::test;
 
 namespace {
 
-struct Invoer {
-    Competitie c;
-    ScriptGesprek gesprek;
-    TInvoerSpelers d{c.Spelers, c.Opties, gesprek};
-};
-
 Spelergegevens Voorbeeld() {
     Spelergegevens g;
     g.Lotingnummer = 5;
@@ -42,20 +36,15 @@ Spelergegevens Voorbeeld() {
 } // namespace
 
 TEST(Spelerinvoer, VeldenUitHetRecord) {
-    Invoer i;
+    Spelerscherm i;
     i.d.SetData(Voorbeeld(), false);
     const auto& v = i.d.Velden;
-    EXPECT_EQ(v.Naam, "Kuipers, T.");
-    EXPECT_EQ(v.LotingNr, "5");
+    // FMJD title 7 is not a list position: none.
+    EXPECT_EQ(
+        std::tie(v.Naam, v.LotingNr, v.Rating, v.LokaleTitel, v.FMJDTitel, v.FMJDID, v.Barrage),
+        std::make_tuple("Kuipers, T.", "5", 1650, 2, 0, "16000123", "3"));
     EXPECT_EQ(v.Cat, (std::array<std::string, 4>{"S", "", "J", ""}));
-    EXPECT_TRUE(v.Stand);
-    EXPECT_TRUE(v.Rooster);
-    EXPECT_EQ(v.Rating, 1650);
-    EXPECT_EQ(v.LokaleTitel, 2);
-    EXPECT_EQ(v.FMJDTitel, 0);
-    EXPECT_EQ(v.FMJDID, "16000123");
-    EXPECT_EQ(v.Barrage, "3");
-    EXPECT_FALSE(i.d.NummerToegestaan());
+    EXPECT_TRUE(v.Stand && v.Rooster && !i.d.NummerToegestaan());
 }
 
 TEST(Spelerinvoer, Categorievelden) {
@@ -65,7 +54,7 @@ TEST(Spelerinvoer, Categorievelden) {
 }
 
 TEST(Spelerinvoer, TerugInHetRecord) {
-    Invoer i;
+    Spelerscherm i;
     auto g = Voorbeeld();
     i.d.SetData(g, false);
     i.d.Velden.Cat = {"A", "", "C", ""};
@@ -74,17 +63,13 @@ TEST(Spelerinvoer, TerugInHetRecord) {
     i.d.Velden.FMJDTitel = 3;
     i.d.Velden.LokaleTitel = 5;
     ASSERT_TRUE(i.d.GetData(g));
-    EXPECT_EQ(g.Categorieen, "AC   ");
-    EXPECT_EQ(g.Kort, "KUI");
-    EXPECT_EQ(g.Naam, "Kuipers, Theodorus J");
-    EXPECT_EQ(g.VolledigeNaam, "Kuipers, Theo");         // a long name of its own stays
+    // Name and short code cut to their widths; a long name of its own stays; a local title
+    // position above 3 stores 0; fields the dialog does not show are kept.
+    EXPECT_EQ(std::tie(g.Categorieen, g.Kort, g.Naam, g.VolledigeNaam),
+              std::make_tuple("AC   ", "KUI", "Kuipers, Theodorus J", "Kuipers, Theo"));
+    EXPECT_EQ(std::tie(g.Rating, g.FMJDTitel, g.LokaleTitel, g.InternNummer, g.Punten, g.FMJDID),
+              std::make_tuple(1650, 3, 0, 9, 14, 16000123));
     EXPECT_EQ(g.Opnemen, OpnemenStand | OpnemenRooster); // other bits cleared
-    EXPECT_EQ(g.Rating, 1650);
-    EXPECT_EQ(g.FMJDTitel, 3);
-    EXPECT_EQ(g.LokaleTitel, 0); // a position above 3 stores 0
-    EXPECT_EQ(g.InternNummer, 9);
-    EXPECT_EQ(g.Punten, 14); // fields the dialog does not show are kept
-    EXPECT_EQ(g.FMJDID, 16000123);
 
     i.d.Velden.Stand = false;
     i.c.Opties.ZetVlag(VlagFMJDRatingHanteren, true);
@@ -94,7 +79,7 @@ TEST(Spelerinvoer, TerugInHetRecord) {
 }
 
 TEST(Spelerinvoer, LangeNaamVolgtAlsHijAlleenEenKopieWas) {
-    Invoer i;
+    Spelerscherm i;
     auto g = Voorbeeld();
     g.VolledigeNaam = g.Naam;
     i.d.SetData(g, false);
@@ -108,7 +93,7 @@ TEST(Spelerinvoer, LangeNaamVolgtAlsHijAlleenEenKopieWas) {
 }
 
 TEST(Spelerinvoer, AangebodenLotingnummer) {
-    Invoer i;
+    Spelerscherm i;
     Spelergegevens g;
     i.d.SetData(g, true);
     EXPECT_EQ(i.d.Velden.LotingNr, "1");
@@ -127,7 +112,7 @@ TEST(Spelerinvoer, AangebodenLotingnummer) {
 
 TEST(Spelerinvoer, ConversiefoutLaatAllesOnveranderd) {
     for (const char* veld : {"LotingNr", "Barrage", "FMJDID"}) {
-        Invoer i;
+        Spelerscherm i;
         auto g = Voorbeeld();
         i.d.SetData(g, true);
         const int32_t laatste = i.d.LaatsteNummer();
@@ -144,7 +129,7 @@ TEST(Spelerinvoer, ConversiefoutLaatAllesOnveranderd) {
         EXPECT_EQ(i.gesprek.Meldingen[0].first, "'12a' is geen geldig geheel getal");
     }
     // An empty number field means no number.
-    Invoer i;
+    Spelerscherm i;
     auto g = Voorbeeld();
     i.d.SetData(g, true);
     i.d.Velden.Barrage = "  ";
@@ -155,7 +140,7 @@ TEST(Spelerinvoer, ConversiefoutLaatAllesOnveranderd) {
 }
 
 TEST(Spelerinvoer, LegeNaamLeestNietsTerug) {
-    Invoer i;
+    Spelerscherm i;
     auto g = Voorbeeld();
     i.d.SetData(g, false);
     i.d.Velden.Naam = "   ";
@@ -167,7 +152,7 @@ TEST(Spelerinvoer, LegeNaamLeestNietsTerug) {
 }
 
 TEST(Spelerinvoer, NaamAlIngevoerd) {
-    Invoer i;
+    Spelerscherm i;
     VoegSpelerToe(i.c, 1, "Smit, K.  ");
     VoegSpelerToe(i.c, 2, "Smit, K.");
     const auto& zelf = VoegSpelerToe(i.c, 3, "Bos");

@@ -51,30 +51,26 @@ trekenopties Bord() {
 } // namespace
 
 TEST(Uitslagtekst, Notaties) {
-    auto o = Standaard();
-    EXPECT_EQ(UitslagTekst(Uitslag(2, 0), o), " 2- 0");
-    EXPECT_EQ(UitslagTekst(Uitslag(1, 1), o), " 1- 1");
-    EXPECT_EQ(UitslagTekst(Uitslag(2, 0, false), o), "   ");
-    EXPECT_EQ(UitslagTekst(Uitslag(9, 0, false), o), "AFG");
-    lang::KiesTaal(lang::Taal::Engels);
-    EXPECT_EQ(UitslagTekst(Uitslag(9, 0, false), o), "ADJ");
-    lang::KiesTaal(lang::Taal::Nederlands);
-    o.PuntenWinst = 3;
-    EXPECT_EQ(UitslagTekst(Uitslag(0, 2), o), " 0- 3");
-
+    auto drie = Standaard();
+    drie.PuntenWinst = 3;
     auto s = Standaard();
     s.ZetVlag(VlagSchaaknotatie, true);
-    EXPECT_EQ(UitslagTekst(Uitslag(2, 0), s), "1-0");
-    EXPECT_EQ(UitslagTekst(Uitslag(1, 1), s), "½-½");
-    EXPECT_EQ(UitslagTekst(Uitslag(4, 3), s), "½-½");
-    EXPECT_EQ(UitslagTekst(Uitslag(0, 7), s), "0- ");
-
-    auto k = KNDB();
-    EXPECT_EQ(UitslagTekst(Uitslag(4, 3), k), "1½-  ½");
-    EXPECT_EQ(UitslagTekst(Uitslag(2, 0), k), "2  -0  ");
-    EXPECT_EQ(UitslagTekst(Uitslag(1, 1), k), "1  -1  ");
-
-    EXPECT_EQ(UitslagTekst(Uitslag(3, 5), Bord()), " 3- 5");
+    const auto n = Standaard(), k = KNDB(), b = Bord();
+    const struct {
+        const trekenopties& o;
+        Wedstrijdgegevens g;
+        const char* tekst;
+    } tabel[] = {{n, Uitslag(2, 0), " 2- 0"},      {n, Uitslag(1, 1), " 1- 1"},
+                 {n, Uitslag(2, 0, false), "   "}, {n, Uitslag(9, 0, false), "AFG"},
+                 {drie, Uitslag(0, 2), " 0- 3"},   {s, Uitslag(2, 0), "1-0"},
+                 {s, Uitslag(1, 1), "½-½"},        {s, Uitslag(4, 3), "½-½"},
+                 {s, Uitslag(0, 7), "0- "},        {k, Uitslag(4, 3), "1½-  ½"},
+                 {k, Uitslag(2, 0), "2  -0  "},    {k, Uitslag(1, 1), "1  -1  "},
+                 {b, Uitslag(3, 5), " 3- 5"}};
+    for (const auto& r : tabel) EXPECT_EQ(UitslagTekst(r.g, r.o), r.tekst);
+    lang::KiesTaal(lang::Taal::Engels);
+    EXPECT_EQ(UitslagTekst(Uitslag(9, 0, false), n), "ADJ");
+    lang::KiesTaal(lang::Taal::Nederlands);
 }
 
 TEST(Uitslagtekst, Wedstrijdregel) {
@@ -189,30 +185,28 @@ TEST(Uitslagknoppen, DrukkenEnReglementair) {
 }
 
 TEST(Uitslagknoppen, NamenOpDeOpdrachtregel) {
+    using enum Uitslagknop;
     auto s = Standaard();
     s.ZetVlag(VlagSchaaknotatie, true);
-    EXPECT_EQ(KnopVoorNaam(s, "1-0"), Uitslagknop::Res2);
-    EXPECT_EQ(KnopVoorNaam(s, "½-½"), Uitslagknop::Res1);
-    EXPECT_EQ(KnopVoorNaam(s, "1/2-1/2"), Uitslagknop::Res1);
-    EXPECT_EQ(KnopVoorNaam(s, "0-1"), Uitslagknop::Res0);
-    EXPECT_FALSE(KnopVoorNaam(s, "2-0"));
-    auto n = Standaard();
-    EXPECT_EQ(KnopVoorNaam(n, "2-0"), Uitslagknop::Res2);
-    EXPECT_EQ(KnopVoorNaam(n, "regl"), Uitslagknop::Regl00);
-    EXPECT_EQ(KnopVoorNaam(n, "adj"), Uitslagknop::Afgebroken);
-    EXPECT_EQ(KnopVoorNaam(n, "clear"), Uitslagknop::UitslagWeg);
-    EXPECT_EQ(KnopVoorNaam(n, "toggle-regl"), Uitslagknop::ReglUitslag);
-    EXPECT_EQ(KnopVoorNaam(n, "res1"), Uitslagknop::Res1);
-    EXPECT_FALSE(KnopVoorNaam(n, "res3"));
-    EXPECT_EQ(KnopVoorNaam(KNDB(), "1½-½"), Uitslagknop::Res3);
-    EXPECT_EQ(KnopVoorNaam(KNDB(), "11/2-1/2"), Uitslagknop::Res3);
-    EXPECT_EQ(KnopVoorNaam(Bord(), "5-3"), Uitslagknop::Res5);
     // Points that coincide make a name ambiguous; the numbered names still work.
     auto pm = Standaard();
     pm.PuntenPlusRemise = 1;
     pm.PuntenMinRemise = 1;
-    EXPECT_FALSE(KnopVoorNaam(pm, "1-1"));
-    EXPECT_EQ(KnopVoorNaam(pm, "res3"), Uitslagknop::Res3);
+    const auto n = Standaard(), k = KNDB(), b = Bord();
+    const struct {
+        const trekenopties& o;
+        const char* naam;
+        std::optional<Uitslagknop> knop;
+    } tabel[] = {{s, "1-0", Res2},         {s, "½-½", Res1},
+                 {s, "1/2-1/2", Res1},     {s, "0-1", Res0},
+                 {s, "2-0", {}},           {n, "2-0", Res2},
+                 {n, "regl", Regl00},      {n, "adj", Afgebroken},
+                 {n, "clear", UitslagWeg}, {n, "toggle-regl", ReglUitslag},
+                 {n, "res1", Res1},        {n, "res3", {}},
+                 {k, "1½-½", Res3},        {k, "11/2-1/2", Res3},
+                 {b, "5-3", Res5},         {pm, "1-1", {}},
+                 {pm, "res3", Res3}};
+    for (const auto& r : tabel) EXPECT_EQ(KnopVoorNaam(r.o, r.naam), r.knop) << r.naam;
 }
 
 TEST(KleurenWisselen, SpiegelregelEnBordpunten) {
@@ -254,15 +248,13 @@ TEST(Nummers, WedstrijdEnRonde) {
     c.Rondes.Voegtoe({1, "", 0, 0, 0});
     c.Rondes.Voegtoe({3, "", 0, 0, 0});
     twedstrijdobj m(Wedstrijdgegevens{1, 10, 1, 2, 0, 0, false, false});
-    EXPECT_FALSE(ZetWedstrijdnummer(m, "abc"));
-    EXPECT_FALSE(ZetWedstrijdnummer(m, "0"));
-    EXPECT_FALSE(ZetWedstrijdnummer(m, ""));
+    for (const char* fout : {"abc", "0", ""}) EXPECT_FALSE(ZetWedstrijdnummer(m, fout)) << fout;
     EXPECT_EQ(m.G().Wedstrijdnummer, 10);
     EXPECT_TRUE(ZetWedstrijdnummer(m, " 15 "));
     EXPECT_EQ(m.G().Wedstrijdnummer, 15);
-    EXPECT_FALSE(ZetRondenummer(m, "2", c.Rondes)); // no round 2
-    EXPECT_FALSE(ZetRondenummer(m, "x", c.Rondes));
-    EXPECT_FALSE(ZetRondenummer(m, "0", c.Rondes));
+    // "2": there is no round 2.
+    for (const char* fout : {"2", "x", "0"})
+        EXPECT_FALSE(ZetRondenummer(m, fout, c.Rondes)) << fout;
     EXPECT_EQ(m.G().Ronde, 1);
     EXPECT_TRUE(ZetRondenummer(m, "3", c.Rondes));
     EXPECT_EQ(m.G().Ronde, 3);

@@ -1,7 +1,8 @@
-// Shared helpers of the report tests: scripted conversations, a fixed clock, a screen that
-// keeps its lines, and a small competition built by hand.
+// Shared helpers of the report tests: the entry tests' scripted conversation, a fixed clock, a
+// screen that keeps its lines, and a small competition built by hand.
 #pragma once
 
+#include "../entry/scriptgesprek.h"
 #include "model/competitie.h"
 #include "model/gesprek.h"
 #include "reports/uitvoer.h"
@@ -12,40 +13,6 @@
 #include <vector>
 
 namespace velkaro::test {
-
-class SchriftGesprek final : public Gesprek {
-public:
-    std::deque<Antwoord> Antwoorden;
-    std::deque<std::optional<std::string>> Bestanden;
-    int FilterIndex = 1;
-    std::vector<std::string> Vragen, Meldingen;
-    std::vector<Knoppen> Knopsets;
-    std::vector<Bestandskeuze> Keuzes;
-
-    Antwoord Vraag(const std::string& tekst, const std::string&, Knoppen k, Pictogram) override {
-        Vragen.push_back(tekst);
-        Knopsets.push_back(k);
-        if (Antwoorden.empty()) return Antwoord::Annuleren;
-        const Antwoord a = Antwoorden.front();
-        Antwoorden.pop_front();
-        return a;
-    }
-    void Melding(const std::string& tekst, const std::string&, Pictogram) override {
-        Meldingen.push_back(tekst);
-    }
-    std::optional<std::string> Invoer(const std::string&, const std::string&,
-                                      const std::string&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> KiesBestand(Bestandskeuze& k) override {
-        Keuzes.push_back(k);
-        k.FilterIndex = FilterIndex;
-        if (Bestanden.empty()) return std::nullopt;
-        auto b = Bestanden.front();
-        Bestanden.pop_front();
-        return b;
-    }
-};
 
 class VasteKlok final : public Klok {
 public:

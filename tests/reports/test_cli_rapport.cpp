@@ -151,7 +151,8 @@ TEST_F(CliRapport, ElkeSoort) {
           "Competitiegroep 3 Keizercompetitie DV De Vechtstreek 2026-2027"}},
         {{"--kind", "participants", "--sort", "number"},
          {"Deelnemerslijst Clubcompetitie DC Het Noorden 2026-2027"}},
-        {{"--kind", "history", "--players", "1"}, {}},
+        // The history of drawing number 1 names him in its title.
+        {{"--kind", "history", "--players", "1"}, {"Geschiedenis speler "}},
         {{"--kind", "norms"}, {"FMJD-normentabel (alle normen onder voorbehoud)"}},
     };
     for (const auto& g : gevallen) {
@@ -165,8 +166,5 @@ TEST_F(CliRapport, ElkeSoort) {
                 << r.out;
         EXPECT_GT(Regels(r.out).size(), 3u) << g.args[1];
     }
-    // The history of drawing number 1 names him in its title.
-    const auto r = Cli({"report", f, "--no-save", "--kind", "history", "--players", "1"});
-    EXPECT_NE(r.out.find("Geschiedenis speler "), std::string::npos);
     EXPECT_EQ(Cli({"report", f, "--kind", "history", "--players", "999"}).status, 1);
 }

