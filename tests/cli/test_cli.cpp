@@ -75,38 +75,6 @@ TEST(Cli, GroepWisselen) {
     EXPECT_EQ(d.Groepen.At(0).G().Titel, "Senioren"); // written when it was left
 }
 
-TEST(Cli, GebruiksfoutenEnTaal) {
-    // The last: --name is required.
-    for (const std::vector<std::string>& args : {std::vector<std::string>{},
-                                                 {"bestaat-niet"},
-                                                 {"player"},
-                                                 {"info"},
-                                                 {"info", "a.xv7", "--onbekend"},
-                                                 {"--lang", "de", "info", "a.xv7"},
-                                                 {"player", "add", "a.xv7"}})
-        EXPECT_EQ(Cli(args).status, 2) << args.size();
-    auto h = Cli({"player", "add", "--help"});
-    EXPECT_EQ(h.status, 0);
-    EXPECT_NE(h.out.find("--fmjd-rating"), std::string::npos);
-    EXPECT_EQ(Cli({"--help"}).status, 0);
-
-    TijdelijkeMap map;
-    auto nl = Cli({"info", map / "x.xv7"});
-    EXPECT_EQ(nl.status, 1);
-    EXPECT_NE(nl.err.find("Bestand kan niet worden geopend"), std::string::npos);
-    auto en = Cli({"--lang", "en", "info", map / "x.xv7"});
-    EXPECT_NE(en.err.find("The file cannot be opened"), std::string::npos);
-}
-
-TEST(Cli, ProgrammaGeeftAfsluitstatus) {
-    TijdelijkeMap map;
-    EXPECT_EQ(Proces("--help").status, 0);
-    EXPECT_EQ(Proces("info").status, 2);
-    auto r = Proces("info " + (map / "x.xv7"));
-    EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.out.find("Bestand kan niet worden geopend"), std::string::npos);
-}
-
 TEST(Demo, VoorbeeldbestandenZijnActueel) {
     // The committed demo is what the generator writes today.
     TijdelijkeMap map;

@@ -176,9 +176,6 @@ TEST(CliInvoer, SchaaknotatieKnoppen) {
 TEST(CliInvoer, RondesInvoegenEnVerwijderen) {
     Demo d;
     const std::string voor = d.Groep();
-    auto r = Cli({"round", "delete", d.f, "2"});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.err.find("Wilt u ook de wedstrijden verwijderen uit ronde 2"), std::string::npos);
     EXPECT_EQ(Cli({"round", "delete", d.f, "2", "--yes", "--keep-matches"}).status, 2);
     EXPECT_EQ(Cli({"round", "delete", d.f, "8", "--yes"}).status, 1);
     EXPECT_EQ(Cli({"round", "insert", d.f, "0"}).status, 2);
@@ -199,7 +196,7 @@ TEST(CliInvoer, RondesInvoegenEnVerwijderen) {
     LeesIn(d, c);
     EXPECT_EQ(c.Rondes.Aantal(), 4u);
     EXPECT_EQ(c.Wedstrijden.Aantal(), 28u);
-    r = Cli({"round", "list", d.f});
+    const auto r = Cli({"round", "list", d.f});
     EXPECT_NE(r.out.find("  4\t14-10-2026\t 7\t[ 7]\tWedstrijden"), std::string::npos) << r.out;
 }
 
@@ -315,13 +312,9 @@ TEST(CliInvoer, Categorieen) {
     ASSERT_EQ(r.status, 0);
     const std::string lijst = r.out;
     EXPECT_EQ(Cli({"category", "add", d.f, " ", "Niets"}).status, 2);
-    EXPECT_EQ(Cli({"category", "add", d.f, "Jeugd", "Jeugd tot 18"}).status, 2); // one letter
     ASSERT_EQ(Cli({"category", "add", d.f, "J", "Jeugd tot 18"}).status, 0);
     r = Cli({"category", "list", d.f});
     EXPECT_NE(r.out.find("\tJ Jeugd tot 18\n"), std::string::npos);
-    r = Cli({"category", "delete", d.f, "1"});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.err.find("Verwijder categorie?"), std::string::npos);
     EXPECT_EQ(Cli({"category", "delete", d.f, "99", "--yes"}).status, 1);
     ASSERT_EQ(Cli({"category", "delete", d.f, "1", "--yes"}).status, 0);
     r = Cli({"category", "list", d.f});
