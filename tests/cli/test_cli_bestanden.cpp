@@ -49,10 +49,7 @@ TEST(CliBestanden, RondeVolgensDeRegelsVanHetRoosterscherm) {
     };
     const std::vector<Geval> gevallen = {
         {{"--round", "0"}, 1, "minstens 1"},
-        {{"--round", "-1"}, 1, "minstens 1"},
         {{"--round", "1"}, 1, "heeft al uitslagen"},
-        {{"--round", "3"}, 1, "heeft al uitslagen"},
-        {{"--round", "50"}, 1, "lege rondes"},
         {{"--round", "7"}, 1, "lege rondes"},
         {{"--round", "3", "--force"}, 0, "worden vervangen"},
         {{"--round", "7", "--allow-gap"}, 0, ""},
