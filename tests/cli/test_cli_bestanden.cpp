@@ -489,9 +489,11 @@ TEST(CliBestanden, VraagNoemtDeOptieDieHaarBeantwoordt) {
          "--keep-matches)"},
         {{"--lang", "en", "category", "delete", f, "1"}, "(answer with --yes)"},
     };
+    const std::string voor = Lees(map / "club.101");
     for (const auto& [args, optie] : gevallen) {
         const auto r = Cli(args);
         EXPECT_EQ(r.status, 1) << args[1];
         EXPECT_NE(r.err.find(optie), std::string::npos) << r.err;
     }
+    EXPECT_EQ(Lees(map / "club.101"), voor); // an unanswered question changes nothing
 }
