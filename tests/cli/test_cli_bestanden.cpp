@@ -49,10 +49,7 @@ TEST(CliBestanden, RondeVolgensDeRegelsVanHetRoosterscherm) {
     };
     const std::vector<Geval> gevallen = {
         {{"--round", "0"}, 1, "minstens 1"},
-        {{"--round", "-1"}, 1, "minstens 1"},
         {{"--round", "1"}, 1, "heeft al uitslagen"},
-        {{"--round", "3"}, 1, "heeft al uitslagen"},
-        {{"--round", "50"}, 1, "lege rondes"},
         {{"--round", "7"}, 1, "lege rondes"},
         {{"--round", "3", "--force"}, 0, "worden vervangen"},
         {{"--round", "7", "--allow-gap"}, 0, ""},
@@ -99,14 +96,6 @@ TEST(CliBestanden, BeschadigdeGroepWeigertWijzigenEnWaarschuwtBijLezen) {
     EXPECT_NE(r.err.find("Group file " + map / "club.101" + " is damaged"), std::string::npos);
     EXPECT_EQ(Lees(map / "club.101"), kapot);
 
-    // Switching to a damaged group would save it cut short: refused as well.
-    Schrijf(map / "club.101", groep);
-    Schrijf(map / "club.102", "3\r\n");
-    r = Cli({"group", "switch", f, "2"});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.err.find("club.102"), std::string::npos) << r.err;
-    EXPECT_EQ(Lees(map / "club.102"), "3\r\n");
-
     // A pipe in place of the main file is refused at once instead of hanging the command.
     ASSERT_EQ(::mkfifo((map / "pijp.xv7").c_str(), 0644), 0);
     EXPECT_EQ(Proces("info " + map / "pijp.xv7").status, 1);
@@ -136,10 +125,11 @@ TEST(CliBestanden, SchadeInEenAndereGroepWordtGemeld) {
             ASSERT_EQ(Cli({"check", f}).status, 0) << Cli({"check", f}).out;
             const std::string groep = Lees(map / "club.103");
             // The match count 0: a count that disagrees with the lines after it.
+            const std::string kapot = "0" + groep.substr(groep.find("\r\n"));
             if (ontbreekt)
                 fs::remove(map / "club.103");
             else
-                Schrijf(map / "club.103", "0" + groep.substr(groep.find("\r\n")));
+                Schrijf(map / "club.103", kapot);
             std::vector<std::string> args(g.args.begin(), g.args.begin() + g.woorden);
             args.push_back(f);
             args.insert(args.end(), g.args.begin() + g.woorden, g.args.end());
@@ -147,6 +137,10 @@ TEST(CliBestanden, SchadeInEenAndereGroepWordtGemeld) {
             const std::string wat = args[0] + " " + args[1] + (ontbreekt ? " (ontbreekt)" : "");
             EXPECT_EQ(r.status, g.status) << wat << ": " << r.err;
             EXPECT_NE((r.out + r.err).find(map / "club.103"), std::string::npos) << wat;
+            // Nothing saves the damaged group cut short, nor creates the missing one.
+            if (!ontbreekt) {
+                EXPECT_EQ(Lees(map / "club.103"), kapot) << wat;
+            }
             EXPECT_EQ(fs::exists(map / "club.103"), !ontbreekt) << wat;
         }
 }
@@ -339,27 +333,29 @@ TEST(CliBestanden, TaalOveralOpDeRegelOokVoorGebruiksfouten) {
         {{"info", "--lang", "en"}, 2, "Run 'velkaro-cli --help' for usage."},
         {{"bestaat-niet", "--lang", "fr"}, 2, "commande inconnue"},
         {{"info", f, "--lang", "de"}, 2, "--lang neemt nl, en of fr"},
+        {{}, 2, "Usage: velkaro-cli"},
+        {{"player"}, 2, "heeft een subopdracht nodig"},
+        {{"player", "add", f}, 2, "--name"},
+        {{"player", "add", "--help"}, 0, "[--fmjd-rating N]"},
+        {{"--help"}, 0, "Exit status: 0 success"},
+        {{"info", map / "x.xv7"}, 1, "Bestand kan niet worden geopend"},
+        {{"--lang", "en", "info", map / "x.xv7"}, 1, "The file cannot be opened"},
     };
     for (const auto& g : gevallen) {
         const auto r = Cli(g.args);
         std::string regel;
         for (const auto& a : g.args) regel += a + " ";
         EXPECT_EQ(r.status, g.status) << regel << r.err;
-        EXPECT_NE(r.err.find(g.tekst), std::string::npos) << regel << r.err;
+        EXPECT_NE((r.out + r.err).find(g.tekst), std::string::npos) << regel << r.err;
     }
     EXPECT_NE(Cli({"info", f, "--lang", "en"}).out.find("Players:"), std::string::npos);
+    // The executable exits with the command's status.
+    EXPECT_EQ(Proces("info").status, 2);
 }
 
 TEST(CliBestanden, OnmogelijkeWaardenWordenGemeld) {
     TijdelijkeMap map;
     const std::string f = KopieerDemo(map);
-    const std::string voor = Lees(map / "club.101");
-    for (const char* opdracht : {"report", "standings"}) {
-        const auto r = Cli({opdracht, f, "--from", "5", "--to", "1"});
-        EXPECT_EQ(r.status, 2) << opdracht;
-        EXPECT_NE(r.err.find("de eerste ronde ligt na de laatste"), std::string::npos) << r.err;
-    }
-    EXPECT_EQ(Lees(map / "club.101"), voor);
     // The dialog's clamp of the drawing groups is applied and said (14 players: 1 to 7).
     for (const auto& [gegeven, gebruikt] : {std::pair{"0", "1"}, std::pair{"50", "7"}}) {
         const auto r = Cli({"player", "number", f, "auto", "--groups", gegeven, "--seed", "3"});
@@ -370,12 +366,6 @@ TEST(CliBestanden, OnmogelijkeWaardenWordenGemeld) {
     }
     EXPECT_EQ(Cli({"player", "number", f, "auto", "--groups", "2", "--seed", "3"}).err, "");
 
-    for (const char* datum : {"99-99-9999", "31-04-2026", "29-02-2027", "1-1-2026", "morgen"}) {
-        const auto r = Cli({"round", "new", f, "--date", datum});
-        EXPECT_EQ(r.status, 2) << datum;
-        EXPECT_NE(r.err.find("dd-mm-jjjj"), std::string::npos) << r.err;
-    }
-    EXPECT_EQ(Lees(map / "club.101").find("99-99-9999"), std::string::npos);
     EXPECT_EQ(Cli({"round", "new", f, "--date", "29-02-2028"}).status, 0);
 
     // Player fields: refused, or stored with a word about what was changed.
@@ -451,6 +441,15 @@ TEST(CliBestanden, OnzinWordtGeweigerd) {
         {{"tournament", "FILE", "--from", "31-02-2026"}, 2, "dd-mm-jjjj"},
         {{"tournament", "FILE", "--to", "32-13-2026"}, 2, "dd-mm-jjjj"},
         {{"tournament", "FILE", "--from", "10-10-2026", "--to", "01-10-2026"}, 2, "einddatum"},
+        {{"round", "new", "FILE", "--date", "99-99-9999"}, 2, "dd-mm-jjjj"},
+        {{"round", "new", "FILE", "--date", "31-04-2026"}, 2, "dd-mm-jjjj"},
+        {{"round", "new", "FILE", "--date", "29-02-2027"}, 2, "dd-mm-jjjj"},
+        {{"round", "new", "FILE", "--date", "1-1-2026"}, 2, "dd-mm-jjjj"},
+        {{"round", "new", "FILE", "--date", "morgen"}, 2, "dd-mm-jjjj"},
+        {{"report", "FILE", "--from", "5", "--to", "1"}, 2, "de eerste ronde ligt na de laatste"},
+        {{"standings", "FILE", "--from", "5", "--to", "1"},
+         2,
+         "de eerste ronde ligt na de laatste"},
         {{"player", "add", "FILE", "--name", "X", "--number", "0"}, 2, "--number"},
         {{"player", "add", "FILE", "--name", "X", "--max", "-3"}, 2, "--max"},
         {{"player", "add", "FILE", "--name", "X", "--fmjd-id", "-1"}, 2, "--fmjd-id"},
@@ -484,13 +483,17 @@ TEST(CliBestanden, VraagNoemtDeOptieDieHaarBeantwoordt) {
     TijdelijkeMap map;
     const std::string f = KopieerDemo(map);
     const std::vector<std::pair<std::vector<std::string>, std::string>> gevallen = {
-        {{"player", "delete", f, "1"}, "(beantwoord met --yes)"},
-        {{"round", "delete", f, "2"}, "(beantwoord met --yes | --keep-matches)"},
+        {{"player", "delete", f, "1"}, "Speler Jansen, P. verwijderen? (beantwoord met --yes)"},
+        {{"round", "delete", f, "2"},
+         "Wilt u ook de wedstrijden verwijderen uit ronde 2? (beantwoord met --yes | "
+         "--keep-matches)"},
         {{"--lang", "en", "category", "delete", f, "1"}, "(answer with --yes)"},
     };
+    const std::string voor = Lees(map / "club.101");
     for (const auto& [args, optie] : gevallen) {
         const auto r = Cli(args);
         EXPECT_EQ(r.status, 1) << args[1];
         EXPECT_NE(r.err.find(optie), std::string::npos) << r.err;
     }
+    EXPECT_EQ(Lees(map / "club.101"), voor); // an unanswered question changes nothing
 }

@@ -17,10 +17,13 @@ TEST(Teksten, VasteRijenUitDeTabellen) {
                   Tekst(Taal::Engels, T::Sp), Tekst(Taal::Frans, T::AFG),
                   Tekst(Taal::Engels, T::OnevenAantalSpelers), Tekst(Taal::Frans, T::KanNietParen),
                   Tekst(Taal::Frans, T::CompetitiegroepNietVerwijderd),
-                  Tekst(Taal::Nederlands, T::GeenTitel)),
+                  Tekst(Taal::Nederlands, T::GeenTitel), Tekst(Taal::Engels, T::TaalNederlands),
+                  Tekst(Taal::Engels, T::TaalFrans), Tekst(Taal::Frans, T::MnuOpenen),
+                  Tekst(Taal::Frans, T::MnuOpslaan), Tekst(Taal::Engels, T::MnuBestand)),
               std::make_tuple("Normal", "Tournament normal", "Pl: ", "ARR",
                               "Unpaired number of players", "Créer grille pas possible",
-                              "Compétition n a pas essuyer", " Geen titel"));
+                              "Compétition n a pas essuyer", " Geen titel", "&Dutch", "&French",
+                              "&Lancement", "&Écrire", "&File"));
 }
 
 TEST(Teksten, KolomkoppenHoudenHunBreedte) {

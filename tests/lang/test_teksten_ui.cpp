@@ -163,11 +163,3 @@ TEST(TekstenUi, GeenGedeeldeSneltoetsen) {
             }
         }
 }
-
-TEST(TekstenUi, DeTaalknoppenInHunTaal) {
-    EXPECT_EQ(std::forward_as_tuple(
-                  Tekst(Taal::Engels, T::TaalNederlands), Tekst(Taal::Engels, T::TaalFrans),
-                  Tekst(Taal::Frans, T::MnuOpenen), Tekst(Taal::Frans, T::MnuOpslaan),
-                  Tekst(Taal::Engels, T::MnuBestand)),
-              std::make_tuple("&Dutch", "&French", "&Lancement", "&Écrire", "&File"));
-}

@@ -41,32 +41,28 @@ Spelergegevens Speler(int32_t loting, std::string naam, std::string kort) {
 
 } // namespace
 
+// Drawn, after one restart of the generator, until the number is free; a maximum under one
+// draws from ten; a full range does not loop but gives the next number.
 TEST(KiesRandomNummer, TrektTotHetNummerVrijIs) {
-    TSpelersVerzameling s;
-    s.Voegtoe(Speler(3, "A", ""));
-    s.Voegtoe(Speler(5, "B", ""));
-    Rij r({2, 4, 0}); // 3 and 5 are taken, 1 is free
-    EXPECT_EQ(s.KiesRandomNummer(6, r), 1);
-    EXPECT_EQ(r.herstarts, 1);
-    EXPECT_EQ(r.bereiken, (std::vector<int>{6, 6, 6}));
-}
-
-TEST(KiesRandomNummer, MaximumOnderEenTrektUitTien) {
-    TSpelersVerzameling s;
-    Rij r({9});
-    EXPECT_EQ(s.KiesRandomNummer(0, r), 10);
-    EXPECT_EQ(r.bereiken, std::vector<int>{10});
-    Rij q({0});
-    EXPECT_EQ(s.KiesRandomNummer(-4, q), 1);
-    EXPECT_EQ(q.bereiken, std::vector<int>{10});
-}
-
-TEST(KiesRandomNummer, VolBereikLooptNietVast) {
-    TSpelersVerzameling s;
-    for (int i = 1; i <= 3; ++i) s.Voegtoe(Speler(i, "x", ""));
-    Rij r({});
-    EXPECT_EQ(s.KiesRandomNummer(3, r), 4);
-    EXPECT_TRUE(r.bereiken.empty());
+    const struct {
+        std::vector<int> bezet;
+        int maximum;
+        std::deque<int> getallen;
+        int nummer;
+        std::vector<int> bereiken;
+    } gevallen[] = {
+        {{3, 5}, 6, {2, 4, 0}, 1, {6, 6, 6}}, // 3 and 5 are taken, 1 is free
+        {{}, 0, {9}, 10, {10}},
+        {{}, -4, {0}, 1, {10}},
+        {{1, 2, 3}, 3, {}, 4, {}},
+    };
+    for (const auto& g : gevallen) {
+        TSpelersVerzameling s;
+        for (int i : g.bezet) s.Voegtoe(Speler(i, "x", ""));
+        Rij r(g.getallen);
+        EXPECT_EQ(s.KiesRandomNummer(g.maximum, r), g.nummer) << g.maximum;
+        EXPECT_EQ(std::tie(r.herstarts, r.bereiken), std::make_tuple(1, g.bereiken)) << g.maximum;
+    }
 }
 
 TEST(Zoeknaam, VierRondesInVolgorde) {

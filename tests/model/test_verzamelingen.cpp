@@ -95,23 +95,12 @@ TEST(Wedstrijden, UitslagZetten) {
     EXPECT_TRUE(w.G().Reglementair);
 }
 
-TEST(Wedstrijden, VerwijderenPerRondeEnSpeler) {
-    Competitie c;
-    c.Wedstrijden.Voegtoe({1, 1, 1, 2, 2, 0, true, false});
-    c.Wedstrijden.Voegtoe({1, 2, 3, 4, 0, 0, false, false});
-    c.Wedstrijden.Voegtoe({2, 1, 1, 3, 0, 0, false, false});
-    EXPECT_TRUE(c.Wedstrijden.verwijderronde(1));
-    EXPECT_EQ(c.Wedstrijden.Aantal(), 2u);         // the played match of round 1 stays
-    EXPECT_FALSE(c.Wedstrijden.verwijderronde(1)); // nothing unplayed left to remove
-    c.Wedstrijden.VerwijderSpeler(1);
-    EXPECT_EQ(c.Wedstrijden.Aantal(), 0u);
-}
-
-TEST(Rondes, BerekenUitslagenEnDatum) {
+TEST(Wedstrijden, RondetellingDatumEnVerwijderen) {
     Competitie c;
     c.Wedstrijden.Voegtoe({1, 1, 1, 2, 2, 0, true, false});
     c.Wedstrijden.Voegtoe({1, 2, 3, 4, 0, 0, false, false});
     c.Wedstrijden.Voegtoe({1001, 1, 3, 4, 0, 0, true, false});
+    c.Wedstrijden.Voegtoe({2, 1, 3, 1, 0, 0, false, false});
     c.Rondes.zoek(1001)->W().AantalWedstrijden = 42;
     c.Rondes.BerekenUitslagen(c.Wedstrijden);
     EXPECT_EQ(c.Rondes.zoek(1)->G().AantalWedstrijden, 2);
@@ -123,6 +112,12 @@ TEST(Rondes, BerekenUitslagenEnDatum) {
     c.Rondes.ZetRondeDatum(5, "niets");
     EXPECT_EQ(c.Rondes.geef_datum(1), "02-09-2026");
     EXPECT_FALSE(c.Rondes.RondeBestaat(5));
+
+    EXPECT_TRUE(c.Wedstrijden.verwijderronde(1));
+    EXPECT_EQ(c.Wedstrijden.Aantal(), 3u);         // the played match of round 1 stays
+    EXPECT_FALSE(c.Wedstrijden.verwijderronde(1)); // nothing unplayed left to remove
+    c.Wedstrijden.VerwijderSpeler(1);              // as white and as black
+    EXPECT_EQ(c.Wedstrijden.Aantal(), 1u);
 }
 
 TEST(Groepen, VrijeNummersTitelEnRegel) {
