@@ -21,9 +21,24 @@
 #include <QTimer>
 
 #include <functional>
+#include <map>
 #include <memory>
 
 namespace velkaro::test {
+
+// The test classes of this program by name; main() runs the one its first argument names.
+inline std::map<QString, std::function<QObject*()>>& Testklassen() {
+    static std::map<QString, std::function<QObject*()>> klassen;
+    return klassen;
+}
+struct Aanmelding {
+    Aanmelding(const char* naam, std::function<QObject*()> maak) { Testklassen()[naam] = maak; }
+};
+#define VELKARO_TESTKLASSE(K)                                                                      \
+    static const velkaro::test::Aanmelding aanmelding##K{#K, [] { return new K; }};
+
+// The run of the program that the crash-recovery test starts and kills (test_herstel.cpp).
+int HerstelSessie(const QString& map);
 
 // Runs f on the modal dialog as soon as it is up (the command that opens it runs exec()).
 // A dialog that f leaves open (a failed check returns early) is closed, so the test goes on.

@@ -1,12 +1,12 @@
 // Crash recovery for real: a second run of this program types results in the match list and
 // is killed (SIGKILL) before any close; the next start offers the recovery copy, which holds
 // every result typed, and a normal close afterwards leaves no copy and asks nothing.
-#include "test_herstel.h"
-
+#ifndef Q_MOC_RUN // moc reads the Qt headers only
 #include "entry/herstel.h"
 #include "hulp.h"
 #include "lang/teksten.h"
 #include "storage/competitiebestand.h"
+#endif
 
 #include <QElapsedTimer>
 #include <QLabel>
@@ -17,6 +17,15 @@
 #include <iostream>
 
 using namespace velkaro;
+
+class TestHerstel : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir map_;
+
+private slots:
+    void killNaUitslagBiedtHerstelAan();
+};
 
 namespace {
 
@@ -53,9 +62,11 @@ void MaakClub(const std::string& pad) {
     if (!SchrijfBestand(c).Ok()) qFatal("cannot write %s", pad.c_str());
 }
 
+} // namespace
+
 // The run that is killed: two results typed in the open match list, then it waits until the
 // recovery copy holds both, says so and waits to be killed.
-int Sessie(const QString& map) {
+int test::HerstelSessie(const QString& map) {
     test::Programma p(map);
     if (!p.venster->OpenBijStart((map + "/club.xv7").toStdString())) return 3;
     const std::string kopie = (map + "/club.herstel").toStdString();
@@ -86,8 +97,6 @@ int Sessie(const QString& map) {
     p.venster->OpenRondes(true);
     return 4;
 }
-
-} // namespace
 
 void TestHerstel::killNaUitslagBiedtHerstelAan() {
     const QString map = map_.path();
@@ -137,12 +146,5 @@ void TestHerstel::killNaUitslagBiedtHerstelAan() {
                  .size());
 }
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    Q_INIT_RESOURCE(velkaro);
-    lang::KiesTaal(lang::Taal::Nederlands);
-    if (argc == 3 && std::strcmp(argv[1], "--sessie") == 0) return Sessie(argv[2]);
-    TestHerstel t;
-    return QTest::qExec(&t, argc, argv);
-}
+VELKARO_TESTKLASSE(TestHerstel)
+#include "test_herstel.moc"

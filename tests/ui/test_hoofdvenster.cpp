@@ -1,13 +1,13 @@
 // The desktop program driven as a user drives it: the real main window and dialogs, found by
 // object name, with the questions and file dialogs answered by the scripted conversation.
-#include "test_hoofdvenster.h"
-
+#ifndef Q_MOC_RUN // moc reads the Qt headers only
 #include "../entry/maak.h"
 #include "entry/ini.h"
 #include "hulp.h"
 #include "lang/teksten.h"
 #include "storage/competitiebestand.h"
 #include "ui/helpvenster.h"
+#endif
 
 #include <QAbstractItemModelTester>
 #include <QAction>
@@ -27,6 +27,35 @@
 using namespace velkaro;
 using velkaro::test::BijModaal;
 using velkaro::test::Zoek;
+
+class TestHoofdvenster : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir map_;
+    QString Pad(const QString& naam) const { return map_.path() + "/" + naam; }
+    // A copy of the demo competition in the scratch folder.
+    std::string Demo() const;
+
+private slots:
+    void init();
+    void startZonderInstellingenbestand();
+    void startMetOnbekendeTaal();
+    void openenOpslaanEnNieuw();
+    void recenteBestandenNaOpslaan();
+    void ontbrekendRecentBestandNaHerstart();
+    void laatsteGroepWordtNietVerwijderd();
+    void openGroepVanDrieVerwijderen();
+    void nieuweGroepNaGroepen1En3();
+    void sorteervolgordeOnderZwitsers();
+    void kndbDelftsDanSchaaknotatie();
+    void toernooigegevensVraag();
+    void engelsInDeStatusbalkNaWisselen();
+    void afsluitenBewaartZonderVraagEnMeldtEenFout();
+    void f1OpentHetHulpstuk();
+    void publicerenVanuitHetUitvoermenu();
+    void vensterOverHetHoofdvenster();
+    void rondgangVanEenNieuweGebruiker();
+};
 
 namespace {
 
@@ -537,10 +566,5 @@ void TestHoofdvenster::rondgangVanEenNieuweGebruiker() {
     QCOMPARE(terug.Opties.PuntenPlusRemise, 3);
 }
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    Q_INIT_RESOURCE(velkaro);
-    TestHoofdvenster t;
-    return QTest::qExec(&t, argc, argv);
-}
+VELKARO_TESTKLASSE(TestHoofdvenster)
+#include "test_hoofdvenster.moc"

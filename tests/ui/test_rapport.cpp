@@ -1,8 +1,7 @@
 // The report dialog driven as a user drives it: its options reach the report byte for byte as
 // the command line writes them, the screen view shows it, and the print preview and the
 // headless print lay the largest competition out on the right number of PDF pages.
-#include "test_rapport.h"
-
+#ifndef Q_MOC_RUN // moc reads the Qt headers only
 #include "bench/grootste.h"
 #include "hulp.h"
 #include "lang/teksten.h"
@@ -12,6 +11,7 @@
 #include "ui/helpvenster.h"
 #include "ui/qtgesprek.h"
 #include "ui/rapportscherm.h"
+#endif
 
 #include <QAction>
 #include <QCheckBox>
@@ -47,6 +47,28 @@ using velkaro::test::PdfBladen;
 using velkaro::test::PdfTekst;
 using velkaro::test::ZetVakjes;
 using velkaro::test::Zoek;
+
+class TestRapport : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir map_;
+    QString Pad(const QString& naam) const { return map_.path() + "/" + naam; }
+    // A copy of the demo competition in a folder of the scratch folder.
+    std::string Demo(const QString& map) const;
+    // The largest competition: 255 players, 50 rounds, cross table on.
+    std::string Grootste() const;
+
+private slots:
+    void init();
+    void menuEnKnoppen();
+    void elkeSoortAlsDeOpdrachtregel();
+    void schijfGelijkAanDeOpdrachtregel();
+    void beeldschermToontHetRapport();
+    void grootsteRanglijstNaarPdf();
+    void afdrukkenZonderVenster();
+    void pdfNaamEnZoom();
+    void afdrukkenVanZonderGaten();
+};
 
 namespace {
 
@@ -494,8 +516,6 @@ void TestRapport::pdfNaamEnZoom() {
         QString::fromStdString(p.g.Meldingen.back().first).endsWith(Pad("pdf/uitslag.xv7.pdf")));
 }
 
-QTEST_MAIN(TestRapport)
-
 // The "Afdrukken van" box of every kind that shows it: its boxes stand one under the other in
 // each column without a hole, whichever boxes the kind hides and however tall the box is.
 void TestRapport::afdrukkenVanZonderGaten() {
@@ -532,3 +552,6 @@ void TestRapport::afdrukkenVanZonderGaten() {
     }
     QVERIFY(gezien >= 3);
 }
+
+VELKARO_TESTKLASSE(TestRapport)
+#include "test_rapport.moc"

@@ -2,11 +2,11 @@
 // a new file, players through the player dialog, rounds paired through the schedule dialog,
 // results typed in the match list, the ranking with its cross table on screen, printed to PDF
 // and written as HTML. The files the walks leave behind are then checked.
-#include "test_rondgang.h"
-
+#ifndef Q_MOC_RUN // moc reads the Qt headers only
 #include "hulp.h"
 #include "lang/teksten.h"
 #include "storage/competitiebestand.h"
+#endif
 
 #include <QAction>
 #include <QDir>
@@ -35,6 +35,19 @@ using velkaro::test::PdfBladen;
 using velkaro::test::PdfTekst;
 using velkaro::test::ZetVakjes;
 using velkaro::test::Zoek;
+
+class TestRondgang : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir map_;
+    QString Pad(const QString& naam) const { return map_.path() + "/" + naam; }
+
+private slots:
+    void init();
+    void zwitsersVanNieuwTotRanglijst();
+    void rondtoernooiVanAcht();
+    void clubavondMetVrijeRondeEnOngedaan();
+};
 
 namespace {
 
@@ -398,10 +411,5 @@ void TestRondgang::clubavondMetVrijeRondeEnOngedaan() {
     ControleerRapporten(xv7, scherm, Pad("avond.pdf"), Pad("avond.htm"), 9);
 }
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    Q_INIT_RESOURCE(velkaro);
-    TestRondgang t;
-    return QTest::qExec(&t, argc, argv);
-}
+VELKARO_TESTKLASSE(TestRondgang)
+#include "test_rondgang.moc"

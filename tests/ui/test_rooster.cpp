@@ -1,7 +1,6 @@
 // The schedule dialog and the progress window driven as a user drives them, Stop while the
 // search runs on its worker thread, and the worker's messages on the GUI thread.
-#include "test_rooster.h"
-
+#ifndef Q_MOC_RUN // moc reads the Qt headers only
 #include "../pairing/verschiltoets.h"
 #include "entry/ini.h"
 #include "hulp.h"
@@ -16,6 +15,7 @@
 #include "ui/ongedaanacties.h"
 #include "ui/qtgesprek.h"
 #include "ui/roosterdialoog.h"
+#endif
 
 #include <QAbstractItemModelTester>
 #include <QAction>
@@ -39,6 +39,25 @@ using velkaro::test::Zoek;
 using Paarlijst = std::vector<std::pair<int, int>>;
 using velkaro::test::Afdruk;
 using velkaro::test::BijModaal;
+
+class TestRooster : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir map_;
+
+private slots:
+    void init();
+    void tonenEnVrijgavePerSysteem_data();
+    void tonenEnVrijgavePerSysteem();
+    void selecterenEnWisselen();
+    void voorgesteldeRonde();
+    void zwitsersDoorDeDialoog();
+    void opnieuwParenVraagtEerst();
+    void rondtoernooiDoorDeDialoog();
+    void stopHerstelt();
+    void meldingenVanDeWerkerBereikenHetGesprek();
+    void hoofdvensterRoostert();
+};
 
 namespace {
 
@@ -532,10 +551,5 @@ void TestRooster::hoofdvensterRoostert() {
     QCOMPARE(rapporten.size(), std::size_t(1));
 }
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    Q_INIT_RESOURCE(velkaro);
-    TestRooster t;
-    return QTest::qExec(&t, argc, argv);
-}
+VELKARO_TESTKLASSE(TestRooster)
+#include "test_rooster.moc"

@@ -1,7 +1,6 @@
 // The player register, the player entry dialog and the categories dialog driven by object
 // name, with their questions answered by the scripted conversation.
-#include "test_spelers.h"
-
+#ifndef Q_MOC_RUN // moc reads the Qt headers only
 #include "../entry/hulp.h"
 #include "../storage/hulp.h"
 #include "../storage/ratingbestanden.h"
@@ -12,6 +11,7 @@
 #include "ui/spelerinvoer.h"
 #include "ui/spelerlijst.h"
 #include "ui/spelermodel.h"
+#endif
 
 #include <QAbstractItemModelTester>
 #include <QAction>
@@ -33,6 +33,24 @@
 using namespace velkaro;
 using velkaro::test::BijModaal;
 using velkaro::test::Zoek;
+
+class TestSpelers : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir map_;
+
+private slots:
+    void init();
+    void toetsenEnTeller();
+    void ingevenNaamEnWeigeringen();
+    void snelIngeven();
+    void willekeurigMetMaximum();
+    void automatischNummeren();
+    void kolomweergaveSorteert();
+    void ratinglijsten();
+    void categorieen();
+    void f1OpentHetEigenHulpstuk();
+};
 
 namespace {
 
@@ -453,4 +471,5 @@ void TestSpelers::f1OpentHetEigenHulpstuk() {
     }
 }
 
-QTEST_MAIN(TestSpelers)
+VELKARO_TESTKLASSE(TestSpelers)
+#include "test_spelers.moc"

@@ -1,8 +1,7 @@
 // The rounds dialog, the match list and the match entry dialog driven as a user drives them:
 // widgets found by object name, keys typed into the match table, questions answered by the
 // scripted conversation.
-#include "test_uitslagen.h"
-
+#ifndef Q_MOC_RUN // moc reads the Qt headers only
 #include "../entry/hulp.h"
 #include "../entry/maak.h"
 #include "entry/ongedaan.h"
@@ -20,6 +19,7 @@
 #include "ui/wedinvoerdialoog.h"
 #include "ui/wedstrijdlijstdialoog.h"
 #include "ui/wedstrijdmodel.h"
+#endif
 
 #include <QAbstractItemModelTester>
 #include <QAction>
@@ -45,6 +45,29 @@ using namespace velkaro;
 using velkaro::test::BijVenster;
 using velkaro::test::Klik;
 using velkaro::test::Zoek;
+
+class TestUitslagen : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir map_;
+
+private slots:
+    void init();
+    void uitslagtoetsenPerModus_data();
+    void uitslagtoetsenPerModus();
+    void uitslagVerbeteren();
+    void abortVraagt_data();
+    void abortVraagt();
+    void rondesInvoegenEnVerwijderen();
+    void nieuweRondeNaAbortWeg();
+    void wedInvoerLostOp_data();
+    void wedInvoerLostOp();
+    void vrijeEnAlleSpelers();
+    void uitslagenknopEnGroepswissel();
+    void matrixInvoer();
+    void matrixRoosterToontHetRooster();
+    void ongedaanMakenEnOpnieuw();
+};
 
 namespace {
 
@@ -609,14 +632,6 @@ void TestUitslagen::matrixInvoer() {
                                   "2 Speler Tabel-Speler 3 1- 1"}));
 }
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    Q_INIT_RESOURCE(velkaro);
-    TestUitslagen t;
-    return QTest::qExec(&t, argc, argv);
-}
-
 // Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z in the match list and the player register: a result, a
 // deleted match, a numbering and a deleted player with his matches, back and forth, with the
 // lists following and the menu entries naming the step.
@@ -696,3 +711,6 @@ void TestUitslagen::ongedaanMakenEnOpnieuw() {
     r.exec();
     QCOMPARE(InRonde(t.c, 1), 2);
 }
+
+VELKARO_TESTKLASSE(TestUitslagen)
+#include "test_uitslagen.moc"
