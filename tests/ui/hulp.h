@@ -7,11 +7,13 @@
 #include "model/competitie.h"
 #include "storage/competitiebestand.h"
 #include "ui/hoofdvenster.h"
+#include "ui/omgeving.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QProcess>
@@ -139,6 +141,27 @@ inline QString PdfTekst(const QString& pad, int blad) {
 inline std::string Afdruk(const Competitie& c) {
     return SchrijfHoofdbestandTekst(c) + "\n=====\n" + SchrijfGroepTekst(c);
 }
+
+// A fresh copy of the demo competition in map (no recovery copy of an earlier program that
+// ended without a close); returns the main file.
+inline std::string KopieerDemo(const QString& map) {
+    QDir().mkpath(map);
+    QFile::remove(map + "/club.herstel");
+    for (const QString& n : QDir(VELKARO_EXAMPLES).entryList({"club.*"}, QDir::Files)) {
+        QFile::remove(map + "/" + n);
+        QFile::copy(QString(VELKARO_EXAMPLES) + "/" + n, map + "/" + n);
+        QFile(map + "/" + n).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    }
+    return (map + "/club.xv7").toStdString();
+}
+
+// A competition in memory with what a dialog needs around it.
+struct Dialoogomgeving {
+    Competitie c;
+    ScriptGesprek g;
+    Ini ini;
+    ui::Omgeving o{c, g, ini, {}};
+};
 
 struct Programma {
     explicit Programma(const QString& map, const QString& iniNaam = "velkaro.INI") {
