@@ -366,6 +366,9 @@ void TestRondgang::clubavondMetVrijeRondeEnOngedaan() {
     });
     Klik(w, "knopRooster");
     QCOMPARE(p.g.Vragen.size(), std::size_t{1});
+    QCOMPARE(p.g.Vragen[0].Knoppen, Knoppen::JaNeeStandaardNee);
+    QVERIFY2(p.g.Vragen[0].Tekst.find(", Speler ") != std::string::npos,
+             p.g.Vragen[0].Tekst.c_str());
     QCOMPARE(test::Afdruk(p.c), voor);
     // Yes: the played games keep their numbers, the new ones take numbers none of them has.
     p.g.Antwoorden = {Antwoord::Ja};
