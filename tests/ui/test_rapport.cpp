@@ -131,16 +131,6 @@ void TestRapport::menuEnKnoppen() {
     });
     QTest::mouseClick(Zoek<QToolButton>(w, "knopStand"), Qt::LeftButton);
     QVERIFY(gezien);
-    // The results after a pairing open on the rounds the pairing made.
-    BijVenster("TVKRang", [&](QWidget* d) {
-        QCOMPARE(d->windowTitle(), QString("Uitslagen en/of rooster afdrukken"));
-        QVERIFY(Zoek<QWidget>(d, "grpUitslagen")->isVisibleTo(d));
-        QCOMPARE(Zoek<QSpinBox>(d, "edUitslagVan")->value(), 2);
-        QCOMPARE(Zoek<QSpinBox>(d, "edUitslagTot")->value(), 3);
-        QVERIFY(Zoek<QPushButton>(d, "knopBeeldscherm")->isEnabled());
-        Klik(d, "knopOk");
-    });
-    w->ToonRapport(Rapportsoort::UitslagenEnRooster, 2, 3);
 }
 
 void TestRapport::elkeSoortAlsDeOpdrachtregel() {
