@@ -110,23 +110,15 @@ void TestSpelers::toetsenEnTeller() {
     Register r({{"Anna", 1500}, {"Bert", 1400}, {"Cees", 1300}, {"Dirk", 1200}, {"Evert", 1100}});
     QAbstractItemModelTester tester(r.d->Model(),
                                     QAbstractItemModelTester::FailureReportingMode::QtTest);
-    test::VoegWedstrijdToe(r.c, 1, 1, r.Speler("Cees")->InternNummer(),
-                           r.Speler("Anna")->InternNummer(), 2, 0);
     QCOMPARE(r.Teller(), QString("1/5"));
     r.Toets(Qt::Key_Down);
     r.Toets(Qt::Key_Down);
     QCOMPARE(r.Teller(), QString("3/5"));
 
-    // Delete asks first; No leaves everything, Yes takes the player and his games.
-    r.g.Antwoorden = {Antwoord::Nee, Antwoord::Ja};
+    // Delete asks first (what No and Yes do to the games is the core's).
+    r.g.Antwoorden = {Antwoord::Ja};
     r.Toets(Qt::Key_Delete);
     QCOMPARE(r.g.Vragen.at(0).Tekst, std::string("Speler Cees verwijderen?"));
-    QCOMPARE(r.g.Vragen.at(0).Titel, std::string("Bevestiging"));
-    QCOMPARE(r.c.Spelers.Aantal(), std::size_t(5));
-    r.Toets(Qt::Key_Delete);
-    QCOMPARE(r.c.Spelers.Aantal(), std::size_t(4));
-    QVERIFY(!r.Speler("Cees"));
-    QCOMPARE(r.c.Wedstrijden.Aantal(), std::size_t(0));
     QCOMPARE(r.Teller(), QString("3/4"));
     QCOMPARE(r.Namen(), QStringList({"Anna", "Bert", "Dirk", "Evert"}));
 
@@ -142,7 +134,6 @@ void TestSpelers::toetsenEnTeller() {
     // F3 searches from the line after the selected one, without regard to case.
     r.g.Invoeren = {std::string("vER")};
     r.Toets(Qt::Key_F3);
-    QCOMPARE(r.g.Invoerkaders.back(), std::pair(std::string("Zoeken speler"), std::string()));
     QCOMPARE(r.Teller(), QString("5/5"));
 
     // Space, Enter and Return open the selected player; Cancel changes nothing.
