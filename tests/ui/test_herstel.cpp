@@ -2,6 +2,8 @@
 // is killed (SIGKILL) before any close; the next start offers the recovery copy, which holds
 // every result typed, and a normal close afterwards leaves no copy and asks nothing.
 #ifndef Q_MOC_RUN // moc reads the Qt headers only
+#include "../entry/hulp.h"
+#include "../entry/maak.h"
 #include "entry/herstel.h"
 #include "hulp.h"
 #include "lang/teksten.h"
@@ -38,27 +40,9 @@ int Gespeeld(const Competitie& c) {
 // Four players and round 1 paired, without results.
 void MaakClub(const std::string& pad) {
     Competitie c;
-    c.VolledigeReset();
-    c.Bestandsnaam = pad;
-    Deelcompgegevens d;
-    d.Competitienummer = d.Bestandsnummer = 1;
-    c.Groepen.Voegtoe(d);
-    c.HuidigeDeelcomp = 1;
-    for (int i = 1; i <= 4; ++i) {
-        Spelergegevens s;
-        s.Lotingnummer = s.InternNummer = i;
-        s.Naam = "Speler " + std::to_string(i);
-        s.Opnemen = OpnemenStand | OpnemenRooster;
-        c.Spelers.Voegtoe(s);
-    }
-    for (int i = 0; i < 2; ++i) {
-        Wedstrijdgegevens w;
-        w.Ronde = 1;
-        w.Wedstrijdnummer = i + 1;
-        w.Wit = 2 * i + 1;
-        w.Zwart = 2 * i + 2;
-        c.Wedstrijden.Voegtoe(w);
-    }
+    test::MaakCompetitie(c, pad, {"Club"}, {1}, 1); // with player 1
+    for (int i = 2; i <= 4; ++i) test::VoegSpelerToe(c, i, "Speler " + std::to_string(i));
+    for (int i = 0; i < 2; ++i) test::VoegWedstrijdToe(c, 1, i + 1, 2 * i + 1, 2 * i + 2);
     if (!SchrijfBestand(c).Ok()) qFatal("cannot write %s", pad.c_str());
 }
 
