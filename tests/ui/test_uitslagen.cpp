@@ -600,9 +600,22 @@ void TestUitslagen::ongedaanMakenEnOpnieuw() {
         QCOMPARE(r.Ongedaan()->Ongedaan()->text(), QString("&Ongedaan maken: nummeren"));
         toets(lijst, Qt::Key_Z);
         QCOMPARE(nummers(), voor);
+        lijst->setCurrentIndex(r.Model()->index(0, 0));
+        t.g.Antwoorden = {Antwoord::Ja};
+        QTest::keyClick(lijst, Qt::Key_Delete);
+        QCOMPARE(r.Model()->rowCount(), 5);
+        QCOMPARE(InRonde(t.c, 1), 2);
+        toets(lijst, Qt::Key_Z);
+        QCOMPARE(r.Model()->rowCount(), 6);
+        QCOMPARE(t.Uitslagen(1), (QStringList{"2/0", "0/2", "-"}));
+        toets(lijst, Qt::Key_Y);
+        QCOMPARE(r.Model()->rowCount(), 5);
+        QCOMPARE(r.Ongedaan()->Ongedaan()->text(),
+                 QString("&Ongedaan maken: speler verwijderen Speler A"));
         Klik(w, "knopOk");
     });
     r.exec();
+    QCOMPARE(InRonde(t.c, 1), 2);
 }
 
 VELKARO_TESTKLASSE(TestUitslagen)
