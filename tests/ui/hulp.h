@@ -42,22 +42,6 @@ struct Aanmelding {
 // The run of the program that the crash-recovery test starts and kills (test_herstel.cpp).
 int HerstelSessie(const QString& map);
 
-// Runs f on the modal dialog as soon as it is up (the command that opens it runs exec()).
-// A dialog that f leaves open (a failed check returns early) is closed, so the test goes on.
-inline void BijModaal(std::function<void(QWidget*)> f) {
-    auto probeer = std::make_shared<std::function<void()>>();
-    *probeer = [f, probeer] {
-        QWidget* w = QApplication::activeModalWidget();
-        if (!w) {
-            QTimer::singleShot(10, *probeer);
-            return;
-        }
-        f(w);
-        if (auto* d = qobject_cast<QDialog*>(w); d && d->isVisible()) d->reject();
-    };
-    QTimer::singleShot(0, *probeer);
-}
-
 // A child widget by object name; a missing one ends the test run at once.
 template <class W> W* Zoek(QObject* ouder, const char* naam) {
     W* w = ouder->findChild<W*>(naam);
@@ -69,13 +53,14 @@ inline void Klik(QWidget* ouder, const char* knop) {
     Zoek<QAbstractButton>(ouder, knop)->click();
 }
 
-// Runs f on the modal window of this form name as soon as it is the active one and shown;
-// a dialog that f leaves open is closed, so the test goes on.
+// Runs f on the modal window of this form name (any, if empty) as soon as it is the active one
+// and shown (the command that opens it runs exec()); a dialog that f leaves open (a failed check
+// returns early) is closed, so the test goes on.
 inline void BijVenster(const QString& naam, std::function<void(QWidget*)> f) {
     auto probeer = std::make_shared<std::function<void()>>();
     *probeer = [naam, f, probeer] {
         QWidget* w = QApplication::activeModalWidget();
-        if (!w || w->objectName() != naam || !w->isVisible()) {
+        if (!w || (!naam.isEmpty() && w->objectName() != naam) || !w->isVisible()) {
             QTimer::singleShot(10, *probeer);
             return;
         }
@@ -83,6 +68,10 @@ inline void BijVenster(const QString& naam, std::function<void(QWidget*)> f) {
         if (auto* d = qobject_cast<QDialog*>(w); d && d->isVisible()) d->reject();
     };
     QTimer::singleShot(0, *probeer);
+}
+
+inline void BijModaal(std::function<void(QWidget*)> f) {
+    BijVenster({}, std::move(f));
 }
 
 // Every visible label with a field (buddy) beside it keeps at least 10 pixels from it.
