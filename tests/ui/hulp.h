@@ -7,11 +7,13 @@
 #include "model/competitie.h"
 #include "storage/competitiebestand.h"
 #include "ui/hoofdvenster.h"
+#include "ui/omgeving.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QProcess>
@@ -21,25 +23,24 @@
 #include <QTimer>
 
 #include <functional>
+#include <map>
 #include <memory>
 
 namespace velkaro::test {
 
-// Runs f on the modal dialog as soon as it is up (the command that opens it runs exec()).
-// A dialog that f leaves open (a failed check returns early) is closed, so the test goes on.
-inline void BijModaal(std::function<void(QWidget*)> f) {
-    auto probeer = std::make_shared<std::function<void()>>();
-    *probeer = [f, probeer] {
-        QWidget* w = QApplication::activeModalWidget();
-        if (!w) {
-            QTimer::singleShot(10, *probeer);
-            return;
-        }
-        f(w);
-        if (auto* d = qobject_cast<QDialog*>(w); d && d->isVisible()) d->reject();
-    };
-    QTimer::singleShot(0, *probeer);
+// The test classes of this program by name; main() runs the one its first argument names.
+inline std::map<QString, std::function<QObject*()>>& Testklassen() {
+    static std::map<QString, std::function<QObject*()>> klassen;
+    return klassen;
 }
+struct Aanmelding {
+    Aanmelding(const char* naam, std::function<QObject*()> maak) { Testklassen()[naam] = maak; }
+};
+#define VELKARO_TESTKLASSE(K)                                                                      \
+    static const velkaro::test::Aanmelding aanmelding##K{#K, [] { return new K; }};
+
+// The run of the program that the crash-recovery test starts and kills (test_herstel.cpp).
+int HerstelSessie(const QString& map);
 
 // A child widget by object name; a missing one ends the test run at once.
 template <class W> W* Zoek(QObject* ouder, const char* naam) {
@@ -52,13 +53,14 @@ inline void Klik(QWidget* ouder, const char* knop) {
     Zoek<QAbstractButton>(ouder, knop)->click();
 }
 
-// Runs f on the modal window of this form name as soon as it is the active one and shown;
-// a dialog that f leaves open is closed, so the test goes on.
+// Runs f on the modal window of this form name (any, if empty) as soon as it is the active one
+// and shown (the command that opens it runs exec()); a dialog that f leaves open (a failed check
+// returns early) is closed, so the test goes on.
 inline void BijVenster(const QString& naam, std::function<void(QWidget*)> f) {
     auto probeer = std::make_shared<std::function<void()>>();
     *probeer = [naam, f, probeer] {
         QWidget* w = QApplication::activeModalWidget();
-        if (!w || w->objectName() != naam || !w->isVisible()) {
+        if (!w || (!naam.isEmpty() && w->objectName() != naam) || !w->isVisible()) {
             QTimer::singleShot(10, *probeer);
             return;
         }
@@ -66,6 +68,10 @@ inline void BijVenster(const QString& naam, std::function<void(QWidget*)> f) {
         if (auto* d = qobject_cast<QDialog*>(w); d && d->isVisible()) d->reject();
     };
     QTimer::singleShot(0, *probeer);
+}
+
+inline void BijModaal(std::function<void(QWidget*)> f) {
+    BijVenster({}, std::move(f));
 }
 
 // Every visible label with a field (buddy) beside it keeps at least 10 pixels from it.
@@ -124,6 +130,27 @@ inline QString PdfTekst(const QString& pad, int blad) {
 inline std::string Afdruk(const Competitie& c) {
     return SchrijfHoofdbestandTekst(c) + "\n=====\n" + SchrijfGroepTekst(c);
 }
+
+// A fresh copy of the demo competition in map (no recovery copy of an earlier program that
+// ended without a close); returns the main file.
+inline std::string KopieerDemo(const QString& map) {
+    QDir().mkpath(map);
+    QFile::remove(map + "/club.herstel");
+    for (const QString& n : QDir(VELKARO_EXAMPLES).entryList({"club.*"}, QDir::Files)) {
+        QFile::remove(map + "/" + n);
+        QFile::copy(QString(VELKARO_EXAMPLES) + "/" + n, map + "/" + n);
+        QFile(map + "/" + n).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    }
+    return (map + "/club.xv7").toStdString();
+}
+
+// A competition in memory with what a dialog needs around it.
+struct Dialoogomgeving {
+    Competitie c;
+    ScriptGesprek g;
+    Ini ini;
+    ui::Omgeving o{c, g, ini, {}};
+};
 
 struct Programma {
     explicit Programma(const QString& map, const QString& iniNaam = "velkaro.INI") {

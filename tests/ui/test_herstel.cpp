@@ -1,12 +1,14 @@
 // Crash recovery for real: a second run of this program types results in the match list and
 // is killed (SIGKILL) before any close; the next start offers the recovery copy, which holds
 // every result typed, and a normal close afterwards leaves no copy and asks nothing.
-#include "test_herstel.h"
-
+#ifndef Q_MOC_RUN // moc reads the Qt headers only
+#include "../entry/hulp.h"
+#include "../entry/maak.h"
 #include "entry/herstel.h"
 #include "hulp.h"
 #include "lang/teksten.h"
 #include "storage/competitiebestand.h"
+#endif
 
 #include <QElapsedTimer>
 #include <QLabel>
@@ -17,6 +19,15 @@
 #include <iostream>
 
 using namespace velkaro;
+
+class TestHerstel : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir map_;
+
+private slots:
+    void killNaUitslagBiedtHerstelAan();
+};
 
 namespace {
 
@@ -29,33 +40,17 @@ int Gespeeld(const Competitie& c) {
 // Four players and round 1 paired, without results.
 void MaakClub(const std::string& pad) {
     Competitie c;
-    c.VolledigeReset();
-    c.Bestandsnaam = pad;
-    Deelcompgegevens d;
-    d.Competitienummer = d.Bestandsnummer = 1;
-    c.Groepen.Voegtoe(d);
-    c.HuidigeDeelcomp = 1;
-    for (int i = 1; i <= 4; ++i) {
-        Spelergegevens s;
-        s.Lotingnummer = s.InternNummer = i;
-        s.Naam = "Speler " + std::to_string(i);
-        s.Opnemen = OpnemenStand | OpnemenRooster;
-        c.Spelers.Voegtoe(s);
-    }
-    for (int i = 0; i < 2; ++i) {
-        Wedstrijdgegevens w;
-        w.Ronde = 1;
-        w.Wedstrijdnummer = i + 1;
-        w.Wit = 2 * i + 1;
-        w.Zwart = 2 * i + 2;
-        c.Wedstrijden.Voegtoe(w);
-    }
+    test::MaakCompetitie(c, pad, {"Club"}, {1}, 1); // with player 1
+    for (int i = 2; i <= 4; ++i) test::VoegSpelerToe(c, i, "Speler " + std::to_string(i));
+    for (int i = 0; i < 2; ++i) test::VoegWedstrijdToe(c, 1, i + 1, 2 * i + 1, 2 * i + 2);
     if (!SchrijfBestand(c).Ok()) qFatal("cannot write %s", pad.c_str());
 }
 
+} // namespace
+
 // The run that is killed: two results typed in the open match list, then it waits until the
 // recovery copy holds both, says so and waits to be killed.
-int Sessie(const QString& map) {
+int test::HerstelSessie(const QString& map) {
     test::Programma p(map);
     if (!p.venster->OpenBijStart((map + "/club.xv7").toStdString())) return 3;
     const std::string kopie = (map + "/club.herstel").toStdString();
@@ -86,8 +81,6 @@ int Sessie(const QString& map) {
     p.venster->OpenRondes(true);
     return 4;
 }
-
-} // namespace
 
 void TestHerstel::killNaUitslagBiedtHerstelAan() {
     const QString map = map_.path();
@@ -137,12 +130,5 @@ void TestHerstel::killNaUitslagBiedtHerstelAan() {
                  .size());
 }
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    Q_INIT_RESOURCE(velkaro);
-    lang::KiesTaal(lang::Taal::Nederlands);
-    if (argc == 3 && std::strcmp(argv[1], "--sessie") == 0) return Sessie(argv[2]);
-    TestHerstel t;
-    return QTest::qExec(&t, argc, argv);
-}
+VELKARO_TESTKLASSE(TestHerstel)
+#include "test_herstel.moc"

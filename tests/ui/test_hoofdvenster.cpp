@@ -1,13 +1,13 @@
 // The desktop program driven as a user drives it: the real main window and dialogs, found by
 // object name, with the questions and file dialogs answered by the scripted conversation.
-#include "test_hoofdvenster.h"
-
+#ifndef Q_MOC_RUN // moc reads the Qt headers only
 #include "../entry/maak.h"
 #include "entry/ini.h"
 #include "hulp.h"
 #include "lang/teksten.h"
 #include "storage/competitiebestand.h"
 #include "ui/helpvenster.h"
+#endif
 
 #include <QAbstractItemModelTester>
 #include <QAction>
@@ -28,6 +28,29 @@ using namespace velkaro;
 using velkaro::test::BijModaal;
 using velkaro::test::Zoek;
 
+class TestHoofdvenster : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir map_;
+    QString Pad(const QString& naam) const { return map_.path() + "/" + naam; }
+    // A copy of the demo competition in the scratch folder.
+    std::string Demo() const { return test::KopieerDemo(map_.path()); }
+
+private slots:
+    void init();
+    void openenOpslaanEnNieuw();
+    void recenteBestandenEnOnbekendeTaal();
+    void groependialoog();
+    void instellingendialoog();
+    void toernooigegevensVraag();
+    void engelsInDeStatusbalkNaWisselen();
+    void afsluitenMeldtEenFout();
+    void f1OpentHetHulpstuk();
+    void publicerenVanuitHetUitvoermenu();
+    void vensterOverHetHoofdvenster();
+    void rondgangVanEenNieuweGebruiker();
+};
+
 namespace {
 
 QString Status(test::Programma& p, int i) {
@@ -36,51 +59,25 @@ QString Status(test::Programma& p, int i) {
 
 } // namespace
 
-std::string TestHoofdvenster::Demo() const {
-    for (const char* n : {"club.xv7", "club.101", "club.102"}) {
-        QFile::remove(Pad(n));
-        QFile::copy(QString(VELKARO_EXAMPLES) + "/" + n, Pad(n));
-        QFile(Pad(n)).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-    }
-    return Pad("club.xv7").toStdString();
-}
-
 void TestHoofdvenster::init() {
     lang::KiesTaal(lang::Taal::Nederlands);
     for (const QString& f : QDir(map_.path()).entryList(QDir::Files)) QFile::remove(Pad(f));
 }
 
-void TestHoofdvenster::startZonderInstellingenbestand() {
+// A start without a settings file: no recent files, nothing to save; then the demo opened,
+// saved, and a new competition over an existing and a new name.
+void TestHoofdvenster::openenOpslaanEnNieuw() {
+    const std::string demo = Demo();
     test::Programma p(map_.path());
     auto* w = p.venster.get();
-    QCOMPARE(Zoek<QMenu>(w, "mnuBestand")->title(), QString("&Bestand"));
     for (const char* r : {"mnuRecent1", "mnuRecent2", "mnuRecent3", "mnuRecent4"})
         QVERIFY(!Zoek<QAction>(w, r)->isVisible());
     QVERIFY(!Zoek<QToolButton>(w, "knopSnelladen")->isVisible());
-    QVERIFY(Zoek<QAction>(w, "mnuOpenen")->isEnabled());
-    QVERIFY(Zoek<QAction>(w, "mnuNieuw")->isEnabled());
-    QVERIFY(Zoek<QAction>(w, "mnuTaal")->isEnabled());
     QVERIFY(!Zoek<QAction>(w, "mnuOpslaan")->isEnabled());
     QVERIFY(!Zoek<QAction>(w, "mnuWisselen")->isEnabled());
     QVERIFY(!Zoek<QToolButton>(w, "knopInstellingen")->isEnabled());
     QCOMPARE(p.c.Werkmap, map_.path().toStdString() + "/");
     QVERIFY(w->windowTitle().startsWith("Velkaro "));
-}
-
-void TestHoofdvenster::startMetOnbekendeTaal() {
-    Ini ini;
-    ini.Zet("Bestanden", "Taal", "Klingon");
-    QVERIFY(ini.Schrijf(Pad("velkaro.INI").toStdString()).Ok());
-    lang::KiesTaal(lang::Taal::Engels); // what an earlier window left behind
-    test::Programma p(map_.path());
-    QCOMPARE(lang::HuidigeTaal(), lang::Taal::Nederlands);
-    QCOMPARE(Zoek<QMenu>(p.venster.get(), "mnuGegevens")->title(), QString("&Gegevens"));
-}
-
-void TestHoofdvenster::openenOpslaanEnNieuw() {
-    const std::string demo = Demo();
-    test::Programma p(map_.path());
-    auto* w = p.venster.get();
     p.g.Bestanden = {demo};
     QTest::mouseClick(Zoek<QToolButton>(w, "knopOpenen"), Qt::LeftButton);
     QCOMPARE(p.g.Keuzes.size(), std::size_t(1));
@@ -114,69 +111,51 @@ void TestHoofdvenster::openenOpslaanEnNieuw() {
     QCOMPARE(terug.Spelers.At(0).G().Naam, std::string("Nieuwe naam"));
 }
 
-void TestHoofdvenster::recenteBestandenNaOpslaan() {
+// The recent files after a save and across a restart: a file gone since is left out of the
+// menu and the quick-load button opens the first; an unknown language in the settings is Dutch.
+void TestHoofdvenster::recenteBestandenEnOnbekendeTaal() {
     const std::string demo = Demo();
     {
         Competitie tweede;
         test::MaakCompetitie(tweede, Pad("tweede.xv7").toStdString(), {"Tweede"}, {1}, 1);
+        test::Programma p(map_.path());
+        auto* w = p.venster.get();
+        QVERIFY(w->OpenBijStart(demo));
+        QVERIFY(w->OpenBijStart(Pad("tweede.xv7").toStdString())); // saves the demo
+        Zoek<QAction>(w, "mnuOpslaan")->trigger();
+        w->Ververs();
+        QCOMPARE(Zoek<QAction>(w, "mnuRecent1")->data().toString(), Pad("tweede.xv7"));
+        QCOMPARE(Zoek<QAction>(w, "mnuRecent2")->data().toString(), Pad("club.xv7"));
+        QVERIFY(!Zoek<QAction>(w, "mnuRecent3")->isVisible());
+        QVERIFY(w->close());
     }
-    test::Programma p(map_.path());
-    auto* w = p.venster.get();
-    QVERIFY(w->OpenBijStart(demo));
-    QVERIFY(w->OpenBijStart(Pad("tweede.xv7").toStdString())); // saves the demo
-    Zoek<QAction>(w, "mnuOpslaan")->trigger();
-    w->Ververs();
-    QCOMPARE(Zoek<QAction>(w, "mnuRecent1")->data().toString(), Pad("tweede.xv7"));
-    QCOMPARE(Zoek<QAction>(w, "mnuRecent2")->data().toString(), Pad("club.xv7"));
-    QVERIFY(!Zoek<QAction>(w, "mnuRecent3")->isVisible());
-    QVERIFY(w->close());
-    const Ini ini = Ini::Lees(Pad("velkaro.INI").toStdString());
+    Ini ini = Ini::Lees(Pad("velkaro.INI").toStdString());
     QCOMPARE(ini.Waarde("Bestanden", "File_1").value_or(""), Pad("tweede.xv7").toStdString());
     QCOMPARE(ini.Waarde("Bestanden", "File_2").value_or(""), demo);
     QCOMPARE(ini.Waarde("Bestanden", "Taal").value_or(""), std::string("Nederlands"));
     QVERIFY(ini.Getal("WindowsRestorer", "TForm1_Width").has_value());
-}
 
-void TestHoofdvenster::ontbrekendRecentBestandNaHerstart() {
-    const std::string demo = Demo();
-    Ini ini;
-    ini.Zet("Bestanden", "File_1", demo);
-    ini.Zet("Bestanden", "File_2", Pad("weg.xv7").toStdString());
+    QFile::remove(Pad("club.xv7"));
+    ini.Zet("Bestanden", "Taal", "Klingon");
     QVERIFY(ini.Schrijf(Pad("velkaro.INI").toStdString()).Ok());
+    lang::KiesTaal(lang::Taal::Engels); // what an earlier window left behind
     test::Programma p(map_.path());
     auto* w = p.venster.get();
+    QCOMPARE(lang::HuidigeTaal(), lang::Taal::Nederlands);
+    QCOMPARE(Zoek<QMenu>(w, "mnuGegevens")->title(), QString("&Gegevens"));
     QVERIFY(Zoek<QAction>(w, "mnuRecent1")->isVisible());
     QVERIFY(!Zoek<QAction>(w, "mnuRecent2")->isVisible());
     auto* snel = Zoek<QToolButton>(w, "knopSnelladen");
     QVERIFY(snel->isVisible());
-    QCOMPARE(snel->text(), QString("club.xv7"));
+    QCOMPARE(snel->text(), QString("tweede.xv7"));
     QTest::mouseClick(snel, Qt::LeftButton);
-    QCOMPARE(Status(p, 2), QString("Sp: 14"));
+    QCOMPARE(Status(p, 2), QString("Sp: 1"));
     QVERIFY(!snel->isVisible()); // only while nothing is loaded
 }
 
-void TestHoofdvenster::laatsteGroepWordtNietVerwijderd() {
-    test::Programma p(map_.path());
-    auto* w = p.venster.get();
-    p.g.Bestanden = {Pad("een.xv7").toStdString()};
-    Zoek<QAction>(w, "mnuNieuw")->trigger();
-    BijModaal([&](QWidget* d) {
-        QCOMPARE(d->objectName(), QString("TDeelComp"));
-        auto* lijst = Zoek<QListWidget>(d, "lijstGroepen");
-        QAbstractItemModelTester tester(lijst->model(),
-                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
-        QCOMPARE(lijst->count(), 1);
-        QTest::mouseClick(Zoek<QPushButton>(d, "knopVerwijder"), Qt::LeftButton);
-        QCOMPARE(lijst->count(), 1);
-        QTest::mouseClick(Zoek<QPushButton>(d, "knopAnnuleren"), Qt::LeftButton);
-    });
-    Zoek<QAction>(w, "mnuWisselen")->trigger();
-    QCOMPARE(p.g.Meldingen.size(), std::size_t(1));
-    QCOMPARE(p.g.Meldingen[0].first, std::string("Competitiegroep kan niet verwijderd worden"));
-    QCOMPARE(p.g.Meldingen[0].second, std::string("Fout"));
-}
-
-void TestHoofdvenster::openGroepVanDrieVerwijderen() {
+// The groups dialog on the open group of three: the first line selected on opening, the open
+// group deleted after the question, a new group numbered 5, and "&Kies" on the first line.
+void TestHoofdvenster::groependialoog() {
     {
         Competitie c;
         test::MaakCompetitie(c, Pad("drie.xv7").toStdString(), {"Een", "Twee", "Drie"}, {1, 2, 3},
@@ -187,67 +166,46 @@ void TestHoofdvenster::openGroepVanDrieVerwijderen() {
     QVERIFY(w->OpenBijStart(Pad("drie.xv7").toStdString()));
     QCOMPARE(Status(p, 0), QString("2 Twee"));
     p.g.Antwoorden = {Antwoord::Ja};
+    p.g.Invoeren = {std::string("5")};
     BijModaal([&](QWidget* d) {
+        QCOMPARE(d->objectName(), QString("TDeelComp"));
         auto* lijst = Zoek<QListWidget>(d, "lijstGroepen");
         QAbstractItemModelTester tester(lijst->model(),
                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
-        QCOMPARE(lijst->currentRow(), 0); // the first line is selected on opening
+        QCOMPARE(lijst->currentRow(), 0);
         lijst->setCurrentRow(1);
         QTest::mouseClick(Zoek<QPushButton>(d, "knopVerwijder"), Qt::LeftButton);
+        QVERIFY(!QFile::exists(Pad("drie.102")));
         QCOMPARE(lijst->count(), 2);
         QVERIFY(lijst->item(0)->text().startsWith("    1 - Een"));
         QVERIFY(lijst->item(1)->text().startsWith("    3 - Drie"));
-        QTest::mouseClick(Zoek<QPushButton>(d, "knopAnnuleren"), Qt::LeftButton);
-    });
-    Zoek<QAction>(w, "mnuWisselen")->trigger();
-    QCOMPARE(p.g.Vragen.at(0).Tekst, std::string("Verwijder competitiegroep 2 Twee?"));
-    QVERIFY(!QFile::exists(Pad("drie.102")));
-    QCOMPARE(p.c.HuidigeDeelcomp, 1);
-    QCOMPARE(Status(p, 0), QString("1 Een"));
-    QCOMPARE(Zoek<QLabel>(w, "lblGroepen")->text(), QString("Aantal competities: 2"));
-}
-
-void TestHoofdvenster::nieuweGroepNaGroepen1En3() {
-    {
-        Competitie c;
-        test::MaakCompetitie(c, Pad("gat.xv7").toStdString(), {"Een", "Drie"}, {1, 3}, 1);
-    }
-    test::Programma p(map_.path());
-    auto* w = p.venster.get();
-    QVERIFY(w->OpenBijStart(Pad("gat.xv7").toStdString()));
-    p.g.Invoeren = {std::string("5")};
-    BijModaal([&](QWidget* d) {
-        auto* lijst = Zoek<QListWidget>(d, "lijstGroepen");
-        QAbstractItemModelTester tester(lijst->model(),
-                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
         QTest::mouseClick(Zoek<QPushButton>(d, "knopNieuw"), Qt::LeftButton);
         QCOMPARE(lijst->count(), 3);
         QVERIFY(lijst->currentItem()->text().startsWith("    5 - "));
-        // "&Kies" on the first line switches to it and closes the dialog.
         lijst->setCurrentRow(0);
         QTest::mouseClick(Zoek<QPushButton>(d, "knopKies"), Qt::LeftButton);
     });
     Zoek<QAction>(w, "mnuWisselen")->trigger();
-    QCOMPARE(p.g.Invoerkaders.at(0).second, std::string("3")); // first free number
-    QVERIFY(QFile::exists(Pad("gat.102")));
-    QCOMPARE(p.c.HuidigeDeelcomp, 1);
+    QCOMPARE(p.g.Vragen.at(0).Tekst, std::string("Verwijder competitiegroep 2 Twee?"));
+    QCOMPARE(p.g.Invoerkaders.at(0).second, std::string("2")); // first free number
+    QVERIFY(QFile::exists(Pad("drie.102")));                   // the new group's file
     QCOMPARE(p.c.Groepen.Zoek(2)->G().Competitienummer, 5);
+    QCOMPARE(p.c.HuidigeDeelcomp, 1);
+    QCOMPARE(Status(p, 0), QString("1 Een"));
+    QCOMPARE(Zoek<QLabel>(w, "lblGroepen")->text(), QString("Aantal competities: 3"));
 }
 
-void TestHoofdvenster::sorteervolgordeOnderZwitsers() {
-    const std::string demo = Demo();
-    const std::pair<const char*, int> gevallen[] = {
-        {"7", 47}, {"21", 47}, {"123", 47}, {"389", 389}, {"47", 47}, {"29", 29}, {"31", 31}};
+// The settings dialog: a Swiss sort order typed in is kept or, unknown, replaced by the standard
+// with a message; KNDB Delfts hides the points, chess notation turns it off again.
+void TestHoofdvenster::instellingendialoog() {
     test::Programma p(map_.path());
     auto* w = p.venster.get();
-    QVERIFY(w->OpenBijStart(demo));
-    for (auto [getypt, verwacht] : gevallen) {
-        const std::size_t meldingen = p.g.Meldingen.size();
+    QVERIFY(w->OpenBijStart(Demo()));
+    for (auto [getypt, verwacht] : {std::pair{"389", 389}, {"21", 47}}) {
         BijModaal([&, getypt = getypt](QWidget* d) {
             QCOMPARE(d->objectName(), QString("TVKInstelling"));
             Zoek<QRadioButton>(d, "rbZwitsers")->click();
             auto* veld = Zoek<QLineEdit>(d, "edSorteervolgorde");
-            QCOMPARE(veld->text(), QString("47"));
             veld->selectAll();
             QTest::keyClick(veld, Qt::Key_Backspace);
             QTest::keyClicks(veld, getypt);
@@ -256,17 +214,10 @@ void TestHoofdvenster::sorteervolgordeOnderZwitsers() {
         Zoek<QAction>(w, "mnuInstellingen")->trigger();
         QCOMPARE(p.c.Opties.Rekensysteem, uint16_t(SysteemZwitsers));
         QCOMPARE(p.c.Opties.Sorteervolgorde, verwacht);
-        QCOMPARE(p.g.Meldingen.size(), meldingen + (verwacht == std::atoi(getypt) ? 0 : 1));
     }
-    QCOMPARE(p.g.Meldingen.back().first,
+    QCOMPARE(p.g.Meldingen.size(), std::size_t(1));
+    QCOMPARE(p.g.Meldingen[0].first,
              std::string("Sorteervolgorde onjuist - aangepast aan standaard"));
-}
-
-void TestHoofdvenster::kndbDelftsDanSchaaknotatie() {
-    const std::string demo = Demo();
-    test::Programma p(map_.path());
-    auto* w = p.venster.get();
-    QVERIFY(w->OpenBijStart(demo));
     BijModaal([&](QWidget* d) {
         QVERIFY(Zoek<QLineEdit>(d, "edWinst")->isVisible());
         QVERIFY(!Zoek<QCheckBox>(d, "cbFMJD64")->isVisible()); // no FMJD lists
@@ -291,22 +242,13 @@ void TestHoofdvenster::toernooigegevensVraag() {
     test::Programma p(map_.path());
     auto* w = p.venster.get();
     QVERIFY(w->OpenBijStart(demo));
-    const std::string naam = p.c.Opties.Toernooinaam;
-    // Annuleren, then Yes to "discard the changes?": the edits go.
-    p.g.Antwoorden = {Antwoord::Ja};
-    BijModaal([&](QWidget* d) {
-        auto* veld = Zoek<QLineEdit>(d, "edToernooinaam");
-        QCOMPARE(veld->text().toStdString(), naam);
-        veld->setText("Weg ermee");
-        QTest::mouseClick(Zoek<QPushButton>(d, "knopAnnuleren"), Qt::LeftButton);
-    });
-    Zoek<QAction>(w, "mnuToernooigegevens")->trigger();
-    QCOMPARE(p.g.Vragen.back().Tekst, std::string("Wijzigingen niet opslaan?"));
-    QCOMPARE(p.c.Opties.Toernooinaam, naam);
-    // Annuleren, then No: they are kept, dates as digits.
+    // Annuleren, then No to "discard the changes?": they are kept, dates typed as digits (Yes
+    // and OK are the core's).
     p.g.Antwoorden = {Antwoord::Nee};
     BijModaal([&](QWidget* d) {
-        Zoek<QLineEdit>(d, "edToernooinaam")->setText("Zomeravond");
+        auto* veld = Zoek<QLineEdit>(d, "edToernooinaam");
+        QCOMPARE(veld->text().toStdString(), p.c.Opties.Toernooinaam);
+        veld->setText("Zomeravond");
         auto* van = Zoek<QLineEdit>(d, "edGespeeldVan");
         van->setFocus();
         van->home(false);
@@ -314,18 +256,17 @@ void TestHoofdvenster::toernooigegevensVraag() {
         QTest::mouseClick(Zoek<QPushButton>(d, "knopAnnuleren"), Qt::LeftButton);
     });
     Zoek<QAction>(w, "mnuToernooigegevens")->trigger();
+    QCOMPARE(p.g.Vragen.back().Tekst, std::string("Wijzigingen niet opslaan?"));
     QCOMPARE(p.c.Opties.Toernooinaam, std::string("Zomeravond"));
     QCOMPARE(p.c.Toernooi.SpeelVan, std::string("03092026"));
     QVERIFY(p.c.Gewijzigd);
     QCOMPARE(Status(p, 0), QString("1 Zomeravond"));
-    // Shown again with the dashes; OK asks nothing.
-    const std::size_t vragen = p.g.Vragen.size();
+    // Shown again with the dashes.
     BijModaal([&](QWidget* d) {
         QCOMPARE(Zoek<QLineEdit>(d, "edGespeeldVan")->displayText(), QString("03-09-2026"));
         QTest::mouseClick(Zoek<QPushButton>(d, "knopOk"), Qt::LeftButton);
     });
     Zoek<QAction>(w, "mnuToernooigegevens")->trigger();
-    QCOMPARE(p.g.Vragen.size(), vragen);
 }
 
 void TestHoofdvenster::engelsInDeStatusbalkNaWisselen() {
@@ -357,20 +298,10 @@ void TestHoofdvenster::engelsInDeStatusbalkNaWisselen() {
     lang::KiesTaal(lang::Taal::Nederlands);
 }
 
-void TestHoofdvenster::afsluitenBewaartZonderVraagEnMeldtEenFout() {
+// The main file's place taken by a folder: the save at closing fails, is shown, and No stays.
+void TestHoofdvenster::afsluitenMeldtEenFout() {
     const std::string demo = Demo();
-    test::Programma p(map_.path());
-    auto* w = p.venster.get();
-    QVERIFY(w->OpenBijStart(demo));
-    p.c.Spelers.At(0).W().Naam = "Bij afsluiten";
-    QVERIFY(w->close());
-    QVERIFY(p.g.Vragen.empty());
-    Competitie terug;
-    QVERIFY(LeesBestand(terug, demo).Ok());
-    QCOMPARE(terug.Spelers.At(0).G().Naam, std::string("Bij afsluiten"));
-
-    // The main file's place taken by a folder: the save fails, is shown, and No stays.
-    test::Programma q(map_.path(), "tweede.INI");
+    test::Programma q(map_.path());
     QVERIFY(q.venster->OpenBijStart(demo));
     QFile::remove(Pad("club.xv7"));
     QVERIFY(QDir(map_.path()).mkpath("club.xv7/bezet"));
@@ -450,12 +381,7 @@ void TestHoofdvenster::vensterOverHetHoofdvenster() {
 
 // Open the demo, switch groups, change a setting, exit: everything saved, nothing asked.
 void TestHoofdvenster::publicerenVanuitHetUitvoermenu() {
-    for (const QString& n : QDir(VELKARO_EXAMPLES).entryList({"club.*"}, QDir::Files)) {
-        QFile::remove(Pad(n));
-        QFile::copy(QString(VELKARO_EXAMPLES) + "/" + n, Pad(n));
-        QFile(Pad(n)).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-    }
-    const std::string demo = Pad("club.xv7").toStdString();
+    const std::string demo = Demo();
     const std::string site = Pad("site").toStdString();
     QDir(Pad("site")).removeRecursively();
     test::Programma p(map_.path());
@@ -537,10 +463,5 @@ void TestHoofdvenster::rondgangVanEenNieuweGebruiker() {
     QCOMPARE(terug.Opties.PuntenPlusRemise, 3);
 }
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    Q_INIT_RESOURCE(velkaro);
-    TestHoofdvenster t;
-    return QTest::qExec(&t, argc, argv);
-}
+VELKARO_TESTKLASSE(TestHoofdvenster)
+#include "test_hoofdvenster.moc"
