@@ -7,6 +7,7 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 DEMO_DIR ?= $(BUILD)/demo
 MUTATE_BUILD ?= build-mutate
+MUTATE_MUTANTS ?= tests/mutation/mutants.tsv,tests/mutation/mutants-2.tsv
 MUTATE_TABLE ?= $(MUTATE_BUILD)/mutation.md
 MUTATE_ARGS ?=
 
@@ -80,7 +81,7 @@ mutate: deps
 	cmake -S . -B $(MUTATE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELKARO_WERROR=OFF
 	CCACHE_IGNOREOPTIONS=-Werror cmake --build $(MUTATE_BUILD) -j $(JOBS)
 	CCACHE_IGNOREOPTIONS=-Werror scripts/mutate.py run --build $(MUTATE_BUILD) \
-	  --mutants tests/mutation/mutants.tsv --table $(MUTATE_TABLE) --title "$$(git describe --always --dirty)" $(MUTATE_ARGS)
+	  --mutants $(MUTATE_MUTANTS) --table $(MUTATE_TABLE) --title "$$(git describe --always --dirty)" $(MUTATE_ARGS)
 
 fuzz: deps
 	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELKARO_UI=OFF -DVELKARO_TESTS=OFF -DVELKARO_FUZZ=ON
