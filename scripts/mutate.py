@@ -6,7 +6,7 @@
       each one operator applied at one place of one line of a .cpp file.
   mutate.py run --build DIR --mutants tests/mutation/mutants.tsv --table OUT.md
       Applies the mutants one at a time, rebuilds incrementally, runs the tests
-      of the mutated folder (then, if nothing failed, the other folders' tests)
+      of the mutated folder (then, if nothing failed, every other folder's tests)
       and writes the table: caught (by which test), survived, did not build,
       or not found (the line no longer exists in the sources). --mutants takes
       several samples separated by commas. With --matrix every failing test of
@@ -198,13 +198,16 @@ def ctest_tests(build):
 
 
 def test_targets(build, folders):
-    """The executables the tests of these folders run (targets of the same name)."""
+    """The executables the tests of these folders run (targets of the same name), from
+    CTest's own listing, so that a program left in the build folder by an older revision
+    is not asked for."""
+    res = subprocess.run(["ctest", "--show-only=json-v1"], cwd=build, capture_output=True, text=True, check=True)
+    tdir = str(Path(build).resolve() / "tests") + "/"
     out = set()
-    tdir = Path(build).resolve() / "tests"
-    for f in folders:
-        d = tdir / f
-        if d.is_dir():
-            out |= {p.name for p in d.iterdir() if p.is_file() and os.access(p, os.X_OK) and p.name.startswith("test_")}
+    for t in json.loads(res.stdout)["tests"]:
+        cmd = t.get("command") or [""]
+        if cmd[0].startswith(tdir) and cmd[0][len(tdir) :].split("/")[0] in folders:
+            out.add(Path(cmd[0]).name)
     return sorted(out)
 
 
@@ -262,7 +265,6 @@ def run(args):
         mutants = [m for m in mutants if m["id"] in caught]
     tests = ctest_tests(build)
     objects = objects_of(build)
-    core = sorted({f for f in tests.values() if f != "ui"})
     results = []
     start = time.time()
     originals = {}
@@ -288,11 +290,10 @@ def run(args):
             try:
                 path.write_text("\n".join(lines), encoding="utf-8")
                 first = [folder] if folder in set(tests.values()) else []
-                # What the folder's own tests miss may still be caught elsewhere:
-                # the core's other tests, and the desktop walks for the entry layer.
-                rest = [] if folder == "ui" else [f for f in core if f != folder]
-                if folder == "entry":
-                    rest.append("ui")
+                # What the folder's own tests miss may still be caught elsewhere: every
+                # other folder's tests, the desktop walks included (they show a text of
+                # lang/ or a rule of the core through the dialogs).
+                rest = [f for f in sorted(set(tests.values())) if f != folder]
                 stages = [s for s in (first, rest) if s]
                 res = ("survived", "")
                 built_at = time.time()
