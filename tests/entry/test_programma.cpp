@@ -333,6 +333,13 @@ TEST_F(Hoofdprogramma, HerstelkopieNaWijzigingEnAanbodBijOpenen) {
     EXPECT_EQ(SchrijfHerstelTekst(*k), tekst);
     for (std::size_t n : {0ul, 10ul, tekst.size() / 2, tekst.size() - 1})
         EXPECT_FALSE(LeesHerstelTekst(tekst.substr(0, n))) << n;
+    // A count of open games that is negative is refused, not read as none.
+    Herstelkopie zonder = *k;
+    zonder.Open.clear();
+    std::string negatief = SchrijfHerstelTekst(zonder);
+    EXPECT_TRUE(LeesHerstelTekst(negatief));
+    negatief.replace(negatief.rfind("0\r\nEINDE"), 1, "-1");
+    EXPECT_FALSE(LeesHerstelTekst(negatief));
     ASSERT_TRUE(SchrijfBestand(c).Ok());
     ASSERT_TRUE(h.Bij().Ok());
     EXPECT_FALSE(fs::exists(kopie)); // saved: gone

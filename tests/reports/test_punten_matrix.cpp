@@ -144,6 +144,10 @@ TEST(Partijtabellen, RondesSpelersEnBuitenstaanders) {
     leeg.Wit = 2;
     leeg.Zwart = 3;
     c.Wedstrijden.Voegtoe(leeg); // not played yet
+    c.Opties.ZetVlag(VlagVrijBijOneven, true);
+    leeg.Wit = 3;
+    leeg.Zwart = kGeenTegenstander;
+    c.Wedstrijden.Voegtoe(leeg); // a bye for 3: a win's 2 points in round 3
     Partijtabellen t;
     t.Vul(c);
 
@@ -157,8 +161,9 @@ TEST(Partijtabellen, RondesSpelersEnBuitenstaanders) {
 
     EXPECT_EQ(std::forward_as_tuple(t.Cumulatief(1, 1), t.Cumulatief(1, 2), t.Cumulatief(1, 3),
                                     t.Cumulatief(1, 4), t.Cumulatief(2, 2), t.Cumulatief(3, 2),
-                                    t.LaatsteRonde(), t.Onderling(1, 3)->Remise, t.Onderling(2, 3)),
-              std::make_tuple(2, 3, std::nullopt, 5, std::nullopt, 1, 4, 1, nullptr));
+                                    t.Cumulatief(3, 3), t.LaatsteRonde(), t.Onderling(1, 3)->Remise,
+                                    t.Onderling(2, 3)),
+              std::make_tuple(2, 3, std::nullopt, 5, std::nullopt, 1, 3, 4, 1, nullptr));
 }
 
 // The game tables hold exactly the games the standings counted, also for the odd matches a

@@ -98,6 +98,16 @@ TEST(Ranglijst, KolommenVanDeAndereSystemen) {
     EXPECT_EQ(s.Koppen(alles),
               (std::vector<std::string>{"Nr", "Vor", "Naam", "FMJD", "Nat", "Plaats", "Land", "Cat",
                                         "AW", "+", "+=", "=", "-=", "-", "Pt", "Klr"}));
+    // The title columns name titles 1..3 and leave 0 blank.
+    s.c.Spelers.At(0).W().FMJDTitel = 1;
+    s.c.Spelers.At(1).W().LokaleTitel = 3;
+    Partijtabellen t;
+    const auto k = RanglijstKolommen(s.c, alles, t);
+    const auto cel = [&](std::size_t kolom, std::size_t i) {
+        return k[kolom].Waarde(i + 1, s.c.Spelers.At(i)).Tekst;
+    };
+    EXPECT_EQ(std::forward_as_tuple(cel(3, 0), cel(3, 1), cel(4, 1), cel(4, 0)),
+              std::make_tuple("MF", "", "GMN", ""));
 }
 
 TEST(Ranglijst, KeizerkolommenTonenDeKeizerwaarden) {

@@ -70,15 +70,23 @@ TEST(Keizer, WaardenDalenNietOnderDeAfloopfactor) {
 }
 
 TEST(Keizer, PuntenUitPercentagesVanDeWaarde) {
-    // Values 45, 50, 30, 40; no start values since none is 0. Keizermaximum 2.
+    // Values 45, 50, 30, 40, 20; no start values since none is 0. Keizermaximum 2.
     Keizertoernooi t;
     t.c.Opties.KeizerNietGespeeld = 30;
-    t.Spelers(4);
-    const int32_t waarden[] = {45, 50, 30, 40};
-    for (int n = 1; n <= 4; ++n) t.G(n).Keizerwaarde = waarden[n - 1];
+    t.Spelers(5);
+    const int32_t waarden[] = {45, 50, 30, 40, 20};
+    for (int n = 1; n <= 5; ++n) t.G(n).Keizerwaarde = waarden[n - 1];
     t.Winst(1, 2, 1);  // 2 earns 45 (100% of 45)
     t.Remise(2, 3, 1); // 3 earns 22 (50% of 45), 1 earns 15 (50% of 30)
+    // 5 has a bye scored as a draw: 50% of his own value, and one round short, not two.
+    t.c.Opties.ZetVlag(VlagVrijBijOneven, true);
+    t.c.Opties.ZetVrijScore(Vrijscore::Remise);
+    Wedstrijdgegevens vrij;
+    vrij.Ronde = 1;
+    vrij.Wit = 5;
+    t.c.Wedstrijden.Voegtoe(vrij);
     t.Bereken();
+    EXPECT_EQ(t.G(5).Keizerpunten.Waarde(), 10 + 20 + 6);
     EXPECT_EQ(t.G(2).Keizerpunten.Waarde(), 45 + 50 + 15); // one game short: 30% of 50
     EXPECT_EQ(t.G(3).Keizerpunten.Waarde(), 22 + 30 + 9);
     EXPECT_EQ(t.G(1).Keizerpunten.Waarde(), 15 + 45);

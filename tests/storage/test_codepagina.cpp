@@ -46,4 +46,8 @@ TEST(Regels, LezenVanWaarden) {
     EXPECT_EQ(r.Getal(), 0); // past the end: 0, false, empty
     EXPECT_FALSE(r.Boolean());
     EXPECT_EQ(r.Tekst(), "");
+    // A count is the same first word, but digits only.
+    Regellezer a(" \t12 rest\r\n-3\r\n");
+    EXPECT_EQ(a.Aantal(), 12);
+    EXPECT_EQ(a.Aantal(), std::nullopt);
 }
