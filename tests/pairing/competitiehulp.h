@@ -99,9 +99,9 @@ public:
         teller = w;
         ++tellerAanroepen;
     }
+    // Only a line shown before can be rewritten.
     void ZetRegel(int n, std::string_view t) override {
-        if (regels.size() < static_cast<std::size_t>(n)) regels.resize(static_cast<std::size_t>(n));
-        regels[static_cast<std::size_t>(n - 1)] = std::string(t);
+        regels.at(static_cast<std::size_t>(n - 1)) = std::string(t);
     }
     bool Stoppen() const override { return teller >= stopNa_; }
     std::vector<std::string> regels;
