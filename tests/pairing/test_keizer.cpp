@@ -146,6 +146,7 @@ TEST(Plaatsparing, WaardenMetPlaatsAfstandEnCategorie) {
     for (int p = 1; p <= 30; ++p) x.t[static_cast<std::size_t>(p)].Plaatsnummer = p;
     x.t[1].Categoriecijfer = 1;
     x.t[4].Categoriecijfer = 3;
+    x.t[5].Categoriecijfer = 2;
     const auto m = x.Matrix();
     struct Geval {
         int i, j;
@@ -159,6 +160,7 @@ TEST(Plaatsparing, WaardenMetPlaatsAfstandEnCategorie) {
              {11, 1, {0, 10, 0}, 0},                     // both orders alike
              {1, 4, {3, 0, 0}, 9},                       // four games: the category is left out
              {1, 4, {4, 0, 0}, 4000 + 9},                // digits 1 and 3 at most four games
+             {1, 5, {4, 0, 0}, 16},                      // digits 1 and 2: neighbours, free
              {3, 8, {0, 10, 0}, 25 + 100000},            // met: the full distance, and once
              {3, 8, {0, 10, 3}, 25 + 100000 + 1000 * 1}, // two rounds ago, three wanted
          })

@@ -134,11 +134,15 @@ TEST(Roosterkeuze, OpnieuwParenVanEenGespeeldeRonde) {
         EXPECT_EQ(g.vragen.size(), 1u);
         if (!IsRondtoernooi(systeem)) {
             // Late arrivals: the two who played are not marked, so the round is completed
-            // without a question.
+            // without a question; while one of them is still marked, he alone is named.
             WisselRooster(c, c.Spelers.At(0));
+            g.antwoorden = {Antwoord::Nee};
+            EXPECT_FALSE(BevestigOpnieuwParen(c, 1, g));
+            ASSERT_EQ(g.vragen.size(), 2u);
+            EXPECT_NE(g.vragen[1].tekst.find(":\nSpeler 2\n"), std::string::npos);
             WisselRooster(c, c.Spelers.At(1));
             EXPECT_TRUE(BevestigOpnieuwParen(c, 1, g));
-            EXPECT_EQ(g.vragen.size(), 1u);
+            EXPECT_EQ(g.vragen.size(), 2u);
         }
         Omgeving o;
         ASSERT_TRUE(SamenstellenRooster(c, 1, true, false, o.omg).Gelukt());
