@@ -113,10 +113,11 @@ private:
     long long stopNa_;
 };
 
-// What a pairing routine runs in: the scripted conversation and no progress window.
+// What a pairing routine runs in: the scripted conversation and a progress recorder, which
+// refuses a rewrite of a line never shown.
 struct Omgeving {
     Scriptgesprek gesprek;
-    GeenVoortgang voortgang;
+    Opname voortgang;
     Roosteromgeving omg{gesprek, voortgang};
 };
 
