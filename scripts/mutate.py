@@ -180,9 +180,11 @@ def locate(lines, m):
 
 
 def ctest_tests(build):
-    """Test name -> folder of tests/ it belongs to, from CTest's own listing."""
+    """From CTest's own listing: test name -> folder of tests/ it belongs to, and test name ->
+    the test program it runs (a target of the same name), so that a program an older revision
+    left in the build folder is never asked for."""
     res = subprocess.run(["ctest", "--show-only=json-v1"], cwd=build, capture_output=True, text=True, check=True)
-    tests = {}
+    tests, programs = {}, {}
     tdir = str(Path(build).resolve() / "tests") + "/"
     for t in json.loads(res.stdout)["tests"]:
         cmd = t.get("command") or [""]
@@ -194,21 +196,9 @@ def ctest_tests(build):
         if folder is None:
             folder = t["name"].split(".")[0]
         tests[t["name"]] = folder
-    return tests
-
-
-def test_targets(build, folders):
-    """The executables the tests of these folders run (targets of the same name), from
-    CTest's own listing, so that a program left in the build folder by an older revision
-    is not asked for."""
-    res = subprocess.run(["ctest", "--show-only=json-v1"], cwd=build, capture_output=True, text=True, check=True)
-    tdir = str(Path(build).resolve() / "tests") + "/"
-    out = set()
-    for t in json.loads(res.stdout)["tests"]:
-        cmd = t.get("command") or [""]
-        if cmd[0].startswith(tdir) and cmd[0][len(tdir) :].split("/")[0] in folders:
-            out.add(Path(cmd[0]).name)
-    return sorted(out)
+        if cmd[0].startswith(tdir):
+            programs[t["name"]] = Path(cmd[0]).name
+    return tests, programs
 
 
 def objects_of(build):
@@ -263,7 +253,7 @@ def run(args):
         text = "".join(Path(t).read_text(encoding="utf-8") for t in args.caught_in.split(","))
         caught = set(re.findall(r"^\| ([A-Z]\d+) \|.*\| caught \|", text, re.M))
         mutants = [m for m in mutants if m["id"] in caught]
-    tests = ctest_tests(build)
+    tests, programs = ctest_tests(build)
     objects = objects_of(build)
     results = []
     start = time.time()
@@ -298,7 +288,8 @@ def run(args):
                 res = ("survived", "")
                 built_at = time.time()
                 for stage in stages:
-                    targets = test_targets(build, stage) + ["velkaro-cli"]
+                    targets = sorted({programs[t] for t, f in tests.items() if f in stage and t in programs})
+                    targets.append("velkaro-cli")
                     if not run_build(build, targets, args.build_timeout):
                         res = ("did not build", "")
                         break
